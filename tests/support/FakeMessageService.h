@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/MessageService.h"
+
+#include <QList>
+#include <QQueue>
+
+namespace lexmint::test {
+
+/// Records every message box and answers it from a queue of scripted answers.
+/// A box shown with no scripted answer left is answered with its first button and counted
+/// as unexpected; allAnswersUsed() tells whether the script was played out exactly.
+class FakeMessageService final : public MessageService {
+public:
+    MessageAnswer show(const Message& message) override;
+
+    void expect(MessageAnswer answer) { m_answers.enqueue(answer); }
+
+    const QList<Message>& shown() const { return m_shown; }
+    int unexpectedCount() const { return m_unexpected; }
+    bool allAnswersUsed() const { return m_answers.isEmpty() && m_unexpected == 0; }
+    void clear();
+
+private:
+    QQueue<MessageAnswer> m_answers;
+    QList<Message> m_shown;
+    int m_unexpected = 0;
+};
+
+} // namespace lexmint::test
