@@ -1,0 +1,107 @@
+-- The template of every new vocabulary. The build turns this file into "vocab.mdn".
+--
+-- FoldKey (the case-folded headword) and SortKey (a key whose plain code-point order is
+-- dictionary order) are filled by Lex Mint; rows that another tool adds or renames get them
+-- filled again when Lex Mint next opens the file. Lines counts each entry's definition lines
+-- and is kept by triggers, so that positions in the data sheet can be computed from the index.
+
+CREATE TABLE Headwords (
+    ID           INTEGER PRIMARY KEY AUTOINCREMENT,
+    Headword     VARCHAR(50) NOT NULL,
+    LastTestedOn DATE NOT NULL DEFAULT (date('now', 'localtime')),
+    Tested       INTEGER NOT NULL DEFAULT 0,
+    Correct      INTEGER NOT NULL DEFAULT 0,
+    LastOK       INTEGER NOT NULL DEFAULT -1,
+    FoldKey      TEXT,
+    SortKey      TEXT,
+    Lines        INTEGER NOT NULL DEFAULT 0
+);
+
+-- One row per definition line; lines of an entry keep the order in which they were added.
+CREATE TABLE Definitions (
+    ID         INTEGER NOT NULL,
+    Definition VARCHAR(100) NOT NULL
+);
+
+CREATE TABLE Properties (
+    Name  TEXT PRIMARY KEY COLLATE NOCASE,
+    Value INTEGER NOT NULL
+);
+
+CREATE INDEX HeadwordsBySortKey ON Headwords (SortKey, ID, Lines);
+CREATE INDEX HeadwordsByFoldKey ON Headwords (FoldKey);
+CREATE INDEX DefinitionsByEntry ON Definitions (ID);
+
+CREATE TRIGGER DefinitionAdded AFTER INSERT ON Definitions
+BEGIN
+    UPDATE Headwords SET Lines = Lines + 1 WHERE ID = new.ID;
+END;
+
+CREATE TRIGGER DefinitionRemoved AFTER DELETE ON Definitions
+BEGIN
+    UPDATE Headwords SET Lines = Lines - 1 WHERE ID = old.ID;
+END;
+
+CREATE TRIGGER DefinitionMoved AFTER UPDATE OF ID ON Definitions
+BEGIN
+    UPDATE Headwords SET Lines = Lines - 1 WHERE ID = old.ID;
+    UPDATE Headwords SET Lines = Lines + 1 WHERE ID = new.ID;
+END;
+
+-- An entry takes its definition lines with it.
+CREATE TRIGGER HeadwordRemoved AFTER DELETE ON Headwords
+BEGIN
+    DELETE FROM Definitions WHERE ID = old.ID;
+END;
+
+-- A headword changed without its keys (by another tool) gets its keys computed afresh.
+CREATE TRIGGER HeadwordRenamed AFTER UPDATE OF Headword ON Headwords
+WHEN new.SortKey IS old.SortKey
+BEGIN
+    UPDATE Headwords SET FoldKey = NULL, SortKey = NULL WHERE ID = new.ID;
+END;
+
+-- The data sheet: one row per definition line, in dictionary order of the headwords.
+CREATE VIEW "Vocabulary" AS
+SELECT h.Headword AS Headword, d.Definition AS Definition, h.ID AS ID
+FROM Headwords AS h CROSS JOIN Definitions AS d ON d.ID = h.ID
+ORDER BY h.SortKey, h.ID, d.rowid;
+
+-- Test modes. Each returns the entries to drill with their statistics.
+CREATE VIEW "All" AS
+SELECT ID, Headword, LastTestedOn, Tested, Correct, LastOK
+FROM Headwords ORDER BY SortKey, ID;
+
+CREATE VIEW "Never Tested" AS
+SELECT ID, Headword, LastTestedOn, Tested, Correct, LastOK
+FROM Headwords WHERE LastOK = -1 ORDER BY SortKey, ID;
+
+CREATE VIEW "Last Answer Wrong" AS
+SELECT ID, Headword, LastTestedOn, Tested, Correct, LastOK
+FROM Headwords WHERE LastOK = 0 ORDER BY SortKey, ID;
+
+CREATE VIEW "Not Tested for a Week" AS
+SELECT ID, Headword, LastTestedOn, Tested, Correct, LastOK
+FROM Headwords WHERE LastTestedOn <= date('now', 'localtime', '-7 days')
+ORDER BY LastTestedOn, SortKey, ID;
+
+-- Lowest share of right answers first; among equals, the entries answered least often.
+CREATE VIEW "Worst Answered" AS
+SELECT ID, Headword, LastTestedOn, Tested, Correct, LastOK
+FROM Headwords WHERE Tested > 0
+ORDER BY CAST(Correct AS REAL) / Tested, Tested, SortKey, ID;
+
+CREATE VIEW "Random Order" AS
+SELECT ID, Headword, LastTestedOn, Tested, Correct, LastOK
+FROM Headwords ORDER BY random();
+
+-- A growing-interval review: an entry is due when it was never tested, when its last answer
+-- was wrong, or when 2^n days have passed since its last test, n being its number of right
+-- answers (at most 8, so at most 256 days).
+CREATE VIEW "Due for Review" AS
+SELECT ID, Headword, LastTestedOn, Tested, Correct, LastOK
+FROM Headwords
+WHERE LastOK <> 1
+   OR julianday(LastTestedOn) + (1 << min(max(Correct, 0), 8))
+      <= julianday(date('now', 'localtime'))
+ORDER BY LastTestedOn, SortKey, ID;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+namespace lexmint {
+
+/// The folder separator of the paths the program shows and stores.
+inline constexpr QChar PathSeparator = u'/';
+
+/// The 1-based position just after the last occurrence of separator in text, or 1 when
+/// separator does not occur.
+qsizetype lastPosAfter(QStringView text, QChar separator);
+
+/// The folder part of a path up to and including its last separator; empty when the path has none.
+QString dirOfPath(const QString& path);
+
+/// The display title of a vocabulary file: properTitle() of its name without the folder.
+QString fileTitle(const QString& path);
+
+/// A file name as a display title: a trailing ".lxm" (any case) dropped, and each piece that
+/// starts the name or follows a "-" capitalised, everything else in lower case
+/// ("spa-eng.lxm" gives "Spa-Eng", "my words.lxm" gives "My words").
+QString properTitle(QStringView name);
+
+} // namespace lexmint

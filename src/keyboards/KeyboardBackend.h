@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QList>
+
+namespace lexmint {
+
+/// The platform's keyboard layouts. A layout identifier fits in 32 bits, carries a language
+/// identifier in its low 16 bits and is never KeybCurrent.
+class KeyboardBackend {
+public:
+    virtual ~KeyboardBackend() = default;
+
+    /// Every installed layout once, in the platform's ring order starting with the active one.
+    virtual QList<qint32> installedLayouts() const = 0;
+    /// The active layout; KeybCurrent when the platform has none.
+    virtual qint32 activeLayout() const = 0;
+    /// Makes an installed layout active; false when the platform did not switch.
+    virtual bool activate(qint32 layout) = 0;
+};
+
+} // namespace lexmint

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <span>
+
+namespace lexmint {
+
+/// The layout identifier that names no particular layout: a context asking for it leaves the
+/// active layout alone.
+constexpr qint32 KeybCurrent = 32767;
+
+/// One language known by name. A layout identifier's low 16 bits are such a language
+/// identifier; its high bits tell layouts of one language apart and play no part in naming.
+struct KeyboardEntry {
+    quint16 language;
+    QStringView name;
+};
+
+/// Every known language, in strictly ascending order of identifier.
+std::span<const KeyboardEntry> keyboardCatalogue();
+
+/// The display name of a layout, from the low 16 bits of its identifier; "Unknown" when the
+/// language is not in the catalogue.
+QString keyboardName(qint32 layout);
+
+} // namespace lexmint

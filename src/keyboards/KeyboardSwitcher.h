@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QSet>
+
+namespace lexmint {
+
+class KeyboardBackend;
+class MessageService;
+
+/// Switches to the layout a typing context asks for and tells the user, once per layout for
+/// as long as this object lives (one run of the program), when that layout is not installed.
+class KeyboardSwitcher {
+public:
+    KeyboardSwitcher(KeyboardBackend& backend, MessageService& messages);
+
+    /// Makes `requested` active and returns the layout that was active before, for the context
+    /// to restore later. Returns KeybCurrent when nothing was switched: `requested` is
+    /// KeybCurrent, or it could not be made active (the active layout then stays as it was).
+    qint32 activateKeyboard(qint32 requested);
+
+private:
+    void reportMissing(qint32 layout);
+
+    KeyboardBackend& m_backend;
+    MessageService& m_messages;
+    QSet<qint32> m_reportedMissing;
+};
+
+} // namespace lexmint

@@ -1,0 +1,267 @@
+#include "DataSource.h"
+
+#include "store/Criteria.h"
+#include "store/Database.h"
+#include "store/KeysetRows.h"
+#include "store/TableRows.h"
+#include "store/VocabularyRows.h"
+
+#include <QLoggingCategory>
+
+namespace lexmint {
+
+namespace {
+Q_LOGGING_CATEGORY(lcDataSource, "lexmint.store.datasource")
+}
+
+DataSource::DataSource(QString recordSource) : m_recordSource(std::move(recordSource)) {}
+
+DataSource::~DataSource() = default;
+
+void DataSource::setDatabase(Database* db)
+{
+    m_db = db;
+    if (!db) {
+        m_rows.reset();
+        m_current.reset();
+        m_position.reset();
+        m_edge = Edge::None;
+    }
+}
+
+std::unique_ptr<RowSet> DataSource::createRows(bool* ok)
+{
+    *ok = true;
+    if (m_recordSource == QLatin1String("Vocabulary"))
+        return std::make_unique<VocabularyRows>(*m_db);
+    if (m_recordSource == QLatin1String("Headwords"))
+        return std::make_unique<TableRows>(*m_db, TableRows::Table::Headwords);
+    if (m_recordSource == QLatin1String("Definitions"))
+        return std::make_unique<TableRows>(*m_db, TableRows::Table::Definitions);
+    const auto queries = m_db->queryNames();
+    if (!queries || !queries->contains(m_recordSource)) {
+        *ok = false;
+        return nullptr;
+    }
+    return std::make_unique<KeysetRows>(*m_db, m_recordSource, ok);
+}
+
+bool DataSource::refresh(StoreError* error)
+{
+    cancelUpdate();
+    m_rows.reset();
+    m_current.reset();
+    m_position.reset();
+    m_edge = Edge::None;
+    m_noMatch = false;
+    if (!m_db || !m_db->isOpen())
+        return true;
+    bool ok = false;
+    std::unique_ptr<RowSet> rows = createRows(&ok);
+    if (!ok)
+        return fail(error, StoreError::Kind::NotVocabulary,
+                    QStringLiteral("The vocabulary has no table or query named \"%1\".")
+                        .arg(m_recordSource));
+    m_rows = std::move(rows);
+    moveFirst();
+    return true;
+}
+
+QStringList DataSource::columns() const
+{
+    return m_rows ? m_rows->columns() : QStringList();
+}
+
+int DataSource::recordCount() const
+{
+    return m_rows ? m_rows->count() : 0;
+}
+
+int DataSource::absolutePosition() const
+{
+    if (!m_rows || !hasCurrent())
+        return -1;
+    if (!m_position)
+        m_position = m_rows->positionOf(*m_current);
+    return *m_position;
+}
+
+bool DataSource::setAbsolutePosition(int position)
+{
+    if (!m_rows)
+        return false;
+    std::optional<Row> row = m_rows->at(position);
+    if (!row)
+        return false;
+    moveTo(std::move(row), Edge::None);
+    m_position = position;
+    return true;
+}
+
+bool DataSource::moveTo(std::optional<Row> row, Edge edgeWhenNone)
+{
+    cancelUpdate();
+    m_position.reset();
+    if (!row) {
+        m_current.reset();
+        m_edge = edgeWhenNone;
+        return false;
+    }
+    m_current = std::move(row);
+    m_edge = Edge::None;
+    return true;
+}
+
+bool DataSource::moveFirst()
+{
+    return m_rows && moveTo(m_rows->first(nullptr), Edge::Eof);
+}
+
+bool DataSource::moveLast()
+{
+    return m_rows && moveTo(m_rows->last(nullptr), Edge::Bof);
+}
+
+bool DataSource::moveNext()
+{
+    if (!m_rows || !m_current)
+        return false;
+    return moveTo(m_rows->after(*m_current, nullptr), Edge::Eof);
+}
+
+bool DataSource::movePrevious()
+{
+    if (!m_rows || !m_current)
+        return false;
+    return moveTo(m_rows->before(*m_current, nullptr), Edge::Bof);
+}
+
+bool DataSource::find(const QString& criteria, bool forward, bool fromCurrent)
+{
+    m_noMatch = true;
+    if (!m_rows)
+        return false;
+    const std::optional<Criteria> parsed = Criteria::parse(criteria);
+    const bool usable = parsed
+        && (parsed->op == Criteria::Op::IdEquals
+            || m_rows->columns().contains(QStringLiteral("Headword")));
+    if (!usable) {
+        qCWarning(lcDataSource) << "Refused criteria" << criteria << "on" << m_recordSource;
+        return false;
+    }
+    const SqlCondition condition = m_rows->condition(*parsed);
+    std::optional<Row> found;
+    if (fromCurrent && m_current)
+        found = forward ? m_rows->after(*m_current, &condition)
+                        : m_rows->before(*m_current, &condition);
+    else
+        found = forward ? m_rows->first(&condition) : m_rows->last(&condition);
+    if (!found)
+        return false;
+    m_noMatch = false;
+    return moveTo(std::move(found), Edge::None);
+}
+
+bool DataSource::findFirst(const QString& criteria)
+{
+    return find(criteria, true, false);
+}
+
+bool DataSource::findNext(const QString& criteria)
+{
+    return find(criteria, true, true);
+}
+
+bool DataSource::findLast(const QString& criteria)
+{
+    return find(criteria, false, false);
+}
+
+bool DataSource::findPrevious(const QString& criteria)
+{
+    return find(criteria, false, true);
+}
+
+QVariant DataSource::value(const QString& column) const
+{
+    if (!hasCurrent())
+        return {};
+    const auto index = m_rows->columns().indexOf(column);
+    if (m_pending == Pending::Editing && m_changes.contains(column))
+        return m_changes.value(column);
+    return m_current->values.value(index);
+}
+
+QList<QVariantList> DataSource::rows(int position, int count) const
+{
+    QList<QVariantList> values;
+    if (!m_rows || count <= 0)
+        return values;
+    const std::optional<Row> start = m_rows->at(position);
+    if (!start)
+        return values;
+    for (const Row& row : m_rows->rowsFrom(*start, count))
+        values.append(row.values);
+    return values;
+}
+
+void DataSource::addNew()
+{
+    m_changes.clear();
+    m_pending = Pending::Adding;
+}
+
+bool DataSource::edit()
+{
+    m_changes.clear();
+    m_pending = hasCurrent() ? Pending::Editing : Pending::None;
+    return m_pending == Pending::Editing;
+}
+
+void DataSource::setValue(const QString& column, const QVariant& value)
+{
+    if (m_pending != Pending::None)
+        m_changes.insert(column, value);
+}
+
+bool DataSource::update(StoreError* error)
+{
+    if (!m_rows || m_pending == Pending::None)
+        return fail(error, StoreError::Kind::InvalidValue,
+                    QStringLiteral("There is no new or changed row to write."));
+    const Pending pending = std::exchange(m_pending, Pending::None);
+    const QVariantMap changes = std::exchange(m_changes, {});
+    if (pending == Pending::Adding) {
+        const std::optional<qint64> id = m_rows->insert(changes, error);
+        if (!id)
+            return false;
+        m_lastInsertedId = *id;
+        return true;
+    }
+    if (!m_current || !m_rows->update(*m_current, changes, error))
+        return false;
+    m_current = m_rows->reread(*m_current);
+    m_position.reset();
+    return true;
+}
+
+void DataSource::cancelUpdate()
+{
+    m_pending = Pending::None;
+    m_changes.clear();
+}
+
+bool DataSource::deleteCurrent(StoreError* error)
+{
+    cancelUpdate();
+    if (!m_rows || !hasCurrent())
+        return fail(error, StoreError::Kind::RowMissing, QStringLiteral("There is no current row."));
+    if (!m_rows->remove(*m_current, error))
+        return false;
+    // The key stays, so that moving on continues from where the deleted row stood.
+    m_current->values.clear();
+    m_position.reset();
+    return true;
+}
+
+} // namespace lexmint

@@ -1,0 +1,273 @@
+#include "Database.h"
+
+#include "SqlQuery.h"
+
+#include <QAtomicInt>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QUrl>
+
+#include <sqlite3.h>
+
+namespace lexmint {
+
+namespace {
+
+QString nextConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("lexmint-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+bool configureDefensively(sqlite3* handle)
+{
+    int applied = 0;
+    return handle
+        && sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, &applied) == SQLITE_OK
+        && sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, &applied) == SQLITE_OK
+        && sqlite3_db_config(handle, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, &applied)
+               == SQLITE_OK;
+}
+
+} // namespace
+
+Database::Database() : m_connectionName(nextConnectionName()) {}
+
+Database::~Database()
+{
+    close();
+}
+
+bool Database::open(const QString& path, StoreError* error)
+{
+    close();
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(error, StoreError::Kind::Engine,
+                    QStringLiteral("The file \"%1\" does not exist.").arg(path), SQLITE_CANTOPEN);
+    if (!info.isFile())
+        return fail(error, StoreError::Kind::Engine,
+                    QStringLiteral("\"%1\" is not a file.").arg(path), SQLITE_CANTOPEN);
+
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    // "mode=rw" opens an existing file without ever creating one.
+    m_db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded)
+                         + QStringLiteral("?mode=rw"));
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
+    if (!m_db.open()) {
+        if (error)
+            *error = engineError(m_db.lastError());
+        close();
+        return false;
+    }
+    if (!configureDefensively(handle())) {
+        close();
+        return fail(error, StoreError::Kind::Engine,
+                    QStringLiteral("The database engine could not be configured safely."));
+    }
+    // Reading the schema now rejects files that are not databases before anyone relies on them.
+    StoreError readError;
+    const bool readable =
+        SqlQuery(m_db, QStringLiteral("PRAGMA cell_size_check = ON")).exec({}, &readError)
+        && SqlQuery::scalar(m_db, QStringLiteral("SELECT count(*) FROM sqlite_schema"), {},
+                            &readError);
+    if (!readable) {
+        if (error)
+            *error = readError;
+        close();
+        return false;
+    }
+    m_path = info.absoluteFilePath();
+    return true;
+}
+
+void Database::close()
+{
+    if (m_db.isValid()) {
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+    m_path.clear();
+}
+
+bool Database::isOpen() const
+{
+    return m_db.isOpen();
+}
+
+sqlite3* Database::handle() const
+{
+    if (!m_db.isOpen())
+        return nullptr;
+    const QVariant v = m_db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(v.constData());
+}
+
+bool Database::isReadOnly() const
+{
+    sqlite3* h = handle();
+    return !h || sqlite3_db_readonly(h, "main") != 0;
+}
+
+std::optional<QStringList> Database::queryNames(StoreError* error) const
+{
+    SqlQuery query(m_db, QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'view' "
+                                        "ORDER BY rowid"));
+    if (!query.exec({}, error))
+        return std::nullopt;
+    QStringList names;
+    while (query.next())
+        names.append(query.value(0).toString());
+    return names;
+}
+
+bool Database::hasTable(const QString& table) const
+{
+    return SqlQuery::scalar(m_db,
+                            QStringLiteral("SELECT 1 FROM sqlite_schema WHERE type = 'table' AND "
+                                           "name = ? COLLATE NOCASE"),
+                            {table})
+        .has_value();
+}
+
+QStringList Database::columnNames(const QString& table) const
+{
+    SqlQuery query(m_db, QStringLiteral("SELECT name FROM pragma_table_info(?)"));
+    QStringList names;
+    if (query.exec({table}))
+        while (query.next())
+            names.append(query.value(0).toString());
+    return names;
+}
+
+std::optional<int> Database::textColumnSize(const QString& table, const QString& column,
+                                            StoreError* error) const
+{
+    const auto type = SqlQuery::scalar(
+        m_db,
+        QStringLiteral("SELECT type FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"),
+        {table, column}, error);
+    if (!type) {
+        if (error && !*error)
+            fail(error, StoreError::Kind::NotVocabulary,
+                 QStringLiteral("The table %1 has no column %2.").arg(table, column));
+        return std::nullopt;
+    }
+    static const QRegularExpression size(QStringLiteral("\\(\\s*(\\d{1,9})\\s*\\)"));
+    const QRegularExpressionMatch match = size.match(type->toString());
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+std::optional<qint32> Database::property(const QString& name, StoreError* error) const
+{
+    if (!hasTable(QStringLiteral("Properties"))) {
+        fail(error, StoreError::Kind::PropertyMissing,
+             QStringLiteral("Property \"%1\" does not exist.").arg(name));
+        return std::nullopt;
+    }
+    StoreError readError;
+    const auto value = SqlQuery::scalar(
+        m_db, QStringLiteral("SELECT Value FROM Properties WHERE Name = ?"), {name}, &readError);
+    if (!value) {
+        if (readError)
+            fail(error, readError.kind, readError.description, readError.number);
+        else
+            fail(error, StoreError::Kind::PropertyMissing,
+                 QStringLiteral("Property \"%1\" does not exist.").arg(name));
+        return std::nullopt;
+    }
+    bool ok = false;
+    const qint64 number = value->toLongLong(&ok);
+    if (!ok || number < std::numeric_limits<qint32>::min()
+        || number > std::numeric_limits<qint32>::max()) {
+        fail(error, StoreError::Kind::InvalidValue,
+             QStringLiteral("Property \"%1\" does not hold a long integer.").arg(name));
+        return std::nullopt;
+    }
+    return static_cast<qint32>(number);
+}
+
+bool Database::setProperty(const QString& name, qint32 value, StoreError* error)
+{
+    SqlQuery query(m_db, QStringLiteral("UPDATE Properties SET Value = ? WHERE Name = ?"));
+    if (!query.exec({value, name}, error))
+        return false;
+    if (query.numRowsAffected() == 0)
+        return fail(error, StoreError::Kind::PropertyMissing,
+                    QStringLiteral("Property \"%1\" does not exist.").arg(name));
+    return true;
+}
+
+bool Database::createProperty(const QString& name, qint32 value, StoreError* error)
+{
+    return SqlQuery(m_db, QStringLiteral("CREATE TABLE IF NOT EXISTS Properties ("
+                                         "Name TEXT PRIMARY KEY COLLATE NOCASE, "
+                                         "Value INTEGER NOT NULL)"))
+               .exec({}, error)
+        && SqlQuery(m_db, QStringLiteral("INSERT INTO Properties (Name, Value) VALUES (?, ?)"))
+               .exec({name, value}, error);
+}
+
+bool Database::transaction(StoreError* error)
+{
+    if (m_db.transaction())
+        return true;
+    if (error)
+        *error = engineError(m_db.lastError());
+    return false;
+}
+
+bool Database::commit(StoreError* error)
+{
+    if (m_db.commit())
+        return true;
+    if (error)
+        *error = engineError(m_db.lastError());
+    m_db.rollback();
+    return false;
+}
+
+void Database::rollback()
+{
+    m_db.rollback();
+}
+
+bool Database::copyDatabase(const QString& source, const QString& destination, StoreError* error)
+{
+    if (QFileInfo::exists(destination))
+        return fail(error, StoreError::Kind::Engine,
+                    QStringLiteral("The file \"%1\" already exists.").arg(destination),
+                    SQLITE_CANTOPEN);
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return fail(error, StoreError::Kind::Engine,
+                    QStringLiteral("Cannot read \"%1\": %2").arg(source, in.errorString()),
+                    SQLITE_CANTOPEN);
+    // The copy appears under its name only once it is complete.
+    QSaveFile out(destination);
+    if (!out.open(QIODevice::WriteOnly))
+        return fail(error, StoreError::Kind::Engine,
+                    QStringLiteral("Cannot write \"%1\": %2").arg(destination, out.errorString()),
+                    SQLITE_CANTOPEN);
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 16);
+        if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
+            break;
+        if (out.write(chunk) != chunk.size())
+            break;
+    }
+    if (in.error() != QFileDevice::NoError || !out.commit())
+        return fail(error, StoreError::Kind::Engine,
+                    QStringLiteral("Cannot write \"%1\": %2").arg(destination, out.errorString()),
+                    SQLITE_IOERR);
+    return true;
+}
+
+} // namespace lexmint

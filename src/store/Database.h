@@ -1,0 +1,65 @@
+#pragma once
+
+#include "store/StoreError.h"
+
+#include <QSqlDatabase>
+#include <QStringList>
+
+#include <optional>
+
+struct sqlite3;
+
+namespace lexmint {
+
+class SqlQuery;
+
+/// One connection to a vocabulary file: the database engine layer.
+///
+/// The file is untrusted input. It is opened read-write without ever creating it, with the
+/// engine's defensive configuration: no writes to the schema tables, schema code treated as
+/// untrusted, no extension loading. A file that cannot be written is opened read-only.
+class Database {
+public:
+    Database();
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    bool open(const QString& path, StoreError* error = nullptr);
+    void close();
+    bool isOpen() const;
+    QString path() const { return m_path; }
+    bool isReadOnly() const;
+
+    /// Names of the saved queries (the file's views) in the order the file lists them.
+    std::optional<QStringList> queryNames(StoreError* error = nullptr) const;
+    bool hasTable(const QString& table) const;
+    QStringList columnNames(const QString& table) const;
+    /// Declared character size of a text column, as in VARCHAR(50); 0 when none is declared.
+    std::optional<int> textColumnSize(const QString& table, const QString& column,
+                                      StoreError* error = nullptr) const;
+
+    /// Named long-integer properties kept in the file.
+    std::optional<qint32> property(const QString& name, StoreError* error = nullptr) const;
+    bool setProperty(const QString& name, qint32 value, StoreError* error = nullptr);
+    bool createProperty(const QString& name, qint32 value, StoreError* error = nullptr);
+
+    bool transaction(StoreError* error = nullptr);
+    bool commit(StoreError* error = nullptr);
+    void rollback();
+
+    /// Copies source (a template) to destination; fails when the destination exists.
+    static bool copyDatabase(const QString& source, const QString& destination,
+                             StoreError* error = nullptr);
+
+    QSqlDatabase& connection() { return m_db; }
+    const QSqlDatabase& connection() const { return m_db; }
+    sqlite3* handle() const;
+
+private:
+    QString m_connectionName;
+    QSqlDatabase m_db;
+    QString m_path;
+};
+
+} // namespace lexmint

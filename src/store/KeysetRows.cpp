@@ -1,0 +1,130 @@
+#include "KeysetRows.h"
+
+#include "store/Database.h"
+#include "store/SqlQuery.h"
+
+#include <QSet>
+
+namespace lexmint {
+
+namespace {
+
+enum KeyIndex { IdIndex, PositionIndex };
+
+QString quotedIdentifier(QString name)
+{
+    return QLatin1Char('"') + name.replace(u'"', QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+} // namespace
+
+KeysetRows::KeysetRows(Database& db, const QString& query, bool* ok) : m_db(db), m_writer(db)
+{
+    m_columns = db.columnNames(query);
+    const QStringList tableColumns = db.columnNames(QStringLiteral("Headwords"));
+    QStringList selects;
+    for (const QString& column : std::as_const(m_columns))
+        selects.append(tableColumns.contains(column, Qt::CaseInsensitive)
+                           ? quotedIdentifier(column)
+                           : QStringLiteral("NULL"));
+    m_valuesSql = QStringLiteral("SELECT %1 FROM Headwords WHERE ID = ?")
+                      .arg(selects.join(QStringLiteral(", ")));
+
+    SqlQuery ids(db.connection(), QStringLiteral("SELECT ID FROM %1").arg(quotedIdentifier(query)));
+    *ok = m_columns.contains(QStringLiteral("ID"), Qt::CaseInsensitive) && ids.exec();
+    while (*ok && ids.next())
+        m_ids.append(ids.value(0).toLongLong());
+}
+
+Row KeysetRows::rowAt(int position)
+{
+    const qint64 id = m_ids.at(position);
+    Row row{{id, position}, {}};
+    SqlQuery values(m_db.connection(), m_valuesSql);
+    if (values.exec({id}) && values.next()) {
+        for (int i = 0; i < m_columns.size(); ++i)
+            row.values.append(values.value(i));
+    }
+    return row;
+}
+
+std::optional<Row> KeysetRows::scan(int start, int step, const SqlCondition* condition)
+{
+    QSet<qint64> matching;
+    if (condition) {
+        SqlQuery query(m_db.connection(),
+                       QStringLiteral("SELECT ID FROM Headwords WHERE ") + condition->sql);
+        if (!query.exec(condition->values))
+            return std::nullopt;
+        while (query.next())
+            matching.insert(query.value(0).toLongLong());
+    }
+    for (int position = start; position >= 0 && position < m_ids.size(); position += step) {
+        if (!condition || matching.contains(m_ids.at(position)))
+            return rowAt(position);
+    }
+    return std::nullopt;
+}
+
+std::optional<Row> KeysetRows::first(const SqlCondition* condition)
+{
+    return scan(0, 1, condition);
+}
+
+std::optional<Row> KeysetRows::last(const SqlCondition* condition)
+{
+    return scan(static_cast<int>(m_ids.size()) - 1, -1, condition);
+}
+
+std::optional<Row> KeysetRows::after(const Row& row, const SqlCondition* condition)
+{
+    return scan(row.key.value(PositionIndex).toInt() + 1, 1, condition);
+}
+
+std::optional<Row> KeysetRows::before(const Row& row, const SqlCondition* condition)
+{
+    return scan(row.key.value(PositionIndex).toInt() - 1, -1, condition);
+}
+
+int KeysetRows::positionOf(const Row& row)
+{
+    return row.key.value(PositionIndex).toInt();
+}
+
+std::optional<Row> KeysetRows::at(int position)
+{
+    if (position < 0 || position >= m_ids.size())
+        return std::nullopt;
+    return rowAt(position);
+}
+
+QList<Row> KeysetRows::rowsFrom(const Row& row, int count)
+{
+    QList<Row> rows;
+    const int start = row.key.value(PositionIndex).toInt();
+    for (int position = start; position < m_ids.size() && rows.size() < count; ++position)
+        rows.append(rowAt(position));
+    return rows;
+}
+
+Row KeysetRows::reread(const Row& row)
+{
+    return rowAt(row.key.value(PositionIndex).toInt());
+}
+
+bool KeysetRows::update(const Row& row, const QVariantMap& changes, StoreError* error)
+{
+    return m_writer.updateHeadword(row.key.value(IdIndex).toLongLong(), changes, error);
+}
+
+bool KeysetRows::remove(const Row& row, StoreError* error)
+{
+    return m_writer.deleteHeadword(row.key.value(IdIndex).toLongLong(), error);
+}
+
+std::optional<qint64> KeysetRows::insert(const QVariantMap& values, StoreError* error)
+{
+    return m_writer.insertHeadword(values, error);
+}
+
+} // namespace lexmint

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "store/RowSet.h"
+#include "store/RowWriter.h"
+
+namespace lexmint {
+
+class Database;
+
+/// The rows of a test mode (a saved query over Headwords). Which entries the query returns,
+/// and in which order, is fixed when the rows are read: a run of a test goes through the same
+/// entries even when answering takes an entry out of its mode, and a random order stays put.
+/// The values of a row are read from Headwords by ID, so they are always current; changes go
+/// to Headwords.
+class KeysetRows final : public RowSet {
+public:
+    /// Reads the entry IDs of `query`; `ok` tells whether the query could be read.
+    KeysetRows(Database& db, const QString& query, bool* ok);
+
+    QStringList columns() const override { return m_columns; }
+    std::optional<Row> first(const SqlCondition* condition) override;
+    std::optional<Row> last(const SqlCondition* condition) override;
+    std::optional<Row> after(const Row& row, const SqlCondition* condition) override;
+    std::optional<Row> before(const Row& row, const SqlCondition* condition) override;
+    int count() override { return static_cast<int>(m_ids.size()); }
+    int positionOf(const Row& row) override;
+    std::optional<Row> at(int position) override;
+    QList<Row> rowsFrom(const Row& row, int count) override;
+    Row reread(const Row& row) override;
+    bool update(const Row& row, const QVariantMap& changes, StoreError* error) override;
+    bool remove(const Row& row, StoreError* error) override;
+    std::optional<qint64> insert(const QVariantMap& values, StoreError* error) override;
+
+private:
+    /// The nearest position from `start` on, stepping by `step`, whose entry matches.
+    std::optional<Row> scan(int start, int step, const SqlCondition* condition);
+    Row rowAt(int position);
+
+    Database& m_db;
+    RowWriter m_writer;
+    QStringList m_columns;
+    QString m_valuesSql;
+    QList<qint64> m_ids;
+};
+
+} // namespace lexmint

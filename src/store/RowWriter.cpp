@@ -1,0 +1,198 @@
+#include "RowWriter.h"
+
+#include "store/Database.h"
+#include "store/EntryRules.h"
+#include "store/SqlQuery.h"
+#include "store/TextKeys.h"
+
+#include <QDate>
+
+namespace lexmint {
+
+namespace {
+
+const QStringList HeadwordColumns{QStringLiteral("Headword"), QStringLiteral("LastTestedOn"),
+                                  QStringLiteral("Tested"), QStringLiteral("Correct"),
+                                  QStringLiteral("LastOK")};
+const QStringList DefinitionColumns{QStringLiteral("ID"), QStringLiteral("Definition")};
+
+// Dates are kept as ISO text, which the engine's date functions understand.
+QVariant storable(const QVariant& value)
+{
+    if (value.metaType().id() == QMetaType::QDate)
+        return value.toDate().toString(Qt::ISODate);
+    return value;
+}
+
+bool checkColumns(const QVariantMap& values, const QStringList& allowed, const QString& table,
+                  StoreError* error)
+{
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        if (!allowed.contains(it.key()) && it.key() != QLatin1String("FoldKey")
+            && it.key() != QLatin1String("SortKey"))
+            return fail(error, StoreError::Kind::InvalidValue,
+                        QStringLiteral("%1 has no writable column %2.").arg(table, it.key()));
+    }
+    return true;
+}
+
+std::optional<qint64> insertRow(Database& db, const QString& table, const QVariantMap& values,
+                                StoreError* error)
+{
+    QStringList placeholders;
+    QVariantList bound;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        placeholders.append(QStringLiteral("?"));
+        bound.append(storable(it.value()));
+    }
+    SqlQuery query(db.connection(), QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                        .arg(table, values.keys().join(QStringLiteral(", ")),
+                                             placeholders.join(QStringLiteral(", "))));
+    if (!query.exec(bound, error))
+        return std::nullopt;
+    return query.lastInsertId().toLongLong();
+}
+
+bool updateRow(Database& db, const QString& table, const QString& keyColumn, qint64 key,
+               const QVariantMap& changes, StoreError* error)
+{
+    if (changes.isEmpty())
+        return true;
+    QStringList assignments;
+    QVariantList bound;
+    for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
+        assignments.append(it.key() + QStringLiteral(" = ?"));
+        bound.append(storable(it.value()));
+    }
+    bound.append(key);
+    SqlQuery query(db.connection(), QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                                        .arg(table, assignments.join(QStringLiteral(", ")),
+                                             keyColumn));
+    if (!query.exec(bound, error))
+        return false;
+    if (query.numRowsAffected() == 0)
+        return fail(error, StoreError::Kind::RowMissing,
+                    QStringLiteral("The row to change no longer exists."));
+    return true;
+}
+
+bool deleteRow(Database& db, const QString& table, const QString& keyColumn, qint64 key,
+               StoreError* error)
+{
+    SqlQuery query(db.connection(),
+                   QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table, keyColumn));
+    if (!query.exec({key}, error))
+        return false;
+    if (query.numRowsAffected() == 0)
+        return fail(error, StoreError::Kind::RowMissing,
+                    QStringLiteral("The row to delete no longer exists."));
+    return true;
+}
+
+} // namespace
+
+RowWriter::RowWriter(Database& db) : m_db(db)
+{
+    m_headwordSize =
+        db.textColumnSize(QStringLiteral("Headwords"), QStringLiteral("Headword")).value_or(0);
+}
+
+bool RowWriter::checkHeadwordValues(QVariantMap& values, StoreError* error)
+{
+    if (!checkColumns(values, HeadwordColumns, QStringLiteral("Headwords"), error))
+        return false;
+    const auto headword = values.constFind(QStringLiteral("Headword"));
+    if (headword == values.cend())
+        return true;
+    const QString text = headword->toString();
+    if (!entryrules::checkHeadword(text, m_headwordSize, error))
+        return false;
+    values.insert(QStringLiteral("FoldKey"), textkeys::foldKey(text));
+    values.insert(QStringLiteral("SortKey"), textkeys::sortKey(text));
+    return true;
+}
+
+bool RowWriter::checkDefinitionValues(const QVariantMap& values, StoreError* error)
+{
+    if (!checkColumns(values, DefinitionColumns, QStringLiteral("Definitions"), error))
+        return false;
+    const auto definition = values.constFind(QStringLiteral("Definition"));
+    return definition == values.cend() || entryrules::checkDefinition(definition->toString(), error);
+}
+
+std::optional<qint64> RowWriter::insertHeadword(const QVariantMap& values, StoreError* error)
+{
+    QVariantMap row = values;
+    if (!row.contains(QStringLiteral("Headword"))) {
+        fail(error, StoreError::Kind::InvalidValue, QStringLiteral("A headword cannot be empty."));
+        return std::nullopt;
+    }
+    if (!checkHeadwordValues(row, error))
+        return std::nullopt;
+    return insertRow(m_db, QStringLiteral("Headwords"), row, error);
+}
+
+bool RowWriter::updateHeadword(qint64 id, const QVariantMap& changes, StoreError* error)
+{
+    QVariantMap row = changes;
+    return checkHeadwordValues(row, error)
+        && updateRow(m_db, QStringLiteral("Headwords"), QStringLiteral("ID"), id, row, error);
+}
+
+bool RowWriter::deleteHeadword(qint64 id, StoreError* error)
+{
+    return deleteRow(m_db, QStringLiteral("Headwords"), QStringLiteral("ID"), id, error);
+}
+
+std::optional<qint64> RowWriter::insertDefinition(const QVariantMap& values, StoreError* error)
+{
+    if (!values.contains(QStringLiteral("ID")) || !values.contains(QStringLiteral("Definition"))) {
+        fail(error, StoreError::Kind::InvalidValue,
+             QStringLiteral("A definition line needs its entry and its text."));
+        return std::nullopt;
+    }
+    if (!checkDefinitionValues(values, error))
+        return std::nullopt;
+    return insertRow(m_db, QStringLiteral("Definitions"), values, error);
+}
+
+bool RowWriter::updateDefinition(qint64 rowId, const QVariantMap& changes, StoreError* error)
+{
+    return checkDefinitionValues(changes, error)
+        && updateRow(m_db, QStringLiteral("Definitions"), QStringLiteral("rowid"), rowId, changes,
+                     error);
+}
+
+bool RowWriter::deleteDefinition(qint64 rowId, StoreError* error)
+{
+    return deleteRow(m_db, QStringLiteral("Definitions"), QStringLiteral("rowid"), rowId, error);
+}
+
+bool RowWriter::fillMissingKeys(StoreError* error)
+{
+    SqlQuery missing(m_db.connection(),
+                     QStringLiteral("SELECT ID, Headword FROM Headwords "
+                                    "WHERE SortKey IS NULL OR FoldKey IS NULL"));
+    if (!missing.exec({}, error))
+        return false;
+    QList<std::pair<qint64, QString>> rows;
+    while (missing.next())
+        rows.append({missing.value(0).toLongLong(), missing.value(1).toString()});
+    missing.finish();
+    if (rows.isEmpty())
+        return true;
+
+    if (!m_db.transaction(error))
+        return false;
+    SqlQuery update(m_db.connection(),
+                    QStringLiteral("UPDATE Headwords SET FoldKey = ?, SortKey = ? WHERE ID = ?"));
+    for (const auto& [id, headword] : rows) {
+        if (!update.exec({textkeys::foldKey(headword), textkeys::sortKey(headword), id}, error)) {
+            m_db.rollback();
+            return false;
+        }
+    }
+    return m_db.commit(error);
+}
+
+} // namespace lexmint

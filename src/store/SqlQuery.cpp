@@ -1,0 +1,56 @@
+#include "SqlQuery.h"
+
+#include <QSqlError>
+
+namespace lexmint {
+
+namespace {
+constexpr int SqliteReadOnly = 8;
+}
+
+StoreError engineError(const QSqlError& error)
+{
+    bool ok = false;
+    const int number = error.nativeErrorCode().toInt(&ok);
+    QString description = error.databaseText();
+    if (description.isEmpty())
+        description = error.text();
+    const auto kind = ok && (number & 0xff) == SqliteReadOnly ? StoreError::Kind::ReadOnly
+                                                              : StoreError::Kind::Engine;
+    return StoreError{kind, ok ? number : 0, description};
+}
+
+SqlQuery::SqlQuery(const QSqlDatabase& db, const QString& sql) : m_query(db)
+{
+    m_query.setForwardOnly(true);
+    m_prepared = m_query.prepare(sql);
+}
+
+bool SqlQuery::exec(std::initializer_list<QVariant> values, StoreError* error)
+{
+    return exec(QVariantList(values), error);
+}
+
+bool SqlQuery::exec(const QVariantList& values, StoreError* error)
+{
+    if (m_prepared) {
+        for (int i = 0; i < values.size(); ++i)
+            m_query.bindValue(i, values.at(i));
+        if (m_query.exec())
+            return true;
+    }
+    if (error)
+        *error = engineError(m_query.lastError());
+    return false;
+}
+
+std::optional<QVariant> SqlQuery::scalar(const QSqlDatabase& db, const QString& sql,
+                                         const QVariantList& values, StoreError* error)
+{
+    SqlQuery query(db, sql);
+    if (!query.exec(values, error) || !query.next())
+        return std::nullopt;
+    return query.value(0);
+}
+
+} // namespace lexmint

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace lexmint {
+
+/// Keyboard layout identifier that names no particular layout: a context with it leaves the
+/// active layout alone.
+inline constexpr qint32 KeybCurrentLayout = 32767;
+
+/// Option bits of a vocabulary.
+namespace vocabflags {
+inline constexpr qint32 CaseSensitive = 1;
+inline constexpr qint32 WarnDoubles = 2;
+} // namespace vocabflags
+
+/// Describes a vocabulary: the open one, or (keyboards and flags only) the options that a
+/// vocabulary gets when its file lacks them. An empty path means that none is open.
+struct VocabInfo {
+    QString path;
+    qint16 headwordSize = 0;
+    qint32 entryCount = 0;
+    qint32 keybHead = KeybCurrentLayout;
+    qint32 keybDef = KeybCurrentLayout;
+    qint32 flags = vocabflags::WarnDoubles;
+};
+
+} // namespace lexmint

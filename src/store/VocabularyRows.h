@@ -1,0 +1,37 @@
+#pragma once
+
+#include "store/KeyedRows.h"
+#include "store/LinePositions.h"
+#include "store/RowWriter.h"
+
+namespace lexmint {
+
+/// The rows of the saved query "Vocabulary": one row per definition line (Headword,
+/// Definition, ID), in dictionary order of the headwords, then in the order of the lines.
+/// Headword and Definition can be edited in place; rows are neither added nor deleted here.
+class VocabularyRows final : public KeyedRows {
+public:
+    explicit VocabularyRows(Database& db);
+
+    SqlCondition condition(const Criteria& criteria) const override
+    {
+        return SqlCondition::fromCriteria(criteria, QStringLiteral("h."));
+    }
+    int count() override;
+    int positionOf(const Row& row) override;
+    std::optional<Row> at(int position) override;
+    Row reread(const Row& row) override;
+    bool update(const Row& row, const QVariantMap& changes, StoreError* error) override;
+    bool remove(const Row& row, StoreError* error) override;
+    std::optional<qint64> insert(const QVariantMap& values, StoreError* error) override;
+
+private:
+    const LinePositions* positions();
+    std::optional<Row> rowOfLine(qint64 id, qint64 lineRowId);
+
+    RowWriter m_writer;
+    LinePositions m_positions;
+    bool m_positionsLoaded = false;
+};
+
+} // namespace lexmint

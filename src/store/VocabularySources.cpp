@@ -1,0 +1,50 @@
+#include "VocabularySources.h"
+
+namespace lexmint {
+
+VocabularySources::VocabularySources() = default;
+
+VocabularySources::~VocabularySources()
+{
+    detach();
+}
+
+bool VocabularySources::bindAll(Database* db, StoreError* error)
+{
+    bool bound = true;
+    for (DataSource* source : {&m_vocabulary, &m_testWords, &m_definitions, &m_headwords}) {
+        source->setDatabase(db);
+        bound = bound && source->refresh(error);
+    }
+    return bound;
+}
+
+bool VocabularySources::attach(const QString& path, StoreError* error)
+{
+    auto db = std::make_unique<Database>();
+    if (!db->open(path, error))
+        return false;
+    const auto queries = db->queryNames(error);
+    if (!queries)
+        return false;
+
+    const QString previousMode = m_testWords.recordSource();
+    if (!queries->contains(previousMode))
+        m_testWords.setRecordSource(QStringLiteral("All"));
+    // The previous connection closes only once every source has left it.
+    std::unique_ptr<Database> previous = std::exchange(m_db, std::move(db));
+    if (bindAll(m_db.get(), error))
+        return true;
+    m_db = std::move(previous);
+    m_testWords.setRecordSource(previousMode);
+    bindAll(m_db.get(), nullptr);
+    return false;
+}
+
+void VocabularySources::detach()
+{
+    bindAll(nullptr, nullptr);
+    m_db.reset();
+}
+
+} // namespace lexmint

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "keyboards/KeyboardBackend.h"
+
+#include <QList>
+#include <QSet>
+
+namespace lexmint::test {
+
+/// A fixed ring of installed layouts with one of them active. Records every activation asked
+/// for; activating a layout that is not installed, or one the test marked as refused, fails and
+/// leaves the active layout as it was.
+class FakeKeyboardBackend final : public KeyboardBackend {
+public:
+    FakeKeyboardBackend(QList<qint32> ring, qint32 active);
+
+    QList<qint32> installedLayouts() const override;
+    qint32 activeLayout() const override { return m_active; }
+    bool activate(qint32 layout) override;
+
+    void refuse(qint32 layout) { m_refused.insert(layout); }
+    const QList<qint32>& activations() const { return m_activations; }
+
+private:
+    QList<qint32> m_ring;
+    qint32 m_active;
+    QSet<qint32> m_refused;
+    QList<qint32> m_activations;
+};
+
+} // namespace lexmint::test
