@@ -154,7 +154,7 @@ constexpr std::array<KeyboardEntry, 146> Catalogue{{
     {0x480A, u"Spanish (Honduras)"},
     {0x4C0A, u"Spanish (Nicaragua)"},
     {0x500A, u"Spanish (Puerto Rico)"},
-    {0x7FFF, u"Current Windows Keyboard"},
+    {0x7FFF, u"Current Desktop Keyboard"},
 }};
 
 static_assert(Catalogue.back().language == KeybCurrent);

@@ -37,7 +37,7 @@ void KeyboardSwitcher::reportMissing(qint32 layout)
     message.title = QStringLiteral("Keyboard Not Installed");
     message.text = QStringLiteral("The keyboard locale \"") + keyboardName(layout)
                    + QStringLiteral("\" is not installed or is using a different layout.\r\n"
-                                    "Please adjust your keyboard setting or change the keyboard "
+                                    "Please adjust your desktop keyboard setting or change the keyboard "
                                     "selection for this vocabulary.");
     message.icon = MessageIcon::Exclamation;
     message.buttons = MessageButtons::Ok;

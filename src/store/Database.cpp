@@ -44,6 +44,18 @@ Database::~Database()
 
 bool Database::open(const QString& path, StoreError* error)
 {
+    // "rw" opens an existing file without ever creating one; a file that cannot be written
+    // is opened read-only.
+    return openWithMode(path, QLatin1String("rw"), error);
+}
+
+bool Database::openReadOnly(const QString& path, StoreError* error)
+{
+    return openWithMode(path, QLatin1String("ro"), error);
+}
+
+bool Database::openWithMode(const QString& path, QLatin1String mode, StoreError* error)
+{
     close();
     const QFileInfo info(path);
     if (!info.exists())
@@ -54,9 +66,8 @@ bool Database::open(const QString& path, StoreError* error)
                     QStringLiteral("\"%1\" is not a file.").arg(path), SQLITE_CANTOPEN);
 
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    // "mode=rw" opens an existing file without ever creating one.
     m_db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded)
-                         + QStringLiteral("?mode=rw"));
+                         + QStringLiteral("?mode=") + mode);
     m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
     if (!m_db.open()) {
         if (error)

@@ -26,6 +26,8 @@ public:
     Database& operator=(const Database&) = delete;
 
     bool open(const QString& path, StoreError* error = nullptr);
+    /// Opens for reading only, as for a file on read-only media.
+    bool openReadOnly(const QString& path, StoreError* error = nullptr);
     void close();
     bool isOpen() const;
     QString path() const { return m_path; }
@@ -57,6 +59,8 @@ public:
     sqlite3* handle() const;
 
 private:
+    bool openWithMode(const QString& path, QLatin1String mode, StoreError* error);
+
     QString m_connectionName;
     QSqlDatabase m_db;
     QString m_path;

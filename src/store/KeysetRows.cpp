@@ -11,11 +11,6 @@ namespace {
 
 enum KeyIndex { IdIndex, PositionIndex };
 
-QString quotedIdentifier(QString name)
-{
-    return QLatin1Char('"') + name.replace(u'"', QStringLiteral("\"\"")) + QLatin1Char('"');
-}
-
 } // namespace
 
 KeysetRows::KeysetRows(Database& db, const QString& query, bool* ok) : m_db(db), m_writer(db)

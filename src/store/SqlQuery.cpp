@@ -20,6 +20,12 @@ StoreError engineError(const QSqlError& error)
     return StoreError{kind, ok ? number : 0, description};
 }
 
+QString quotedIdentifier(const QString& name)
+{
+    QString quoted = name;
+    return QLatin1Char('"') + quoted.replace(u'"', QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
 SqlQuery::SqlQuery(const QSqlDatabase& db, const QString& sql) : m_query(db)
 {
     m_query.setForwardOnly(true);

@@ -35,6 +35,9 @@ private:
     bool m_prepared = false;
 };
 
+/// An identifier quoted for SQL, for names that come from the file's own schema.
+QString quotedIdentifier(const QString& name);
+
 /// Turns the engine's last error into a StoreError (read-only files get their own kind).
 StoreError engineError(const QSqlError& error);
 

@@ -17,7 +17,7 @@ KeyedRows::Shape tableShape(Database& db, const QString& table)
         if (internalColumns.contains(column, Qt::CaseInsensitive))
             continue;
         shape.columns.append(column);
-        shape.selects.append(QLatin1Char('"') + column + QLatin1Char('"'));
+        shape.selects.append(quotedIdentifier(column));
     }
     shape.keys = QStringList{QStringLiteral("rowid")};
     shape.from = table;

@@ -148,6 +148,15 @@ QString getDefinitions(DataSource& definitions, qint64 id, MessageService& messa
     return lines.join(QStringLiteral("\r\n"));
 }
 
+bool queryHasRows(Database& db, const QString& query)
+{
+    return SqlQuery::scalar(db.connection(),
+                            QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1)")
+                                .arg(quotedIdentifier(query)))
+        .value_or(false)
+        .toBool();
+}
+
 void reportInconsistency(MessageService& messages)
 {
     messages.show({QStringLiteral("Inconsistency in the Lex Mint database encountered!\r"

@@ -47,6 +47,9 @@ bool writeVocabProperties(const VocabInfo& info, MessageService& messages);
 /// An entry without lines is an inconsistency: reported, and an empty text returned.
 QString getDefinitions(DataSource& definitions, qint64 id, MessageService& messages);
 
+/// Whether a saved query returns at least one row; false also when it cannot be read.
+bool queryHasRows(Database& db, const QString& query);
+
 /// Tells the user that the file does not hold what the program expects of it.
 void reportInconsistency(MessageService& messages);
 

@@ -29,7 +29,7 @@ void TestKeyboardCatalogue::name_data()
     QTest::newRow("Czech, variant bits") << 0x04050405 << u"Czech"_s;
     QTest::newRow("middle entry") << 0x0C1A << u"Serbian (Cyrillic)"_s;
     QTest::newRow("Puerto Rico") << 0x500A << u"Spanish (Puerto Rico)"_s;
-    QTest::newRow("current keyboard") << KeybCurrent << u"Current Windows Keyboard"_s;
+    QTest::newRow("current keyboard") << KeybCurrent << u"Current Desktop Keyboard"_s;
     QTest::newRow("gap 0x0417") << 0x0417 << u"Unknown"_s;
     QTest::newRow("below second entry") << 0x0001 << u"Unknown"_s;
     QTest::newRow("above last entry") << 0x8000 << u"Unknown"_s;

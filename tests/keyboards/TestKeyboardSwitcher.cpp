@@ -23,7 +23,7 @@ QString missingText(const QString& name)
 {
     return u"The keyboard locale \""_s + name
            + u"\" is not installed or is using a different layout.\r\n"
-             "Please adjust your keyboard setting or change the keyboard selection for this "
+             "Please adjust your desktop keyboard setting or change the keyboard selection for this "
              "vocabulary."_s;
 }
 

@@ -1,0 +1,302 @@
+#include "StoreFixture.h"
+
+#include "store/DataSource.h"
+#include "store/VocabularySources.h"
+
+#include <QTest>
+
+using namespace lexmint;
+using namespace lexmint::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList Entries{
+    u"zapato|shoe"_s,         u"ábaco|abacus|counting frame"_s, u"Abend|evening"_s,
+    u"žluťoučký|yellowish"_s, u"λέξη|word"_s,                   u"слово|word"_s,
+    u"say \"hi\"|greet"_s,    u"100%_sure|certain"_s,           u"100 percent|entirely"_s,
+    u"abendbrot|supper"_s,    u"Zürich|a city|in Switzerland"_s};
+
+QStringList headwordsInOrder(DataSource& source)
+{
+    QStringList rows;
+    for (bool more = source.moveFirst(); more; more = source.moveNext())
+        rows.append(source.value(u"Headword"_s).toString());
+    return rows;
+}
+
+} // namespace
+
+class TestDataSource : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void vocabularyIsInDictionaryOrderWithOneRowPerLine();
+    void positionsAgreeWithTheOrder();
+    void finds_data();
+    void finds();
+    void findNextAndLast();
+    void refusedCriteriaMatchNothing();
+    void noMatchKeepsTheCurrentRow();
+    void inPlaceEditsFollowTheEntryRules_data();
+    void inPlaceEditsFollowTheEntryRules();
+    void inPlaceHeadwordEditMovesTheRow();
+    void testModeRowsAreFixedWhenRead();
+    void tableSourceAddsEditsAndDeletes();
+    void sourcesFallBackToAllAndSurviveARefusedFile();
+
+private:
+    std::unique_ptr<StoreFixture> m_fixture;
+    std::unique_ptr<VocabularySources> m_sources;
+};
+
+void TestDataSource::init()
+{
+    m_fixture = std::make_unique<StoreFixture>();
+    QVERIFY(m_fixture->isValid());
+    QCOMPARE(m_fixture->addEntries(Entries).size(), Entries.size());
+    m_sources = std::make_unique<VocabularySources>();
+    QVERIFY(m_sources->attach(m_fixture->path()));
+}
+
+void TestDataSource::vocabularyIsInDictionaryOrderWithOneRowPerLine()
+{
+    DataSource& vocabulary = m_sources->vocabulary();
+    QCOMPARE(vocabulary.columns(), (QStringList{u"Headword"_s, u"Definition"_s, u"ID"_s}));
+    QCOMPARE(headwordsInOrder(vocabulary),
+             (QStringList{u"100 percent"_s, u"100%_sure"_s, u"ábaco"_s, u"ábaco"_s, u"Abend"_s,
+                          u"abendbrot"_s, u"say \"hi\""_s, u"zapato"_s, u"žluťoučký"_s, u"Zürich"_s,
+                          u"Zürich"_s, u"λέξη"_s, u"слово"_s}));
+    QCOMPARE(vocabulary.recordCount(), 13);
+    QVERIFY(vocabulary.isEof());
+    QVERIFY(vocabulary.findFirst(u"Headword = \"Zürich\""_s));
+    QCOMPARE(vocabulary.value(u"Definition"_s).toString(), u"a city"_s);
+    QVERIFY(vocabulary.moveNext());
+    QCOMPARE(vocabulary.value(u"Definition"_s).toString(), u"in Switzerland"_s);
+}
+
+void TestDataSource::positionsAgreeWithTheOrder()
+{
+    DataSource& vocabulary = m_sources->vocabulary();
+    QList<QVariantList> walked;
+    int position = 0;
+    for (bool more = vocabulary.moveFirst(); more; more = vocabulary.moveNext(), ++position) {
+        QCOMPARE(vocabulary.absolutePosition(), position);
+        walked.append({vocabulary.value(u"Headword"_s), vocabulary.value(u"Definition"_s),
+                       vocabulary.value(u"ID"_s)});
+    }
+    QCOMPARE(vocabulary.rows(0, 100), walked);
+    QCOMPARE(vocabulary.rows(5, 3), walked.mid(5, 3));
+    for (int p = walked.size() - 1; p >= 0; --p) {
+        QVERIFY(vocabulary.setAbsolutePosition(p));
+        QCOMPARE(vocabulary.value(u"Definition"_s), walked.at(p).at(1));
+        QCOMPARE(vocabulary.absolutePosition(), p);
+    }
+    QVERIFY(!vocabulary.setAbsolutePosition(walked.size()));
+    QVERIFY(vocabulary.findFirst(u"Headword LIKE \"zü*\""_s));
+    QCOMPARE(vocabulary.absolutePosition(), 9);
+}
+
+void TestDataSource::finds_data()
+{
+    QTest::addColumn<QString>("criteria");
+    QTest::addColumn<QString>("found"); // empty: no match
+
+    QTest::newRow("equal, other case, non-ASCII") << u"Headword = \"ŽLUŤOUČKÝ\""_s << u"žluťoučký"_s;
+    QTest::newRow("equal greek") << u"Headword = \"ΛΈΞΗ\""_s << u"λέξη"_s;
+    QTest::newRow("equal cyrillic") << u"Headword = \"СЛОВО\""_s << u"слово"_s;
+    QTest::newRow("equal needs accents") << u"Headword = \"abaco\""_s << QString();
+    QTest::newRow("equal with quotes") << u"Headword = \"SAY \"\"HI\"\"\""_s << u"say \"hi\""_s;
+    QTest::newRow("like prefix any case") << u"Headword LIKE \"AB*\""_s << u"Abend"_s;
+    QTest::newRow("like accented prefix") << u"Headword LIKE \"Á*\""_s << u"ábaco"_s;
+    QTest::newRow("like quote prefix") << u"Headword LIKE \"say \"\"*\""_s << u"say \"hi\""_s;
+    QTest::newRow("like star inside") << u"Headword LIKE \"a*brot*\""_s << u"abendbrot"_s;
+    QTest::newRow("like question mark") << u"Headword LIKE \"z?rich*\""_s << u"Zürich"_s;
+    QTest::newRow("like percent is plain") << u"Headword LIKE \"100%*\""_s << u"100%_sure"_s;
+    QTest::newRow("like underscore is plain") << u"Headword LIKE \"100%_*\""_s << u"100%_sure"_s;
+    QTest::newRow("like underscore no wildcard") << u"Headword LIKE \"100_*\""_s << QString();
+    QTest::newRow("like bracket is plain") << u"Headword LIKE \"[a]*\""_s << QString();
+    QTest::newRow("like everything") << u"Headword LIKE \"*\""_s << u"100 percent"_s;
+    QTest::newRow("like nothing") << u"Headword LIKE \"qq*\""_s << QString();
+    QTest::newRow("at least, any case") << u"Headword >= \"ZAPATO\""_s << u"zapato"_s;
+    QTest::newRow("at least, between") << u"Headword >= \"b\""_s << u"say \"hi\""_s;
+    QTest::newRow("at least past the end") << u"Headword >= \"яя\""_s << QString();
+}
+
+void TestDataSource::finds()
+{
+    QFETCH(QString, criteria);
+    QFETCH(QString, found);
+    DataSource& vocabulary = m_sources->vocabulary();
+    QCOMPARE(vocabulary.findFirst(criteria), !found.isEmpty());
+    QCOMPARE(vocabulary.noMatch(), found.isEmpty());
+    if (!found.isEmpty())
+        QCOMPARE(vocabulary.value(u"Headword"_s).toString(), found);
+}
+
+void TestDataSource::findNextAndLast()
+{
+    DataSource& vocabulary = m_sources->vocabulary();
+    QVERIFY(vocabulary.findLast(u"Headword < \"ABEND\""_s));
+    QCOMPARE(vocabulary.value(u"Definition"_s).toString(), u"counting frame"_s);
+    QVERIFY(vocabulary.findFirst(u"Headword LIKE \"ab*\""_s));
+    QVERIFY(vocabulary.findNext(u"Headword LIKE \"ab*\""_s));
+    QCOMPARE(vocabulary.value(u"Headword"_s).toString(), u"abendbrot"_s);
+    QVERIFY(!vocabulary.findNext(u"Headword LIKE \"ab*\""_s));
+
+    DataSource& definitions = m_sources->definitions();
+    const qint64 id = m_sources->vocabulary().value(u"ID"_s).toLongLong();
+    QVERIFY(definitions.findFirst(u"ID = %1"_s.arg(id)));
+    QCOMPARE(definitions.value(u"Definition"_s).toString(), u"supper"_s);
+    QVERIFY(!definitions.findNext(u"ID = %1"_s.arg(id)));
+}
+
+void TestDataSource::refusedCriteriaMatchNothing()
+{
+    DataSource& vocabulary = m_sources->vocabulary();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"Refused criteria"_s));
+    QVERIFY(!vocabulary.findFirst(u"Headword = \"x\" OR 1=1"_s));
+    QVERIFY(vocabulary.noMatch());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"Refused criteria"_s));
+    QVERIFY(!m_sources->definitions().findFirst(u"Headword = \"zapato\""_s));
+}
+
+void TestDataSource::noMatchKeepsTheCurrentRow()
+{
+    DataSource& vocabulary = m_sources->vocabulary();
+    QVERIFY(vocabulary.findFirst(u"Headword = \"zapato\""_s));
+    QVERIFY(!vocabulary.findFirst(u"Headword LIKE \"qq*\""_s));
+    QCOMPARE(vocabulary.value(u"Headword"_s).toString(), u"zapato"_s);
+}
+
+void TestDataSource::inPlaceEditsFollowTheEntryRules_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("headword") << u"Headword"_s << u"Zapatos"_s << true;
+    QTest::newRow("empty headword") << u"Headword"_s << QString() << false;
+    QTest::newRow("headword at its size") << u"Headword"_s << QString(50, u'x') << true;
+    QTest::newRow("headword over its size") << u"Headword"_s << QString(51, u'x') << false;
+    QTest::newRow("definition") << u"Definition"_s << u"footwear"_s << true;
+    QTest::newRow("blank definition") << u"Definition"_s << u"   "_s << false;
+    QTest::newRow("definition of 100") << u"Definition"_s << QString(100, u'd') << true;
+    QTest::newRow("definition of 101") << u"Definition"_s << QString(101, u'd') << false;
+    QTest::newRow("id") << u"ID"_s << u"5"_s << false;
+}
+
+void TestDataSource::inPlaceEditsFollowTheEntryRules()
+{
+    QFETCH(QString, column);
+    QFETCH(QString, value);
+    QFETCH(bool, accepted);
+    DataSource& vocabulary = m_sources->vocabulary();
+    QVERIFY(vocabulary.findFirst(u"Headword = \"zapato\""_s));
+    const QVariant before = vocabulary.value(column);
+    QVERIFY(vocabulary.edit());
+    vocabulary.setValue(column, value);
+    StoreError error;
+    QCOMPARE(vocabulary.update(&error), accepted);
+    QCOMPARE(bool(error), !accepted);
+
+    QVERIFY(vocabulary.refresh());
+    QVERIFY(vocabulary.findFirst(u"ID = %1"_s.arg(m_sources->vocabulary().value(u"ID"_s).toLongLong())));
+    QVERIFY(m_sources->vocabulary().findFirst(
+        u"Headword = \"%1\""_s.arg(column == u"Headword"_s && accepted ? value : u"zapato"_s)));
+    QCOMPARE(vocabulary.value(column).toString(), accepted ? value : before.toString());
+}
+
+void TestDataSource::inPlaceHeadwordEditMovesTheRow()
+{
+    DataSource& vocabulary = m_sources->vocabulary();
+    QVERIFY(vocabulary.findFirst(u"Headword = \"zapato\""_s));
+    QVERIFY(vocabulary.edit());
+    vocabulary.setValue(u"Headword"_s, u"Aardvark"_s);
+    QVERIFY(vocabulary.update());
+    QCOMPARE(vocabulary.value(u"Headword"_s).toString(), u"Aardvark"_s);
+    QCOMPARE(vocabulary.absolutePosition(), 2);
+    QVERIFY(vocabulary.findFirst(u"Headword LIKE \"aa*\""_s));
+}
+
+void TestDataSource::testModeRowsAreFixedWhenRead()
+{
+    DataSource& test = m_sources->testWords();
+    test.setRecordSource(u"Never Tested"_s);
+    QVERIFY(test.refresh());
+    QCOMPARE(test.recordCount(), Entries.size());
+    QCOMPARE(test.columns(), (QStringList{u"ID"_s, u"Headword"_s, u"LastTestedOn"_s, u"Tested"_s,
+                                          u"Correct"_s, u"LastOK"_s}));
+    // Answering takes the entry out of the mode; the run still has all its rows, and the
+    // answered row shows its new statistics.
+    QVERIFY(test.edit());
+    test.setValue(u"LastTestedOn"_s, QDate(2026, 5, 1));
+    test.setValue(u"Tested"_s, 1);
+    test.setValue(u"Correct"_s, 1);
+    test.setValue(u"LastOK"_s, 1);
+    QVERIFY(test.update());
+    QCOMPARE(test.value(u"LastOK"_s).toInt(), 1);
+    QCOMPARE(test.value(u"LastTestedOn"_s).toString(), u"2026-05-01"_s);
+    QCOMPARE(test.recordCount(), Entries.size());
+    int walked = 0;
+    for (bool more = test.moveFirst(); more; more = test.moveNext())
+        ++walked;
+    QCOMPARE(walked, Entries.size());
+    QVERIFY(test.refresh());
+    QCOMPARE(test.recordCount(), Entries.size() - 1);
+
+    test.setRecordSource(u"Random Order"_s);
+    QVERIFY(test.refresh());
+    const QList<QVariantList> order = test.rows(0, 100);
+    QCOMPARE(order.size(), Entries.size());
+    QCOMPARE(test.rows(0, 100), order);
+}
+
+void TestDataSource::tableSourceAddsEditsAndDeletes()
+{
+    DataSource& headwords = m_sources->headwords();
+    const int before = headwords.recordCount();
+    headwords.addNew();
+    headwords.setValue(u"Headword"_s, u"neu"_s);
+    QVERIFY(headwords.update());
+    const qint64 id = headwords.lastInsertedId();
+    QVERIFY(id > 0);
+    QCOMPARE(headwords.recordCount(), before + 1);
+    QVERIFY(headwords.findFirst(u"ID = %1"_s.arg(id)));
+    QCOMPARE(headwords.value(u"LastOK"_s).toInt(), -1);
+    QCOMPARE(headwords.value(u"Tested"_s).toInt(), 0);
+    QVERIFY(headwords.deleteCurrent());
+    QVERIFY(!headwords.hasCurrent());
+    QCOMPARE(headwords.recordCount(), before);
+    StoreError error;
+    QVERIFY(!headwords.deleteCurrent(&error));
+
+    headwords.addNew();
+    headwords.setValue(u"FoldKey; DROP TABLE Headwords"_s, u"x"_s);
+    QVERIFY(!headwords.update(&error));
+    QCOMPARE(error.kind, StoreError::Kind::InvalidValue);
+}
+
+void TestDataSource::sourcesFallBackToAllAndSurviveARefusedFile()
+{
+    m_sources->testWords().setRecordSource(u"Worst Answered"_s);
+    QVERIFY(m_sources->attach(m_fixture->path()));
+    QCOMPARE(m_sources->testWords().recordSource(), u"Worst Answered"_s);
+
+    StoreFixture other;
+    QVERIFY(other.execRaw(u"DROP VIEW \"Worst Answered\""_s));
+    QVERIFY(m_sources->attach(other.path()));
+    QCOMPARE(m_sources->testWords().recordSource(), u"All"_s);
+    QCOMPARE(m_sources->vocabulary().recordCount(), 0);
+    QVERIFY(m_sources->vocabulary().isEof());
+
+    QVERIFY(m_sources->attach(m_fixture->path()));
+    StoreError error;
+    QVERIFY(!m_sources->attach(m_fixture->dir() + u"/missing.lxm"_s, &error));
+    QCOMPARE(m_sources->vocabulary().recordCount(), 13);
+    m_sources->detach();
+    QVERIFY(!m_sources->vocabulary().isAttached());
+    QCOMPARE(m_sources->vocabulary().recordCount(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestDataSource)
+#include "TestDataSource.moc"

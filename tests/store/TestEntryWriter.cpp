@@ -1,0 +1,196 @@
+#include "StoreFixture.h"
+
+#include "store/EntryWriter.h"
+#include "store/SqlQuery.h"
+
+#include <QTest>
+
+using namespace lexmint;
+using namespace lexmint::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int count(Database& db, const QString& sql)
+{
+    return SqlQuery::scalar(db.connection(), sql).value_or(-1).toInt();
+}
+
+QVariantList statistics(Database& db, qint64 id)
+{
+    SqlQuery query(db.connection(), u"SELECT LastTestedOn, Tested, Correct, LastOK FROM Headwords "
+                                    "WHERE ID = ?"_s);
+    if (!query.exec({id}) || !query.next())
+        return {};
+    return {query.value(0), query.value(1), query.value(2), query.value(3)};
+}
+
+QStringList linesOf(Database& db, qint64 id)
+{
+    SqlQuery query(db.connection(), u"SELECT Definition FROM Definitions WHERE ID = ? ORDER BY rowid"_s);
+    QStringList lines;
+    if (query.exec({id}))
+        while (query.next())
+            lines.append(query.value(0).toString());
+    return lines;
+}
+
+} // namespace
+
+class TestEntryWriter : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void addsAWholeEntryDatedToday();
+    void refusesBadEntriesWithoutWriting_data();
+    void refusesBadEntriesWithoutWriting();
+    void failureHalfwayLeavesNothing();
+    void replacementKeepsStatisticsUnderANewId_data();
+    void replacementKeepsStatisticsUnderANewId();
+    void failedReplacementKeepsTheOldEntryWhole();
+    void replacingAVanishedEntryStillSaves();
+    void deletingTakesTheLinesAlong();
+    void readOnlyFileIsReportedAndUnchanged();
+
+private:
+    std::unique_ptr<StoreFixture> m_fixture;
+    std::unique_ptr<Database> m_db;
+    std::unique_ptr<EntryWriter> m_writer;
+};
+
+void TestEntryWriter::init()
+{
+    m_fixture = std::make_unique<StoreFixture>();
+    m_db = std::make_unique<Database>();
+    QVERIFY(m_db->open(m_fixture->path()));
+    m_writer = std::make_unique<EntryWriter>(*m_db, m_fixture->clock);
+}
+
+void TestEntryWriter::addsAWholeEntryDatedToday()
+{
+    const auto id = m_writer->addEntry(u"  la casa "_s, {u"house"_s, u"home"_s});
+    QVERIFY(id);
+    QCOMPARE(statistics(*m_db, *id), (QVariantList{u"2026-03-14"_s, 0, 0, -1}));
+    QCOMPARE(linesOf(*m_db, *id), (QStringList{u"house"_s, u"home"_s}));
+    QCOMPARE(SqlQuery::scalar(m_db->connection(), u"SELECT Headword FROM Headwords WHERE ID = ?"_s, {*id})
+                 ->toString(),
+             u"  la casa "_s);
+}
+
+void TestEntryWriter::refusesBadEntriesWithoutWriting_data()
+{
+    QTest::addColumn<QString>("headword");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("no headword") << QString() << QStringList{u"x"_s};
+    QTest::newRow("headword too long") << QString(51, u'h') << QStringList{u"x"_s};
+    QTest::newRow("no lines") << u"h"_s << QStringList{};
+    QTest::newRow("27 lines") << u"h"_s << QStringList(27, u"x"_s);
+    QTest::newRow("empty line among good ones") << u"h"_s << QStringList{u"x"_s, QString(), u"y"_s};
+    QTest::newRow("101 characters last") << u"h"_s << QStringList{u"x"_s, QString(101, u'd')};
+}
+
+void TestEntryWriter::refusesBadEntriesWithoutWriting()
+{
+    QFETCH(QString, headword);
+    QFETCH(QStringList, lines);
+    StoreError error;
+    QVERIFY(!m_writer->addEntry(headword, lines, &error));
+    QCOMPARE(error.kind, StoreError::Kind::InvalidValue);
+    QCOMPARE(count(*m_db, u"SELECT count(*) FROM Headwords"_s), 0);
+    QCOMPARE(count(*m_db, u"SELECT count(*) FROM Definitions"_s), 0);
+    QVERIFY(m_writer->addEntry(u"h"_s, QStringList(26, u"x"_s)));
+}
+
+void TestEntryWriter::failureHalfwayLeavesNothing()
+{
+    QVERIFY(m_fixture->execRaw(u"CREATE TRIGGER Full BEFORE INSERT ON Definitions "
+                               "WHEN new.Definition = 'third' BEGIN SELECT RAISE(ABORT, 'disk full'); END;"_s));
+    StoreError error;
+    QVERIFY(!m_writer->addEntry(u"h"_s, {u"first"_s, u"second"_s, u"third"_s}, &error));
+    QCOMPARE(error.kind, StoreError::Kind::Engine);
+    QCOMPARE(count(*m_db, u"SELECT count(*) FROM Headwords"_s), 0);
+    QCOMPARE(count(*m_db, u"SELECT count(*) FROM Definitions"_s), 0);
+}
+
+void TestEntryWriter::replacementKeepsStatisticsUnderANewId_data()
+{
+    QTest::addColumn<QVariantList>("stats");
+    QTest::newRow("never tested") << QVariantList{u"2025-01-02"_s, 0, 0, -1};
+    QTest::newRow("last answer wrong") << QVariantList{u"2026-02-01"_s, 7, 3, 0};
+}
+
+void TestEntryWriter::replacementKeepsStatisticsUnderANewId()
+{
+    QFETCH(QVariantList, stats);
+    const qint64 oldId = m_writer->addEntry(u"perro"_s, {u"dog"_s}).value();
+    QVERIFY(SqlQuery(m_db->connection(), u"UPDATE Headwords SET LastTestedOn = ?, Tested = ?, "
+                                         "Correct = ?, LastOK = ? WHERE ID = ?"_s)
+                .exec(stats + QVariantList{oldId}));
+    const auto replaced = m_writer->replaceEntry(oldId, u"el perro"_s, {u"dog"_s, u"hound"_s});
+    QVERIFY(replaced);
+    QVERIFY(!replaced->previousMissing);
+    QVERIFY(replaced->newId > oldId);
+    QCOMPARE(statistics(*m_db, replaced->newId), stats);
+    QCOMPARE(linesOf(*m_db, replaced->newId), (QStringList{u"dog"_s, u"hound"_s}));
+    QVERIFY(statistics(*m_db, oldId).isEmpty());
+    QVERIFY(linesOf(*m_db, oldId).isEmpty());
+
+    // IDs are never handed out twice, even after the newest entry is deleted.
+    QVERIFY(m_writer->deleteEntry(replaced->newId));
+    QVERIFY(m_writer->addEntry(u"x"_s, {u"y"_s}).value() > replaced->newId);
+}
+
+void TestEntryWriter::failedReplacementKeepsTheOldEntryWhole()
+{
+    const qint64 oldId = m_writer->addEntry(u"gato"_s, {u"cat"_s, u"tomcat"_s}).value();
+    // The engine fails between writing the new entry and removing the old one.
+    QVERIFY(m_fixture->execRaw(u"CREATE TRIGGER Crash BEFORE DELETE ON Headwords "
+                               "BEGIN SELECT RAISE(ABORT, 'crash'); END;"_s));
+    StoreError error;
+    QVERIFY(!m_writer->replaceEntry(oldId, u"el gato"_s, {u"cat"_s}, &error));
+    QCOMPARE(count(*m_db, u"SELECT count(*) FROM Headwords"_s), 1);
+    QCOMPARE(linesOf(*m_db, oldId), (QStringList{u"cat"_s, u"tomcat"_s}));
+    QCOMPARE(count(*m_db, u"SELECT count(*) FROM Definitions"_s), 2);
+    QCOMPARE(count(*m_db, u"SELECT Lines FROM Headwords"_s), 2);
+}
+
+void TestEntryWriter::replacingAVanishedEntryStillSaves()
+{
+    const auto replaced = m_writer->replaceEntry(4711, u"neu"_s, {u"new"_s});
+    QVERIFY(replaced);
+    QVERIFY(replaced->previousMissing);
+    QCOMPARE(statistics(*m_db, replaced->newId), (QVariantList{u"2026-03-14"_s, 0, 0, -1}));
+}
+
+void TestEntryWriter::deletingTakesTheLinesAlong()
+{
+    const qint64 keep = m_writer->addEntry(u"a"_s, {u"one"_s}).value();
+    const qint64 drop = m_writer->addEntry(u"b"_s, {u"two"_s, u"three"_s}).value();
+    QVERIFY(m_writer->deleteEntry(drop));
+    QCOMPARE(count(*m_db, u"SELECT count(*) FROM Definitions"_s), 1);
+    QCOMPARE(linesOf(*m_db, keep), QStringList{u"one"_s});
+    StoreError error;
+    QVERIFY(!m_writer->deleteEntry(drop, &error));
+    QCOMPARE(error.kind, StoreError::Kind::RowMissing);
+}
+
+void TestEntryWriter::readOnlyFileIsReportedAndUnchanged()
+{
+    const qint64 id = m_writer->addEntry(u"a"_s, {u"one"_s}).value();
+    m_writer.reset();
+    m_db->close();
+    const QByteArray before = fileBytes(m_fixture->path());
+    QVERIFY(m_db->openReadOnly(m_fixture->path()));
+    EntryWriter writer(*m_db, m_fixture->clock);
+    StoreError error;
+    QVERIFY(!writer.addEntry(u"b"_s, {u"two"_s}, &error));
+    QCOMPARE(error.kind, StoreError::Kind::ReadOnly);
+    QVERIFY(!writer.replaceEntry(id, u"c"_s, {u"three"_s}, &error));
+    QCOMPARE(error.kind, StoreError::Kind::ReadOnly);
+    QVERIFY(!writer.deleteEntry(id, &error));
+    m_db->close();
+    QCOMPARE(fileBytes(m_fixture->path()), before);
+}
+
+QTEST_GUILESS_MAIN(TestEntryWriter)
+#include "TestEntryWriter.moc"
