@@ -1,0 +1,21 @@
+#include "SqliteConnection.h"
+
+#include <QtLogging>
+
+#include <sqlite3.h>
+
+namespace lexmint::bench {
+
+SqliteConnection::SqliteConnection(const QString& path)
+{
+    if (sqlite3_open_v2(path.toUtf8().constData(), &m_handle, SQLITE_OPEN_READWRITE, nullptr)
+        != SQLITE_OK)
+        qFatal("Cannot open %s: %s", qPrintable(path), sqlite3_errmsg(m_handle));
+}
+
+SqliteConnection::~SqliteConnection()
+{
+    sqlite3_close_v2(m_handle);
+}
+
+} // namespace lexmint::bench
