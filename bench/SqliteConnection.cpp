@@ -1,6 +1,6 @@
 #include "SqliteConnection.h"
 
-#include <QtLogging>
+#include <QtGlobal>
 
 #include <sqlite3.h>
 

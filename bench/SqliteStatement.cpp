@@ -1,6 +1,6 @@
 #include "SqliteStatement.h"
 
-#include <QtLogging>
+#include <QtGlobal>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -87,6 +87,12 @@ int SqliteStatement::run()
 qint64 SqliteStatement::integer(int column) const
 {
     return sqlite3_column_int64(m_statement, column);
+}
+
+QByteArray SqliteStatement::text(int column) const
+{
+    return QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column)),
+                      sqlite3_column_bytes(m_statement, column));
 }
 
 sqlite3_value* SqliteStatement::value(int column) const

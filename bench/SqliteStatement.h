@@ -25,7 +25,7 @@ public:
     SqliteStatement& bind(const Values&... values)
     {
         reset();
-        int index = 0;
+        [[maybe_unused]] int index = 0;
         (bindValue(++index, values), ...);
         return *this;
     }
@@ -39,6 +39,7 @@ public:
     int run();
 
     qint64 integer(int column) const;
+    QByteArray text(int column) const;
     /// The engine's own value of a column of the current row, to bind it elsewhere unchanged.
     sqlite3_value* value(int column) const;
 

@@ -1,15 +1,13 @@
 #pragma once
 
+#include "platform/KeyboardLayoutId.h"
+
 #include <QString>
 #include <QStringView>
 
 #include <span>
 
 namespace lexmint {
-
-/// The layout identifier that names no particular layout: a context asking for it leaves the
-/// active layout alone.
-constexpr qint32 KeybCurrent = 32767;
 
 /// One language known by name. A layout identifier's low 16 bits are such a language
 /// identifier; its high bits tell layouts of one language apart and play no part in naming.

@@ -83,8 +83,8 @@ bool Database::openWithMode(const QString& path, QLatin1String mode, StoreError*
     // Reading the schema now rejects files that are not databases before anyone relies on them.
     StoreError readError;
     const bool readable =
-        SqlQuery(m_db, QStringLiteral("PRAGMA cell_size_check = ON")).exec({}, &readError)
-        && SqlQuery::scalar(m_db, QStringLiteral("SELECT count(*) FROM sqlite_schema"), {},
+        SqlQuery(*this, QStringLiteral("PRAGMA cell_size_check = ON")).exec({}, &readError)
+        && SqlQuery::scalar(*this, QStringLiteral("SELECT count(*) FROM sqlite_schema"), {},
                             &readError);
     if (!readable) {
         if (error)
@@ -98,12 +98,30 @@ bool Database::openWithMode(const QString& path, QLatin1String mode, StoreError*
 
 void Database::close()
 {
+    m_statements.clear();
     if (m_db.isValid()) {
         m_db.close();
         m_db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connectionName);
     }
     m_path.clear();
+}
+
+std::shared_ptr<PreparedStatement> Database::statement(const QString& sql) const
+{
+    // Statements are few and fixed; the bound only guards against unforeseen growth.
+    constexpr qsizetype MaxCachedStatements = 200;
+    std::shared_ptr<PreparedStatement>& cached = m_statements[sql];
+    if (cached && cached.use_count() == 1)
+        return cached;
+    auto fresh = std::make_shared<PreparedStatement>(PreparedStatement{QSqlQuery(m_db), false});
+    fresh->query.setForwardOnly(true);
+    fresh->prepared = fresh->query.prepare(sql);
+    if (!cached && m_statements.size() <= MaxCachedStatements)
+        cached = fresh;
+    else if (!cached)
+        m_statements.remove(sql);
+    return fresh;
 }
 
 bool Database::isOpen() const
@@ -129,7 +147,7 @@ bool Database::isReadOnly() const
 
 std::optional<QStringList> Database::queryNames(StoreError* error) const
 {
-    SqlQuery query(m_db, QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'view' "
+    SqlQuery query(*this, QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'view' "
                                         "ORDER BY rowid"));
     if (!query.exec({}, error))
         return std::nullopt;
@@ -141,7 +159,7 @@ std::optional<QStringList> Database::queryNames(StoreError* error) const
 
 bool Database::hasTable(const QString& table) const
 {
-    return SqlQuery::scalar(m_db,
+    return SqlQuery::scalar(*this,
                             QStringLiteral("SELECT 1 FROM sqlite_schema WHERE type = 'table' AND "
                                            "name = ? COLLATE NOCASE"),
                             {table})
@@ -150,7 +168,7 @@ bool Database::hasTable(const QString& table) const
 
 QStringList Database::columnNames(const QString& table) const
 {
-    SqlQuery query(m_db, QStringLiteral("SELECT name FROM pragma_table_info(?)"));
+    SqlQuery query(*this, QStringLiteral("SELECT name FROM pragma_table_info(?)"));
     QStringList names;
     if (query.exec({table}))
         while (query.next())
@@ -162,7 +180,7 @@ std::optional<int> Database::textColumnSize(const QString& table, const QString&
                                             StoreError* error) const
 {
     const auto type = SqlQuery::scalar(
-        m_db,
+        *this,
         QStringLiteral("SELECT type FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"),
         {table, column}, error);
     if (!type) {
@@ -185,7 +203,7 @@ std::optional<qint32> Database::property(const QString& name, StoreError* error)
     }
     StoreError readError;
     const auto value = SqlQuery::scalar(
-        m_db, QStringLiteral("SELECT Value FROM Properties WHERE Name = ?"), {name}, &readError);
+        *this, QStringLiteral("SELECT Value FROM Properties WHERE Name = ?"), {name}, &readError);
     if (!value) {
         if (readError)
             fail(error, readError.kind, readError.description, readError.number);
@@ -207,7 +225,7 @@ std::optional<qint32> Database::property(const QString& name, StoreError* error)
 
 bool Database::setProperty(const QString& name, qint32 value, StoreError* error)
 {
-    SqlQuery query(m_db, QStringLiteral("UPDATE Properties SET Value = ? WHERE Name = ?"));
+    SqlQuery query(*this, QStringLiteral("UPDATE Properties SET Value = ? WHERE Name = ?"));
     if (!query.exec({value, name}, error))
         return false;
     if (query.numRowsAffected() == 0)
@@ -218,11 +236,11 @@ bool Database::setProperty(const QString& name, qint32 value, StoreError* error)
 
 bool Database::createProperty(const QString& name, qint32 value, StoreError* error)
 {
-    return SqlQuery(m_db, QStringLiteral("CREATE TABLE IF NOT EXISTS Properties ("
+    return SqlQuery(*this, QStringLiteral("CREATE TABLE IF NOT EXISTS Properties ("
                                          "Name TEXT PRIMARY KEY COLLATE NOCASE, "
                                          "Value INTEGER NOT NULL)"))
                .exec({}, error)
-        && SqlQuery(m_db, QStringLiteral("INSERT INTO Properties (Name, Value) VALUES (?, ?)"))
+        && SqlQuery(*this, QStringLiteral("INSERT INTO Properties (Name, Value) VALUES (?, ?)"))
                .exec({name, value}, error);
 }
 

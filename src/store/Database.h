@@ -2,16 +2,23 @@
 
 #include "store/StoreError.h"
 
+#include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 struct sqlite3;
 
 namespace lexmint {
 
-class SqlQuery;
+/// A prepared statement kept for reuse by SqlQuery.
+struct PreparedStatement {
+    QSqlQuery query;
+    bool prepared = false;
+};
 
 /// One connection to a vocabulary file: the database engine layer.
 ///
@@ -58,12 +65,17 @@ public:
     const QSqlDatabase& connection() const { return m_db; }
     sqlite3* handle() const;
 
+    /// The statement for `sql`, prepared once per connection and reused while nobody else
+    /// holds it.
+    std::shared_ptr<PreparedStatement> statement(const QString& sql) const;
+
 private:
     bool openWithMode(const QString& path, QLatin1String mode, StoreError* error);
 
     QString m_connectionName;
     QSqlDatabase m_db;
     QString m_path;
+    mutable QHash<QString, std::shared_ptr<PreparedStatement>> m_statements;
 };
 
 } // namespace lexmint

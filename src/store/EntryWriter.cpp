@@ -75,7 +75,7 @@ std::optional<EntryWriter::Replacement> EntryWriter::replaceEntry(qint64 oldId,
 
         // The statistics are read inside the transaction, so that answers given while the
         // entry was being edited are kept.
-        SqlQuery old(m_db.connection(),
+        SqlQuery old(m_db,
                      QStringLiteral("SELECT %1 FROM Headwords WHERE ID = ?")
                          .arg(StatisticsColumns.join(QStringLiteral(", "))));
         if (!old.exec({oldId}, error))

@@ -44,7 +44,7 @@ QList<Row> KeyedRows::select(const SqlCondition* condition, Direction direction,
     values.append(offset);
 
     QList<Row> rows;
-    SqlQuery query(m_db.connection(), sql);
+    SqlQuery query(m_db, sql);
     if (!query.exec(values))
         return rows;
     const int columnCount = m_shape.columns.size();

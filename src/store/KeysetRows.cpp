@@ -25,7 +25,7 @@ KeysetRows::KeysetRows(Database& db, const QString& query, bool* ok) : m_db(db),
     m_valuesSql = QStringLiteral("SELECT %1 FROM Headwords WHERE ID = ?")
                       .arg(selects.join(QStringLiteral(", ")));
 
-    SqlQuery ids(db.connection(), QStringLiteral("SELECT ID FROM %1").arg(quotedIdentifier(query)));
+    SqlQuery ids(db, QStringLiteral("SELECT ID FROM %1").arg(quotedIdentifier(query)));
     *ok = m_columns.contains(QStringLiteral("ID"), Qt::CaseInsensitive) && ids.exec();
     while (*ok && ids.next())
         m_ids.append(ids.value(0).toLongLong());
@@ -35,7 +35,7 @@ Row KeysetRows::rowAt(int position)
 {
     const qint64 id = m_ids.at(position);
     Row row{{id, position}, {}};
-    SqlQuery values(m_db.connection(), m_valuesSql);
+    SqlQuery values(m_db, m_valuesSql);
     if (values.exec({id}) && values.next()) {
         for (int i = 0; i < m_columns.size(); ++i)
             row.values.append(values.value(i));
@@ -47,7 +47,7 @@ std::optional<Row> KeysetRows::scan(int start, int step, const SqlCondition* con
 {
     QSet<qint64> matching;
     if (condition) {
-        SqlQuery query(m_db.connection(),
+        SqlQuery query(m_db,
                        QStringLiteral("SELECT ID FROM Headwords WHERE ") + condition->sql);
         if (!query.exec(condition->values))
             return std::nullopt;

@@ -45,7 +45,7 @@ std::optional<qint64> insertRow(Database& db, const QString& table, const QVaria
         placeholders.append(QStringLiteral("?"));
         bound.append(storable(it.value()));
     }
-    SqlQuery query(db.connection(), QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+    SqlQuery query(db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                         .arg(table, values.keys().join(QStringLiteral(", ")),
                                              placeholders.join(QStringLiteral(", "))));
     if (!query.exec(bound, error))
@@ -65,7 +65,7 @@ bool updateRow(Database& db, const QString& table, const QString& keyColumn, qin
         bound.append(storable(it.value()));
     }
     bound.append(key);
-    SqlQuery query(db.connection(), QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+    SqlQuery query(db, QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
                                         .arg(table, assignments.join(QStringLiteral(", ")),
                                              keyColumn));
     if (!query.exec(bound, error))
@@ -79,7 +79,7 @@ bool updateRow(Database& db, const QString& table, const QString& keyColumn, qin
 bool deleteRow(Database& db, const QString& table, const QString& keyColumn, qint64 key,
                StoreError* error)
 {
-    SqlQuery query(db.connection(),
+    SqlQuery query(db,
                    QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table, keyColumn));
     if (!query.exec({key}, error))
         return false;
@@ -170,7 +170,7 @@ bool RowWriter::deleteDefinition(qint64 rowId, StoreError* error)
 
 bool RowWriter::fillMissingKeys(StoreError* error)
 {
-    SqlQuery missing(m_db.connection(),
+    SqlQuery missing(m_db,
                      QStringLiteral("SELECT ID, Headword FROM Headwords "
                                     "WHERE SortKey IS NULL OR FoldKey IS NULL"));
     if (!missing.exec({}, error))
@@ -184,7 +184,7 @@ bool RowWriter::fillMissingKeys(StoreError* error)
 
     if (!m_db.transaction(error))
         return false;
-    SqlQuery update(m_db.connection(),
+    SqlQuery update(m_db,
                     QStringLiteral("UPDATE Headwords SET FoldKey = ?, SortKey = ? WHERE ID = ?"));
     for (const auto& [id, headword] : rows) {
         if (!update.exec({textkeys::foldKey(headword), textkeys::sortKey(headword), id}, error)) {

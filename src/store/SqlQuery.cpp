@@ -1,5 +1,7 @@
 #include "SqlQuery.h"
 
+#include "store/Database.h"
+
 #include <QSqlError>
 
 namespace lexmint {
@@ -26,10 +28,16 @@ QString quotedIdentifier(const QString& name)
     return QLatin1Char('"') + quoted.replace(u'"', QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
-SqlQuery::SqlQuery(const QSqlDatabase& db, const QString& sql) : m_query(db)
+SqlQuery::SqlQuery(const Database& db, const QString& sql) : m_statement(db.statement(sql)) {}
+
+SqlQuery::~SqlQuery()
 {
-    m_query.setForwardOnly(true);
-    m_prepared = m_query.prepare(sql);
+    m_statement->query.finish();
+}
+
+QSqlQuery& SqlQuery::query() const
+{
+    return m_statement->query;
 }
 
 bool SqlQuery::exec(std::initializer_list<QVariant> values, StoreError* error)
@@ -39,18 +47,19 @@ bool SqlQuery::exec(std::initializer_list<QVariant> values, StoreError* error)
 
 bool SqlQuery::exec(const QVariantList& values, StoreError* error)
 {
-    if (m_prepared) {
+    QSqlQuery& statement = query();
+    if (m_statement->prepared) {
         for (int i = 0; i < values.size(); ++i)
-            m_query.bindValue(i, values.at(i));
-        if (m_query.exec())
+            statement.bindValue(i, values.at(i));
+        if (statement.exec())
             return true;
     }
     if (error)
-        *error = engineError(m_query.lastError());
+        *error = engineError(statement.lastError());
     return false;
 }
 
-std::optional<QVariant> SqlQuery::scalar(const QSqlDatabase& db, const QString& sql,
+std::optional<QVariant> SqlQuery::scalar(const Database& db, const QString& sql,
                                          const QVariantList& values, StoreError* error)
 {
     SqlQuery query(db, sql);

@@ -6,33 +6,41 @@
 #include <QVariant>
 
 #include <initializer_list>
+#include <memory>
 
 namespace lexmint {
 
+class Database;
+struct PreparedStatement;
+
 /// A prepared, forward-only statement with bound values, for the store's own SQL.
-/// User text only ever reaches the engine as a bound value.
+/// User text only ever reaches the engine as a bound value. The statement is released when
+/// the object goes, so that no read lingers on the file.
 class SqlQuery {
 public:
-    SqlQuery(const QSqlDatabase& db, const QString& sql);
+    SqlQuery(const Database& db, const QString& sql);
+    ~SqlQuery();
+    SqlQuery(const SqlQuery&) = delete;
+    SqlQuery& operator=(const SqlQuery&) = delete;
 
     /// Binds the values in order and runs the statement.
     bool exec(std::initializer_list<QVariant> values = {}, StoreError* error = nullptr);
     bool exec(const QVariantList& values, StoreError* error = nullptr);
-    bool next() { return m_query.next(); }
-    QVariant value(int column) const { return m_query.value(column); }
-    QVariant lastInsertId() const { return m_query.lastInsertId(); }
-    int numRowsAffected() const { return m_query.numRowsAffected(); }
-    void finish() { m_query.finish(); }
-    QSqlQuery& query() { return m_query; }
+    bool next() { return query().next(); }
+    QVariant value(int column) const { return query().value(column); }
+    QVariant lastInsertId() const { return query().lastInsertId(); }
+    int numRowsAffected() const { return query().numRowsAffected(); }
+    void finish() { query().finish(); }
 
     /// Runs a statement and returns the first column of its first row, if any.
-    static std::optional<QVariant> scalar(const QSqlDatabase& db, const QString& sql,
+    static std::optional<QVariant> scalar(const Database& db, const QString& sql,
                                           const QVariantList& values = {},
                                           StoreError* error = nullptr);
 
 private:
-    QSqlQuery m_query;
-    bool m_prepared = false;
+    QSqlQuery& query() const;
+
+    std::shared_ptr<PreparedStatement> m_statement;
 };
 
 /// An identifier quoted for SQL, for names that come from the file's own schema.

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "platform/KeyboardLayoutId.h"
+
 #include <QString>
 
 namespace lexmint {
-
-/// Keyboard layout identifier that names no particular layout: a context with it leaves the
-/// active layout alone.
-inline constexpr qint32 KeybCurrentLayout = 32767;
 
 /// Option bits of a vocabulary.
 namespace vocabflags {
@@ -20,8 +18,8 @@ struct VocabInfo {
     QString path;
     qint16 headwordSize = 0;
     qint32 entryCount = 0;
-    qint32 keybHead = KeybCurrentLayout;
-    qint32 keybDef = KeybCurrentLayout;
+    KeyboardLayoutId keybHead = KeybCurrent;
+    KeyboardLayoutId keybDef = KeybCurrent;
     qint32 flags = vocabflags::WarnDoubles;
 };
 

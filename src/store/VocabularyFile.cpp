@@ -136,7 +136,7 @@ QString getDefinitions(DataSource& definitions, qint64 id, MessageService& messa
 {
     QStringList lines;
     if (Database* db = definitions.database(); db && db->isOpen()) {
-        SqlQuery query(db->connection(),
+        SqlQuery query(*db,
                        QStringLiteral("SELECT Definition FROM Definitions WHERE ID = ? "
                                       "ORDER BY rowid"));
         if (query.exec({id}))
@@ -150,7 +150,7 @@ QString getDefinitions(DataSource& definitions, qint64 id, MessageService& messa
 
 bool queryHasRows(Database& db, const QString& query)
 {
-    return SqlQuery::scalar(db.connection(),
+    return SqlQuery::scalar(db,
                             QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1)")
                                 .arg(quotedIdentifier(query)))
         .value_or(false)

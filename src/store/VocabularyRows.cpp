@@ -49,7 +49,7 @@ int VocabularyRows::positionOf(const Row& row)
     if (!start)
         return -1;
     const auto before = SqlQuery::scalar(
-        db().connection(), QStringLiteral("SELECT count(*) FROM Definitions WHERE ID = ? AND rowid < ?"),
+        db(), QStringLiteral("SELECT count(*) FROM Definitions WHERE ID = ? AND rowid < ?"),
         {row.key.value(IdIndex), row.key.value(LineRowIdIndex)});
     return before ? *start + before->toInt() : -1;
 }
@@ -70,7 +70,7 @@ std::optional<Row> VocabularyRows::at(int position)
     if (!place)
         return std::nullopt;
     const auto lineRowId = SqlQuery::scalar(
-        db().connection(),
+        db(),
         QStringLiteral("SELECT rowid FROM Definitions WHERE ID = ? ORDER BY rowid LIMIT 1 OFFSET ?"),
         {place->id, place->line});
     if (!lineRowId)

@@ -89,11 +89,11 @@ void TestDatabase::schemaCannotBeRewritten()
     QVERIFY(db.open(fixture.path()));
     // A file's schema is untrusted: even a hand-crafted request cannot edit it behind the
     // engine's back.
-    SqlQuery(db.connection(), u"PRAGMA writable_schema = ON"_s).exec();
-    QVERIFY(!SqlQuery(db.connection(),
+    SqlQuery(db, u"PRAGMA writable_schema = ON"_s).exec();
+    QVERIFY(!SqlQuery(db,
                       u"UPDATE sqlite_schema SET sql = 'x' WHERE name = 'Vocabulary'"_s)
                  .exec());
-    QVERIFY(!SqlQuery(db.connection(), u"SELECT load_extension('x')"_s).exec());
+    QVERIFY(!SqlQuery(db, u"SELECT load_extension('x')"_s).exec());
 }
 
 void TestDatabase::readsSchemaFacts()

@@ -13,12 +13,12 @@ namespace {
 
 int count(Database& db, const QString& sql)
 {
-    return SqlQuery::scalar(db.connection(), sql).value_or(-1).toInt();
+    return SqlQuery::scalar(db, sql).value_or(-1).toInt();
 }
 
 QVariantList statistics(Database& db, qint64 id)
 {
-    SqlQuery query(db.connection(), u"SELECT LastTestedOn, Tested, Correct, LastOK FROM Headwords "
+    SqlQuery query(db, u"SELECT LastTestedOn, Tested, Correct, LastOK FROM Headwords "
                                     "WHERE ID = ?"_s);
     if (!query.exec({id}) || !query.next())
         return {};
@@ -27,7 +27,7 @@ QVariantList statistics(Database& db, qint64 id)
 
 QStringList linesOf(Database& db, qint64 id)
 {
-    SqlQuery query(db.connection(), u"SELECT Definition FROM Definitions WHERE ID = ? ORDER BY rowid"_s);
+    SqlQuery query(db, u"SELECT Definition FROM Definitions WHERE ID = ? ORDER BY rowid"_s);
     QStringList lines;
     if (query.exec({id}))
         while (query.next())
@@ -72,7 +72,7 @@ void TestEntryWriter::addsAWholeEntryDatedToday()
     QVERIFY(id);
     QCOMPARE(statistics(*m_db, *id), (QVariantList{u"2026-03-14"_s, 0, 0, -1}));
     QCOMPARE(linesOf(*m_db, *id), (QStringList{u"house"_s, u"home"_s}));
-    QCOMPARE(SqlQuery::scalar(m_db->connection(), u"SELECT Headword FROM Headwords WHERE ID = ?"_s, {*id})
+    QCOMPARE(SqlQuery::scalar(*m_db, u"SELECT Headword FROM Headwords WHERE ID = ?"_s, {*id})
                  ->toString(),
              u"  la casa "_s);
 }
@@ -123,7 +123,7 @@ void TestEntryWriter::replacementKeepsStatisticsUnderANewId()
 {
     QFETCH(QVariantList, stats);
     const qint64 oldId = m_writer->addEntry(u"perro"_s, {u"dog"_s}).value();
-    QVERIFY(SqlQuery(m_db->connection(), u"UPDATE Headwords SET LastTestedOn = ?, Tested = ?, "
+    QVERIFY(SqlQuery(*m_db, u"UPDATE Headwords SET LastTestedOn = ?, Tested = ?, "
                                          "Correct = ?, LastOK = ? WHERE ID = ?"_s)
                 .exec(stats + QVariantList{oldId}));
     const auto replaced = m_writer->replaceEntry(oldId, u"el perro"_s, {u"dog"_s, u"hound"_s});

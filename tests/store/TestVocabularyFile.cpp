@@ -94,13 +94,13 @@ void TestVocabularyFile::optionsAreWrittenTogether()
     info.path = fixture.path();
     info.flags = 1;
     info.keybHead = 0x10405;
-    info.keybDef = KeybCurrentLayout;
+    info.keybDef = KeybCurrent;
     QVERIFY(vocabularyfile::writeVocabProperties(info, messages));
     VocabInfo read;
     QVERIFY(vocabularyfile::inspect(fixture.path(), read, defaults(), messages));
     QCOMPARE(read.flags, 1);
     QCOMPARE(read.keybHead, 0x10405);
-    QCOMPARE(read.keybDef, KeybCurrentLayout);
+    QCOMPARE(read.keybDef, KeybCurrent);
 
     // A failure on the way leaves all three as they were.
     QVERIFY(fixture.execRaw(u"CREATE TRIGGER NoKeyboards BEFORE UPDATE ON Properties "

@@ -76,7 +76,7 @@ int makeSample(const QString& templatePath, const QString& wordsPath, const QStr
         Database db;
         // A file that is thrown away on any failure needs no waiting for the disk.
         if (!db.open(partial, &error)
-            || !SqlQuery(db.connection(), QStringLiteral("PRAGMA synchronous = OFF")).exec({}, &error))
+            || !SqlQuery(db, QStringLiteral("PRAGMA synchronous = OFF")).exec({}, &error))
             return failWith(error.description);
         SystemClock clock;
         EntryWriter writer(db, clock);
