@@ -1,0 +1,1 @@
+# The data sheet: its model over the "Vocabulary" source and its view.

@@ -1,0 +1,1 @@
+# The about box and the first-run welcome.

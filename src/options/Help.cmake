@@ -1,0 +1,1 @@
+# The help: its build from data/help and the help window.

@@ -1,0 +1,1 @@
+# Tests of the about box and the first-run welcome.
