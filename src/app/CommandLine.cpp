@@ -1,0 +1,79 @@
+#include "CommandLine.h"
+
+namespace lexmint {
+
+namespace {
+
+// Checks what no command line may ask for: both switches, or an empty file name.
+CommandLineRequest validated(CommandLineRequest request)
+{
+    if ((request.add && request.test) || (request.file && request.file->isEmpty()))
+        request.valid = false;
+    return request;
+}
+
+bool isSwitch(const QString& argument, QLatin1String name)
+{
+    return argument.compare(QLatin1Char('/') + name, Qt::CaseInsensitive) == 0
+        || argument.compare(QLatin1String("--") + name, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+CommandLineRequest parseArguments(const QStringList& arguments)
+{
+    CommandLineRequest request;
+    for (const QString& argument : arguments) {
+        if (isSwitch(argument, QLatin1String("add"))) {
+            request.add = true;
+        } else if (isSwitch(argument, QLatin1String("test"))) {
+            request.test = true;
+        } else if (request.file) {
+            request.valid = false;
+        } else {
+            request.file = argument;
+        }
+    }
+    return request.valid ? validated(request) : request;
+}
+
+CommandLineRequest parseCommandLine(const QString& commandLine)
+{
+    CommandLineRequest request;
+    QStringView rest = QStringView(commandLine).trimmed();
+    const auto skip = [&rest](qsizetype count) { rest = rest.mid(count).trimmed(); };
+    while (!rest.isEmpty()) {
+        if (rest.startsWith(u"/add", Qt::CaseInsensitive)) {
+            request.add = true;
+            skip(4);
+            continue;
+        }
+        if (rest.startsWith(u"/test", Qt::CaseInsensitive)) {
+            request.test = true;
+            skip(5);
+            continue;
+        }
+        if (request.file) {
+            request.file = QString();
+            break;
+        }
+        if (rest.startsWith(u'"')) {
+            const qsizetype close = rest.indexOf(u'"', 1);
+            if (close < 0) {
+                request.file = QString();
+                break;
+            }
+            request.file = rest.mid(1, close - 1).toString();
+            skip(close + 1);
+        } else {
+            qsizetype end = rest.indexOf(u' ');
+            if (end < 0)
+                end = rest.size();
+            request.file = rest.left(end).toString();
+            skip(end);
+        }
+    }
+    return validated(request);
+}
+
+} // namespace lexmint

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace lexmint {
+
+/// What the command line asks for: a form to open at start-up and a vocabulary file.
+struct CommandLineRequest {
+    bool add = false;              ///< open the entry form for a new entry
+    bool test = false;             ///< start a test in mode "All"
+    std::optional<QString> file;   ///< vocabulary to open
+    bool valid = true;             ///< false: show the usage message and change nothing
+};
+
+inline QString commandLineUsage()
+{
+    return QStringLiteral("Usage: lexmint [/add | /test] [filename]");
+}
+
+/// Reads the arguments as the shell has split them (without the program name): each argument
+/// is one word. "/add" or "--add" and "/test" or "--test" (any letter case) are the switches;
+/// anything else is the file name. Two file names, both switches, or an empty file name make
+/// the request invalid.
+CommandLineRequest parseArguments(const QStringList& arguments);
+
+/// Reads a command line given as one string, where blanks separate the words and a file name
+/// with blanks is written in double quotes. Switches are recognised by their first characters,
+/// so "/addx.lxm" is the add switch followed by the file name "x.lxm".
+CommandLineRequest parseCommandLine(const QString& commandLine);
+
+} // namespace lexmint

@@ -1,0 +1,100 @@
+#include "app/RecentList.h"
+#include "app/SettingsStore.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lexmint;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList paths(const RecentList& list)
+{
+    QStringList result;
+    for (int i = 1; i <= list.size(); ++i)
+        result.append(list.path(i));
+    return result;
+}
+
+} // namespace
+
+class TestRecentList : public QObject {
+    Q_OBJECT
+private slots:
+    void mostRecentFirst();
+    void removingClosesTheGap();
+    void persistsAndCaptions();
+    void sizeOutsideItsRangeReadsAsFour_data();
+    void sizeOutsideItsRangeReadsAsFour();
+};
+
+void TestRecentList::mostRecentFirst()
+{
+    RecentList list(4);
+    QVERIFY(list.isEmpty());
+    for (const QString& path : {u"/v/a.lxm"_s, u"/v/b.lxm"_s, u"/v/c.lxm"_s})
+        list.add(path);
+    QCOMPARE(paths(list), (QStringList{u"/v/c.lxm"_s, u"/v/b.lxm"_s, u"/v/a.lxm"_s, QString()}));
+    list.add(u"/V/B.LXM"_s);
+    QCOMPARE(paths(list), (QStringList{u"/V/B.LXM"_s, u"/v/c.lxm"_s, u"/v/a.lxm"_s, QString()}));
+    list.add(u"/v/d.lxm"_s);
+    list.add(u"/v/e.lxm"_s);
+    QCOMPARE(paths(list),
+             (QStringList{u"/v/e.lxm"_s, u"/v/d.lxm"_s, u"/V/B.LXM"_s, u"/v/c.lxm"_s}));
+}
+
+void TestRecentList::removingClosesTheGap()
+{
+    RecentList list(4);
+    for (const QString& path : {u"/v/a.lxm"_s, u"/v/b.lxm"_s, u"/v/c.lxm"_s})
+        list.add(path);
+    list.remove(2);
+    QCOMPARE(paths(list), (QStringList{u"/v/c.lxm"_s, u"/v/a.lxm"_s, QString(), QString()}));
+    QCOMPARE(list.caption(2), u"&2 A"_s);
+    list.remove(1);
+    list.remove(1);
+    QVERIFY(list.isEmpty());
+}
+
+void TestRecentList::persistsAndCaptions()
+{
+    QTemporaryDir dir;
+    SettingsStore settings(dir.filePath(u"s.conf"_s));
+    settings.setText(SettingsKey::RecentCount, u"9"_s);
+    RecentList list = RecentList::load(settings);
+    QCOMPARE(list.size(), 9);
+    list.add(u"/home/me/spa-eng.lxm"_s);
+    list.save(settings);
+
+    SettingsStore reread(dir.filePath(u"s.conf"_s));
+    const RecentList again = RecentList::load(reread);
+    QCOMPARE(again.path(1), u"/home/me/spa-eng.lxm"_s);
+    QCOMPARE(again.caption(1), u"&1 Spa-Eng"_s);
+    QCOMPARE(reread.recent(9), QString());
+}
+
+void TestRecentList::sizeOutsideItsRangeReadsAsFour_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("size");
+    QTest::newRow("absent") << QString() << 4;
+    QTest::newRow("zero") << u"0"_s << 4;
+    QTest::newRow("negative") << u"-3"_s << 4;
+    QTest::newRow("too large") << u"40000"_s << 4;
+    QTest::newRow("one") << u"1"_s << 1;
+}
+
+void TestRecentList::sizeOutsideItsRangeReadsAsFour()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, size);
+    QTemporaryDir dir;
+    SettingsStore settings(dir.filePath(u"s.conf"_s));
+    if (!stored.isNull())
+        settings.setText(SettingsKey::RecentCount, stored);
+    QCOMPARE(RecentList::load(settings).size(), size);
+}
+
+QTEST_GUILESS_MAIN(TestRecentList)
+#include "TestRecentList.moc"
