@@ -268,9 +268,10 @@ void Database::rollback()
     m_db.rollback();
 }
 
-bool Database::copyDatabase(const QString& source, const QString& destination, StoreError* error)
+bool Database::copyDatabase(const QString& source, const QString& destination, StoreError* error,
+                            Existing existing)
 {
-    if (QFileInfo::exists(destination))
+    if (existing == Existing::Refuse && QFileInfo::exists(destination))
         return fail(error, StoreError::Kind::Engine,
                     QStringLiteral("The file \"%1\" already exists.").arg(destination),
                     SQLITE_CANTOPEN);
@@ -279,7 +280,7 @@ bool Database::copyDatabase(const QString& source, const QString& destination, S
         return fail(error, StoreError::Kind::Engine,
                     QStringLiteral("Cannot read \"%1\": %2").arg(source, in.errorString()),
                     SQLITE_CANTOPEN);
-    // The copy appears under its name only once it is complete.
+    // The copy appears under its name, replacing what was there, only once it is complete.
     QSaveFile out(destination);
     if (!out.open(QIODevice::WriteOnly))
         return fail(error, StoreError::Kind::Engine,

@@ -57,9 +57,12 @@ public:
     bool commit(StoreError* error = nullptr);
     void rollback();
 
-    /// Copies source (a template) to destination; fails when the destination exists.
+    enum class Existing { Refuse, Replace };
+    /// Copies source (a template) to destination. An existing destination makes the copy fail,
+    /// or, when asked, is replaced only once the copy is complete, so that a failed copy never
+    /// costs the file that was there.
     static bool copyDatabase(const QString& source, const QString& destination,
-                             StoreError* error = nullptr);
+                             StoreError* error = nullptr, Existing existing = Existing::Refuse);
 
     QSqlDatabase& connection() { return m_db; }
     const QSqlDatabase& connection() const { return m_db; }

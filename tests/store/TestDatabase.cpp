@@ -148,6 +148,14 @@ void TestDatabase::copyRefusesAnExistingDestination()
     QCOMPARE(fileBytes(fixture.path()), before);
     QVERIFY(!Database::copyDatabase(fixture.dir() + u"/missing.mdn"_s, fixture.dir() + u"/x.lxm"_s));
     QVERIFY(!QFile::exists(fixture.dir() + u"/x.lxm"_s));
+
+    // Replacing: a failed copy keeps the old file, a good one replaces it.
+    QVERIFY(!Database::copyDatabase(fixture.dir() + u"/missing.mdn"_s, fixture.path(), &error,
+                                    Database::Existing::Replace));
+    QCOMPARE(fileBytes(fixture.path()), before);
+    QVERIFY(Database::copyDatabase(fixture.templatePath(), fixture.path(), &error,
+                                   Database::Existing::Replace));
+    QCOMPARE(fileBytes(fixture.path()), fileBytes(fixture.templatePath()));
 }
 
 void TestDatabase::readOnlyFileIsReported()
