@@ -21,6 +21,7 @@ public:
     bool isAttached() const { return m_db && m_db->isOpen(); }
 
     Database* database() { return m_db.get(); }
+    const Database* database() const { return m_db.get(); }
     DataSource& vocabulary() { return m_vocabulary; }
     DataSource& headwords() { return m_headwords; }
     DataSource& definitions() { return m_definitions; }

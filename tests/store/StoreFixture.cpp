@@ -46,10 +46,4 @@ bool StoreFixture::execRaw(const QString& sql)
     return ok;
 }
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace lexmint::test

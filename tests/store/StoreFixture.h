@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "support/TestClock.h"
+#include "support/TestFiles.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -30,8 +31,5 @@ private:
     QTemporaryDir m_dir;
     QString m_path;
 };
-
-/// The bytes of a file, to show that it was not changed.
-QByteArray fileBytes(const QString& path);
 
 } // namespace lexmint::test

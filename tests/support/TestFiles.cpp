@@ -29,4 +29,10 @@ QString writeFile(const QString& dir, const QString& name, const QByteArray& byt
     return path;
 }
 
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace lexmint::test

@@ -14,4 +14,7 @@ QString copyToDir(const QString& source, const QString& dir, const QString& name
 /// Writes bytes to a new file inside dir and returns its path.
 QString writeFile(const QString& dir, const QString& name, const QByteArray& bytes);
 
+/// The bytes of a file, to show that it was not changed.
+QByteArray fileBytes(const QString& path);
+
 } // namespace lexmint::test

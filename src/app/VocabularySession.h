@@ -1,0 +1,67 @@
+#pragma once
+
+#include "store/VocabInfo.h"
+#include "store/VocabularySources.h"
+
+#include <QObject>
+#include <QStringList>
+
+namespace lexmint {
+
+class FileDialogService;
+class MessageService;
+
+/// The open vocabulary and the ways to open, create and close one. It checks a file before
+/// anything changes: a refused file leaves the open vocabulary, its test modes and the file
+/// itself as they were. Reports go through the message service; no widget is involved.
+class VocabularySession : public QObject {
+    Q_OBJECT
+public:
+    VocabularySession(MessageService& messages, FileDialogService& files, QString programDir,
+                      QObject* parent = nullptr);
+
+    /// The open vocabulary; an empty path means none is open.
+    VocabInfo& current() { return m_current; }
+    const VocabInfo& current() const { return m_current; }
+    /// The options a vocabulary gets when its file lacks them.
+    VocabInfo& newVocabularyDefaults() { return m_defaults; }
+    bool isOpen() const { return !m_current.path.isEmpty(); }
+    /// Whether the open file can only be read.
+    bool isReadOnly() const;
+    /// The test modes of the open file besides "All", in the file's order.
+    const QStringList& testModes() const { return m_testModes; }
+    VocabularySources& sources() { return m_sources; }
+    const QString& programDir() const { return m_programDir; }
+
+    /// Checks the file and binds the data sources to it. The path of current() is left to
+    /// the caller. False, after a message, when the file was refused.
+    bool openVocabulary(const QString& path);
+    /// Asks for a file name, makes it a copy of the template and opens it. True when a new
+    /// vocabulary is open.
+    bool newVocabulary();
+    /// Asks for a file until one is opened or the user cancels. True when one was opened.
+    bool openVocabularyDialog();
+    /// Detaches everything; no vocabulary is open afterwards.
+    void close();
+
+signals:
+    /// A file was opened or created, to be put at the top of the recent list.
+    void vocabularyOpened(const QString& path);
+
+private:
+    QString dialogFolder() const;
+    void reportEngineError(const StoreError& error);
+    void reportRefused(const QString& path, const QString& reason);
+
+    MessageService& m_messages;
+    FileDialogService& m_files;
+    QString m_programDir;
+    VocabInfo m_current;
+    VocabInfo m_defaults;
+    QStringList m_testModes;
+    VocabularySources m_sources;
+    /// The file chosen at the last use of a file dialog that was not cancelled.
+    QString m_dialogFile;
+};
+
+} // namespace lexmint

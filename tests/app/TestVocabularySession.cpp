@@ -1,0 +1,199 @@
+#include "app/VocabularySession.h"
+#include "store/EntryWriter.h"
+#include "store/FileFormat.h"
+#include "store/SqlQuery.h"
+#include "support/FakeFileDialogService.h"
+#include "support/FakeMessageService.h"
+#include "support/TestClock.h"
+#include "support/TestFiles.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lexmint;
+using namespace lexmint::test;
+using namespace Qt::StringLiterals;
+
+class TestVocabularySession : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensAndLeavesThePathToTheCaller();
+    void refusedFilesChangeNothing_data();
+    void refusedFilesChangeNothing();
+    void openDialogRetriesWithTheNameFilledIn();
+    void newVocabularyComesFromTheTemplate();
+    void failedCreationKeepsTheOpenVocabulary();
+    void testWordsFallBackToAll();
+
+private:
+    QString makeVocabulary(const QString& name, const QStringList& headwords);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakeMessageService> m_messages;
+    std::unique_ptr<FakeFileDialogService> m_files;
+    std::unique_ptr<VocabularySession> m_session;
+};
+
+QString TestVocabularySession::makeVocabulary(const QString& name, const QStringList& headwords)
+{
+    const QString path = copyToDir(buildDataDir() + u"/vocab.mdn"_s, m_dir->path(), name);
+    Database db;
+    if (!db.open(path))
+        return {};
+    TestClock clock;
+    EntryWriter writer(db, clock);
+    for (const QString& headword : headwords)
+        writer.addEntry(headword, {u"meaning"_s});
+    return path;
+}
+
+void TestVocabularySession::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_messages = std::make_unique<FakeMessageService>();
+    m_files = std::make_unique<FakeFileDialogService>();
+    m_session = std::make_unique<VocabularySession>(*m_messages, *m_files, buildDataDir() + u'/');
+}
+
+void TestVocabularySession::cleanup()
+{
+    QVERIFY(m_messages->allAnswersUsed());
+    QVERIFY(m_files->allResultsUsed());
+}
+
+void TestVocabularySession::opensAndLeavesThePathToTheCaller()
+{
+    const QString path = makeVocabulary(u"a.lxm"_s, {u"uno"_s, u"dos"_s});
+    QSignalSpy opened(m_session.get(), &VocabularySession::vocabularyOpened);
+    m_session->newVocabularyDefaults().keybHead = 0x0405;
+    QVERIFY(m_session->openVocabulary(path));
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened.first().first().toString(), path);
+    QVERIFY(m_session->current().path.isEmpty());
+    QCOMPARE(m_session->current().keybHead, 0x0405);
+    QCOMPARE(m_session->current().headwordSize, 50);
+    QVERIFY(m_session->testModes().contains(u"Never Tested"_s));
+    QCOMPARE(m_session->sources().headwords().recordCount(), 2);
+    QVERIFY(!m_session->isReadOnly());
+    QVERIFY(m_messages->shown().isEmpty());
+}
+
+void TestVocabularySession::refusedFilesChangeNothing_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text"); // %1 stands for the path
+
+    QTest::newRow("not a database") << QByteArray(3000, 'x')
+                                    << u"SQLite Engine Error 26: file is not a database"_s;
+    QTest::newRow("empty file") << QByteArray() << u"Cannot open %1\rNot a Lex Mint database."_s;
+    QTest::newRow("older access vocabulary")
+        << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(4000, '\0')
+        << u"Cannot open %1\rThis is an Access database, such as a vocabulary of an older Lex "
+           "Mint. This version cannot read that format."_s;
+}
+
+void TestVocabularySession::refusedFilesChangeNothing()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    const QString good = makeVocabulary(u"good.lxm"_s, {u"uno"_s});
+    QVERIFY(m_session->openVocabulary(good));
+    m_session->current().path = good;
+    const VocabInfo before = m_session->current();
+    const QStringList modes = m_session->testModes();
+
+    const QString bad = writeFile(m_dir->path(), u"bad.lxm"_s, bytes);
+    QVERIFY(!m_session->openVocabulary(bad));
+    QCOMPARE(m_messages->shown().size(), 1);
+    const Message& shown = m_messages->shown().first();
+    QCOMPARE(shown.text, text.contains(u"%1"_s) ? text.arg(bad) : text);
+    QCOMPARE(shown.title, u"Open Vocabulary"_s);
+    QCOMPARE(shown.icon, MessageIcon::Exclamation);
+    QCOMPARE(shown.buttons, MessageButtons::Ok);
+    QCOMPARE(fileBytes(bad), bytes);
+    QCOMPARE(m_session->current().path, before.path);
+    QCOMPARE(m_session->testModes(), modes);
+    QCOMPARE(m_session->sources().vocabulary().recordCount(), 1);
+}
+
+void TestVocabularySession::openDialogRetriesWithTheNameFilledIn()
+{
+    const QString good = makeVocabulary(u"good.lxm"_s, {u"uno"_s});
+    const QString bad = writeFile(m_dir->path(), u"bad.lxm"_s, QByteArray(100, 'x'));
+    m_files->expect(bad);
+    m_files->expect(std::nullopt);
+    QVERIFY(!m_session->openVocabularyDialog());
+    QCOMPARE(m_messages->shown().size(), 1);
+    const auto& requests = m_files->openRequests();
+    QCOMPARE(requests.size(), 2);
+    QCOMPARE(requests.at(0).title, u"Open Vocabulary"_s);
+    QCOMPARE(requests.at(0).directory, buildDataDir() + u'/');
+    QCOMPARE(requests.at(0).fileName, QString());
+    QCOMPARE(requests.at(0).filters,
+             (QStringList{u"Lex Mint File (*.lxm)"_s, u"Lex Mint 2.0 File (*.mdb)"_s}));
+    QCOMPARE(requests.at(1).fileName, bad);
+    QVERIFY(!m_session->isOpen());
+
+    m_files->expect(good);
+    QVERIFY(m_session->openVocabularyDialog());
+    QCOMPARE(m_session->current().path, good);
+    QCOMPARE(m_files->openRequests().last().directory, m_dir->path() + u'/');
+}
+
+void TestVocabularySession::newVocabularyComesFromTheTemplate()
+{
+    m_files->expect(std::nullopt);
+    QVERIFY(!m_session->newVocabulary());
+    QCOMPARE(m_files->saveRequests().first().title, u"Create New Vocabulary"_s);
+    QCOMPARE(m_files->saveRequests().first().filters, QStringList{u"Lex Mint File (*.lxm)"_s});
+
+    // Choosing the open vocabulary's own file replaces it with a fresh copy.
+    const QString path = makeVocabulary(u"mine.lxm"_s, {u"uno"_s, u"dos"_s});
+    QVERIFY(m_session->openVocabulary(path));
+    m_session->current().path = path;
+    m_files->expect(path);
+    QVERIFY(m_session->newVocabulary());
+    QCOMPARE(m_session->current().path, path);
+    QCOMPARE(m_session->sources().headwords().recordCount(), 0);
+    QVERIFY(m_messages->shown().isEmpty());
+}
+
+void TestVocabularySession::failedCreationKeepsTheOpenVocabulary()
+{
+    const QString path = makeVocabulary(u"mine.lxm"_s, {u"uno"_s});
+    QVERIFY(m_session->openVocabulary(path));
+    m_session->current().path = path;
+    VocabularySession noTemplate(*m_messages, *m_files, m_dir->path() + u"/nowhere/"_s);
+    QVERIFY(noTemplate.openVocabulary(path));
+    noTemplate.current().path = path;
+    m_files->expect(m_dir->path() + u"/new.lxm"_s);
+    QVERIFY(!noTemplate.newVocabulary());
+    QCOMPARE(m_messages->shown().size(), 1);
+    QVERIFY(m_messages->shown().first().text.startsWith(u"Cannot create new database.\rError "_s));
+    QCOMPARE(m_messages->shown().first().icon, MessageIcon::Critical);
+    QCOMPARE(m_messages->shown().first().title, QString());
+    QCOMPARE(noTemplate.current().path, path);
+    QCOMPARE(noTemplate.sources().vocabulary().recordCount(), 1);
+    QVERIFY(!QFile::exists(m_dir->path() + u"/new.lxm"_s));
+}
+
+void TestVocabularySession::testWordsFallBackToAll()
+{
+    const QString path = makeVocabulary(u"a.lxm"_s, {u"uno"_s});
+    QVERIFY(m_session->openVocabulary(path));
+    m_session->sources().testWords().setRecordSource(u"Random Order"_s);
+    const QString other = makeVocabulary(u"b.lxm"_s, {u"dos"_s});
+    Database db;
+    QVERIFY(db.open(other));
+    QVERIFY(SqlQuery(db, u"DROP VIEW \"Random Order\""_s).exec());
+    db.close();
+    QVERIFY(m_session->openVocabulary(other));
+    QCOMPARE(m_session->sources().testWords().recordSource(), u"All"_s);
+    QVERIFY(!m_session->testModes().contains(u"Random Order"_s));
+}
+
+QTEST_MAIN(TestVocabularySession)
+#include "TestVocabularySession.moc"
