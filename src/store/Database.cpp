@@ -30,7 +30,10 @@ bool configureDefensively(sqlite3* handle)
         && sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, &applied) == SQLITE_OK
         && sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, &applied) == SQLITE_OK
         && sqlite3_db_config(handle, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, &applied)
-               == SQLITE_OK;
+               == SQLITE_OK
+        // Plans do not depend on bound values, so a prepared statement is not prepared again
+        // for every new value; the store narrows its searches with explicit ranges instead.
+        && sqlite3_db_config(handle, SQLITE_DBCONFIG_ENABLE_QPSG, 1, &applied) == SQLITE_OK;
 }
 
 } // namespace

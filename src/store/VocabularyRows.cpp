@@ -38,8 +38,13 @@ const LinePositions* VocabularyRows::positions()
 
 int VocabularyRows::count()
 {
-    const LinePositions* lines = positions();
-    return lines ? lines->lineCount() : 0;
+    if (m_positionsLoaded)
+        return m_positions.lineCount();
+    // Counting alone does not need to know where each entry's lines start.
+    return SqlQuery::scalar(db(), QStringLiteral("SELECT total(Lines) FROM Headwords "
+                                                 "WHERE SortKey IS NOT NULL"))
+        .value_or(0)
+        .toInt();
 }
 
 int VocabularyRows::positionOf(const Row& row)
@@ -65,6 +70,8 @@ std::optional<Row> VocabularyRows::rowOfLine(qint64 id, qint64 lineRowId)
 
 std::optional<Row> VocabularyRows::at(int position)
 {
+    if (position == 0)
+        return first(nullptr);
     const LinePositions* lines = positions();
     const auto place = lines ? lines->placeOf(position) : std::nullopt;
     if (!place)

@@ -8,7 +8,8 @@
 namespace lexmint {
 
 /// The open vocabulary as the windows work with it: one connection to the file and the four
-/// data sources bound to it. "TestWords" keeps the test mode it was last set to.
+/// data sources bound to it. "TestWords" keeps the test mode it was last set to and is read
+/// when a test refreshes it.
 class VocabularySources {
 public:
     VocabularySources();
