@@ -36,10 +36,10 @@ constexpr const char* FirstRowsSql =
 
 // Quick-find steps as a user types them: two and three letters, some accented or capitalised.
 const QStringList QuickFindPrefixes{
-    QStringLiteral("st"), QStringLiteral("ca"),  QStringLiteral("Re"),  QStringLiteral("tra"),
-    QStringLiteral("ma"), QStringLiteral("ét"),  QStringLiteral("de"),  QStringLiteral("Sch"),
-    QStringLiteral("ño"), QStringLiteral("pa"),  QStringLiteral("ün"),  QStringLiteral("Li"),
-    QStringLiteral("ter"), QStringLiteral("ço"), QStringLiteral("ha"),  QStringLiteral("en"),
+    QStringLiteral("st"),  QStringLiteral("ca"), QStringLiteral("Re"), QStringLiteral("tra"),
+    QStringLiteral("ma"),  QStringLiteral("ét"), QStringLiteral("de"), QStringLiteral("Sch"),
+    QStringLiteral("ño"),  QStringLiteral("pa"), QStringLiteral("ün"), QStringLiteral("Li"),
+    QStringLiteral("ter"), QStringLiteral("ço"), QStringLiteral("ha"), QStringLiteral("en"),
 };
 
 // The entries that the write benchmarks save, apart from the vocabulary's own.

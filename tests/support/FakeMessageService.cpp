@@ -5,6 +5,8 @@ namespace lexmint::test {
 MessageAnswer FakeMessageService::show(const Message& message)
 {
     m_shown.append(message);
+    if (m_onShow)
+        m_onShow(message);
     if (!m_answers.isEmpty())
         return m_answers.dequeue();
     if (message.buttons != MessageButtons::Ok)

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QQueue>
 
+#include <functional>
+
 namespace lexmint::test {
 
 /// Records every message box and answers it from a queue of scripted answers.
@@ -15,6 +17,8 @@ public:
     MessageAnswer show(const Message& message) override;
 
     void expect(MessageAnswer answer) { m_answers.enqueue(answer); }
+    /// Runs while a box is "open", to look at the program at that moment.
+    void setOnShow(std::function<void(const Message&)> onShow) { m_onShow = std::move(onShow); }
 
     const QList<Message>& shown() const { return m_shown; }
     int unexpectedCount() const { return m_unexpected; }
@@ -25,6 +29,7 @@ private:
     QQueue<MessageAnswer> m_answers;
     QList<Message> m_shown;
     int m_unexpected = 0;
+    std::function<void(const Message&)> m_onShow;
 };
 
 } // namespace lexmint::test

@@ -1,0 +1,38 @@
+#include "Application.h"
+
+#include "app/CommandLine.h"
+#include "app/MainWindow.h"
+#include "options/InstallRecord.h"
+#include "options/SplashWindow.h"
+
+#include <QCoreApplication>
+
+namespace lexmint {
+
+Application::Application(const QStringList& arguments)
+    : m_arguments(arguments),
+      m_programDir(InstallRecord().programDir()),
+      m_messages(nullptr, [this](int context) { m_help.showTopic(context); }),
+      m_help(m_programDir),
+      m_keyboards(m_keyboardBackend, m_messages),
+      m_services{m_messages, m_files, m_help, m_browser, m_keyboards, m_settings, m_programDir}
+{
+}
+
+Application::~Application() = default;
+
+void Application::start()
+{
+    m_splash = std::make_unique<SplashWindow>();
+    m_splash->show();
+    // Lets the splash window paint before the main window loads the start-up vocabulary.
+    QCoreApplication::processEvents();
+
+    m_mainWindow = std::make_unique<MainWindow>(m_services, parseArguments(m_arguments));
+    m_messages.setParent(m_mainWindow.get());
+    m_files.setParent(m_mainWindow.get());
+    m_mainWindow->setSplash(m_splash.get());
+    m_mainWindow->showAtStartup();
+}
+
+} // namespace lexmint

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/AppServices.h"
+#include "app/SettingsStore.h"
+#include "keyboards/KeyboardSwitcher.h"
+#include "keyboards/NoKeyboardBackend.h"
+#include "options/QtBrowserService.h"
+#include "options/QtHelpService.h"
+#include "platform/widgets/QtFileDialogService.h"
+#include "platform/widgets/QtMessageService.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace lexmint {
+
+class MainWindow;
+class SplashWindow;
+
+/// The running program: the real platform services and its windows. Showing the splash
+/// window, then the main window, is all it does; the windows take it from there.
+class Application {
+public:
+    explicit Application(const QStringList& arguments);
+    ~Application();
+
+    /// Shows the splash window and the main window; the event loop then runs the program.
+    void start();
+
+private:
+    QStringList m_arguments;
+    QString m_programDir;
+    SettingsStore m_settings;
+    QtMessageService m_messages;
+    QtFileDialogService m_files;
+    QtHelpService m_help;
+    QtBrowserService m_browser;
+    NoKeyboardBackend m_keyboardBackend;
+    KeyboardSwitcher m_keyboards;
+    AppServices m_services;
+    std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<MainWindow> m_mainWindow;
+};
+
+} // namespace lexmint

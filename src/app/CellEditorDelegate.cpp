@@ -1,0 +1,57 @@
+#include "app/CellEditorDelegate.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+#include <utility>
+
+namespace lexmint {
+
+CellEditorDelegate::CellEditorDelegate(LengthLimit limit, QObject* parent)
+    : QStyledItemDelegate(parent), m_limit(std::move(limit))
+{
+}
+
+void CellEditorDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (!line) {
+        QStyledItemDelegate::setEditorData(editor, index);
+        return;
+    }
+    const QString text =
+        takeRefusedText(index).value_or(index.data(Qt::EditRole).toString());
+    // A stored text longer than the limit is shown whole, never cut short by the editor.
+    if (const int limit = m_limit(index.column()); limit > 0)
+        line->setMaxLength(std::max(limit, int(text.size())));
+    line->setText(text);
+}
+
+void CellEditorDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                      const QModelIndex& index) const
+{
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (!line) {
+        QStyledItemDelegate::setModelData(editor, model, index);
+        return;
+    }
+    if (model->setData(index, line->text(), Qt::EditRole))
+        return;
+    m_refusedIndex = index;
+    m_refusedText = line->text();
+}
+
+void CellEditorDelegate::forgetRefusal()
+{
+    takeRefusedText(m_refusedIndex);
+}
+
+std::optional<QString> CellEditorDelegate::takeRefusedText(const QModelIndex& index) const
+{
+    if (!m_refusedIndex.isValid() || m_refusedIndex != index)
+        return std::nullopt;
+    m_refusedIndex = QPersistentModelIndex();
+    return std::exchange(m_refusedText, QString());
+}
+
+} // namespace lexmint

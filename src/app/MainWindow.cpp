@@ -1,0 +1,531 @@
+#include "MainWindow.h"
+
+#include "app/PathTitles.h"
+#include "app/SettingsStore.h"
+#include "app/VocabGrid.h"
+#include "app/VocabularyModel.h"
+#include "app/VocabularySession.h"
+#include "options/AboutDialog.h"
+#include "options/FirstRunDialog.h"
+#include "options/ToolbarIcons.h"
+#include "platform/AppIdentity.h"
+#include "platform/HelpService.h"
+#include "platform/MessageService.h"
+#include "platform/widgets/Twips.h"
+#include "store/VocabularyFile.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace lexmint {
+
+namespace {
+
+constexpr int MinimumSizeTwips = 3000;
+
+enum WindowState : qint32 { Normal = 0, Minimised = 1, Maximised = 2 };
+
+} // namespace
+
+MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandLine,
+                       QWidget* parent)
+    : QMainWindow(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("frmVocab"));
+    setWindowTitle(applicationTitle());
+    setWindowIcon(applicationIcon());
+    setMinimumSize(twipsToPixelsX(MinimumSizeTwips, this), twipsToPixelsY(MinimumSizeTwips, this));
+
+    m_session = new VocabularySession(services.messages, services.files, services.programDir, this);
+    connect(m_session, &VocabularySession::vocabularyOpened, this, [this](const QString& path) {
+        m_recent.add(path);
+        refreshRecentMenu();
+    });
+
+    auto* model = new VocabularyModel(m_session->sources().vocabulary(), services.messages, this);
+    m_grid = new VocabGrid(*model, services.keyboards, m_session->current());
+    connect(m_grid, &VocabGrid::keyboardLabelChanged, this, &MainWindow::setKeyboardLabel);
+    m_blank = new QWidget;
+    m_blank->setObjectName(QStringLiteral("Blank"));
+    m_blank->setBackgroundRole(QPalette::Dark);
+    m_blank->setAutoFillBackground(true);
+    m_centre = new QStackedWidget;
+    m_centre->addWidget(m_grid);
+    m_centre->addWidget(m_blank);
+    m_centre->setCurrentWidget(m_blank);
+    setCentralWidget(m_centre);
+
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+
+    loadSettings(commandLine);
+    if (!m_plan.path.isEmpty())
+        openAtStartup(m_plan.path);
+    contextUpdate();
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::addAction(const QString& name, const QString& text,
+                               void (MainWindow::*slot)(), QKeySequence shortcut)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    if (slot)
+        connect(action, &QAction::triggered, this, slot);
+    m_actions.insert(name, action);
+    return action;
+}
+
+void MainWindow::createActions()
+{
+    addAction(QStringLiteral("mnuVocNew"), tr("&New..."), &MainWindow::newVocabulary, Qt::Key_F2)
+        ->setToolTip(tr("New"));
+    addAction(QStringLiteral("mnuVocOpen"), tr("&Open..."), &MainWindow::openVocabularyDialog,
+              Qt::Key_F3)
+        ->setToolTip(tr("Open"));
+    // Shown while a vocabulary is shown.
+    addAction(QStringLiteral("mnuVocClose"), tr("&Close"), &MainWindow::closeVocabulary)
+        ->setVisible(false);
+    addAction(QStringLiteral("mnuVocabProps"), tr("&Properties..."), &MainWindow::notImplemented)
+        ->setToolTip(tr("Properties"));
+    addAction(QStringLiteral("mnuVocExit"), tr("E&xit"), nullptr);
+    connect(m_actions.value(QStringLiteral("mnuVocExit")), &QAction::triggered, this,
+            &QWidget::close);
+    addAction(QStringLiteral("mnuEntryAdd"), tr("&Add..."), &MainWindow::notImplemented, Qt::Key_F5)
+        ->setToolTip(tr("Add"));
+    addAction(QStringLiteral("mnuEntryEdit"), tr("&Edit..."), &MainWindow::notImplemented,
+              Qt::Key_F6)
+        ->setToolTip(tr("Edit"));
+    addAction(QStringLiteral("mnuEntryFind"), tr("&Find"), &MainWindow::notImplemented, Qt::Key_F7)
+        ->setToolTip(tr("Find"));
+    addAction(QStringLiteral("test"), tr("Test"), nullptr)->setToolTip(tr("Test"));
+    connect(m_actions.value(QStringLiteral("test")), &QAction::triggered, this,
+            [this] { startTest(QStringLiteral("All")); });
+
+    QAction* toolbar = addAction(QStringLiteral("mnuViewToolbar"), tr("&Toolbar"), nullptr);
+    toolbar->setCheckable(true);
+    toolbar->setChecked(true);
+    QAction* statusBarToggle = addAction(QStringLiteral("mnuViewStatusBar"), tr("&Status Bar"), nullptr);
+    statusBarToggle->setCheckable(true);
+    statusBarToggle->setChecked(true);
+    addAction(QStringLiteral("mnuViewRefresh"), tr("&Refresh"), &MainWindow::refreshKeepingPosition);
+    addAction(QStringLiteral("mnuViewOptions"), tr("&Options..."), &MainWindow::notImplemented)
+        ->setToolTip(tr("Options"));
+    addAction(QStringLiteral("mnuHelpTopics"), tr("&Help Topics"), nullptr)->setToolTip(tr("Help"));
+    connect(m_actions.value(QStringLiteral("mnuHelpTopics")), &QAction::triggered, this,
+            [this] { m_services.help.showContents(); });
+    addAction(QStringLiteral("mnuHelpAbout"), tr("&About Lex Mint"), &MainWindow::showAbout);
+}
+
+void MainWindow::createMenus()
+{
+    const auto action = [this](const char* name) { return m_actions.value(QLatin1String(name)); };
+    const auto addSeparator = [](QMenu* menu, const char* name) {
+        QAction* separator = menu->addSeparator();
+        separator->setObjectName(QLatin1String(name));
+        return separator;
+    };
+
+    m_vocabularyMenu = menuBar()->addMenu(tr("&Vocabulary"));
+    m_vocabularyMenu->setObjectName(QStringLiteral("mnuVocab"));
+    m_vocabularyMenu->addActions({action("mnuVocNew"), action("mnuVocOpen"), action("mnuVocClose")});
+    m_actions.insert(QStringLiteral("mnuSep0"), addSeparator(m_vocabularyMenu, "mnuSep0"));
+    m_vocabularyMenu->addAction(action("mnuVocabProps"));
+    m_recentSeparator = addSeparator(m_vocabularyMenu, "mnuSep01");
+    for (int i = 1; i <= m_services.settings.number16(SettingsKey::RecentCount) || i == 1; ++i) {
+        auto* recent = new QAction(this);
+        recent->setObjectName(QStringLiteral("mnuVocabRecent%1").arg(i));
+        connect(recent, &QAction::triggered, this, [this, i] { openRecent(i); });
+        m_recentActions.append(recent);
+    }
+    m_vocabularyMenu->addActions(m_recentActions);
+    addSeparator(m_vocabularyMenu, "mnuSep02");
+    m_vocabularyMenu->addAction(action("mnuVocExit"));
+
+    m_entryMenu = menuBar()->addMenu(tr("&Entry"));
+    m_entryMenu->setObjectName(QStringLiteral("mnuEntry"));
+    m_entryMenu->addActions({action("mnuEntryAdd"), action("mnuEntryEdit")});
+    addSeparator(m_entryMenu, "mnuSep10");
+    m_entryMenu->addAction(action("mnuEntryFind"));
+
+    m_testMenu = menuBar()->addMenu(tr("&Test"));
+    m_testMenu->setObjectName(QStringLiteral("mnuTest"));
+    rebuildTestMenu();
+
+    QMenu* view = menuBar()->addMenu(tr("V&iew"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    view->addActions({action("mnuViewToolbar"), action("mnuViewStatusBar"), action("mnuViewRefresh")});
+    addSeparator(view, "mnuSep3");
+    view->addAction(action("mnuViewOptions"));
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    help->addAction(action("mnuHelpTopics"));
+    addSeparator(help, "mnuSep4");
+    help->addAction(action("mnuHelpAbout"));
+}
+
+void MainWindow::createToolBar()
+{
+    m_toolBar = addToolBar(tr("Toolbar"));
+    m_toolBar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->toggleViewAction()->setVisible(false);
+
+    struct Button {
+        const char* key;
+        const char* action;
+    };
+    static constexpr Button Buttons[] = {
+        {"", nullptr},          {"new", "mnuVocNew"},     {"open", "mnuVocOpen"},
+        {"props", "mnuVocabProps"}, {"", nullptr},        {"add", "mnuEntryAdd"},
+        {"edit", "mnuEntryEdit"},   {"find", "mnuEntryFind"}, {"findsep", nullptr},
+        {"test", "test"},           {"testsep", nullptr}, {"options", "mnuViewOptions"},
+        {"help", "mnuHelpTopics"},
+    };
+    for (const Button& button : Buttons) {
+        const QString key = QLatin1String(button.key);
+        if (!button.action) {
+            QAction* separator = m_toolBar->addSeparator();
+            if (!key.isEmpty()) {
+                separator->setObjectName(key);
+                m_actions.insert(key, separator);
+            }
+            continue;
+        }
+        QAction* action = m_actions.value(QLatin1String(button.action));
+        action->setIcon(toolbarIcon(key));
+        m_toolBar->addAction(action);
+        m_toolBar->widgetForAction(action)->setObjectName(key);
+    }
+    connect(m_actions.value(QStringLiteral("mnuViewToolbar")), &QAction::toggled, m_toolBar,
+            &QWidget::setVisible);
+}
+
+void MainWindow::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    const auto panel = [bar](const char* key, int stretch) {
+        auto* label = new QLabel;
+        label->setObjectName(QLatin1String(key));
+        label->setFrameShape(QFrame::StyledPanel);
+        label->setFrameShadow(QFrame::Sunken);
+        bar->addPermanentWidget(label, stretch);
+        return label;
+    };
+    m_pathPanel = panel("filepath", 4);
+    m_countPanel = panel("no_entries", 1);
+    QLabel* keyboardLabel = panel("keyboardlabel", 0);
+    keyboardLabel->setText(tr("Active Keyboard"));
+    keyboardLabel->setToolTip(tr("Active Keyboard"));
+    m_keyboardPanel = panel("keyboard", 2);
+    connect(m_actions.value(QStringLiteral("mnuViewStatusBar")), &QAction::toggled, bar,
+            &QWidget::setVisible);
+}
+
+void MainWindow::loadSettings(const CommandLineRequest& commandLine)
+{
+    SettingsStore& settings = m_services.settings;
+    m_recent = RecentList::load(settings);
+    refreshRecentMenu();
+    const int width = settings.number32(SettingsKey::MainWidth);
+    const int height = settings.number32(SettingsKey::MainHeight);
+    resize(twipsToPixelsX(width, this), twipsToPixelsY(height, this));
+    m_actions.value(QStringLiteral("mnuViewToolbar"))->setChecked(settings.isYes(SettingsKey::Toolbar));
+    m_actions.value(QStringLiteral("mnuViewStatusBar"))
+        ->setChecked(settings.isYes(SettingsKey::Statusbar));
+    m_plan = StartupPlan::make(settings, commandLine);
+    if (m_plan.showUsage)
+        m_services.messages.show(
+            {commandLineUsage(), QString(), MessageIcon::Exclamation, MessageButtons::Ok});
+    m_entryFormBehaviour = settings.number16(SettingsKey::EntryForm);
+    VocabInfo& defaults = m_session->newVocabularyDefaults();
+    defaults.flags = settings.number32(SettingsKey::UserFlags);
+    defaults.keybHead = settings.number32(SettingsKey::UserKeybH);
+    defaults.keybDef = settings.number32(SettingsKey::UserKeybD);
+}
+
+void MainWindow::saveSettings()
+{
+    SettingsStore& settings = m_services.settings;
+    m_recent.save(settings);
+    settings.setYes(SettingsKey::Toolbar, m_actions.value(QStringLiteral("mnuViewToolbar"))->isChecked());
+    settings.setYes(SettingsKey::Statusbar,
+                    m_actions.value(QStringLiteral("mnuViewStatusBar"))->isChecked());
+    const WindowState state = isMinimized() ? Minimised : isMaximized() ? Maximised : Normal;
+    settings.setNumber(SettingsKey::MainWinState, state);
+    if (state == Normal) {
+        settings.setNumber(SettingsKey::MainWidth, pixelsToTwipsX(width(), this));
+        settings.setNumber(SettingsKey::MainHeight, pixelsToTwipsY(height(), this));
+    }
+    if (m_plan.savesLastOpen())
+        settings.setText(SettingsKey::StartupDB, m_session->current().path);
+}
+
+void MainWindow::showAtStartup()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    // A window minimised at the last exit comes back in its normal state.
+    if (m_services.settings.number16(SettingsKey::MainWinState) == Maximised)
+        showMaximized();
+    else
+        show();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_firstActivation) {
+        m_firstActivation = false;
+        // Runs once the window is on screen, like the first activation of the window.
+        QTimer::singleShot(0, this, &MainWindow::firstActivation);
+    }
+}
+
+void MainWindow::firstActivation()
+{
+    const bool firstRun = !m_services.settings.contains(SettingsKey::MainWinState);
+    if (m_splash)
+        m_splash->hide();
+    if (!m_session->isOpen() && firstRun) {
+        FirstRunDialog welcome(m_services.programDir, m_services.help, this);
+        welcome.exec();
+        const QString chosen = welcome.chosenPath();
+        if (chosen.isEmpty()) {
+            newVocabulary();
+        } else {
+            openAtStartup(chosen);
+            contextUpdate();
+        }
+    }
+    if (m_plan.startForm == qint16(StartupPlan::Form::EntryForm)
+        && m_actions.value(QStringLiteral("mnuEntryAdd"))->isEnabled()
+        && m_session->isOpen())
+        notImplemented();
+    else if (m_plan.startForm == qint16(StartupPlan::Form::Test)
+             && m_testMenu->menuAction()->isVisible())
+        startTest(QStringLiteral("All"));
+}
+
+void MainWindow::openAtStartup(const QString& path)
+{
+    if (m_session->openVocabulary(path)) {
+        m_session->current().path = path;
+        rebuildTestMenu();
+        dataRefresh();
+        updateCaption(false, false);
+    } else {
+        m_session->current().path.clear();
+    }
+}
+
+void MainWindow::showOpened()
+{
+    rebuildTestMenu();
+    dataRefresh();
+    contextUpdate();
+    updateCaption(false, false);
+    m_grid->setGridKeyboard();
+}
+
+void MainWindow::newVocabulary()
+{
+    if (!m_session->newVocabulary())
+        return;
+    rebuildTestMenu();
+    dataRefresh();
+    contextUpdate();
+    updateCaption(false, false);
+    setKeyboardLabel(QString());
+}
+
+void MainWindow::openVocabularyDialog()
+{
+    if (m_session->openVocabularyDialog())
+        showOpened();
+}
+
+void MainWindow::openRecent(int index)
+{
+    const QString path = m_recent.path(index);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    const bool opened = m_session->openVocabulary(path);
+    QGuiApplication::restoreOverrideCursor();
+    if (opened) {
+        m_session->current().path = path;
+        showOpened();
+        return;
+    }
+    m_recent.remove(index);
+    refreshRecentMenu();
+}
+
+void MainWindow::closeVocabulary()
+{
+    m_session->close();
+    dataRefresh();
+    contextUpdate();
+    updateCaption(true, false);
+}
+
+void MainWindow::dataRefresh()
+{
+    m_grid->dataRefresh();
+}
+
+void MainWindow::refreshKeepingPosition()
+{
+    const int position = m_grid->currentPosition();
+    dataRefresh();
+    if (position >= 0)
+        m_grid->moveToPosition(position);
+}
+
+void MainWindow::applyCommandState(const CommandState& state)
+{
+    const auto set = [this](const char* name, bool visible, bool enabled) {
+        QAction* action = m_actions.value(QLatin1String(name));
+        action->setVisible(visible);
+        action->setEnabled(enabled);
+    };
+    set("mnuVocabProps", state.propertiesVisible(), state.propertiesVisible());
+    set("mnuSep0", state.open, true);
+    m_entryMenu->menuAction()->setVisible(state.entryMenuVisible());
+    set("mnuEntryAdd", state.vocabularyButtonsVisible(), state.addEnabled());
+    set("mnuEntryEdit", state.vocabularyButtonsVisible(), state.editEnabled());
+    set("mnuEntryFind", state.vocabularyButtonsVisible(), state.findEnabled());
+    set("mnuViewRefresh", state.refreshVisible(), state.refreshEnabled());
+    m_testMenu->menuAction()->setVisible(state.testMenuVisible());
+    set("test", state.vocabularyButtonsVisible(), state.testButtonEnabled());
+    set("findsep", state.vocabularyButtonsVisible(), true);
+    set("testsep", state.vocabularyButtonsVisible(), true);
+}
+
+void MainWindow::contextUpdate()
+{
+    const bool open = m_session->isOpen();
+    VocabularySources& sources = m_session->sources();
+    const CommandState state =
+        CommandState::derive(open, open && sources.vocabulary().recordCount() > 0);
+    applyCommandState(state);
+
+    if (open) {
+        m_session->current().entryCount = sources.headwords().recordCount();
+        m_countPanel->setText(tr("%1 entries").arg(m_session->current().entryCount));
+        m_pathPanel->setText(m_session->isReadOnly()
+                                 ? tr("%1 (read-only)").arg(m_session->current().path)
+                                 : m_session->current().path);
+    } else {
+        m_countPanel->clear();
+        m_keyboardPanel->clear();
+        m_pathPanel->clear();
+    }
+    if (state.testMenuVisible()) {
+        for (QAction* mode : std::as_const(m_testModeActions))
+            mode->setEnabled(vocabularyfile::queryHasRows(*sources.database(), mode->data().toString()));
+    }
+}
+
+void MainWindow::rebuildTestMenu()
+{
+    qDeleteAll(m_testModeActions);
+    m_testModeActions.clear();
+    QStringList modes{QStringLiteral("All")};
+    modes.append(m_session->testModes());
+    for (int i = 0; i < modes.size(); ++i) {
+        auto* mode = new QAction(modes.at(i) + QStringLiteral("..."), this);
+        mode->setObjectName(QStringLiteral("mnuTestMode%1").arg(i));
+        mode->setData(modes.at(i));
+        if (i == 0)
+            mode->setShortcut(Qt::Key_F9);
+        connect(mode, &QAction::triggered, this, [this, name = modes.at(i)] { startTest(name); });
+        m_testModeActions.append(mode);
+    }
+    m_testMenu->addActions(m_testModeActions);
+}
+
+void MainWindow::refreshRecentMenu()
+{
+    for (int i = 1; i <= m_recentActions.size(); ++i) {
+        QAction* item = m_recentActions.at(i - 1);
+        const bool filled = !m_recent.path(i).isEmpty();
+        item->setVisible(filled);
+        item->setText(filled ? m_recent.caption(i) : QString());
+        item->setData(m_recent.path(i));
+    }
+    m_recentSeparator->setVisible(!m_recent.isEmpty());
+}
+
+void MainWindow::updateCaption(bool hide, bool testing)
+{
+    m_centre->setCurrentWidget(hide ? m_blank : static_cast<QWidget*>(m_grid));
+    m_actions.value(QStringLiteral("mnuVocClose"))->setVisible(!hide);
+    if (hide && !testing) {
+        setWindowTitle(applicationTitle());
+        return;
+    }
+    setWindowTitle(fileTitle(m_session->current().path)
+                   + (testing ? QStringLiteral(" (hidden while testing) ") : QString())
+                   + QStringLiteral(" - ") + applicationTitle());
+}
+
+void MainWindow::startTest(const QString& mode)
+{
+    updateCaption(true, true);
+    m_session->sources().testWords().setRecordSource(mode);
+    notImplemented();
+    updateCaption(false, false);
+    contextUpdate();
+}
+
+void MainWindow::setKeyboardLabel(const QString& name)
+{
+    m_keyboardPanel->setText(name);
+}
+
+void MainWindow::showAbout()
+{
+    if (!m_about) {
+        m_about = new AboutDialog(m_services.browser, m_services.messages, this);
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void MainWindow::notImplemented()
+{
+    m_services.messages.show({tr("This button is not implemented yet"), QString(),
+                              MessageIcon::Critical, MessageButtons::Ok});
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    saveSettings();
+    m_grid->restoreKeyboard();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this)
+            window->close();
+    }
+    event->accept();
+}
+
+} // namespace lexmint

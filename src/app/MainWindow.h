@@ -1,0 +1,107 @@
+#pragma once
+
+#include "app/AppServices.h"
+#include "app/CommandLine.h"
+#include "app/CommandState.h"
+#include "app/RecentList.h"
+#include "app/StartupPlan.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QToolBar;
+
+namespace lexmint {
+
+class AboutDialog;
+class VocabGrid;
+class VocabularySession;
+
+/// The main window: menus, toolbar, status bar and the data sheet of the open vocabulary.
+/// It presents the vocabulary session and hands every command to it or to the window that
+/// carries the command out.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    /// Reads the settings and the command line and opens the start-up vocabulary.
+    MainWindow(AppServices& services, const CommandLineRequest& commandLine,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    /// Shows the window centred at its stored size, maximised when it was at the last exit.
+    void showAtStartup();
+    /// A window to hide when the main window is first activated (the splash window).
+    void setSplash(QWidget* splash) { m_splash = splash; }
+
+    VocabularySession& session() { return *m_session; }
+    VocabGrid& grid() { return *m_grid; }
+
+public slots:
+    /// Re-reads the data sheet from the file.
+    void dataRefresh();
+    /// Re-derives the commands, the status bar and the test modes from the open vocabulary.
+    void contextUpdate();
+    /// Names the keyboard layout of the focused field in the status bar; empty clears it.
+    void setKeyboardLabel(const QString& name);
+    /// Hides the data sheet and runs a test in the given mode.
+    void startTest(const QString& mode);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void loadSettings(const CommandLineRequest& commandLine);
+    void saveSettings();
+    void applyCommandState(const CommandState& state);
+    void updateCaption(bool hide, bool testing);
+    void firstActivation();
+    void openAtStartup(const QString& path);
+    void showOpened();
+    void rebuildTestMenu();
+    void refreshRecentMenu();
+    void openRecent(int index);
+    void newVocabulary();
+    void openVocabularyDialog();
+    void closeVocabulary();
+    void refreshKeepingPosition();
+    void showAbout();
+    void notImplemented();
+    QAction* addAction(const QString& name, const QString& text, void (MainWindow::*slot)(),
+                       QKeySequence shortcut = {});
+
+    AppServices& m_services;
+    VocabularySession* m_session = nullptr;
+    StartupPlan m_plan;
+    RecentList m_recent{1};
+    qint16 m_entryFormBehaviour = 1;
+    bool m_firstActivation = true;
+    QPointer<QWidget> m_splash;
+    QPointer<AboutDialog> m_about;
+
+    QHash<QString, QAction*> m_actions;
+    QMenu* m_vocabularyMenu = nullptr;
+    QMenu* m_entryMenu = nullptr;
+    QMenu* m_testMenu = nullptr;
+    QAction* m_recentSeparator = nullptr;
+    QList<QAction*> m_recentActions;
+    QList<QAction*> m_testModeActions;
+    QToolBar* m_toolBar = nullptr;
+    QStackedWidget* m_centre = nullptr;
+    VocabGrid* m_grid = nullptr;
+    QWidget* m_blank = nullptr;
+    QLabel* m_pathPanel = nullptr;
+    QLabel* m_countPanel = nullptr;
+    QLabel* m_keyboardPanel = nullptr;
+};
+
+} // namespace lexmint

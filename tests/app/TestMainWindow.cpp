@@ -1,0 +1,345 @@
+#include "app/CommandLine.h"
+#include "app/MainWindow.h"
+#include "app/SettingsStore.h"
+#include "app/VocabularySession.h"
+#include "keyboards/KeyboardSwitcher.h"
+#include "options/FirstRunDialog.h"
+#include "store/EntryWriter.h"
+#include "support/FakeBrowserService.h"
+#include "support/FakeFileDialogService.h"
+#include "support/FakeHelpService.h"
+#include "support/FakeKeyboardBackend.h"
+#include "support/FakeMessageService.h"
+#include "support/TestClock.h"
+#include "support/TestFiles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+using namespace lexmint;
+using namespace lexmint::test;
+using namespace Qt::StringLiterals;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void firstRunWelcomesAndOpensASample();
+    void commandStates_data();
+    void commandStates();
+    void commandLineFileSkipsTheWelcome();
+    void badCommandLineShowsUsage();
+    void refusedStartupVocabularyIsNotSavedAsLastOpen();
+    void closeAndReopenFromTheRecentList();
+    void missingRecentFileLeavesTheList();
+    void settingsAreWrittenAtExit();
+    void testModesFollowTheirRows();
+
+private:
+    MainWindow& start(const QStringList& arguments = {});
+    QString makeVocabulary(const QString& name, const QStringList& headwords);
+    QAction* action(const QString& name) const;
+    QString panel(const QString& name) const;
+    bool blankShown() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_programDir;
+    std::unique_ptr<SettingsStore> m_settings;
+    FakeMessageService m_messages;
+    FakeFileDialogService m_files;
+    FakeHelpService m_help;
+    FakeBrowserService m_browser;
+    std::unique_ptr<FakeKeyboardBackend> m_backend;
+    std::unique_ptr<KeyboardSwitcher> m_keyboards;
+    std::unique_ptr<AppServices> m_services;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestMainWindow::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    // The samples are copied, since opening a vocabulary may store its options in it.
+    QDir(m_dir->path()).mkdir(u"program"_s);
+    m_programDir = m_dir->filePath(u"program/"_s);
+    for (const QString& file : {u"vocab.mdn"_s, u"Spa-Eng.lxm"_s, u"English.lxm"_s})
+        QVERIFY(!copyToDir(buildDataDir() + u'/' + file, m_programDir, file).isEmpty());
+    m_settings = std::make_unique<SettingsStore>(m_dir->filePath(u"settings.conf"_s));
+    m_settings->setNumber(SettingsKey::MainWinState, 0); // not a first run, unless a test says so
+    m_messages.clear();
+    m_backend = std::make_unique<FakeKeyboardBackend>(QList<qint32>{0x0409, 0x0405}, 0x0409);
+    m_keyboards = std::make_unique<KeyboardSwitcher>(*m_backend, m_messages);
+    m_services.reset(new AppServices{m_messages, m_files, m_help, m_browser, *m_keyboards,
+                                     *m_settings, m_programDir});
+}
+
+void TestMainWindow::cleanup()
+{
+    if (m_window)
+        m_window->close();
+    m_window.reset();
+    QVERIFY(m_messages.allAnswersUsed());
+    QVERIFY(m_files.allResultsUsed());
+}
+
+MainWindow& TestMainWindow::start(const QStringList& arguments)
+{
+    m_window = std::make_unique<MainWindow>(*m_services, parseArguments(arguments));
+    return *m_window;
+}
+
+QString TestMainWindow::makeVocabulary(const QString& name, const QStringList& headwords)
+{
+    const QString path = copyToDir(m_programDir + u"vocab.mdn"_s, m_dir->path(), name);
+    Database db;
+    if (!db.open(path))
+        return {};
+    TestClock clock;
+    EntryWriter writer(db, clock);
+    for (const QString& headword : headwords)
+        writer.addEntry(headword, {u"meaning"_s});
+    return path;
+}
+
+QAction* TestMainWindow::action(const QString& name) const
+{
+    auto* found = m_window->findChild<QAction*>(name);
+    if (!found)
+        qFatal("no action %s", qPrintable(name));
+    return found;
+}
+
+QString TestMainWindow::panel(const QString& name) const
+{
+    return m_window->findChild<QLabel*>(name)->text();
+}
+
+bool TestMainWindow::blankShown() const
+{
+    return m_window->findChild<QStackedWidget*>()->currentWidget()->objectName() == u"Blank"_s;
+}
+
+void TestMainWindow::firstRunWelcomesAndOpensASample()
+{
+    m_settings = std::make_unique<SettingsStore>(m_dir->filePath(u"fresh.conf"_s));
+    m_services.reset(new AppServices{m_messages, m_files, m_help, m_browser, *m_keyboards,
+                                     *m_settings, m_programDir});
+    bool welcomed = false;
+    // The welcome is modal: a timer watches for it and answers it once it is up.
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto* welcome = qobject_cast<FirstRunDialog*>(QApplication::activeModalWidget());
+        if (!welcome)
+            return;
+        answer.stop();
+        welcome->findChild<QRadioButton*>(u"optSample"_s)->setChecked(true);
+        welcome->findChild<QPushButton*>(u"cmdOK"_s)->click();
+        welcomed = true;
+    });
+    answer.start(10);
+    start().show();
+    QTRY_VERIFY(welcomed);
+    QTRY_COMPARE(m_window->windowTitle(), u"Spa-Eng - Lex Mint"_s);
+    QVERIFY(!blankShown());
+    QVERIFY(panel(u"no_entries"_s).endsWith(u" entries"_s));
+    QCOMPARE(panel(u"filepath"_s), m_programDir + u"Spa-Eng.lxm"_s);
+
+    m_window->close();
+    SettingsStore written(m_dir->filePath(u"fresh.conf"_s));
+    QCOMPARE(written.recent(1), m_programDir + u"Spa-Eng.lxm"_s);
+    QCOMPARE(written.text(SettingsKey::StartupDB), m_programDir + u"Spa-Eng.lxm"_s);
+    QCOMPARE(written.text(SettingsKey::MainWinState), u"0"_s);
+}
+
+void TestMainWindow::commandStates_data()
+{
+    QTest::addColumn<int>("entries"); // -1: nothing open
+    QTest::addColumn<QStringList>("visible");
+    QTest::addColumn<QStringList>("hidden");
+    QTest::addColumn<QStringList>("enabled");
+    QTest::addColumn<QStringList>("disabled");
+
+    QTest::newRow("nothing open")
+        << -1 << QStringList{u"mnuVocNew"_s, u"mnuVocOpen"_s, u"mnuViewOptions"_s, u"mnuHelpTopics"_s}
+        << QStringList{u"mnuVocabProps"_s, u"mnuVocClose"_s, u"mnuEntryAdd"_s, u"mnuEntryEdit"_s,
+                       u"mnuEntryFind"_s, u"test"_s, u"mnuViewRefresh"_s, u"findsep"_s, u"testsep"_s}
+        << QStringList{} << QStringList{};
+    QTest::newRow("empty vocabulary")
+        << 0 << QStringList{u"mnuVocabProps"_s, u"mnuVocClose"_s, u"mnuEntryAdd"_s, u"mnuEntryEdit"_s,
+                            u"mnuEntryFind"_s, u"test"_s, u"mnuViewRefresh"_s, u"findsep"_s}
+        << QStringList{} << QStringList{u"mnuEntryAdd"_s}
+        << QStringList{u"mnuEntryEdit"_s, u"mnuEntryFind"_s, u"test"_s, u"mnuViewRefresh"_s};
+    QTest::newRow("with entries")
+        << 2 << QStringList{u"mnuVocabProps"_s, u"mnuEntryEdit"_s, u"test"_s, u"testsep"_s}
+        << QStringList{}
+        << QStringList{u"mnuEntryAdd"_s, u"mnuEntryEdit"_s, u"mnuEntryFind"_s, u"test"_s,
+                       u"mnuViewRefresh"_s}
+        << QStringList{};
+}
+
+void TestMainWindow::commandStates()
+{
+    QFETCH(int, entries);
+    QFETCH(QStringList, visible);
+    QFETCH(QStringList, hidden);
+    QFETCH(QStringList, enabled);
+    QFETCH(QStringList, disabled);
+
+    QStringList arguments;
+    if (entries >= 0) {
+        QStringList headwords;
+        for (int i = 0; i < entries; ++i)
+            headwords.append(u"word%1"_s.arg(i));
+        arguments.append(makeVocabulary(u"a.lxm"_s, headwords));
+    }
+    start(arguments);
+    for (const QString& name : visible)
+        QVERIFY2(action(name)->isVisible(), qPrintable(name));
+    for (const QString& name : hidden)
+        QVERIFY2(!action(name)->isVisible(), qPrintable(name));
+    for (const QString& name : enabled)
+        QVERIFY2(action(name)->isEnabled(), qPrintable(name));
+    for (const QString& name : disabled)
+        QVERIFY2(!action(name)->isEnabled(), qPrintable(name));
+    QCOMPARE(m_window->findChild<QMenu*>(u"mnuEntry"_s)->menuAction()->isVisible(), entries >= 0);
+    QCOMPARE(m_window->findChild<QMenu*>(u"mnuTest"_s)->menuAction()->isVisible(), entries > 0);
+    QCOMPARE(blankShown(), entries < 0);
+    QCOMPARE(panel(u"no_entries"_s), entries < 0 ? QString() : u"%1 entries"_s.arg(entries));
+}
+
+void TestMainWindow::commandLineFileSkipsTheWelcome()
+{
+    m_settings = std::make_unique<SettingsStore>(m_dir->filePath(u"fresh.conf"_s));
+    m_services.reset(new AppServices{m_messages, m_files, m_help, m_browser, *m_keyboards,
+                                     *m_settings, m_programDir});
+    const QString path = makeVocabulary(u"mine.lxm"_s, {u"uno"_s});
+    start({path}).show();
+    QTest::qWait(50);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(m_window->windowTitle(), u"Mine - Lex Mint"_s);
+    QCOMPARE(panel(u"no_entries"_s), u"1 entries"_s);
+}
+
+void TestMainWindow::badCommandLineShowsUsage()
+{
+    const QString path = makeVocabulary(u"mine.lxm"_s, {u"uno"_s});
+    m_settings->setText(SettingsKey::StartupDB, path);
+    start({u"/add"_s, u"/test"_s, u"x.lxm"_s});
+    QCOMPARE(m_messages.shown().size(), 1);
+    QCOMPARE(m_messages.shown().first().text, u"Usage: lexmint [/add | /test] [filename]"_s);
+    QCOMPARE(m_messages.shown().first().icon, MessageIcon::Exclamation);
+    QCOMPARE(m_window->session().current().path, path);
+}
+
+void TestMainWindow::refusedStartupVocabularyIsNotSavedAsLastOpen()
+{
+    const QString bad = writeFile(m_dir->path(), u"bad.lxm"_s, QByteArray(2048, 'x'));
+    m_settings->setText(SettingsKey::StartupDB, bad);
+    start();
+    QCOMPARE(m_messages.shown().size(), 1);
+    QCOMPARE(m_messages.shown().first().title, u"Open Vocabulary"_s);
+    QVERIFY(!m_window->session().isOpen());
+    QVERIFY(blankShown());
+    m_window->close();
+    QCOMPARE(SettingsStore(m_dir->filePath(u"settings.conf"_s)).text(SettingsKey::StartupDB),
+             QString());
+}
+
+void TestMainWindow::closeAndReopenFromTheRecentList()
+{
+    const QString path = makeVocabulary(u"mine.lxm"_s, {u"uno"_s, u"dos"_s});
+    m_files.expect(path);
+    start();
+    action(u"mnuVocOpen"_s)->trigger();
+    QCOMPARE(m_window->windowTitle(), u"Mine - Lex Mint"_s);
+    QCOMPARE(action(u"mnuVocabRecent1"_s)->text(), u"&1 Mine"_s);
+
+    action(u"mnuVocClose"_s)->trigger();
+    QCOMPARE(m_window->windowTitle(), u"Lex Mint"_s);
+    QVERIFY(blankShown());
+    QVERIFY(!m_window->findChild<QMenu*>(u"mnuEntry"_s)->menuAction()->isVisible());
+    QCOMPARE(panel(u"no_entries"_s), QString());
+    QCOMPARE(panel(u"filepath"_s), QString());
+    QVERIFY(action(u"mnuVocabRecent1"_s)->isVisible());
+
+    action(u"mnuVocabRecent1"_s)->trigger();
+    QCOMPARE(m_window->windowTitle(), u"Mine - Lex Mint"_s);
+    QCOMPARE(panel(u"no_entries"_s), u"2 entries"_s);
+    QCOMPARE(m_window->findChild<QToolBar*>(u"Toolbar1"_s)->findChildren<QAction*>(u"findsep"_s).size(), 1);
+}
+
+void TestMainWindow::missingRecentFileLeavesTheList()
+{
+    const QString a = makeVocabulary(u"a.lxm"_s, {u"uno"_s});
+    const QString b = makeVocabulary(u"b.lxm"_s, {u"dos"_s});
+    const QString c = makeVocabulary(u"c.lxm"_s, {u"tres"_s});
+    for (const QString& path : {a, b, c})
+        m_files.expect(path);
+    start();
+    for (int i = 0; i < 3; ++i)
+        action(u"mnuVocOpen"_s)->trigger();
+    QCOMPARE(action(u"mnuVocabRecent1"_s)->text(), u"&1 C"_s);
+    QCOMPARE(action(u"mnuVocabRecent3"_s)->text(), u"&3 A"_s);
+
+    QVERIFY(QFile::remove(b));
+    action(u"mnuVocabRecent2"_s)->trigger();
+    QCOMPARE(m_messages.shown().size(), 1);
+    QCOMPARE(action(u"mnuVocabRecent2"_s)->text(), u"&2 A"_s);
+    QVERIFY(!action(u"mnuVocabRecent3"_s)->isVisible());
+    QCOMPARE(m_window->windowTitle(), u"C - Lex Mint"_s);
+}
+
+void TestMainWindow::settingsAreWrittenAtExit()
+{
+    m_settings->setNumber(SettingsKey::MainWidth, 9000);
+    const QString path = makeVocabulary(u"mine.lxm"_s, {u"uno"_s});
+    start({path}).showMaximized();
+    action(u"mnuViewToolbar"_s)->trigger();
+    QVERIFY(!m_window->findChild<QToolBar*>(u"Toolbar1"_s)->isVisibleTo(m_window.get()));
+    m_window->close();
+
+    SettingsStore written(m_dir->filePath(u"settings.conf"_s));
+    QCOMPARE(written.text(SettingsKey::MainWinState), u"2"_s);
+    QCOMPARE(written.text(SettingsKey::MainWidth), u"9000"_s);
+    QCOMPARE(written.text(SettingsKey::Toolbar), u"No"_s);
+    QCOMPARE(written.text(SettingsKey::Statusbar), u"Yes"_s);
+    QCOMPARE(written.text(SettingsKey::StartupDB), path);
+    QCOMPARE(written.recent(1), path);
+}
+
+void TestMainWindow::testModesFollowTheirRows()
+{
+    const QString path = makeVocabulary(u"mine.lxm"_s, {u"uno"_s, u"dos"_s});
+    start({path});
+    const auto modeItem = [this](const QString& name) -> QAction* {
+        for (QAction* item : m_window->findChild<QMenu*>(u"mnuTest"_s)->actions())
+            if (item->data().toString() == name)
+                return item;
+        return nullptr;
+    };
+    QCOMPARE(modeItem(u"All"_s)->text(), u"All..."_s);
+    QCOMPARE(modeItem(u"All"_s)->shortcut(), QKeySequence(Qt::Key_F9));
+    QVERIFY(modeItem(u"Never Tested"_s)->isEnabled());
+    QVERIFY(!modeItem(u"Last Answer Wrong"_s)->isEnabled());
+
+    QString captionDuringTest;
+    m_messages.setOnShow([&](const Message&) { captionDuringTest = m_window->windowTitle(); });
+    action(u"test"_s)->trigger();
+    m_messages.setOnShow({});
+    QCOMPARE(captionDuringTest, u"Mine (hidden while testing)  - Lex Mint"_s);
+    QCOMPARE(m_window->windowTitle(), u"Mine - Lex Mint"_s);
+    QVERIFY(!blankShown());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "TestMainWindow.moc"

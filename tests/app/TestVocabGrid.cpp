@@ -1,0 +1,416 @@
+#include "store/StoreFixture.h"
+#include "support/FakeKeyboardBackend.h"
+#include "support/FakeMessageService.h"
+
+#include "app/ColumnLayout.h"
+#include "app/VocabGrid.h"
+#include "app/VocabularyModel.h"
+#include "keyboards/KeyboardCatalogue.h"
+#include "keyboards/KeyboardSwitcher.h"
+#include "store/RowWriter.h"
+#include "store/SqlQuery.h"
+#include "store/VocabInfo.h"
+#include "store/VocabularySources.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+using namespace lexmint;
+using namespace lexmint::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint32 UsEnglish = 0x04090409; // the user's own layout
+constexpr qint32 German = 0x04070407;
+constexpr qint32 Czech = 0x04050405;
+constexpr qint32 Russian = 0x04190419; // not installed
+
+// In dictionary order: Abend (row 0), ábaco (rows 1-2), zapato (row 3), Zürich (rows 4-5).
+const QStringList Entries{u"zapato|shoe"_s, u"ábaco|abacus|counting frame"_s, u"Abend|evening"_s,
+                          u"Zürich|a city|in Switzerland"_s};
+
+QString numbered(int number)
+{
+    return u"word%1"_s.arg(number, 5, 10, QChar(u'0'));
+}
+
+// One-line entries "word00000" ... in one transaction, without waiting for the disk.
+bool addNumberedEntries(const QString& path, int count)
+{
+    Database db;
+    if (!db.open(path) || !SqlQuery(db, u"PRAGMA synchronous = OFF"_s).exec() || !db.transaction())
+        return false;
+    RowWriter writer(db);
+    for (int number = 0; number < count; ++number) {
+        const auto id = writer.insertHeadword({{u"Headword"_s, numbered(number)}});
+        if (!id || !writer.insertDefinition({{u"ID"_s, *id}, {u"Definition"_s, u"line"_s}}))
+            return false;
+    }
+    return db.commit();
+}
+
+} // namespace
+
+class TestVocabGrid : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void columnLayout_data();
+    void columnLayout();
+    void columnsAreLaidOutInTwips();
+    void onlyTheFirstColumnIsSizedByHand();
+    void idColumnHiddenAndKeysDoNotWrap();
+    void positionFollowsTheSource();
+    void refusedEditKeepsTheTypedText_data();
+    void refusedEditKeepsTheTypedText();
+    void headwordEditKeepsTheEntryCurrent();
+    void keyboardFollowsTheColumn_data();
+    void keyboardFollowsTheColumn();
+    void layoutSwitchedAfterOpenIsRestoredAtExit();
+    void largeVocabularyReadsOnlyWhatItShows();
+
+private:
+    QLineEdit* openEditor(int row, int column);
+
+    std::unique_ptr<StoreFixture> m_fixture;
+    std::unique_ptr<VocabularySources> m_sources;
+    FakeMessageService m_messages;
+    std::unique_ptr<FakeKeyboardBackend> m_backend;
+    std::unique_ptr<KeyboardSwitcher> m_switcher;
+    VocabInfo m_vocab;
+    std::unique_ptr<VocabularyModel> m_model;
+    std::unique_ptr<QWidget> m_window;
+    VocabGrid* m_grid = nullptr;
+    QLineEdit* m_other = nullptr;
+};
+
+void TestVocabGrid::init()
+{
+    m_fixture = std::make_unique<StoreFixture>();
+    QCOMPARE(m_fixture->addEntries(Entries).size(), Entries.size());
+    m_sources = std::make_unique<VocabularySources>();
+    QVERIFY(m_sources->attach(m_fixture->path()));
+    m_backend = std::make_unique<FakeKeyboardBackend>(QList<qint32>{UsEnglish, German, Czech},
+                                                      UsEnglish);
+    m_switcher = std::make_unique<KeyboardSwitcher>(*m_backend, m_messages);
+    m_vocab = VocabInfo{m_fixture->path(), 50, 0, German, Czech};
+    m_model = std::make_unique<VocabularyModel>(m_sources->vocabulary(), m_messages);
+
+    m_window = std::make_unique<QWidget>();
+    auto* layout = new QVBoxLayout(m_window.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_grid = new VocabGrid(*m_model, *m_switcher, m_vocab);
+    m_other = new QLineEdit;
+    layout->addWidget(m_grid);
+    layout->addWidget(m_other);
+    m_other->setFocus();
+    m_window->resize(600, 300);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(m_grid->dataRefresh());
+}
+
+void TestVocabGrid::cleanup()
+{
+    m_window.reset();
+    QVERIFY(m_messages.allAnswersUsed());
+    m_messages.clear();
+}
+
+QLineEdit* TestVocabGrid::openEditor(int row, int column)
+{
+    m_grid->setFocus();
+    m_grid->setCurrentIndex(m_model->index(row, column));
+    QTest::keyClick(m_grid, Qt::Key_F2);
+    return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+}
+
+void TestVocabGrid::columnLayout_data()
+{
+    QTest::addColumn<int>("sheetWidth");
+    QTest::addColumn<int>("keptFirst"); // 0: both columns computed
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+
+    // The first column starts at 300 twips in every row.
+    QTest::newRow("40 % rounded down") << 6001 << 0 << 2186 << 3280;
+    QTest::newRow("just under the cap") << 6782 << 0 << 2498 << 3749;
+    QTest::newRow("wide: first capped") << 12000 << 0 << 2500 << 8965;
+    QTest::newRow("narrow: both at their minimum") << 2000 << 0 << 1000 << 1500;
+    QTest::newRow("kept first, second fits") << 6001 << 3000 << 3000 << 2466;
+    QTest::newRow("kept first, second at its minimum") << 6001 << 5000 << 5000 << 1500;
+}
+
+void TestVocabGrid::columnLayout()
+{
+    QFETCH(int, sheetWidth);
+    QFETCH(int, keptFirst);
+    QFETCH(int, first);
+    QFETCH(int, second);
+    const int available = ColumnLayout::available(sheetWidth, 300);
+    QCOMPARE(keptFirst ? ColumnLayout::keepingFirst(available, keptFirst)
+                       : ColumnLayout::compute(available),
+             (ColumnLayout{first, second}));
+}
+
+void TestVocabGrid::columnsAreLaidOutInTwips()
+{
+    // At 96 dpi a pixel is 15 twips. The record selector is 19 pixels wide; an inner width of
+    // 419 pixels leaves 6285 - 285 - 235 = 5765 twips: 2306 (154 px) and 3459 (231 px).
+    m_window->resize(419 + 2 * m_grid->frameWidth(), 300);
+    QTRY_COMPARE(m_grid->columnWidth(0), 154);
+    QCOMPARE(m_grid->verticalHeader()->width(), 19);
+    QCOMPARE(m_grid->columnWidth(1), 231);
+    QVERIFY(!m_grid->horizontalScrollBar()->isVisible());
+
+    // Too narrow: both columns keep their minimum and the sheet scrolls sideways.
+    m_window->resize(150, 300);
+    QTRY_COMPARE(m_grid->columnWidth(0), 67);
+    QCOMPARE(m_grid->columnWidth(1), 100);
+    QTRY_VERIFY(m_grid->horizontalScrollBar()->isVisible());
+}
+
+void TestVocabGrid::onlyTheFirstColumnIsSizedByHand()
+{
+    QHeaderView* header = m_grid->horizontalHeader();
+    const int first = m_grid->columnWidth(0);
+    const int both = first + m_grid->columnWidth(1);
+    const auto drag = [header](int from, int to) {
+        const int y = header->height() / 2;
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(from, y));
+        QTest::mouseMove(header->viewport(), QPoint(to, y));
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(to, y));
+    };
+
+    // Dragging the border between the columns moves the split only.
+    drag(first - 1, first + 39);
+    QCOMPARE(m_grid->columnWidth(0), first + 40);
+    QVERIFY(qAbs(m_grid->columnWidth(0) + m_grid->columnWidth(1) - both) <= 1);
+
+    // The second column's border stays, whoever pulls it.
+    const int second = m_grid->columnWidth(1);
+    const int end = first + 40 + second;
+    drag(end - 1, end - 41);
+    header->resizeSection(1, 20);
+    QCOMPARE(m_grid->columnWidth(0), first + 40);
+    QCOMPARE(m_grid->columnWidth(1), second);
+
+    // Resizing the window lays out both afresh.
+    m_window->resize(m_window->width() - 1, m_window->height());
+    QTRY_VERIFY(qAbs(m_grid->columnWidth(0) - first) <= 1);
+}
+
+void TestVocabGrid::idColumnHiddenAndKeysDoNotWrap()
+{
+    QVERIFY(m_grid->dataRefresh());
+    QVERIFY(m_grid->isColumnHidden(2));
+
+    m_grid->setFocus();
+    m_grid->setCurrentIndex(m_model->index(1, 1));
+    QTest::keyClick(m_grid, Qt::Key_Right);
+    QCOMPARE(m_grid->currentIndex(), m_model->index(1, 1));
+    m_grid->setCurrentIndex(m_model->index(1, 0));
+    QTest::keyClick(m_grid, Qt::Key_Left);
+    QCOMPARE(m_grid->currentIndex(), m_model->index(1, 0));
+
+    // Tab leaves the sheet, from a cell as from an editor.
+    QTest::keyClick(m_grid, Qt::Key_Tab);
+    QTRY_VERIFY(m_other->hasFocus());
+    QTest::keyClick(openEditor(2, 1), Qt::Key_Tab);
+    QTRY_VERIFY(m_other->hasFocus());
+    QVERIFY(!m_grid->isEditing());
+}
+
+void TestVocabGrid::positionFollowsTheSource()
+{
+    DataSource& vocabulary = m_sources->vocabulary();
+    QVERIFY(vocabulary.findFirst(u"Headword = \"zapato\""_s));
+    m_grid->showSourceCurrent();
+    QCOMPARE(m_grid->currentPosition(), 3);
+    QCOMPARE(m_grid->currentEntryId(), vocabulary.value(u"ID"_s).toLongLong());
+
+    // Moving in the sheet moves the source, so that the next find starts from there.
+    m_grid->setFocus();
+    QTest::keyClick(m_grid, Qt::Key_Down);
+    QVERIFY(vocabulary.findNext(u"Headword LIKE \"z*\""_s));
+    QCOMPARE(vocabulary.value(u"Definition"_s).toString(), u"in Switzerland"_s);
+
+    // Refresh keeping the position, as the main window does it.
+    const int position = m_grid->currentPosition();
+    QVERIFY(m_grid->dataRefresh());
+    QCOMPARE(m_grid->currentPosition(), 0);
+    QVERIFY(m_grid->moveToPosition(position));
+    QCOMPARE(m_grid->currentPosition(), 4);
+    QVERIFY(!m_grid->moveToPosition(6));
+}
+
+void TestVocabGrid::refusedEditKeepsTheTypedText_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("leavingKey");
+    QTest::addColumn<int>("maxLength");
+
+    QTest::newRow("empty headword, Enter") << 0 << QString() << int(Qt::Key_Return) << 50;
+    QTest::newRow("blank definition, Down") << 1 << u"  "_s << int(Qt::Key_Down) << 100;
+}
+
+void TestVocabGrid::refusedEditKeepsTheTypedText()
+{
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(int, leavingKey);
+    QFETCH(int, maxLength);
+    const QByteArray before = fileBytes(m_fixture->path());
+    const QModelIndex cell = m_model->index(3, column);
+    const QString stored = cell.data().toString();
+
+    QLineEdit* editor = openEditor(3, column);
+    QCOMPARE(editor->maxLength(), maxLength);
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClicks(editor, typed);
+    QTest::keyClick(editor, Qt::Key(leavingKey));
+    QTRY_COMPARE(m_messages.shown().size(), 1);
+    QCOMPARE(m_messages.shown().first().title, u"Bad Entry"_s);
+    m_messages.clear();
+    QCOMPARE(fileBytes(m_fixture->path()), before);
+
+    // The sheet stays on the cell with what the user typed, ready to be corrected.
+    QTRY_VERIFY(m_grid->isEditing());
+    QCOMPARE(m_grid->currentIndex(), cell);
+    editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QCOMPARE(editor->text(), typed);
+
+    // Esc gives the change up.
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QVERIFY(m_grid->hasFocus());
+    QCOMPARE(openEditor(3, column)->text(), stored);
+}
+
+void TestVocabGrid::headwordEditKeepsTheEntryCurrent()
+{
+    const QSignalSpy labels(m_grid, &VocabGrid::keyboardLabelChanged);
+    QLineEdit* editor = openEditor(3, 0); // zapato
+    const qint64 id = m_grid->currentEntryId();
+    editor->selectAll();
+    QTest::keyClicks(editor, u"Aardvark"_s);
+    QTest::keyClick(editor, Qt::Key_Return);
+
+    QTRY_VERIFY(!m_grid->isEditing());
+    QVERIFY(m_grid->hasFocus());
+    QCOMPARE(m_grid->currentPosition(), 0);
+    QCOMPARE(m_grid->currentEntryId(), id);
+    QCOMPARE(m_sources->vocabulary().absolutePosition(), 0);
+    // The focus never left the sheet: the headword layout stayed on throughout.
+    QCOMPARE(m_backend->activeLayout(), German);
+    QVERIFY(!labels.contains(QVariantList{QString()}));
+}
+
+void TestVocabGrid::keyboardFollowsTheColumn_data()
+{
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<qint32>("head");
+    QTest::addColumn<qint32>("def");
+    QTest::addColumn<qint32>("activeInHead");
+    QTest::addColumn<qint32>("activeInDef");
+    QTest::addColumn<int>("messages");
+
+    QTest::newRow("two layouts") << true << German << Czech << German << Czech << 0;
+    QTest::newRow("definitions in the user's layout")
+        << true << German << KeybCurrent << German << UsEnglish << 0;
+    QTest::newRow("headword layout not installed")
+        << true << Russian << Czech << UsEnglish << Czech << 1;
+    QTest::newRow("nothing open") << false << German << Czech << UsEnglish << UsEnglish << 0;
+}
+
+void TestVocabGrid::keyboardFollowsTheColumn()
+{
+    QFETCH(bool, open);
+    QFETCH(qint32, head);
+    QFETCH(qint32, def);
+    QFETCH(qint32, activeInHead);
+    QFETCH(qint32, activeInDef);
+    QFETCH(int, messages);
+    m_vocab = VocabInfo{open ? m_fixture->path() : QString(), 50, 0, head, def};
+    const QString defName = keyboardName(open ? def : KeybCurrent);
+    m_grid->setCurrentIndex(m_model->index(1, 0));
+    QSignalSpy labels(m_grid, &VocabGrid::keyboardLabelChanged);
+
+    m_grid->setFocus();
+    QCOMPARE(m_backend->activeLayout(), activeInHead);
+    QCOMPARE(labels.last().first().toString(), keyboardName(open ? head : KeybCurrent));
+    QTest::keyClick(m_grid, Qt::Key_Right);
+    QCOMPARE(m_backend->activeLayout(), activeInDef);
+    QCOMPARE(labels.last().first().toString(), defName);
+
+    // The cell editor is part of the sheet.
+    QTest::keyClick(m_grid, Qt::Key_F2);
+    QVERIFY(m_grid->isEditing());
+    QCOMPARE(m_backend->activeLayout(), activeInDef);
+    QCOMPARE(labels.last().first().toString(), defName);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+    // Leaving the sheet restores the user's own layout and empties the status bar panel.
+    m_other->setFocus();
+    QCOMPARE(m_backend->activeLayout(), UsEnglish);
+    QCOMPARE(labels.last().first().toString(), QString());
+    QCOMPARE(m_messages.shown().size(), messages);
+    m_messages.clear();
+}
+
+void TestVocabGrid::layoutSwitchedAfterOpenIsRestoredAtExit()
+{
+    m_grid->setGridKeyboard();
+    QVERIFY(m_other->hasFocus());
+    QCOMPARE(m_backend->activeLayout(), German);
+    m_grid->restoreKeyboard();
+    QCOMPARE(m_backend->activeLayout(), UsEnglish);
+    const qsizetype activations = m_backend->activations().size();
+    m_grid->restoreKeyboard();
+    QCOMPARE(m_backend->activations().size(), activations);
+}
+
+void TestVocabGrid::largeVocabularyReadsOnlyWhatItShows()
+{
+    constexpr int Count = 20000;
+    StoreFixture large;
+    QVERIFY(addNumberedEntries(large.path(), Count));
+    QVERIFY(m_sources->attach(large.path()));
+    QVERIFY(m_grid->dataRefresh());
+    QCOMPARE(m_model->rowCount(), Count);
+    QTest::qWait(0);
+    QVERIFY(m_model->cachedRowCount() <= VocabularyModel::PageSize);
+
+    QVERIFY(m_grid->moveToPosition(Count - 1));
+    QCOMPARE(m_grid->currentIndex().data().toString(), numbered(Count - 1));
+    QCOMPARE(m_sources->vocabulary().value(u"Headword"_s).toString(), numbered(Count - 1));
+
+    // Scrolling through the whole sheet keeps the memory bounded.
+    for (int position = Count - 1; position >= 0; position -= 100) {
+        m_grid->moveToPosition(position);
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(m_grid->currentIndex().data().toString(), numbered(99));
+    QVERIFY(m_model->cachedRowCount()
+            <= VocabularyModel::MaxCachedPages * VocabularyModel::PageSize);
+}
+
+int main(int argc, char* argv[])
+{
+    // Twips become pixels at a fixed resolution, so that the widths above are exact.
+    QApplication::setAttribute(Qt::AA_Use96Dpi);
+    QApplication app(argc, argv);
+    TestVocabGrid test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestVocabGrid.moc"
