@@ -1,0 +1,94 @@
+// Starts the real program on an X server with a sample vocabulary and takes a screenshot.
+
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QScreen>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lexmint::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString environment(const char* name)
+{
+    return QProcessEnvironment::systemEnvironment().value(QLatin1String(name));
+}
+
+// The part of the screen that is not the server's black background: the program's windows.
+QRect windowArea(const QImage& screen)
+{
+    QRect area;
+    for (int y = 0; y < screen.height(); y += 2)
+        for (int x = 0; x < screen.width(); x += 2)
+            if (screen.pixel(x, y) != qRgb(0, 0, 0))
+                area |= QRect(x, y, 2, 2);
+    return area;
+}
+
+int colourCount(const QImage& image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            colours.insert(image.pixel(x, y));
+    return static_cast<int>(colours.size());
+}
+
+} // namespace
+
+class TestProgramOnScreen : public QObject {
+    Q_OBJECT
+private slots:
+    void showsASampleVocabulary();
+};
+
+void TestProgramOnScreen::showsASampleVocabulary()
+{
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkpath(u"config/Orvanel Software"_s));
+    // A returning user with a roomy window, so that the welcome does not come up.
+    QVERIFY(!writeFile(home.filePath(u"config/Orvanel Software"_s), u"Lex Mint.conf"_s,
+                       "[Settings]\nMainWinState=0\nMainWidth=11500\nMainHeight=7600\n")
+                 .isEmpty());
+    const QString vocabulary =
+        copyToDir(buildDataDir() + u"/Spa-Eng.lxm"_s, home.path(), u"Spa-Eng.lxm"_s);
+    QVERIFY(!vocabulary.isEmpty());
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(environment("LEXMINT_PROGRAM"), {vocabulary});
+    QVERIFY(program.waitForStarted());
+
+    // The window is up once the screen shows it and stops changing (the splash has gone).
+    QScreen* screen = QGuiApplication::primaryScreen();
+    QImage shot;
+    QImage previous;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (previous = std::exchange(shot, screen->grabWindow(0).toImage()),
+         !windowArea(shot).isEmpty() && shot == previous && colourCount(shot) > 20),
+        20000);
+    QVERIFY(program.state() == QProcess::Running);
+
+    const QImage window = shot.copy(windowArea(shot));
+    QVERIFY(window.width() > 500 && window.height() > 350);
+    const QString folder = environment("LEXMINT_SCREENSHOT_DIR");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(window.save(folder + u"/main-window.png"_s));
+
+    program.terminate();
+    QVERIFY(program.waitForFinished(10000));
+}
+
+QTEST_MAIN(TestProgramOnScreen)
+#include "TestProgramOnScreen.moc"
