@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -311,7 +312,9 @@ void MainWindow::firstActivation()
         if (chosen.isEmpty()) {
             newVocabulary();
         } else {
-            openAtStartup(chosen);
+            openAtStartup(VocabularySession::personalCopy(
+                chosen, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                            + QStringLiteral("/Lex Mint")));
             contextUpdate();
         }
     }

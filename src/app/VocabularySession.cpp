@@ -7,6 +7,8 @@
 #include "store/VocabularyFile.h"
 
 #include <QCursor>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 namespace lexmint {
@@ -142,6 +144,14 @@ bool VocabularySession::openVocabularyDialog()
         request.directory = dirOfPath(*chosen);
         request.fileName = *chosen;
     }
+}
+
+QString VocabularySession::personalCopy(const QString& samplePath, const QString& folder)
+{
+    const QString copy = folder + QLatin1Char('/') + QFileInfo(samplePath).fileName();
+    if (QFileInfo::exists(copy))
+        return copy;
+    return QDir().mkpath(folder) && Database::copyDatabase(samplePath, copy) ? copy : samplePath;
 }
 
 void VocabularySession::close()

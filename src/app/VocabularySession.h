@@ -44,6 +44,11 @@ public:
     /// Detaches everything; no vocabulary is open afterwards.
     void close();
 
+    /// The user's own copy of an installed sample vocabulary in `folder`, made on first use,
+    /// since the program folder is usually not writable and a learner's answers must be kept.
+    /// The sample itself when no copy can be made.
+    static QString personalCopy(const QString& samplePath, const QString& folder);
+
 signals:
     /// A file was opened or created, to be put at the top of the recent list.
     void vocabularyOpened(const QString& path);

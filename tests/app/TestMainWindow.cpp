@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -33,6 +34,7 @@ using namespace Qt::StringLiterals;
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init();
     void cleanup();
     void firstRunWelcomesAndOpensASample();
@@ -134,6 +136,8 @@ void TestMainWindow::firstRunWelcomesAndOpensASample()
     m_settings = std::make_unique<SettingsStore>(m_dir->filePath(u"fresh.conf"_s));
     m_services.reset(new AppServices{m_messages, m_files, m_help, m_browser, *m_keyboards,
                                      *m_settings, m_programDir});
+    QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u"/Lex Mint"_s)
+        .removeRecursively();
     bool welcomed = false;
     // The welcome is modal: a timer watches for it and answers it once it is up.
     QTimer answer;
@@ -152,12 +156,16 @@ void TestMainWindow::firstRunWelcomesAndOpensASample()
     QTRY_COMPARE(m_window->windowTitle(), u"Spa-Eng - Lex Mint"_s);
     QVERIFY(!blankShown());
     QVERIFY(panel(u"no_entries"_s).endsWith(u" entries"_s));
-    QCOMPARE(panel(u"filepath"_s), m_programDir + u"Spa-Eng.lxm"_s);
+    // The learner works in a copy of their own; the installed sample stays as shipped.
+    const QString copy = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        + u"/Lex Mint/Spa-Eng.lxm"_s;
+    QCOMPARE(panel(u"filepath"_s), copy);
+    QCOMPARE(fileBytes(m_programDir + u"Spa-Eng.lxm"_s), fileBytes(buildDataDir() + u"/Spa-Eng.lxm"_s));
 
     m_window->close();
     SettingsStore written(m_dir->filePath(u"fresh.conf"_s));
-    QCOMPARE(written.recent(1), m_programDir + u"Spa-Eng.lxm"_s);
-    QCOMPARE(written.text(SettingsKey::StartupDB), m_programDir + u"Spa-Eng.lxm"_s);
+    QCOMPARE(written.recent(1), copy);
+    QCOMPARE(written.text(SettingsKey::StartupDB), copy);
     QCOMPARE(written.text(SettingsKey::MainWinState), u"0"_s);
 }
 
