@@ -7,18 +7,36 @@
 namespace lexmint {
 
 namespace {
-constexpr int SqliteReadOnly = 8;
+
+enum PrimaryResult { Busy = 5, ReadOnly = 8, Full = 13 };
+
+// What the user can do about the failures that have a cause outside the program.
+QString explanation(int primaryResult)
+{
+    switch (primaryResult) {
+    case Busy:
+        return QStringLiteral("The vocabulary is in use by another program. Nothing was changed; "
+                              "try again once the other program has finished with it.");
+    case ReadOnly:
+        return QStringLiteral("The vocabulary file is read-only, so the change was not saved.");
+    case Full:
+        return QStringLiteral("The disk is full, so the change was not saved.");
+    default:
+        return {};
+    }
 }
+
+} // namespace
 
 StoreError engineError(const QSqlError& error)
 {
     bool ok = false;
     const int number = error.nativeErrorCode().toInt(&ok);
-    QString description = error.databaseText();
+    const int primary = ok ? (number & 0xff) : 0;
+    QString description = explanation(primary);
     if (description.isEmpty())
-        description = error.text();
-    const auto kind = ok && (number & 0xff) == SqliteReadOnly ? StoreError::Kind::ReadOnly
-                                                              : StoreError::Kind::Engine;
+        description = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    const auto kind = primary == ReadOnly ? StoreError::Kind::ReadOnly : StoreError::Kind::Engine;
     return StoreError{kind, ok ? number : 0, description};
 }
 

@@ -8,6 +8,8 @@
 #include "support/TestFiles.h"
 
 #include <QSignalSpy>
+
+#include <sqlite3.h>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +25,7 @@ private slots:
     void opensAndLeavesThePathToTheCaller();
     void refusedFilesChangeNothing_data();
     void refusedFilesChangeNothing();
+    void lockedFileIsRefused();
     void openDialogRetriesWithTheNameFilledIn();
     void newVocabularyComesFromTheTemplate();
     void failedCreationKeepsTheOpenVocabulary();
@@ -117,6 +120,24 @@ void TestVocabularySession::refusedFilesChangeNothing()
     QCOMPARE(m_session->current().path, before.path);
     QCOMPARE(m_session->testModes(), modes);
     QCOMPARE(m_session->sources().vocabulary().recordCount(), 1);
+}
+
+void TestVocabularySession::lockedFileIsRefused()
+{
+    const QString path = makeVocabulary(u"busy.lxm"_s, {u"uno"_s});
+    sqlite3* other = nullptr;
+    QCOMPARE(sqlite3_open_v2(QFile::encodeName(path).constData(), &other, SQLITE_OPEN_READWRITE,
+                             nullptr),
+             SQLITE_OK);
+    QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    QVERIFY(!m_session->openVocabulary(path));
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    QCOMPARE(m_messages->shown().size(), 1);
+    QVERIFY(m_messages->shown().first().text.startsWith(
+        u"SQLite Engine Error 5: The vocabulary is in use by another program."_s));
+    QVERIFY(!m_session->isOpen());
+    QVERIFY(m_session->openVocabulary(path));
 }
 
 void TestVocabularySession::openDialogRetriesWithTheNameFilledIn()

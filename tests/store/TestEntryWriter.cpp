@@ -185,6 +185,7 @@ void TestEntryWriter::readOnlyFileIsReportedAndUnchanged()
     StoreError error;
     QVERIFY(!writer.addEntry(u"b"_s, {u"two"_s}, &error));
     QCOMPARE(error.kind, StoreError::Kind::ReadOnly);
+    QCOMPARE(error.description, u"The vocabulary file is read-only, so the change was not saved."_s);
     QVERIFY(!writer.replaceEntry(id, u"c"_s, {u"three"_s}, &error));
     QCOMPARE(error.kind, StoreError::Kind::ReadOnly);
     QVERIFY(!writer.deleteEntry(id, &error));
