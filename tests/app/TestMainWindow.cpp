@@ -4,13 +4,12 @@
 #include "app/VocabularySession.h"
 #include "keyboards/KeyboardSwitcher.h"
 #include "options/FirstRunDialog.h"
-#include "store/EntryWriter.h"
 #include "support/FakeBrowserService.h"
 #include "support/FakeFileDialogService.h"
 #include "support/FakeHelpService.h"
 #include "support/FakeKeyboardBackend.h"
 #include "support/FakeMessageService.h"
-#include "support/TestClock.h"
+#include "support/StoreFixture.h"
 #include "support/TestFiles.h"
 
 #include <QAction>
@@ -50,7 +49,6 @@ private slots:
 
 private:
     MainWindow& start(const QStringList& arguments = {});
-    QString makeVocabulary(const QString& name, const QStringList& headwords);
     QAction* action(const QString& name) const;
     QString panel(const QString& name) const;
     bool blankShown() const;
@@ -100,18 +98,6 @@ MainWindow& TestMainWindow::start(const QStringList& arguments)
     return *m_window;
 }
 
-QString TestMainWindow::makeVocabulary(const QString& name, const QStringList& headwords)
-{
-    const QString path = copyToDir(m_programDir + u"vocab.mdn"_s, m_dir->path(), name);
-    Database db;
-    if (!db.open(path))
-        return {};
-    TestClock clock;
-    EntryWriter writer(db, clock);
-    for (const QString& headword : headwords)
-        writer.addEntry(headword, {u"meaning"_s});
-    return path;
-}
 
 QAction* TestMainWindow::action(const QString& name) const
 {
@@ -207,8 +193,8 @@ void TestMainWindow::commandStates()
     if (entries >= 0) {
         QStringList headwords;
         for (int i = 0; i < entries; ++i)
-            headwords.append(u"word%1"_s.arg(i));
-        arguments.append(makeVocabulary(u"a.lxm"_s, headwords));
+            headwords.append(u"word%1|meaning"_s.arg(i));
+        arguments.append(makeVocabulary(m_dir->path(), u"a.lxm"_s, headwords));
     }
     start(arguments);
     for (const QString& name : visible)
@@ -230,7 +216,7 @@ void TestMainWindow::commandLineFileSkipsTheWelcome()
     m_settings = std::make_unique<SettingsStore>(m_dir->filePath(u"fresh.conf"_s));
     m_services.reset(new AppServices{m_messages, m_files, m_help, m_browser, *m_keyboards,
                                      *m_settings, m_programDir});
-    const QString path = makeVocabulary(u"mine.lxm"_s, {u"uno"_s});
+    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s});
     start({path}).show();
     QTest::qWait(50);
     QVERIFY(!QApplication::activeModalWidget());
@@ -240,7 +226,7 @@ void TestMainWindow::commandLineFileSkipsTheWelcome()
 
 void TestMainWindow::badCommandLineShowsUsage()
 {
-    const QString path = makeVocabulary(u"mine.lxm"_s, {u"uno"_s});
+    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s});
     m_settings->setText(SettingsKey::StartupDB, path);
     start({u"/add"_s, u"/test"_s, u"x.lxm"_s});
     QCOMPARE(m_messages.shown().size(), 1);
@@ -265,7 +251,7 @@ void TestMainWindow::refusedStartupVocabularyIsNotSavedAsLastOpen()
 
 void TestMainWindow::closeAndReopenFromTheRecentList()
 {
-    const QString path = makeVocabulary(u"mine.lxm"_s, {u"uno"_s, u"dos"_s});
+    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s, u"dos|meaning"_s});
     m_files.expect(path);
     start();
     action(u"mnuVocOpen"_s)->trigger();
@@ -288,9 +274,9 @@ void TestMainWindow::closeAndReopenFromTheRecentList()
 
 void TestMainWindow::missingRecentFileLeavesTheList()
 {
-    const QString a = makeVocabulary(u"a.lxm"_s, {u"uno"_s});
-    const QString b = makeVocabulary(u"b.lxm"_s, {u"dos"_s});
-    const QString c = makeVocabulary(u"c.lxm"_s, {u"tres"_s});
+    const QString a = makeVocabulary(m_dir->path(), u"a.lxm"_s, {u"uno|meaning"_s});
+    const QString b = makeVocabulary(m_dir->path(), u"b.lxm"_s, {u"dos|meaning"_s});
+    const QString c = makeVocabulary(m_dir->path(), u"c.lxm"_s, {u"tres|meaning"_s});
     for (const QString& path : {a, b, c})
         m_files.expect(path);
     start();
@@ -310,7 +296,7 @@ void TestMainWindow::missingRecentFileLeavesTheList()
 void TestMainWindow::settingsAreWrittenAtExit()
 {
     m_settings->setNumber(SettingsKey::MainWidth, 9000);
-    const QString path = makeVocabulary(u"mine.lxm"_s, {u"uno"_s});
+    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s});
     start({path}).showMaximized();
     action(u"mnuViewToolbar"_s)->trigger();
     QVERIFY(!m_window->findChild<QToolBar*>(u"Toolbar1"_s)->isVisibleTo(m_window.get()));
@@ -327,7 +313,7 @@ void TestMainWindow::settingsAreWrittenAtExit()
 
 void TestMainWindow::testModesFollowTheirRows()
 {
-    const QString path = makeVocabulary(u"mine.lxm"_s, {u"uno"_s, u"dos"_s});
+    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s, u"dos|meaning"_s});
     start({path});
     const auto modeItem = [this](const QString& name) -> QAction* {
         for (QAction* item : m_window->findChild<QMenu*>(u"mnuTest"_s)->actions())

@@ -1,4 +1,4 @@
-#include "store/StoreFixture.h"
+#include "support/StoreFixture.h"
 #include "support/FakeKeyboardBackend.h"
 #include "support/FakeMessageService.h"
 

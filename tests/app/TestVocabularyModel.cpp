@@ -1,4 +1,4 @@
-#include "store/StoreFixture.h"
+#include "support/StoreFixture.h"
 #include "support/FakeMessageService.h"
 
 #include "app/VocabularyModel.h"
@@ -14,13 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// In dictionary order: 100 percent, 100%_sure, ábaco (rows 2-3), Abend, abendbrot, say "hi",
-// zapato, žluťoučký, Zürich (rows 9-10), λέξη, слово.
-const QStringList Entries{
-    u"zapato|shoe"_s,         u"ábaco|abacus|counting frame"_s, u"Abend|evening"_s,
-    u"žluťoučký|yellowish"_s, u"λέξη|word"_s,                   u"слово|word"_s,
-    u"say \"hi\"|greet"_s,    u"100%_sure|certain"_s,           u"100 percent|entirely"_s,
-    u"abendbrot|supper"_s,    u"Zürich|a city|in Switzerland"_s};
+const QStringList& Entries = mixedScriptEntries();
 
 QList<QVariantList> modelRows(const QAbstractItemModel& model)
 {

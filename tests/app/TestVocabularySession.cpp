@@ -1,10 +1,9 @@
 #include "app/VocabularySession.h"
-#include "store/EntryWriter.h"
 #include "store/FileFormat.h"
 #include "store/SqlQuery.h"
 #include "support/FakeFileDialogService.h"
 #include "support/FakeMessageService.h"
-#include "support/TestClock.h"
+#include "support/StoreFixture.h"
 #include "support/TestFiles.h"
 
 #include <QSignalSpy>
@@ -32,7 +31,6 @@ private slots:
     void testWordsFallBackToAll();
 
 private:
-    QString makeVocabulary(const QString& name, const QStringList& headwords);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakeMessageService> m_messages;
@@ -40,18 +38,6 @@ private:
     std::unique_ptr<VocabularySession> m_session;
 };
 
-QString TestVocabularySession::makeVocabulary(const QString& name, const QStringList& headwords)
-{
-    const QString path = copyToDir(buildDataDir() + u"/vocab.mdn"_s, m_dir->path(), name);
-    Database db;
-    if (!db.open(path))
-        return {};
-    TestClock clock;
-    EntryWriter writer(db, clock);
-    for (const QString& headword : headwords)
-        writer.addEntry(headword, {u"meaning"_s});
-    return path;
-}
 
 void TestVocabularySession::init()
 {
@@ -69,7 +55,7 @@ void TestVocabularySession::cleanup()
 
 void TestVocabularySession::opensAndLeavesThePathToTheCaller()
 {
-    const QString path = makeVocabulary(u"a.lxm"_s, {u"uno"_s, u"dos"_s});
+    const QString path = makeVocabulary(m_dir->path(), u"a.lxm"_s, {u"uno|meaning"_s, u"dos|meaning"_s});
     QSignalSpy opened(m_session.get(), &VocabularySession::vocabularyOpened);
     m_session->newVocabularyDefaults().keybHead = 0x0405;
     QVERIFY(m_session->openVocabulary(path));
@@ -102,7 +88,7 @@ void TestVocabularySession::refusedFilesChangeNothing()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
-    const QString good = makeVocabulary(u"good.lxm"_s, {u"uno"_s});
+    const QString good = makeVocabulary(m_dir->path(), u"good.lxm"_s, {u"uno|meaning"_s});
     QVERIFY(m_session->openVocabulary(good));
     m_session->current().path = good;
     const VocabInfo before = m_session->current();
@@ -124,7 +110,7 @@ void TestVocabularySession::refusedFilesChangeNothing()
 
 void TestVocabularySession::lockedFileIsRefused()
 {
-    const QString path = makeVocabulary(u"busy.lxm"_s, {u"uno"_s});
+    const QString path = makeVocabulary(m_dir->path(), u"busy.lxm"_s, {u"uno|meaning"_s});
     sqlite3* other = nullptr;
     QCOMPARE(sqlite3_open_v2(QFile::encodeName(path).constData(), &other, SQLITE_OPEN_READWRITE,
                              nullptr),
@@ -142,7 +128,7 @@ void TestVocabularySession::lockedFileIsRefused()
 
 void TestVocabularySession::openDialogRetriesWithTheNameFilledIn()
 {
-    const QString good = makeVocabulary(u"good.lxm"_s, {u"uno"_s});
+    const QString good = makeVocabulary(m_dir->path(), u"good.lxm"_s, {u"uno|meaning"_s});
     const QString bad = writeFile(m_dir->path(), u"bad.lxm"_s, QByteArray(100, 'x'));
     m_files->expect(bad);
     m_files->expect(std::nullopt);
@@ -172,7 +158,7 @@ void TestVocabularySession::newVocabularyComesFromTheTemplate()
     QCOMPARE(m_files->saveRequests().first().filters, QStringList{u"Lex Mint File (*.lxm)"_s});
 
     // Choosing the open vocabulary's own file replaces it with a fresh copy.
-    const QString path = makeVocabulary(u"mine.lxm"_s, {u"uno"_s, u"dos"_s});
+    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s, u"dos|meaning"_s});
     QVERIFY(m_session->openVocabulary(path));
     m_session->current().path = path;
     m_files->expect(path);
@@ -184,7 +170,7 @@ void TestVocabularySession::newVocabularyComesFromTheTemplate()
 
 void TestVocabularySession::failedCreationKeepsTheOpenVocabulary()
 {
-    const QString path = makeVocabulary(u"mine.lxm"_s, {u"uno"_s});
+    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s});
     QVERIFY(m_session->openVocabulary(path));
     m_session->current().path = path;
     VocabularySession noTemplate(*m_messages, *m_files, m_dir->path() + u"/nowhere/"_s);
@@ -203,10 +189,10 @@ void TestVocabularySession::failedCreationKeepsTheOpenVocabulary()
 
 void TestVocabularySession::testWordsFallBackToAll()
 {
-    const QString path = makeVocabulary(u"a.lxm"_s, {u"uno"_s});
+    const QString path = makeVocabulary(m_dir->path(), u"a.lxm"_s, {u"uno|meaning"_s});
     QVERIFY(m_session->openVocabulary(path));
     m_session->sources().testWords().setRecordSource(u"Random Order"_s);
-    const QString other = makeVocabulary(u"b.lxm"_s, {u"dos"_s});
+    const QString other = makeVocabulary(m_dir->path(), u"b.lxm"_s, {u"dos|meaning"_s});
     Database db;
     QVERIFY(db.open(other));
     QVERIFY(SqlQuery(db, u"DROP VIEW \"Random Order\""_s).exec());

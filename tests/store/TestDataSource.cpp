@@ -1,4 +1,4 @@
-#include "StoreFixture.h"
+#include "support/StoreFixture.h"
 
 #include "store/DataSource.h"
 #include "store/VocabularySources.h"
@@ -11,11 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList Entries{
-    u"zapato|shoe"_s,         u"ábaco|abacus|counting frame"_s, u"Abend|evening"_s,
-    u"žluťoučký|yellowish"_s, u"λέξη|word"_s,                   u"слово|word"_s,
-    u"say \"hi\"|greet"_s,    u"100%_sure|certain"_s,           u"100 percent|entirely"_s,
-    u"abendbrot|supper"_s,    u"Zürich|a city|in Switzerland"_s};
+const QStringList& Entries = mixedScriptEntries();
 
 QStringList headwordsInOrder(DataSource& source)
 {

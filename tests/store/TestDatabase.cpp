@@ -1,4 +1,4 @@
-#include "StoreFixture.h"
+#include "support/StoreFixture.h"
 
 #include "platform/MessageService.h"
 #include "store/Database.h"

@@ -9,6 +9,15 @@
 
 namespace lexmint::test {
 
+/// Entries in several scripts, with quotes and wildcard characters, as "headword|line|...".
+/// In dictionary order: 100 percent, 100%_sure, ábaco (two lines), Abend, abendbrot, say "hi",
+/// zapato, žluťoučký, Zürich (two lines), λέξη, слово.
+const QStringList& mixedScriptEntries();
+
+/// Makes a vocabulary from the build's template in `dir` with entries given as
+/// "headword|line|line..." and returns its path (empty on failure).
+QString makeVocabulary(const QString& dir, const QString& name, const QStringList& entries);
+
 /// A fresh vocabulary made from the build's template in a temporary folder.
 class StoreFixture {
 public:

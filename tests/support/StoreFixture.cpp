@@ -1,0 +1,79 @@
+#include "support/StoreFixture.h"
+
+#include "store/EntryWriter.h"
+#include "support/TestFiles.h"
+
+#include <QFile>
+
+#include <sqlite3.h>
+
+namespace lexmint::test {
+
+namespace {
+
+QList<qint64> addTo(const QString& path, const QStringList& entries, const Clock& clock)
+{
+    Database db;
+    if (!db.open(path))
+        return {};
+    EntryWriter writer(db, clock);
+    QList<qint64> ids;
+    for (const QString& entry : entries) {
+        QStringList parts = entry.split(u'|');
+        const QString headword = parts.takeFirst();
+        if (auto id = writer.addEntry(headword, parts))
+            ids.append(*id);
+    }
+    return ids;
+}
+
+} // namespace
+
+const QStringList& mixedScriptEntries()
+{
+    static const QStringList entries{
+        QStringLiteral("zapato|shoe"),         QStringLiteral("ábaco|abacus|counting frame"),
+        QStringLiteral("Abend|evening"),       QStringLiteral("žluťoučký|yellowish"),
+        QStringLiteral("λέξη|word"),           QStringLiteral("слово|word"),
+        QStringLiteral("say \"hi\"|greet"),    QStringLiteral("100%_sure|certain"),
+        QStringLiteral("100 percent|entirely"), QStringLiteral("abendbrot|supper"),
+        QStringLiteral("Zürich|a city|in Switzerland")};
+    return entries;
+}
+
+QString makeVocabulary(const QString& dir, const QString& name, const QStringList& entries)
+{
+    const QString path = copyToDir(buildDataDir() + QStringLiteral("/vocab.mdn"), dir, name);
+    const TestClock clock;
+    if (path.isEmpty() || addTo(path, entries, clock).size() != entries.size())
+        return {};
+    return path;
+}
+
+StoreFixture::StoreFixture()
+{
+    m_path = copyToDir(templatePath(), m_dir.path(), QStringLiteral("test.lxm"));
+}
+
+QString StoreFixture::templatePath() const
+{
+    return buildDataDir() + QStringLiteral("/vocab.mdn");
+}
+
+QList<qint64> StoreFixture::addEntries(const QStringList& entries)
+{
+    return addTo(m_path, entries, clock);
+}
+
+bool StoreFixture::execRaw(const QString& sql)
+{
+    sqlite3* db = nullptr;
+    const bool ok = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &db,
+                                    SQLITE_OPEN_READWRITE, nullptr)
+            == SQLITE_OK
+        && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+} // namespace lexmint::test
