@@ -5,6 +5,7 @@
 namespace lexmint {
 
 class BrowserService;
+class Clock;
 class FileDialogService;
 class HelpService;
 class KeyboardSwitcher;
@@ -20,6 +21,7 @@ struct AppServices {
     BrowserService& browser;
     KeyboardSwitcher& keyboards;
     SettingsStore& settings;
+    const Clock& clock;
     /// The folder with the template, the samples and the help, ending in "/"; may be empty.
     QString programDir;
 };

@@ -6,6 +6,7 @@
 #include "keyboards/NoKeyboardBackend.h"
 #include "options/QtBrowserService.h"
 #include "options/QtHelpService.h"
+#include "platform/Clock.h"
 #include "platform/widgets/QtFileDialogService.h"
 #include "platform/widgets/QtMessageService.h"
 
@@ -32,6 +33,7 @@ private:
     QStringList m_arguments;
     QString m_programDir;
     SettingsStore m_settings;
+    SystemClock m_clock;
     QtMessageService m_messages;
     QtFileDialogService m_files;
     QtHelpService m_help;

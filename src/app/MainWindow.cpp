@@ -5,6 +5,8 @@
 #include "app/VocabGrid.h"
 #include "app/VocabularyModel.h"
 #include "app/VocabularySession.h"
+#include "entries/EntryForms.h"
+#include "entries/QuickFind.h"
 #include "options/AboutDialog.h"
 #include "options/FirstRunDialog.h"
 #include "options/ToolbarIcons.h"
@@ -66,6 +68,9 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
     m_centre->setCurrentWidget(m_blank);
     setCentralWidget(m_centre);
 
+    m_entryForms = std::make_unique<EntryForms>(*this, services.messages, services.keyboards,
+                                                services.clock, qint16(1), this);
+
     createActions();
     createMenus();
     createToolBar();
@@ -106,12 +111,11 @@ void MainWindow::createActions()
     addAction(QStringLiteral("mnuVocExit"), tr("E&xit"), nullptr);
     connect(m_actions.value(QStringLiteral("mnuVocExit")), &QAction::triggered, this,
             &QWidget::close);
-    addAction(QStringLiteral("mnuEntryAdd"), tr("&Add..."), &MainWindow::notImplemented, Qt::Key_F5)
+    addAction(QStringLiteral("mnuEntryAdd"), tr("&Add..."), &MainWindow::addEntry, Qt::Key_F5)
         ->setToolTip(tr("Add"));
-    addAction(QStringLiteral("mnuEntryEdit"), tr("&Edit..."), &MainWindow::notImplemented,
-              Qt::Key_F6)
+    addAction(QStringLiteral("mnuEntryEdit"), tr("&Edit..."), &MainWindow::editEntry, Qt::Key_F6)
         ->setToolTip(tr("Edit"));
-    addAction(QStringLiteral("mnuEntryFind"), tr("&Find"), &MainWindow::notImplemented, Qt::Key_F7)
+    addAction(QStringLiteral("mnuEntryFind"), tr("&Find"), &MainWindow::quickFind, Qt::Key_F7)
         ->setToolTip(tr("Find"));
     addAction(QStringLiteral("test"), tr("Test"), nullptr)->setToolTip(tr("Test"));
     connect(m_actions.value(QStringLiteral("test")), &QAction::triggered, this,
@@ -255,7 +259,7 @@ void MainWindow::loadSettings(const CommandLineRequest& commandLine)
     if (m_plan.showUsage)
         m_services.messages.show(
             {commandLineUsage(), QString(), MessageIcon::Exclamation, MessageButtons::Ok});
-    m_entryFormBehaviour = settings.number16(SettingsKey::EntryForm);
+    m_entryForms->setEntryFormBehaviour(settings.number16(SettingsKey::EntryForm));
     VocabInfo& defaults = m_session->newVocabularyDefaults();
     defaults.flags = settings.number32(SettingsKey::UserFlags);
     defaults.keybHead = settings.number32(SettingsKey::UserKeybH);
@@ -321,7 +325,7 @@ void MainWindow::firstActivation()
     if (m_plan.startForm == qint16(StartupPlan::Form::EntryForm)
         && m_actions.value(QStringLiteral("mnuEntryAdd"))->isEnabled()
         && m_session->isOpen())
-        notImplemented();
+        addEntry();
     else if (m_plan.startForm == qint16(StartupPlan::Form::Test)
              && m_testMenu->menuAction()->isVisible())
         startTest(QStringLiteral("All"));
@@ -386,6 +390,21 @@ void MainWindow::closeVocabulary()
     dataRefresh();
     contextUpdate();
     updateCaption(true, false);
+}
+
+VocabularySources& MainWindow::sources()
+{
+    return m_session->sources();
+}
+
+const VocabInfo& MainWindow::currentVocabulary() const
+{
+    return m_session->current();
+}
+
+void MainWindow::showVocabularyCurrent()
+{
+    m_grid->showSourceCurrent();
 }
 
 void MainWindow::dataRefresh()
@@ -514,6 +533,26 @@ void MainWindow::showAbout()
     m_about->activateWindow();
 }
 
+void MainWindow::addEntry()
+{
+    m_entryForms->show(std::nullopt, EntryForms::Mode::FromMainWindow);
+}
+
+void MainWindow::editEntry()
+{
+    if (const qint64 id = m_grid->currentEntryId(); id != 0)
+        m_entryForms->show(id, EntryForms::Mode::FromMainWindow);
+}
+
+void MainWindow::quickFind()
+{
+    if (m_grid->isEditing())
+        return;
+    QuickFindDialog dialog(*this, m_services.keyboards, this);
+    m_quickFind = &dialog;
+    dialog.exec();
+}
+
 void MainWindow::notImplemented()
 {
     m_services.messages.show({tr("This button is not implemented yet"), QString(),
@@ -523,7 +562,12 @@ void MainWindow::notImplemented()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     saveSettings();
+    // Every field that switched the keyboard gives the user's own layout back.
+    m_entryForms->restoreKeyboards();
+    if (m_quickFind)
+        m_quickFind->restoreKeyboard();
     m_grid->restoreKeyboard();
+    m_entryForms->closeAll();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this)
             window->close();

@@ -5,10 +5,13 @@
 #include "app/CommandState.h"
 #include "app/RecentList.h"
 #include "app/StartupPlan.h"
+#include "entries/VocabularyHost.h"
 
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -19,13 +22,15 @@ class QToolBar;
 namespace lexmint {
 
 class AboutDialog;
+class EntryForms;
+class QuickFindDialog;
 class VocabGrid;
 class VocabularySession;
 
 /// The main window: menus, toolbar, status bar and the data sheet of the open vocabulary.
 /// It presents the vocabulary session and hands every command to it or to the window that
 /// carries the command out.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public VocabularyHost {
     Q_OBJECT
 public:
     /// Reads the settings and the command line and opens the start-up vocabulary.
@@ -41,13 +46,17 @@ public:
     VocabularySession& session() { return *m_session; }
     VocabGrid& grid() { return *m_grid; }
 
+    VocabularySources& sources() override;
+    const VocabInfo& currentVocabulary() const override;
+    void showVocabularyCurrent() override;
+
 public slots:
     /// Re-reads the data sheet from the file.
-    void dataRefresh();
+    void dataRefresh() override;
     /// Re-derives the commands, the status bar and the test modes from the open vocabulary.
-    void contextUpdate();
+    void contextUpdate() override;
     /// Names the keyboard layout of the focused field in the status bar; empty clears it.
-    void setKeyboardLabel(const QString& name);
+    void setKeyboardLabel(const QString& name) override;
     /// Hides the data sheet and runs a test in the given mode.
     void startTest(const QString& mode);
 
@@ -75,6 +84,9 @@ private:
     void closeVocabulary();
     void refreshKeepingPosition();
     void showAbout();
+    void addEntry();
+    void editEntry();
+    void quickFind();
     void notImplemented();
     QAction* addAction(const QString& name, const QString& text, void (MainWindow::*slot)(),
                        QKeySequence shortcut = {});
@@ -83,10 +95,11 @@ private:
     VocabularySession* m_session = nullptr;
     StartupPlan m_plan;
     RecentList m_recent{1};
-    qint16 m_entryFormBehaviour = 1;
     bool m_firstActivation = true;
     QPointer<QWidget> m_splash;
     QPointer<AboutDialog> m_about;
+    std::unique_ptr<EntryForms> m_entryForms;
+    QPointer<QuickFindDialog> m_quickFind;
 
     QHash<QString, QAction*> m_actions;
     QMenu* m_vocabularyMenu = nullptr;

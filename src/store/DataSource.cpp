@@ -114,7 +114,10 @@ bool DataSource::moveTo(std::optional<Row> row, Edge edgeWhenNone)
 
 bool DataSource::moveFirst()
 {
-    return m_rows && moveTo(m_rows->first(nullptr), Edge::Eof);
+    if (!m_rows || !moveTo(m_rows->first(nullptr), Edge::Eof))
+        return false;
+    m_position = 0;
+    return true;
 }
 
 bool DataSource::moveLast()

@@ -85,8 +85,11 @@ bool Database::openWithMode(const QString& path, QLatin1String mode, StoreError*
     }
     // Reading the schema now rejects files that are not databases before anyone relies on them.
     StoreError readError;
+    // A larger page cache keeps the indexes of a big vocabulary in memory while the user
+    // browses and searches it.
     const bool readable =
         SqlQuery(*this, QStringLiteral("PRAGMA cell_size_check = ON")).exec({}, &readError)
+        && SqlQuery(*this, QStringLiteral("PRAGMA cache_size = -16384")).exec({}, &readError)
         && SqlQuery::scalar(*this, QStringLiteral("SELECT count(*) FROM sqlite_schema"), {},
                             &readError);
     if (!readable) {

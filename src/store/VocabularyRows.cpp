@@ -40,11 +40,14 @@ int VocabularyRows::count()
 {
     if (m_positionsLoaded)
         return m_positions.lineCount();
-    // Counting alone does not need to know where each entry's lines start.
-    return SqlQuery::scalar(db(), QStringLiteral("SELECT total(Lines) FROM Headwords "
-                                                 "WHERE SortKey IS NOT NULL"))
-        .value_or(0)
-        .toInt();
+    // Counting alone does not need to know where each entry's lines start. Edits in place
+    // change no line count, so the count holds until the rows are read again.
+    if (!m_count)
+        m_count = SqlQuery::scalar(db(), QStringLiteral("SELECT total(Lines) FROM Headwords "
+                                                        "WHERE SortKey IS NOT NULL"))
+                      .value_or(0)
+                      .toInt();
+    return *m_count;
 }
 
 int VocabularyRows::positionOf(const Row& row)

@@ -32,6 +32,7 @@ private:
     RowWriter m_writer;
     LinePositions m_positions;
     bool m_positionsLoaded = false;
+    std::optional<int> m_count;
 };
 
 } // namespace lexmint

@@ -10,6 +10,7 @@
 #include "support/FakeKeyboardBackend.h"
 #include "support/FakeMessageService.h"
 #include "support/StoreFixture.h"
+#include "support/TestClock.h"
 #include "support/TestFiles.h"
 
 #include <QAction>
@@ -46,9 +47,12 @@ private slots:
     void missingRecentFileLeavesTheList();
     void settingsAreWrittenAtExit();
     void testModesFollowTheirRows();
+    void addSwitchOpensTheEntryForm();
+    void exitGivesBackTheLayoutAFormHolds();
 
 private:
     MainWindow& start(const QStringList& arguments = {});
+    void useSettings();
     QAction* action(const QString& name) const;
     QString panel(const QString& name) const;
     bool blankShown() const;
@@ -60,6 +64,7 @@ private:
     FakeFileDialogService m_files;
     FakeHelpService m_help;
     FakeBrowserService m_browser;
+    TestClock m_clock;
     std::unique_ptr<FakeKeyboardBackend> m_backend;
     std::unique_ptr<KeyboardSwitcher> m_keyboards;
     std::unique_ptr<AppServices> m_services;
@@ -79,8 +84,7 @@ void TestMainWindow::init()
     m_messages.clear();
     m_backend = std::make_unique<FakeKeyboardBackend>(QList<qint32>{0x0409, 0x0405}, 0x0409);
     m_keyboards = std::make_unique<KeyboardSwitcher>(*m_backend, m_messages);
-    m_services.reset(new AppServices{m_messages, m_files, m_help, m_browser, *m_keyboards,
-                                     *m_settings, m_programDir});
+    useSettings();
 }
 
 void TestMainWindow::cleanup()
@@ -90,6 +94,12 @@ void TestMainWindow::cleanup()
     m_window.reset();
     QVERIFY(m_messages.allAnswersUsed());
     QVERIFY(m_files.allResultsUsed());
+}
+
+void TestMainWindow::useSettings()
+{
+    m_services.reset(new AppServices{m_messages, m_files,    m_help,  m_browser,
+                                     *m_keyboards, *m_settings, m_clock, m_programDir});
 }
 
 MainWindow& TestMainWindow::start(const QStringList& arguments)
@@ -120,8 +130,7 @@ bool TestMainWindow::blankShown() const
 void TestMainWindow::firstRunWelcomesAndOpensASample()
 {
     m_settings = std::make_unique<SettingsStore>(m_dir->filePath(u"fresh.conf"_s));
-    m_services.reset(new AppServices{m_messages, m_files, m_help, m_browser, *m_keyboards,
-                                     *m_settings, m_programDir});
+    useSettings();
     QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u"/Lex Mint"_s)
         .removeRecursively();
     bool welcomed = false;
@@ -214,8 +223,7 @@ void TestMainWindow::commandStates()
 void TestMainWindow::commandLineFileSkipsTheWelcome()
 {
     m_settings = std::make_unique<SettingsStore>(m_dir->filePath(u"fresh.conf"_s));
-    m_services.reset(new AppServices{m_messages, m_files, m_help, m_browser, *m_keyboards,
-                                     *m_settings, m_programDir});
+    useSettings();
     const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s});
     start({path}).show();
     QTest::qWait(50);
@@ -333,6 +341,38 @@ void TestMainWindow::testModesFollowTheirRows()
     QCOMPARE(captionDuringTest, u"Mine (hidden while testing)  - Lex Mint"_s);
     QCOMPARE(m_window->windowTitle(), u"Mine - Lex Mint"_s);
     QVERIFY(!blankShown());
+}
+
+void TestMainWindow::addSwitchOpensTheEntryForm()
+{
+    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|one"_s});
+    start({u"--add"_s, path}).show();
+    QTRY_VERIFY(m_window->findChild<QWidget*>(u"frmAdd"_s));
+    QTRY_VERIFY(m_window->findChild<QWidget*>(u"frmAdd"_s)->isVisible());
+}
+
+void TestMainWindow::exitGivesBackTheLayoutAFormHolds()
+{
+    constexpr qint32 English = 0x0409;
+    constexpr qint32 Czech = 0x0405;
+    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|one"_s});
+    {
+        Database db;
+        QVERIFY(db.open(path));
+        QVERIFY(db.createProperty(u"UserKeybH"_s, Czech));
+    }
+    start({path}).show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    action(u"mnuEntryAdd"_s)->trigger();
+    auto* form = m_window->findChild<QWidget*>(u"frmAdd"_s);
+    QVERIFY(form);
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    form->findChild<QWidget*>(u"txtHead"_s)->setFocus();
+    QTRY_COMPARE(m_backend->activeLayout(), Czech);
+    QCOMPARE(panel(u"keyboard"_s), u"Czech"_s);
+
+    m_window->close();
+    QCOMPARE(m_backend->activeLayout(), English);
 }
 
 QTEST_MAIN(TestMainWindow)

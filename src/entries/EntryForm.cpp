@@ -1,0 +1,442 @@
+#include "entries/EntryForm.h"
+
+#include "entries/EntryText.h"
+#include "entries/VocabularyHost.h"
+#include "platform/MessageService.h"
+#include "platform/widgets/Twips.h"
+#include "store/Criteria.h"
+#include "store/EntryRules.h"
+#include "store/EntryWriter.h"
+#include "store/VocabInfo.h"
+#include "store/VocabularyFile.h"
+#include "store/VocabularySources.h"
+
+#include <QBoxLayout>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace lexmint {
+
+namespace {
+
+constexpr int EnterCode = 13;
+
+bool isEnter(const QKeyEvent& key)
+{
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+QString headwordCriteria(const QString& op, const QString& headword)
+{
+    return QStringLiteral("Headword %1 \"%2\"").arg(op, quoteForCriteria(headword));
+}
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    // Enter acts on the focused button only; the form has no default button.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+EntryForm::EntryForm(VocabularyHost& host, MessageService& messages, KeyboardSwitcher& keyboards,
+                     const Clock& clock, qint16 entryFormBehaviour, std::optional<qint64> entryId,
+                     QWidget* parent)
+    : QDialog(parent),
+      m_host(host),
+      m_messages(messages),
+      m_clock(clock),
+      m_behaviour(entryFormBehaviour),
+      m_entryId(entryId),
+      m_head(new QLineEdit(this)),
+      m_definition(new QPlainTextEdit(this)),
+      m_keyboardLabel(new QLabel(this)),
+      m_add(makeButton(QStringLiteral("cmdAdd"), QStringLiteral("Add"), this)),
+      m_delete(makeButton(QStringLiteral("cmdDel"), QStringLiteral("Delete"), this)),
+      m_close(makeButton(QStringLiteral("cmdClose"), QStringLiteral("Close"), this)),
+      m_headKeyboard(keyboards),
+      m_definitionKeyboard(keyboards)
+{
+    setObjectName(QStringLiteral("frmAdd"));
+    setWindowTitle(QStringLiteral("Add New Entry"));
+
+    m_head->setObjectName(QStringLiteral("txtHead"));
+    m_head->setToolTip(QStringLiteral("Enter the foreign word/phrase here"));
+    m_definition->setObjectName(QStringLiteral("txtDef"));
+    m_definition->setToolTip(QStringLiteral("Enter the definition of the above word/phrase here"));
+    m_definition->setTabChangesFocus(true);
+    m_keyboardLabel->setObjectName(QStringLiteral("lblKeyboard"));
+    m_keyboardLabel->setToolTip(QStringLiteral("Active keyboard in the current context"));
+    m_keyboardLabel->setAlignment(Qt::AlignCenter);
+    m_keyboardLabel->setAutoFillBackground(true);
+    m_keyboardLabel->setMinimumWidth(m_keyboardLabel->fontMetrics().horizontalAdvance(
+                                         QStringLiteral("WWWW")));
+    paintKeyboardLabel(false);
+    m_delete->hide();
+
+    // The buttons stand in one row from the left, so that Close takes the place of the hidden
+    // Delete button in add mode and stands beside it, one gap further, in edit mode.
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_add);
+    buttons->addWidget(m_delete);
+    buttons->addWidget(m_close);
+    buttons->addStretch();
+    buttons->addWidget(m_keyboardLabel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_head);
+    layout->addWidget(m_definition, 1);
+    layout->addLayout(buttons);
+    resize(twipsToPixelsX(5400, this), twipsToPixelsY(3600, this));
+
+    m_head->installEventFilter(this);
+    m_definition->installEventFilter(this);
+    connect(m_add, &QPushButton::clicked, this, &EntryForm::submit);
+    connect(m_delete, &QPushButton::clicked, this, &EntryForm::deleteEntry);
+    connect(m_close, &QPushButton::clicked, this, &EntryForm::closeClicked);
+
+    load();
+    m_head->setFocus();
+}
+
+EntryForm::~EntryForm()
+{
+    // Destroying the fields moves the focus away after this object's members are gone.
+    m_head->removeEventFilter(this);
+    m_definition->removeEventFilter(this);
+    restoreKeyboards();
+}
+
+void EntryForm::restoreKeyboards()
+{
+    m_headKeyboard.leave();
+    m_definitionKeyboard.leave();
+}
+
+void EntryForm::load()
+{
+    const qint16 headwordSize = m_host.currentVocabulary().headwordSize;
+    if (headwordSize > 0)
+        m_head->setMaxLength(headwordSize);
+    m_startPosition = m_host.sources().vocabulary().absolutePosition();
+    if (!isEditMode())
+        return;
+
+    m_add->setText(QStringLiteral("OK"));
+    m_close->setText(QStringLiteral("Cancel"));
+    m_delete->show();
+    DataSource& headwords = m_host.sources().headwords();
+    if (!headwords.findFirst(QStringLiteral("ID = %1").arg(*m_entryId))) {
+        vocabularyfile::reportInconsistency(m_messages);
+        return;
+    }
+    const QString headword = headwords.value(QStringLiteral("Headword")).toString();
+    setWindowTitle(headword + QStringLiteral(" - Edit Entry"));
+    m_head->setText(headword);
+    m_definition->setPlainText(
+        vocabularyfile::getDefinitions(m_host.sources().definitions(), *m_entryId, m_messages));
+    m_origHeadword = m_head->text();
+    m_origDefinition = m_definition->toPlainText();
+}
+
+bool EntryForm::isChanged() const
+{
+    return m_head->text() != m_origHeadword || m_definition->toPlainText() != m_origDefinition;
+}
+
+bool EntryForm::warnsDoubles() const
+{
+    return (m_host.currentVocabulary().flags & vocabflags::WarnDoubles) != 0;
+}
+
+void EntryForm::submit()
+{
+    if (!isEditMode()) {
+        if (!isChanged()) {
+            badEntry(QStringLiteral("Please enter a headword and a definition"));
+            return;
+        }
+        if (saveEntry(!warnsDoubles())) {
+            m_entryAdded = true;
+            m_host.dataRefresh();
+            showVocabularyAt(m_head->text());
+            m_host.contextUpdate();
+            m_head->clear();
+            m_definition->clear();
+            m_lastKey = 0;
+        }
+        m_head->setFocus();
+        return;
+    }
+
+    if (!isChanged()) {
+        close();
+        return;
+    }
+    if (!saveEntry(m_head->text() == m_origHeadword || !warnsDoubles())) {
+        m_head->setFocus();
+        return;
+    }
+    m_host.dataRefresh();
+    showVocabularyAt(m_head->text());
+    m_host.contextUpdate();
+    close();
+}
+
+std::optional<qint64> EntryForm::saveEntry(bool noDuplicateCheck)
+{
+    QStringList lines = entrytext::definitionLines(m_definition->toPlainText());
+    if (entrytext::tooManyLines(lines)) {
+        badEntry(QStringLiteral("An entry can have at most %1 definition lines.")
+                     .arg(entryrules::MaxDefinitionLines));
+        return std::nullopt;
+    }
+    for (const qsizetype line : entrytext::overlongLines(lines)) {
+        const QString cut = entrytext::truncated(lines.at(line));
+        const MessageAnswer answer = m_messages.show(
+            {QStringLiteral("Truncate the definition to \"%1\" ?").arg(cut),
+             QStringLiteral("Definition Too Long"), MessageIcon::Question, MessageButtons::YesNo});
+        if (answer != MessageAnswer::Yes)
+            return std::nullopt;
+        lines[line] = cut;
+    }
+    const QString headword = m_head->text();
+    if (headword.isEmpty()) {
+        badEntry(QStringLiteral("Please enter a headword!"));
+        return std::nullopt;
+    }
+    if (lines.isEmpty()) {
+        badEntry(QStringLiteral("Please enter a definition!"));
+        return std::nullopt;
+    }
+    DataSource& headwords = m_host.sources().headwords();
+    if (!noDuplicateCheck && headwords.findFirst(headwordCriteria(QStringLiteral("="), headword))) {
+        const MessageAnswer answer = m_messages.show(
+            {QStringLiteral("Create new entry?"),
+             QStringLiteral("Headword \"%1\" already in the vocabulary").arg(headword),
+             MessageIcon::Question, MessageButtons::OkCancel});
+        if (answer != MessageAnswer::Ok)
+            return std::nullopt;
+    }
+
+    Database* db = openDatabase();
+    if (!db)
+        return std::nullopt;
+    EntryWriter writer(*db, m_clock);
+    StoreError error;
+    if (!isEditMode()) {
+        const std::optional<qint64> id = writer.addEntry(headword, lines, &error);
+        if (!id)
+            reportStoreError(QStringLiteral("The entry was not saved."), error);
+        return id;
+    }
+    // The replacement takes over the statistics the entry has when it is written, so that
+    // answers given in a test while the form was open are kept.
+    const std::optional<EntryWriter::Replacement> replacement =
+        writer.replaceEntry(*m_entryId, headword, lines, &error);
+    if (!replacement) {
+        reportStoreError(QStringLiteral("The changes were not saved."), error);
+        return std::nullopt;
+    }
+    if (replacement->previousMissing)
+        vocabularyfile::reportInconsistency(m_messages);
+    return replacement->newId;
+}
+
+void EntryForm::deleteEntry()
+{
+    DataSource& vocabulary = m_host.sources().vocabulary();
+    const QVariant shownId = vocabulary.value(QStringLiteral("ID"));
+    Database* db = openDatabase();
+    if (!db)
+        return;
+    StoreError error;
+    if (!EntryWriter(*db, m_clock).deleteEntry(*m_entryId, &error)) {
+        if (error.kind != StoreError::Kind::RowMissing) {
+            reportStoreError(QStringLiteral("The entry was not deleted."), error);
+            return;
+        }
+        vocabularyfile::reportInconsistency(m_messages);
+    }
+    m_host.dataRefresh();
+    if (shownId.isValid() && shownId.toLongLong() == *m_entryId) {
+        // The main window showed the deleted entry: it moves on to the next entry, or back to
+        // the one before when the deleted entry was the last.
+        if (!vocabulary.findFirst(headwordCriteria(QStringLiteral(">="), m_origHeadword)))
+            vocabulary.findLast(headwordCriteria(QStringLiteral("<"), m_origHeadword));
+    } else if (shownId.isValid()) {
+        vocabulary.findFirst(QStringLiteral("ID = %1").arg(shownId.toLongLong()));
+    }
+    m_host.showVocabularyCurrent();
+    m_host.contextUpdate();
+    close();
+}
+
+void EntryForm::closeClicked()
+{
+    if (isChanged()) {
+        const MessageAnswer answer = m_messages.show(
+            {QStringLiteral("Discard changes?"),
+             QStringLiteral("Cancel %1 Confirmation")
+                 .arg(isEditMode() ? QStringLiteral("Edit") : QStringLiteral("Add")),
+             MessageIcon::Question, MessageButtons::YesNo});
+        if (answer != MessageAnswer::Yes) {
+            m_head->setFocus();
+            return;
+        }
+    }
+    if (!m_entryAdded && m_startPosition >= 0
+        && m_host.sources().vocabulary().setAbsolutePosition(m_startPosition))
+        m_host.showVocabularyCurrent();
+    close();
+}
+
+Database* EntryForm::openDatabase()
+{
+    Database* db = m_host.sources().database();
+    if (db && db->isOpen())
+        return db;
+    m_messages.show({QStringLiteral("No vocabulary is open, so nothing was changed."), QString(),
+                     MessageIcon::Exclamation, MessageButtons::Ok});
+    return nullptr;
+}
+
+void EntryForm::showVocabularyAt(const QString& headword)
+{
+    m_host.sources().vocabulary().findFirst(headwordCriteria(QStringLiteral("="), headword));
+    m_host.showVocabularyCurrent();
+}
+
+void EntryForm::badEntry(const QString& text)
+{
+    m_messages.show(
+        {text, QStringLiteral("Bad Entry"), MessageIcon::Exclamation, MessageButtons::Ok});
+}
+
+void EntryForm::reportStoreError(const QString& what, const StoreError& error)
+{
+    m_messages.show({what + QStringLiteral("\r\n") + error.description,
+                     error.kind == StoreError::Kind::InvalidValue ? QStringLiteral("Bad Entry")
+                                                                   : QString(),
+                     MessageIcon::Exclamation, MessageButtons::Ok});
+}
+
+bool EntryForm::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool head = watched == m_head;
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        // A context menu of the field keeps the field's layout.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            const VocabInfo& vocab = m_host.currentVocabulary();
+            if (head)
+                fieldEntered(m_headKeyboard, vocab.keybHead);
+            else
+                fieldEntered(m_definitionKeyboard, vocab.keybDef);
+        }
+        break;
+    case QEvent::FocusOut:
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            fieldLeft(head ? m_headKeyboard : m_definitionKeyboard);
+        break;
+    case QEvent::KeyPress: {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (head ? headKey(key) : definitionKey(key))
+            return true;
+        break;
+    }
+    case QEvent::InputMethod:
+        // Text composed in an input method is typed too, so that Enter after it is a first one.
+        if (const QString text = static_cast<QInputMethodEvent*>(event)->commitString();
+            !head && !text.isEmpty())
+            m_lastKey = text.back().unicode();
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool EntryForm::headKey(const QKeyEvent& key)
+{
+    if (!(m_behaviour & entryformbits::KeysMove) || !(key.key() == Qt::Key_Down || isEnter(key)))
+        return false;
+    m_definition->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+bool EntryForm::definitionKey(const QKeyEvent& key)
+{
+    if (key.key() == Qt::Key_Up && (m_behaviour & entryformbits::KeysMove)) {
+        const qsizetype firstBreak = m_definition->toPlainText().indexOf(u'\n');
+        if (firstBreak < 0 || m_definition->textCursor().position() <= firstBreak) {
+            m_head->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        return false;
+    }
+    if (isEnter(key) && (m_behaviour & entryformbits::DoubleEnterSubmits)
+        && m_lastKey == EnterCode) {
+        // The first Enter has already broken the line; the empty line it left is dropped.
+        m_lastKey = 0;
+        submit();
+        return true;
+    }
+    // Only keys that type a character count, as a line break or as text.
+    if (isEnter(key))
+        m_lastKey = EnterCode;
+    else if (!key.text().isEmpty())
+        m_lastKey = key.text().at(0).unicode();
+    return false;
+}
+
+void EntryForm::keyPressEvent(QKeyEvent* event)
+{
+    // There is no cancel button: Esc leaves the form alone, so that typed text is never
+    // dropped without the question of the Close button.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    if (isEnter(*event)) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void EntryForm::fieldEntered(KeyboardContext& context, KeyboardLayoutId layout)
+{
+    const QString name = context.enter(layout);
+    m_keyboardLabel->setText(name.left(3));
+    paintKeyboardLabel(layout != KeybCurrent);
+    m_host.setKeyboardLabel(name);
+}
+
+void EntryForm::fieldLeft(KeyboardContext& context)
+{
+    context.leave();
+    m_host.setKeyboardLabel({});
+    m_keyboardLabel->clear();
+    paintKeyboardLabel(false);
+}
+
+void EntryForm::paintKeyboardLabel(bool highlighted)
+{
+    // Highlight colours while a particular layout is active; otherwise plain text on a
+    // neutral ground.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(highlighted ? QPalette::Highlight
+                                                                  : QPalette::Button));
+    colours.setColor(QPalette::WindowText, colours.color(highlighted ? QPalette::HighlightedText
+                                                                      : QPalette::WindowText));
+    m_keyboardLabel->setPalette(colours);
+}
+
+} // namespace lexmint

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+
+#include <optional>
+
+class QWidget;
+
+namespace lexmint {
+
+class Clock;
+class EntryForm;
+class KeyboardSwitcher;
+class MessageService;
+class VocabularyHost;
+
+/// Opens entry forms for the main window and keeps track of them: any number of add forms,
+/// and at most one edit form per entry.
+class EntryForms {
+public:
+    enum class Mode {
+        FromMainWindow, ///< modeless; a second request for an entry brings its form to the front
+        FromTest,       ///< modal; returns when the form is closed
+    };
+
+    /// The forms are windows of `parentWindow` (the main window).
+    EntryForms(VocabularyHost& host, MessageService& messages, KeyboardSwitcher& keyboards,
+               const Clock& clock, qint16 entryFormBehaviour, QWidget* parentWindow);
+    ~EntryForms();
+    EntryForms(const EntryForms&) = delete;
+    EntryForms& operator=(const EntryForms&) = delete;
+
+    /// The behaviour bits that forms opened from now on follow.
+    void setEntryFormBehaviour(qint16 bits) { m_behaviour = bits; }
+
+    /// Opens a form for a new entry (no ID) or for editing the entry `id`. When the entry is
+    /// already open in a form, a request from the main window brings that form to the front,
+    /// and a request from a test only tells the user so.
+    void show(std::optional<qint64> id, Mode mode);
+
+    /// The forms that are open, oldest first.
+    QList<EntryForm*> openForms() const;
+    /// Switches back to the layouts that open forms hold, as when the program ends.
+    void restoreKeyboards();
+    /// Closes every open form without asking.
+    void closeAll();
+
+private:
+    VocabularyHost& m_host;
+    MessageService& m_messages;
+    KeyboardSwitcher& m_keyboards;
+    const Clock& m_clock;
+    qint16 m_behaviour;
+    QWidget* m_parentWindow;
+    QList<QPointer<EntryForm>> m_forms;
+};
+
+} // namespace lexmint

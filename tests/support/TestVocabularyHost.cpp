@@ -1,0 +1,34 @@
+#include "support/TestVocabularyHost.h"
+
+namespace lexmint::test {
+
+TestVocabularyHost::TestVocabularyHost(const VocabInfo& vocab) : m_vocab(vocab)
+{
+    m_sources.attach(m_vocab.path);
+}
+
+void TestVocabularyHost::dataRefresh()
+{
+    ++m_dataRefreshes;
+    m_sources.vocabulary().refresh();
+}
+
+void TestVocabularyHost::showVocabularyCurrent()
+{
+    m_shown.append(currentHeadword());
+}
+
+QString TestVocabularyHost::currentHeadword()
+{
+    return m_sources.vocabulary().value(QStringLiteral("Headword")).toString();
+}
+
+void TestVocabularyHost::clearRecords()
+{
+    m_dataRefreshes = 0;
+    m_contextUpdates = 0;
+    m_labels.clear();
+    m_shown.clear();
+}
+
+} // namespace lexmint::test

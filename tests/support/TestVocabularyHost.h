@@ -1,0 +1,51 @@
+#pragma once
+
+#include "entries/VocabularyHost.h"
+#include "store/VocabInfo.h"
+#include "store/VocabularySources.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace lexmint::test {
+
+/// A main window reduced to what the entry windows ask of it: the sources of one vocabulary
+/// and a record of every call back. Like the real data sheet, dataRefresh() reads the
+/// "Vocabulary" source again from its first row.
+class TestVocabularyHost final : public VocabularyHost {
+public:
+    /// Opens the vocabulary at the path of `vocab`, which also gives its options; isAttached()
+    /// tells whether it could be opened.
+    explicit TestVocabularyHost(const VocabInfo& vocab);
+
+    bool isAttached() const { return m_sources.isAttached(); }
+    VocabInfo& vocabulary() { return m_vocab; }
+
+    VocabularySources& sources() override { return m_sources; }
+    const VocabInfo& currentVocabulary() const override { return m_vocab; }
+    void dataRefresh() override;
+    void contextUpdate() override { ++m_contextUpdates; }
+    void setKeyboardLabel(const QString& name) override { m_labels.append(name); }
+    void showVocabularyCurrent() override;
+
+    int dataRefreshes() const { return m_dataRefreshes; }
+    int contextUpdates() const { return m_contextUpdates; }
+    /// Every text given to the status bar's keyboard panel, in order; empty texts clear it.
+    const QStringList& keyboardLabels() const { return m_labels; }
+    QString keyboardLabel() const { return m_labels.value(m_labels.size() - 1); }
+    /// The headword of the "Vocabulary" source's current row at each showVocabularyCurrent().
+    const QStringList& shownHeadwords() const { return m_shown; }
+    /// The headword of the "Vocabulary" source's current row now; empty when there is none.
+    QString currentHeadword();
+    void clearRecords();
+
+private:
+    VocabInfo m_vocab;
+    VocabularySources m_sources;
+    int m_dataRefreshes = 0;
+    int m_contextUpdates = 0;
+    QStringList m_labels;
+    QStringList m_shown;
+};
+
+} // namespace lexmint::test
