@@ -5,7 +5,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools qt6-svg-dev libqt6svg6
-  libgl-dev
+  libgl-dev fonts-dejavu-core
 )
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(xvfb xauth libbenchmark-dev)
