@@ -54,6 +54,9 @@ QuickFindDialog::QuickFindDialog(VocabularyHost& host, KeyboardSwitcher& switche
     if (parent)
         move(parent->window()->pos()
              + QPoint(twipsToPixelsX(OffsetX, this), twipsToPixelsY(OffsetY, this)));
+
+    // Every keystroke asks where the found row stands; that is prepared once, before typing.
+    host.sources().vocabulary().preparePositions();
 }
 
 void QuickFindDialog::findHeadword(const QString& text)

@@ -86,6 +86,12 @@ int DataSource::absolutePosition() const
     return *m_position;
 }
 
+void DataSource::preparePositions()
+{
+    if (m_rows)
+        m_rows->preparePositions();
+}
+
 bool DataSource::setAbsolutePosition(int position)
 {
     if (!m_rows)

@@ -43,6 +43,8 @@ public:
     /// Zero-based position of the current row; -1 when there is none.
     int absolutePosition() const;
     bool setAbsolutePosition(int position);
+    /// Does now the work that positions need, before a series of finds that must be quick.
+    void preparePositions();
 
     bool moveFirst();
     bool moveLast();

@@ -40,6 +40,8 @@ public:
     virtual std::optional<Row> before(const Row& row, const SqlCondition* condition) = 0;
 
     virtual int count() = 0;
+    /// Gets ready to answer positions quickly, where that takes a pass over the source.
+    virtual void preparePositions() {}
     /// Zero-based position of a row, -1 when it is no longer there.
     virtual int positionOf(const Row& row) = 0;
     virtual std::optional<Row> at(int position) = 0;

@@ -18,6 +18,7 @@ public:
         return SqlCondition::fromCriteria(criteria, QStringLiteral("h."));
     }
     int count() override;
+    void preparePositions() override { positions(); }
     int positionOf(const Row& row) override;
     std::optional<Row> at(int position) override;
     Row reread(const Row& row) override;
