@@ -11,6 +11,7 @@ class HelpService;
 class KeyboardSwitcher;
 class MessageService;
 class SettingsStore;
+class SoundService;
 
 /// The platform services and per-user state the windows work with, handed to them by whoever
 /// starts the program: the real ones in the program, test doubles in tests.
@@ -21,6 +22,7 @@ struct AppServices {
     BrowserService& browser;
     KeyboardSwitcher& keyboards;
     SettingsStore& settings;
+    SoundService& sound;
     const Clock& clock;
     /// The folder with the template, the samples and the help, ending in "/"; may be empty.
     QString programDir;

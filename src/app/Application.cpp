@@ -15,8 +15,8 @@ Application::Application(const QStringList& arguments)
       m_messages(nullptr, [this](int context) { m_help.showTopic(context); }),
       m_help(m_programDir),
       m_keyboards(m_keyboardBackend, m_messages),
-      m_services{m_messages, m_files,    m_help,  m_browser,
-                 m_keyboards, m_settings, m_clock, m_programDir}
+      m_services{m_messages, m_files,    m_help,  m_browser,   m_keyboards,
+                 m_settings, m_sound, m_clock, m_programDir}
 {
 }
 

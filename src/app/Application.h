@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/widgets/QtFileDialogService.h"
 #include "platform/widgets/QtMessageService.h"
+#include "platform/widgets/QtSoundService.h"
 
 #include <QStringList>
 
@@ -38,6 +39,7 @@ private:
     QtFileDialogService m_files;
     QtHelpService m_help;
     QtBrowserService m_browser;
+    QtSoundService m_sound;
     NoKeyboardBackend m_keyboardBackend;
     KeyboardSwitcher m_keyboards;
     AppServices m_services;

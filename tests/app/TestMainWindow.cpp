@@ -9,6 +9,7 @@
 #include "support/FakeHelpService.h"
 #include "support/FakeKeyboardBackend.h"
 #include "support/FakeMessageService.h"
+#include "support/FakeSoundService.h"
 #include "support/StoreFixture.h"
 #include "support/TestClock.h"
 #include "support/TestFiles.h"
@@ -64,6 +65,7 @@ private:
     FakeFileDialogService m_files;
     FakeHelpService m_help;
     FakeBrowserService m_browser;
+    FakeSoundService m_sound;
     TestClock m_clock;
     std::unique_ptr<FakeKeyboardBackend> m_backend;
     std::unique_ptr<KeyboardSwitcher> m_keyboards;
@@ -98,8 +100,8 @@ void TestMainWindow::cleanup()
 
 void TestMainWindow::useSettings()
 {
-    m_services.reset(new AppServices{m_messages, m_files,    m_help,  m_browser,
-                                     *m_keyboards, *m_settings, m_clock, m_programDir});
+    m_services.reset(new AppServices{m_messages, m_files,    m_help,  m_browser,   *m_keyboards,
+                                     *m_settings, m_sound, m_clock, m_programDir});
 }
 
 MainWindow& TestMainWindow::start(const QStringList& arguments)

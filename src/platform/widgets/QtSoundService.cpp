@@ -1,0 +1,12 @@
+#include "QtSoundService.h"
+
+#include <QApplication>
+
+namespace lexmint {
+
+void QtSoundService::playAlert()
+{
+    QApplication::beep();
+}
+
+} // namespace lexmint
