@@ -71,6 +71,8 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
     m_entryForms = std::make_unique<EntryForms>(*this, services.messages, services.keyboards,
                                                 services.clock, qint16(1), this);
 
+    // The recent list comes first: its size decides how many menu items it gets.
+    m_recent = RecentList::load(services.settings);
     createActions();
     createMenus();
     createToolBar();
@@ -151,7 +153,7 @@ void MainWindow::createMenus()
     m_actions.insert(QStringLiteral("mnuSep0"), addSeparator(m_vocabularyMenu, "mnuSep0"));
     m_vocabularyMenu->addAction(action("mnuVocabProps"));
     m_recentSeparator = addSeparator(m_vocabularyMenu, "mnuSep01");
-    for (int i = 1; i <= m_services.settings.number16(SettingsKey::RecentCount) || i == 1; ++i) {
+    for (int i = 1; i <= m_recent.size(); ++i) {
         auto* recent = new QAction(this);
         recent->setObjectName(QStringLiteral("mnuVocabRecent%1").arg(i));
         connect(recent, &QAction::triggered, this, [this, i] { openRecent(i); });
@@ -247,7 +249,6 @@ void MainWindow::createStatusBar()
 void MainWindow::loadSettings(const CommandLineRequest& commandLine)
 {
     SettingsStore& settings = m_services.settings;
-    m_recent = RecentList::load(settings);
     refreshRecentMenu();
     const int width = settings.number32(SettingsKey::MainWidth);
     const int height = settings.number32(SettingsKey::MainHeight);
