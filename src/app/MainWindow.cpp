@@ -7,6 +7,7 @@
 #include "app/VocabularySession.h"
 #include "entries/EntryForms.h"
 #include "entries/QuickFind.h"
+#include "testing/TestWindow.h"
 #include "options/AboutDialog.h"
 #include "options/FirstRunDialog.h"
 #include "options/ToolbarIcons.h"
@@ -511,9 +512,15 @@ void MainWindow::updateCaption(bool hide, bool testing)
 
 void MainWindow::startTest(const QString& mode)
 {
+    // The data sheet is hidden so that the answers cannot be read off it.
     updateCaption(true, true);
-    m_session->sources().testWords().setRecordSource(mode);
-    notImplemented();
+    QStringList modes{QStringLiteral("All")};
+    modes.append(m_session->testModes());
+    TestWindow test(*this, *m_entryForms, m_services.messages, m_services.keyboards,
+                    m_services.clock, m_services.settings, m_services.help, m_services.sound,
+                    modes, mode, this);
+    m_testWindow = &test;
+    test.exec();
     updateCaption(false, false);
     contextUpdate();
 }
@@ -567,6 +574,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_entryForms->restoreKeyboards();
     if (m_quickFind)
         m_quickFind->restoreKeyboard();
+    if (m_testWindow)
+        m_testWindow->restoreKeyboard();
     m_grid->restoreKeyboard();
     m_entryForms->closeAll();
     for (QWidget* window : QApplication::topLevelWidgets()) {

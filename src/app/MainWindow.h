@@ -24,6 +24,7 @@ namespace lexmint {
 class AboutDialog;
 class EntryForms;
 class QuickFindDialog;
+class TestWindow;
 class VocabGrid;
 class VocabularySession;
 
@@ -100,6 +101,7 @@ private:
     QPointer<AboutDialog> m_about;
     std::unique_ptr<EntryForms> m_entryForms;
     QPointer<QuickFindDialog> m_quickFind;
+    QPointer<TestWindow> m_testWindow;
 
     QHash<QString, QAction*> m_actions;
     QMenu* m_vocabularyMenu = nullptr;

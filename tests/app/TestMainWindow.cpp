@@ -16,7 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -53,10 +53,15 @@ private slots:
 
 private:
     MainWindow& start(const QStringList& arguments = {});
-    void useSettings();
     QAction* action(const QString& name) const;
-    QString panel(const QString& name) const;
+    QString panel(const QString& name) const { return m_window->findChild<QLabel*>(name)->text(); }
     bool blankShown() const;
+    // A vocabulary in the test's folder with one-line entries "uno", "dos"... as given.
+    QString vocabulary(const QString& name, int entries = 1) const;
+    SettingsStore written(const QString& file = u"settings.conf"_s) const
+    {
+        return SettingsStore(m_dir->filePath(file));
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_programDir;
@@ -86,7 +91,6 @@ void TestMainWindow::init()
     m_messages.clear();
     m_backend = std::make_unique<FakeKeyboardBackend>(QList<qint32>{0x0409, 0x0405}, 0x0409);
     m_keyboards = std::make_unique<KeyboardSwitcher>(*m_backend, m_messages);
-    useSettings();
 }
 
 void TestMainWindow::cleanup()
@@ -98,18 +102,13 @@ void TestMainWindow::cleanup()
     QVERIFY(m_files.allResultsUsed());
 }
 
-void TestMainWindow::useSettings()
-{
-    m_services.reset(new AppServices{m_messages, m_files,    m_help,  m_browser,   *m_keyboards,
-                                     *m_settings, m_sound, m_clock, m_programDir});
-}
-
 MainWindow& TestMainWindow::start(const QStringList& arguments)
 {
+    m_services.reset(new AppServices{m_messages, m_files, m_help, m_browser, *m_keyboards,
+                                     *m_settings, m_sound, m_clock, m_programDir});
     m_window = std::make_unique<MainWindow>(*m_services, parseArguments(arguments));
     return *m_window;
 }
-
 
 QAction* TestMainWindow::action(const QString& name) const
 {
@@ -119,33 +118,33 @@ QAction* TestMainWindow::action(const QString& name) const
     return found;
 }
 
-QString TestMainWindow::panel(const QString& name) const
-{
-    return m_window->findChild<QLabel*>(name)->text();
-}
-
 bool TestMainWindow::blankShown() const
 {
     return m_window->findChild<QStackedWidget*>()->currentWidget()->objectName() == u"Blank"_s;
 }
 
+QString TestMainWindow::vocabulary(const QString& name, int entries) const
+{
+    const QStringList words{u"uno|meaning"_s, u"dos|meaning"_s, u"tres|meaning"_s};
+    return makeVocabulary(m_dir->path(), name, words.first(entries));
+}
+
 void TestMainWindow::firstRunWelcomesAndOpensASample()
 {
     m_settings = std::make_unique<SettingsStore>(m_dir->filePath(u"fresh.conf"_s));
-    useSettings();
-    QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u"/Lex Mint"_s)
-        .removeRecursively();
-    bool welcomed = false;
+    const QString copy = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        + u"/Lex Mint/Spa-Eng.lxm"_s;
+    QDir(QFileInfo(copy).path()).removeRecursively();
     // The welcome is modal: a timer watches for it and answers it once it is up.
+    bool welcomed = false;
     QTimer answer;
     connect(&answer, &QTimer::timeout, this, [&] {
-        auto* welcome = qobject_cast<FirstRunDialog*>(QApplication::activeModalWidget());
-        if (!welcome)
-            return;
-        answer.stop();
-        welcome->findChild<QRadioButton*>(u"optSample"_s)->setChecked(true);
-        welcome->findChild<QPushButton*>(u"cmdOK"_s)->click();
-        welcomed = true;
+        if (auto* welcome = qobject_cast<FirstRunDialog*>(QApplication::activeModalWidget())) {
+            answer.stop();
+            welcome->findChild<QRadioButton*>(u"optSample"_s)->setChecked(true);
+            welcome->findChild<QPushButton*>(u"cmdOK"_s)->click();
+            welcomed = true;
+        }
     });
     answer.start(10);
     start().show();
@@ -154,16 +153,15 @@ void TestMainWindow::firstRunWelcomesAndOpensASample()
     QVERIFY(!blankShown());
     QVERIFY(panel(u"no_entries"_s).endsWith(u" entries"_s));
     // The learner works in a copy of their own; the installed sample stays as shipped.
-    const QString copy = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-        + u"/Lex Mint/Spa-Eng.lxm"_s;
     QCOMPARE(panel(u"filepath"_s), copy);
-    QCOMPARE(fileBytes(m_programDir + u"Spa-Eng.lxm"_s), fileBytes(buildDataDir() + u"/Spa-Eng.lxm"_s));
+    QCOMPARE(fileBytes(m_programDir + u"Spa-Eng.lxm"_s),
+             fileBytes(buildDataDir() + u"/Spa-Eng.lxm"_s));
 
     m_window->close();
-    SettingsStore written(m_dir->filePath(u"fresh.conf"_s));
-    QCOMPARE(written.recent(1), copy);
-    QCOMPARE(written.text(SettingsKey::StartupDB), copy);
-    QCOMPARE(written.text(SettingsKey::MainWinState), u"0"_s);
+    const SettingsStore settings = written(u"fresh.conf"_s);
+    QCOMPARE(settings.recent(1), copy);
+    QCOMPARE(settings.text(SettingsKey::StartupDB), copy);
+    QCOMPARE(settings.text(SettingsKey::MainWinState), u"0"_s);
 }
 
 void TestMainWindow::commandStates_data()
@@ -174,22 +172,20 @@ void TestMainWindow::commandStates_data()
     QTest::addColumn<QStringList>("enabled");
     QTest::addColumn<QStringList>("disabled");
 
+    const QStringList vocabularyCommands{u"mnuVocabProps"_s, u"mnuVocClose"_s, u"mnuEntryAdd"_s,
+                                         u"mnuEntryEdit"_s,  u"mnuEntryFind"_s, u"test"_s,
+                                         u"mnuViewRefresh"_s, u"findsep"_s};
+    const QStringList entryCommands{u"mnuEntryEdit"_s, u"mnuEntryFind"_s, u"test"_s,
+                                    u"mnuViewRefresh"_s};
     QTest::newRow("nothing open")
-        << -1 << QStringList{u"mnuVocNew"_s, u"mnuVocOpen"_s, u"mnuViewOptions"_s, u"mnuHelpTopics"_s}
-        << QStringList{u"mnuVocabProps"_s, u"mnuVocClose"_s, u"mnuEntryAdd"_s, u"mnuEntryEdit"_s,
-                       u"mnuEntryFind"_s, u"test"_s, u"mnuViewRefresh"_s, u"findsep"_s, u"testsep"_s}
-        << QStringList{} << QStringList{};
-    QTest::newRow("empty vocabulary")
-        << 0 << QStringList{u"mnuVocabProps"_s, u"mnuVocClose"_s, u"mnuEntryAdd"_s, u"mnuEntryEdit"_s,
-                            u"mnuEntryFind"_s, u"test"_s, u"mnuViewRefresh"_s, u"findsep"_s}
-        << QStringList{} << QStringList{u"mnuEntryAdd"_s}
-        << QStringList{u"mnuEntryEdit"_s, u"mnuEntryFind"_s, u"test"_s, u"mnuViewRefresh"_s};
+        << -1
+        << QStringList{u"mnuVocNew"_s, u"mnuVocOpen"_s, u"mnuViewOptions"_s, u"mnuHelpTopics"_s}
+        << vocabularyCommands + QStringList{u"testsep"_s} << QStringList() << QStringList();
+    QTest::newRow("empty vocabulary") << 0 << vocabularyCommands << QStringList()
+                                      << QStringList{u"mnuEntryAdd"_s} << entryCommands;
     QTest::newRow("with entries")
         << 2 << QStringList{u"mnuVocabProps"_s, u"mnuEntryEdit"_s, u"test"_s, u"testsep"_s}
-        << QStringList{}
-        << QStringList{u"mnuEntryAdd"_s, u"mnuEntryEdit"_s, u"mnuEntryFind"_s, u"test"_s,
-                       u"mnuViewRefresh"_s}
-        << QStringList{};
+        << QStringList() << entryCommands + QStringList{u"mnuEntryAdd"_s} << QStringList();
 }
 
 void TestMainWindow::commandStates()
@@ -200,14 +196,7 @@ void TestMainWindow::commandStates()
     QFETCH(QStringList, enabled);
     QFETCH(QStringList, disabled);
 
-    QStringList arguments;
-    if (entries >= 0) {
-        QStringList headwords;
-        for (int i = 0; i < entries; ++i)
-            headwords.append(u"word%1|meaning"_s.arg(i));
-        arguments.append(makeVocabulary(m_dir->path(), u"a.lxm"_s, headwords));
-    }
-    start(arguments);
+    start(entries < 0 ? QStringList() : QStringList{vocabulary(u"a.lxm"_s, entries)});
     for (const QString& name : visible)
         QVERIFY2(action(name)->isVisible(), qPrintable(name));
     for (const QString& name : hidden)
@@ -225,9 +214,7 @@ void TestMainWindow::commandStates()
 void TestMainWindow::commandLineFileSkipsTheWelcome()
 {
     m_settings = std::make_unique<SettingsStore>(m_dir->filePath(u"fresh.conf"_s));
-    useSettings();
-    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s});
-    start({path}).show();
+    start({vocabulary(u"mine.lxm"_s)}).show();
     QTest::qWait(50);
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(m_window->windowTitle(), u"Mine - Lex Mint"_s);
@@ -236,7 +223,7 @@ void TestMainWindow::commandLineFileSkipsTheWelcome()
 
 void TestMainWindow::badCommandLineShowsUsage()
 {
-    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s});
+    const QString path = vocabulary(u"mine.lxm"_s);
     m_settings->setText(SettingsKey::StartupDB, path);
     start({u"/add"_s, u"/test"_s, u"x.lxm"_s});
     QCOMPARE(m_messages.shown().size(), 1);
@@ -247,22 +234,20 @@ void TestMainWindow::badCommandLineShowsUsage()
 
 void TestMainWindow::refusedStartupVocabularyIsNotSavedAsLastOpen()
 {
-    const QString bad = writeFile(m_dir->path(), u"bad.lxm"_s, QByteArray(2048, 'x'));
-    m_settings->setText(SettingsKey::StartupDB, bad);
+    m_settings->setText(SettingsKey::StartupDB,
+                        writeFile(m_dir->path(), u"bad.lxm"_s, QByteArray(2048, 'x')));
     start();
     QCOMPARE(m_messages.shown().size(), 1);
     QCOMPARE(m_messages.shown().first().title, u"Open Vocabulary"_s);
     QVERIFY(!m_window->session().isOpen());
     QVERIFY(blankShown());
     m_window->close();
-    QCOMPARE(SettingsStore(m_dir->filePath(u"settings.conf"_s)).text(SettingsKey::StartupDB),
-             QString());
+    QCOMPARE(written().text(SettingsKey::StartupDB), QString());
 }
 
 void TestMainWindow::closeAndReopenFromTheRecentList()
 {
-    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s, u"dos|meaning"_s});
-    m_files.expect(path);
+    m_files.expect(vocabulary(u"mine.lxm"_s, 2));
     start();
     action(u"mnuVocOpen"_s)->trigger();
     QCOMPARE(m_window->windowTitle(), u"Mine - Lex Mint"_s);
@@ -279,23 +264,22 @@ void TestMainWindow::closeAndReopenFromTheRecentList()
     action(u"mnuVocabRecent1"_s)->trigger();
     QCOMPARE(m_window->windowTitle(), u"Mine - Lex Mint"_s);
     QCOMPARE(panel(u"no_entries"_s), u"2 entries"_s);
-    QCOMPARE(m_window->findChild<QToolBar*>(u"Toolbar1"_s)->findChildren<QAction*>(u"findsep"_s).size(), 1);
+    // Reopening does not add the toolbar's separator a second time.
+    const auto* toolbar = m_window->findChild<QToolBar*>(u"Toolbar1"_s);
+    QCOMPARE(toolbar->findChildren<QAction*>(u"findsep"_s).size(), 1);
 }
 
 void TestMainWindow::missingRecentFileLeavesTheList()
 {
-    const QString a = makeVocabulary(m_dir->path(), u"a.lxm"_s, {u"uno|meaning"_s});
-    const QString b = makeVocabulary(m_dir->path(), u"b.lxm"_s, {u"dos|meaning"_s});
-    const QString c = makeVocabulary(m_dir->path(), u"c.lxm"_s, {u"tres|meaning"_s});
-    for (const QString& path : {a, b, c})
-        m_files.expect(path);
+    for (const QString& name : {u"a.lxm"_s, u"b.lxm"_s, u"c.lxm"_s})
+        m_files.expect(vocabulary(name));
     start();
     for (int i = 0; i < 3; ++i)
         action(u"mnuVocOpen"_s)->trigger();
     QCOMPARE(action(u"mnuVocabRecent1"_s)->text(), u"&1 C"_s);
     QCOMPARE(action(u"mnuVocabRecent3"_s)->text(), u"&3 A"_s);
 
-    QVERIFY(QFile::remove(b));
+    QVERIFY(QFile::remove(m_dir->filePath(u"b.lxm"_s)));
     action(u"mnuVocabRecent2"_s)->trigger();
     QCOMPARE(m_messages.shown().size(), 1);
     QCOMPARE(action(u"mnuVocabRecent2"_s)->text(), u"&2 A"_s);
@@ -306,40 +290,46 @@ void TestMainWindow::missingRecentFileLeavesTheList()
 void TestMainWindow::settingsAreWrittenAtExit()
 {
     m_settings->setNumber(SettingsKey::MainWidth, 9000);
-    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s});
+    const QString path = vocabulary(u"mine.lxm"_s);
     start({path}).showMaximized();
     action(u"mnuViewToolbar"_s)->trigger();
     QVERIFY(!m_window->findChild<QToolBar*>(u"Toolbar1"_s)->isVisibleTo(m_window.get()));
     m_window->close();
 
-    SettingsStore written(m_dir->filePath(u"settings.conf"_s));
-    QCOMPARE(written.text(SettingsKey::MainWinState), u"2"_s);
-    QCOMPARE(written.text(SettingsKey::MainWidth), u"9000"_s);
-    QCOMPARE(written.text(SettingsKey::Toolbar), u"No"_s);
-    QCOMPARE(written.text(SettingsKey::Statusbar), u"Yes"_s);
-    QCOMPARE(written.text(SettingsKey::StartupDB), path);
-    QCOMPARE(written.recent(1), path);
+    const SettingsStore settings = written();
+    QCOMPARE(settings.text(SettingsKey::MainWinState), u"2"_s);
+    QCOMPARE(settings.text(SettingsKey::MainWidth), u"9000"_s);
+    QCOMPARE(settings.text(SettingsKey::Toolbar), u"No"_s);
+    QCOMPARE(settings.text(SettingsKey::Statusbar), u"Yes"_s);
+    QCOMPARE(settings.text(SettingsKey::StartupDB), path);
+    QCOMPARE(settings.recent(1), path);
 }
 
 void TestMainWindow::testModesFollowTheirRows()
 {
-    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s, u"dos|meaning"_s});
-    start({path});
-    const auto modeItem = [this](const QString& name) -> QAction* {
-        for (QAction* item : m_window->findChild<QMenu*>(u"mnuTest"_s)->actions())
-            if (item->data().toString() == name)
-                return item;
-        return nullptr;
-    };
-    QCOMPARE(modeItem(u"All"_s)->text(), u"All..."_s);
-    QCOMPARE(modeItem(u"All"_s)->shortcut(), QKeySequence(Qt::Key_F9));
-    QVERIFY(modeItem(u"Never Tested"_s)->isEnabled());
-    QVERIFY(!modeItem(u"Last Answer Wrong"_s)->isEnabled());
+    start({vocabulary(u"mine.lxm"_s, 2)});
+    QHash<QString, QAction*> modes;
+    for (QAction* item : m_window->findChild<QMenu*>(u"mnuTest"_s)->actions())
+        modes.insert(item->data().toString(), item);
+    QVERIFY(modes.value(u"Never Tested"_s)->isEnabled());
+    QVERIFY(!modes.value(u"Last Answer Wrong"_s)->isEnabled());
+    QCOMPARE(modes.value(u"All"_s)->shortcut(), QKeySequence(Qt::Key_F9));
 
+    // The test window is modal: a timer looks at the main window while it is up, then closes
+    // whatever modal window the test shows.
     QString captionDuringTest;
-    m_messages.setOnShow([&](const Message&) { captionDuringTest = m_window->windowTitle(); });
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (modal->objectName() == u"frmTest"_s)
+            captionDuringTest = m_window->windowTitle();
+        modal->close();
+    });
+    answer.start(10);
     action(u"test"_s)->trigger();
-    m_messages.setOnShow({});
+    answer.stop();
     QCOMPARE(captionDuringTest, u"Mine (hidden while testing)  - Lex Mint"_s);
     QCOMPARE(m_window->windowTitle(), u"Mine - Lex Mint"_s);
     QVERIFY(!blankShown());
@@ -347,34 +337,30 @@ void TestMainWindow::testModesFollowTheirRows()
 
 void TestMainWindow::addSwitchOpensTheEntryForm()
 {
-    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|one"_s});
-    start({u"--add"_s, path}).show();
+    start({u"--add"_s, vocabulary(u"mine.lxm"_s)}).show();
     QTRY_VERIFY(m_window->findChild<QWidget*>(u"frmAdd"_s));
     QTRY_VERIFY(m_window->findChild<QWidget*>(u"frmAdd"_s)->isVisible());
 }
 
 void TestMainWindow::exitGivesBackTheLayoutAFormHolds()
 {
-    constexpr qint32 English = 0x0409;
-    constexpr qint32 Czech = 0x0405;
-    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|one"_s});
+    const QString path = vocabulary(u"mine.lxm"_s);
     {
         Database db;
         QVERIFY(db.open(path));
-        QVERIFY(db.createProperty(u"UserKeybH"_s, Czech));
+        QVERIFY(db.createProperty(u"UserKeybH"_s, 0x0405));
     }
     start({path}).show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     action(u"mnuEntryAdd"_s)->trigger();
     auto* form = m_window->findChild<QWidget*>(u"frmAdd"_s);
-    QVERIFY(form);
-    QVERIFY(QTest::qWaitForWindowActive(form));
+    QVERIFY(form && QTest::qWaitForWindowActive(form));
     form->findChild<QWidget*>(u"txtHead"_s)->setFocus();
-    QTRY_COMPARE(m_backend->activeLayout(), Czech);
+    QTRY_COMPARE(m_backend->activeLayout(), 0x0405);
     QCOMPARE(panel(u"keyboard"_s), u"Czech"_s);
 
     m_window->close();
-    QCOMPARE(m_backend->activeLayout(), English);
+    QCOMPARE(m_backend->activeLayout(), 0x0409);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -27,8 +27,6 @@ constexpr qint32 Greek = 0x04080408;
 // 9-10 "Zürich", 11 "λέξη", 12 "слово". Every window opens on the second line of "ábaco".
 constexpr int StartRow = 3;
 
-enum class Ending { Enter, Esc, Frame, ProgramExit };
-
 // Types text key by key as a keyboard would, also letters outside Latin-1; '\b' is Backspace.
 void type(QWidget* widget, const QString& text)
 {
@@ -40,80 +38,55 @@ void type(QWidget* widget, const QString& text)
     }
 }
 
-void end(QuickFindDialog& dialog, Ending ending)
-{
-    QLineEdit* word = dialog.findChild<QLineEdit*>(u"txtWord"_s);
-    switch (ending) {
-    case Ending::Enter:
-        QTest::keyClick(word, Qt::Key_Return);
-        break;
-    case Ending::Esc:
-        QTest::keyClick(word, Qt::Key_Escape);
-        break;
-    case Ending::Frame:
-    case Ending::ProgramExit:
-        dialog.close();
-        break;
-    }
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(Ending)
 
 class TestQuickFind : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void init();
     void cleanup();
     void findsFirstMatch_data();
     void findsFirstMatch();
     void closing_data();
     void closing();
-    void keyboardWhileTyping_data();
-    void keyboardWhileTyping();
-    void placedOverMainWindow();
 
 private:
-    // Opens quick find over the vocabulary with the given entries; true once it is active with
-    // the focus in its box.
-    bool open(const QStringList& entries, QWidget* mainWindow = nullptr);
+    // Opens quick find over the main window on a vocabulary with the given entries; true once
+    // it is active with the focus in its box.
+    bool open(const QStringList& entries);
     QLineEdit* word() { return m_dialog->findChild<QLineEdit*>(u"txtWord"_s); }
 
     QTemporaryDir m_dir;
     int m_files = 0;
+    QWidget m_mainWindow;
     FakeKeyboardBackend m_backend{{UsEnglish, Greek}, UsEnglish};
     FakeMessageService m_messages;
     std::unique_ptr<KeyboardSwitcher> m_switcher;
     std::unique_ptr<TestVocabularyHost> m_host;
-    std::unique_ptr<QWidget> m_mainWindow;
     std::unique_ptr<QuickFindDialog> m_dialog;
 };
 
 void TestQuickFind::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-}
-
-void TestQuickFind::init()
-{
-    m_backend = FakeKeyboardBackend({UsEnglish, Greek}, UsEnglish);
-    m_messages.clear();
-    m_switcher = std::make_unique<KeyboardSwitcher>(m_backend, m_messages);
+    m_mainWindow.setGeometry(120, 90, 600, 400);
+    m_mainWindow.show();
+    QVERIFY(QTest::qWaitForWindowActive(&m_mainWindow));
 }
 
 void TestQuickFind::cleanup()
 {
     m_dialog.reset();
-    m_mainWindow.reset();
     m_host.reset();
     QVERIFY(m_messages.allAnswersUsed());
+    m_messages.clear();
 }
 
-bool TestQuickFind::open(const QStringList& entries, QWidget* mainWindow)
+bool TestQuickFind::open(const QStringList& entries)
 {
+    m_backend = FakeKeyboardBackend({UsEnglish, Greek}, UsEnglish);
+    m_switcher = std::make_unique<KeyboardSwitcher>(m_backend, m_messages);
     VocabInfo vocab;
     vocab.path = makeVocabulary(m_dir.path(), u"v%1.lxm"_s.arg(++m_files), entries);
     vocab.keybHead = Greek;
@@ -122,7 +95,7 @@ bool TestQuickFind::open(const QStringList& entries, QWidget* mainWindow)
         return false;
     if (!entries.isEmpty())
         m_host->sources().vocabulary().setAbsolutePosition(StartRow);
-    m_dialog = std::make_unique<QuickFindDialog>(*m_host, *m_switcher, mainWindow);
+    m_dialog = std::make_unique<QuickFindDialog>(*m_host, *m_switcher, &m_mainWindow);
     m_dialog->show();
     return QTest::qWaitFor([this] { return QApplication::focusWidget() == word(); });
 }
@@ -161,7 +134,6 @@ void TestQuickFind::findsFirstMatch()
     QFETCH(int, row);
     QFETCH(int, shows);
     QVERIFY(open(mixedScriptEntries()));
-    QuickFindDialog& dialog = *m_dialog;
 
     type(word(), typed);
     QCOMPARE(m_host->sources().vocabulary().absolutePosition(), row);
@@ -169,101 +141,57 @@ void TestQuickFind::findsFirstMatch()
     if (shows > 0)
         QCOMPARE(m_host->shownHeadwords().constLast(), m_host->currentHeadword());
     // A text that matches nothing neither closes the window nor opens another.
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(QApplication::activeWindow(), &dialog);
+    QCOMPARE(QApplication::activeWindow(), m_dialog.get());
     QCOMPARE(m_messages.shown().size(), 0);
 }
 
 void TestQuickFind::closing_data()
 {
-    QTest::addColumn<bool>("empty");
-    QTest::addColumn<Ending>("ending");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("ending"); // Enter, Esc, the window frame, or the program's end
+    QTest::addColumn<int>("row"); // -1: in an empty vocabulary
     QTest::addColumn<QStringList>("shownAtClose");
 
-    QTest::newRow("Enter keeps the entry found")
-        << false << Ending::Enter << 9 << int(QDialog::Accepted) << QStringList();
+    QTest::newRow("Enter keeps the entry found") << u"Enter"_s << 9 << QStringList();
     QTest::newRow("Esc returns to the very row current at opening")
-        << false << Ending::Esc << StartRow << int(QDialog::Rejected) << QStringList{u"ábaco"_s};
-    QTest::newRow("the frame leaves the sheet alone")
-        << false << Ending::Frame << 9 << int(QDialog::Rejected) << QStringList();
-    QTest::newRow("Esc without a row at opening")
-        << true << Ending::Esc << -1 << int(QDialog::Rejected) << QStringList();
+        << u"Esc"_s << StartRow << QStringList{u"ábaco"_s};
+    QTest::newRow("the frame leaves the sheet alone") << u"frame"_s << 9 << QStringList();
+    QTest::newRow("Esc without a row at opening") << u"Esc"_s << -1 << QStringList();
+    QTest::newRow("program exit while open") << u"exit"_s << 9 << QStringList();
 }
 
 void TestQuickFind::closing()
 {
-    QFETCH(bool, empty);
-    QFETCH(Ending, ending);
+    QFETCH(QString, ending);
     QFETCH(int, row);
-    QFETCH(int, result);
     QFETCH(QStringList, shownAtClose);
-    QVERIFY(open(empty ? QStringList() : mixedScriptEntries()));
-    QuickFindDialog& dialog = *m_dialog;
-
-    type(word(), u"zü"_s);
-    m_host->clearRecords();
-    end(dialog, ending);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), result);
-    QCOMPARE(m_host->sources().vocabulary().absolutePosition(), row);
-    QCOMPARE(m_host->shownHeadwords(), shownAtClose);
-}
-
-void TestQuickFind::keyboardWhileTyping_data()
-{
-    QTest::addColumn<Ending>("ending");
-
-    QTest::newRow("Enter") << Ending::Enter;
-    QTest::newRow("Esc") << Ending::Esc;
-    QTest::newRow("frame") << Ending::Frame;
-    QTest::newRow("program exit while open") << Ending::ProgramExit;
-}
-
-void TestQuickFind::keyboardWhileTyping()
-{
-    QFETCH(Ending, ending);
-    QVERIFY(open(mixedScriptEntries()));
-    QuickFindDialog& dialog = *m_dialog;
+    QVERIFY(open(row < 0 ? QStringList() : mixedScriptEntries()));
+    // Just inside the main window, with the headword layout active and named while typing.
+    QCOMPARE(m_dialog->pos(), m_mainWindow.pos() + QPoint(twipsToPixelsX(50, &m_mainWindow),
+                                                          twipsToPixelsY(250, &m_mainWindow)));
     const QStringList entered{keyboardName(Greek)};
-    QCOMPARE(m_backend.activeLayout(), Greek);
-    QCOMPARE(m_host->keyboardLabels(), entered);
-    type(word(), u"λέ"_s);
+    type(word(), u"zü"_s);
     QCOMPARE(m_backend.activeLayout(), Greek);
     QCOMPARE(m_host->keyboardLabels(), entered);
 
-    if (ending == Ending::ProgramExit) {
-        dialog.restoreKeyboard();
+    m_host->clearRecords();
+    if (ending == u"exit") {
+        m_dialog->restoreKeyboard();
         QCOMPARE(m_backend.activeLayout(), UsEnglish);
         QCOMPARE(m_host->keyboardLabel(), QString());
     }
-    end(dialog, ending);
+    if (ending == u"Enter" || ending == u"Esc")
+        QTest::keyClick(word(), ending == u"Enter" ? Qt::Key_Return : Qt::Key_Escape);
+    else
+        m_dialog->close();
+    QVERIFY(!m_dialog->isVisible());
+    QCOMPARE(m_dialog->result(), ending == u"Enter" ? QDialog::Accepted : QDialog::Rejected);
+    QCOMPARE(m_host->sources().vocabulary().absolutePosition(), row);
+    QCOMPARE(m_host->shownHeadwords(), shownAtClose);
+    // The user's layout comes back once, and nothing else is switched.
     QTRY_COMPARE(m_backend.activeLayout(), UsEnglish);
     QCOMPARE(m_host->keyboardLabel(), QString());
-    // The layout is put back once, and nothing else is switched.
     QCOMPARE(m_backend.activations(), (QList<qint32>{Greek, UsEnglish}));
     QCOMPARE(m_messages.shown().size(), 0);
-}
-
-void TestQuickFind::placedOverMainWindow()
-{
-    m_mainWindow = std::make_unique<QWidget>();
-    QWidget& mainWindow = *m_mainWindow;
-    mainWindow.resize(600, 400);
-    mainWindow.move(120, 90);
-    mainWindow.show();
-    QVERIFY(QTest::qWaitForWindowActive(&mainWindow));
-
-    QVERIFY(open(mixedScriptEntries(), &mainWindow));
-    const QuickFindDialog& dialog = *m_dialog;
-    QCOMPARE(dialog.windowTitle(), u"Quick Find"_s);
-    QVERIFY(dialog.isModal());
-    const QPoint offset(twipsToPixelsX(50, &mainWindow), twipsToPixelsY(250, &mainWindow));
-    QCOMPARE(dialog.pos(), mainWindow.pos() + offset);
-    // The box has the focus, with the headword layout named in the status bar.
-    QCOMPARE(m_backend.activeLayout(), Greek);
-    QCOMPARE(m_host->keyboardLabel(), keyboardName(Greek));
 }
 
 int main(int argc, char* argv[])

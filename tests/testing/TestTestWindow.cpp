@@ -1,0 +1,389 @@
+#include "support/FakeHelpService.h"
+#include "support/FakeKeyboardBackend.h"
+#include "support/FakeMessageService.h"
+#include "support/FakeSoundService.h"
+#include "support/StoreFixture.h"
+#include "support/TestVocabularyHost.h"
+
+#include "app/SettingsStore.h"
+#include "entries/EntryForms.h"
+#include "keyboards/KeyboardCatalogue.h"
+#include "keyboards/KeyboardSwitcher.h"
+#include "store/SqlQuery.h"
+#include "testing/TestWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace lexmint;
+using namespace lexmint::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint32 UsEnglish = 0x04090409; // the user's own layout
+constexpr qint32 German = 0x04070407;
+const QString Untouched = u"2026-03-14 0 0 -1"_s;
+const QStringList Modes{u"All"_s, u"Never Tested"_s, u"Last Answer Wrong"_s};
+
+/// Answers the modal windows that a test opens: OK in the mistake and result dialogs, Cancel
+/// in the entry form; records each as "mistake <headword>", "result <correct>/<tested>" or
+/// "edit <headword>".
+class ModalAnswerer : public QObject {
+public:
+    ModalAnswerer()
+    {
+        connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::answer);
+        m_timer.start(10);
+    }
+    QStringList seen;
+
+private:
+    void answer()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        const QString name = modal ? modal->objectName() : QString();
+        const auto text = [modal](const QString& child) {
+            auto* edit = modal->findChild<QLineEdit*>(child);
+            return edit ? edit->text() : modal->findChild<QLabel*>(child)->text();
+        };
+        if (name == u"frmMistake"_s)
+            seen.append(u"mistake "_s + text(u"txtCorrect"_s));
+        else if (name == u"frmResult"_s)
+            seen.append(u"result "_s + text(u"lblCorrect"_s) + u'/' + text(u"lblTested"_s));
+        else if (name == u"frmAdd"_s)
+            seen.append(u"edit "_s + text(u"txtHead"_s));
+        else
+            return;
+        modal->findChild<QPushButton*>(name == u"frmAdd"_s ? u"cmdClose"_s : u"cmdOK"_s)->click();
+    }
+
+    QTimer m_timer;
+};
+
+} // namespace
+
+class TestTestWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void judging_data();
+    void judging();
+    void onlyAnswersChangeStatistics();
+    void countIsFixedAtTheStart();
+    void resultsOncePerRun_data();
+    void resultsOncePerRun();
+    void placementDetailsAndHelp();
+    void keyboardAndInputMethods();
+
+private:
+    void makeVocabulary(const QStringList& entries, qint32 flags = 0);
+    TestWindow* open(const QString& mode = u"All"_s);
+    template<typename T = QWidget> T* control(const QString& name) const
+    {
+        return m_window->findChild<T*>(name);
+    }
+    QString text(const QString& label) const { return control<QLabel>(label)->text(); }
+    void answer(const QString& text);
+    QString statistics(const QString& headword) const;
+
+    std::unique_ptr<StoreFixture> m_fixture;
+    std::unique_ptr<TestVocabularyHost> m_host;
+    FakeMessageService m_messages;
+    FakeHelpService m_help;
+    FakeSoundService m_sound;
+    TestClock m_clock{QDate(2026, 4, 1)};
+    std::unique_ptr<FakeKeyboardBackend> m_backend;
+    std::unique_ptr<KeyboardSwitcher> m_switcher;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<EntryForms> m_entryForms;
+    std::unique_ptr<QWidget> m_main;
+    std::unique_ptr<ModalAnswerer> m_modals;
+    QPointer<TestWindow> m_window;
+};
+
+void TestTestWindow::init()
+{
+    m_fixture = std::make_unique<StoreFixture>();
+    m_backend = std::make_unique<FakeKeyboardBackend>(QList<qint32>{UsEnglish, German}, UsEnglish);
+    m_switcher = std::make_unique<KeyboardSwitcher>(*m_backend, m_messages);
+    m_settings = std::make_unique<SettingsStore>(m_fixture->dir() + u"/settings.conf"_s);
+    m_main = std::make_unique<QWidget>();
+    m_main->setGeometry(40, 60, 900, 700);
+    m_modals = std::make_unique<ModalAnswerer>();
+}
+
+void TestTestWindow::cleanup()
+{
+    delete m_window;
+    m_entryForms.reset();
+    m_host.reset();
+    QVERIFY(m_messages.allAnswersUsed());
+    m_messages.clear();
+}
+
+void TestTestWindow::makeVocabulary(const QStringList& entries, qint32 flags)
+{
+    QCOMPARE(m_fixture->addEntries(entries).size(), entries.size());
+    m_host = std::make_unique<TestVocabularyHost>(
+        VocabInfo{m_fixture->path(), 50, 0, German, KeybCurrent, flags});
+    QVERIFY(m_host->isAttached());
+    m_entryForms = std::make_unique<EntryForms>(*m_host, m_messages, *m_switcher, m_clock, 0,
+                                                m_main.get());
+}
+
+TestWindow* TestTestWindow::open(const QString& mode)
+{
+    m_window = new TestWindow(*m_host, *m_entryForms, m_messages, *m_switcher, m_clock,
+                              *m_settings, m_help, m_sound, Modes, mode, m_main.get());
+    m_window->show();
+    return QTest::qWaitForWindowActive(m_window) ? m_window.data() : nullptr;
+}
+
+void TestTestWindow::answer(const QString& text)
+{
+    control<QLineEdit>(u"txtGuess"_s)->setText(text);
+    control<QPushButton>(u"cmdOK"_s)->click();
+}
+
+QString TestTestWindow::statistics(const QString& headword) const
+{
+    return SqlQuery::scalar(*m_host->sources().database(),
+                            u"SELECT LastTestedOn || ' ' || Tested || ' ' || Correct || ' ' || "
+                            "LastOK FROM Headwords WHERE Headword = ?"_s,
+                            {headword})
+        .value_or(QVariant())
+        .toString();
+}
+
+void TestTestWindow::judging_data()
+{
+    QTest::addColumn<QString>("headword");
+    QTest::addColumn<qint32>("flags");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("right");
+
+    const qint32 caseSensitive = vocabflags::CaseSensitive;
+    QTest::newRow("leading blank") << u"Haus"_s << 0 << u" Haus"_s << false;
+    QTest::newRow("trailing blank, case significant")
+        << u"Haus"_s << caseSensitive << u"Haus "_s << false;
+    QTest::newRow("non-ASCII capitals") << u"žluťoučký"_s << 0 << u"ŽLUŤOUČKÝ"_s << true;
+    QTest::newRow("non-ASCII capitals, case significant")
+        << u"слово"_s << caseSensitive << u"СЛОВО"_s << false;
+    QTest::newRow("empty answer") << u"Haus"_s << 0 << QString() << false;
+}
+
+void TestTestWindow::judging()
+{
+    QFETCH(QString, headword);
+    QFETCH(qint32, flags);
+    QFETCH(QString, typed);
+    QFETCH(bool, right);
+
+    makeVocabulary({headword + u"|a word"_s}, flags);
+    QVERIFY(open());
+    answer(typed);
+    // An empty or wrong answer counts as an answer like any other.
+    const QStringList seen = right ? QStringList{u"result 1/1"_s}
+                                   : QStringList{u"mistake "_s + headword, u"result 0/1"_s};
+    QCOMPARE(m_modals->seen, seen);
+    QCOMPARE(statistics(headword), right ? u"2026-04-01 1 1 1"_s : u"2026-04-01 1 0 0"_s);
+}
+
+void TestTestWindow::onlyAnswersChangeStatistics()
+{
+    makeVocabulary({u"Haus|house"_s, u"Apfel|apple|fruit"_s, u"Baum|tree"_s});
+    QVERIFY(open());
+    QCOMPARE(text(u"lblProgress"_s), u"1 of 3"_s);
+    QCOMPARE(control<QPlainTextEdit>(u"txtDef"_s)->toPlainText(), u"apple\nfruit"_s);
+    QCOMPARE(text(u"lblLastWhat"_s), u"Created On"_s);
+    QCOMPARE(text(u"lblLastTestedOn"_s),
+             QLocale().toString(QDate(2026, 3, 14), QLocale::ShortFormat));
+    QCOMPARE(text(u"lblLastOK"_s), QString());
+    QCOMPARE(text(u"lblTested"_s), u"0 / 0"_s);
+    QCOMPARE(text(u"lblPercentage"_s), QString());
+
+    control<QLineEdit>(u"txtGuess"_s)->setText(u"apfel"_s);
+    QTest::keyClick(control(u"txtGuess"_s), Qt::Key_Return);
+    control<QPushButton>(u"cmdSkip"_s)->click();
+    control<QPushButton>(u"cmdEdit"_s)->click();
+    QCOMPARE(m_modals->seen, (QStringList{u"edit Haus"_s, u"result 1/1"_s}));
+    QCOMPARE(statistics(u"Apfel"_s), u"2026-04-01 1 1 1"_s);
+    QCOMPARE(statistics(u"Baum"_s), Untouched);
+    QCOMPARE(statistics(u"Haus"_s), Untouched);
+
+    // The run has ended.
+    QCOMPARE(text(u"lblProgress"_s), u"No more entries"_s);
+    QVERIFY(control(u"cmdRestart"_s)->isVisible());
+    QVERIFY(!control(u"cmdOK"_s)->isVisible());
+    QVERIFY(!control(u"txtGuess"_s)->isEnabled());
+    QCOMPARE(m_window->focusWidget(), control(u"cmdFinish"_s));
+}
+
+void TestTestWindow::countIsFixedAtTheStart()
+{
+    makeVocabulary({u"Apfel|apple"_s, u"Baum|tree"_s, u"Haus|house"_s});
+    QVERIFY(open(u"Never Tested"_s));
+    // Each answer takes its entry out of the mode; the run keeps its count.
+    answer(u"Apfel"_s);
+    QCOMPARE(text(u"lblProgress"_s), u"2 of 3"_s);
+    answer(u"Bäume"_s);
+    QCOMPARE(text(u"lblProgress"_s), u"3 of 3"_s);
+
+    // The next run shows what the answers did.
+    control<QComboBox>(u"cmbMode"_s)->setCurrentIndex(0);
+    emit control<QComboBox>(u"cmbMode"_s)->activated(0);
+    QCOMPARE(text(u"lblProgress"_s), u"1 of 3"_s);
+    QCOMPARE(text(u"lblLastWhat"_s), u"Last Tested On"_s);
+    QCOMPARE(text(u"lblLastOK"_s), u"Yes"_s);
+    QCOMPARE(text(u"lblTested"_s), u"1 / 1"_s);
+    QCOMPARE(text(u"lblPercentage"_s), u"100%"_s);
+    control<QPushButton>(u"cmdSkip"_s)->click();
+    QCOMPARE(text(u"lblLastOK"_s), u"No"_s);
+    QCOMPARE(text(u"lblPercentage"_s), u"0%"_s);
+}
+
+void TestTestWindow::resultsOncePerRun_data()
+{
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QStringList>("seen");
+    QTest::addColumn<QString>("progress");
+
+    const QString ended = u"No more entries"_s;
+    QTest::newRow("last entry answered, then Finish")
+        << QStringList{u"Apfel"_s, u"Baum"_s, u"finish"_s} << QStringList{u"result 2/2"_s}
+        << ended;
+    QTest::newRow("Finish in the middle")
+        << QStringList{u"x"_s, u"finish"_s}
+        << QStringList{u"mistake Apfel"_s, u"result 0/1"_s} << u"2 of 2"_s;
+    QTest::newRow("Finish before any answer") << QStringList{u"finish"_s} << QStringList{}
+                                              << u"1 of 2"_s;
+    QTest::newRow("all skipped") << QStringList{u"skip"_s, u"skip"_s} << QStringList{} << ended;
+    QTest::newRow("double-click in the middle")
+        << QStringList{u"Apfel"_s, u"double-click"_s} << QStringList{u"result 1/1"_s}
+        << u"1 of 2"_s;
+    QTest::newRow("double-click after the end")
+        << QStringList{u"Apfel"_s, u"skip"_s, u"double-click"_s}
+        << QStringList{u"result 1/1"_s} << u"1 of 2"_s;
+    QTest::newRow("Restart after the end")
+        << QStringList{u"Apfel"_s, u"Baum"_s, u"restart"_s} << QStringList{u"result 2/2"_s}
+        << u"1 of 2"_s;
+    QTest::newRow("mode changed in the middle")
+        << QStringList{u"Apfel"_s, u"mode 1"_s} << QStringList{u"result 1/1"_s} << u"1 of 1"_s;
+    QTest::newRow("new mode counts from zero")
+        << QStringList{u"x"_s, u"mode 2"_s, u"Apfel"_s}
+        << QStringList{u"mistake Apfel"_s, u"result 0/1"_s, u"result 1/1"_s} << ended;
+    QTest::newRow("running mode chosen again")
+        << QStringList{u"Apfel"_s, u"mode 0"_s} << QStringList{} << u"2 of 2"_s;
+}
+
+void TestTestWindow::resultsOncePerRun()
+{
+    QFETCH(QStringList, actions);
+    QFETCH(QStringList, seen);
+    QFETCH(QString, progress);
+
+    makeVocabulary({u"Apfel|apple"_s, u"Baum|tree"_s});
+    QVERIFY(open());
+    for (const QString& action : std::as_const(actions)) {
+        if (action == u"finish"_s || action == u"skip"_s || action == u"restart"_s) {
+            auto* button = control<QPushButton>(u"cmd"_s + action.at(0).toUpper() + action.mid(1));
+            QVERIFY(button->isVisible() && button->isEnabled());
+            button->click();
+        } else if (action == u"double-click"_s) {
+            QTest::mouseDClick(control(u"lblProgress"_s), Qt::LeftButton);
+        } else if (action.startsWith(u"mode "_s)) {
+            const int index = action.mid(5).toInt();
+            control<QComboBox>(u"cmbMode"_s)->setCurrentIndex(index);
+            emit control<QComboBox>(u"cmbMode"_s)->activated(index);
+        } else {
+            answer(action);
+        }
+    }
+    QCOMPARE(m_modals->seen, seen);
+    QCOMPARE(text(u"lblProgress"_s), progress);
+    QCOMPARE(m_window->isVisible(), !actions.contains(u"finish"_s));
+}
+
+void TestTestWindow::placementDetailsAndHelp()
+{
+    for (int topic = 1100; topic <= 1109; ++topic)
+        m_help.setPopupText(topic, u"topic %1"_s.arg(topic));
+    m_settings->setYes(SettingsKey::Details, true);
+    makeVocabulary({u"Apfel|apple"_s, u"Baum|tree"_s});
+    QVERIFY(open(u"Never Tested"_s));
+    const QRect main = m_main->frameGeometry();
+    const QRect window = m_window->frameGeometry();
+    QCOMPARE(window.left(), main.left() + (main.width() - window.width()) / 2);
+    QCOMPARE(window.top(), main.top() + (main.height() - window.height()) / 3);
+    QCOMPARE(control<QComboBox>(u"cmbMode"_s)->currentText(), u"Never Tested"_s);
+    QCOMPARE(control<QComboBox>(u"cmbMode"_s)->count(), Modes.size());
+
+    const QStringList controls{u"txtGuess"_s,    u"txtDef"_s,  u"cmdRestart"_s, u"cmdOK"_s,
+                               u"cmdSkip"_s,     u"lblProgress"_s, u"cmbMode"_s, u"cmdEdit"_s,
+                               u"cmdDetails"_s,  u"cmdFinish"_s};
+    for (int i = 0; i < controls.size(); ++i)
+        QCOMPARE(control(controls.at(i))->whatsThis(), u"topic %1"_s.arg(1100 + i));
+
+    auto* details = control<QPushButton>(u"cmdDetails"_s);
+    QVERIFY(control(u"Frame3"_s)->isVisible());
+    QCOMPARE(details->text(), u"<< &Details"_s);
+    const int fullHeight = m_window->height();
+    details->click();
+    QVERIFY(!control(u"Frame3"_s)->isVisible());
+    QCOMPARE(details->text(), u"&Details >>"_s);
+    QVERIFY(m_window->height() < fullHeight);
+    QCOMPARE(m_window->frameGeometry().topLeft(), window.topLeft());
+    // Esc does nothing; the close box closes without results, and the panel's state is kept.
+    QTest::keyClick(m_window, Qt::Key_Escape);
+    QVERIFY(m_window->isVisible());
+    answer(u"Apfel "_s);
+    m_window->close();
+    QCOMPARE(m_modals->seen, QStringList{u"mistake Apfel"_s});
+    QVERIFY(!m_settings->isYes(SettingsKey::Details));
+}
+
+void TestTestWindow::keyboardAndInputMethods()
+{
+    makeVocabulary({u"Apfel|apple"_s, u"Baum|tree"_s});
+    QVERIFY(open());
+    auto* guess = control<QLineEdit>(u"txtGuess"_s);
+    QTRY_COMPARE(QApplication::focusWidget(), guess);
+    QCOMPARE(m_backend->activeLayout(), German);
+    QCOMPARE(m_host->keyboardLabel(), keyboardName(German));
+
+    // Enter that belongs to a composition does not answer; the next one does.
+    QInputMethodEvent composing(u"あぷ"_s, {});
+    QApplication::sendEvent(guess, &composing);
+    QTest::keyClick(guess, Qt::Key_Return);
+    QInputMethodEvent confirmed;
+    confirmed.setCommitString(u"Apfel"_s);
+    QApplication::sendEvent(guess, &confirmed);
+    QTest::keyClick(guess, Qt::Key_Return);
+    QCOMPARE(text(u"lblProgress"_s), u"1 of 2"_s);
+    QCOMPARE(guess->text(), u"Apfel"_s);
+    QCoreApplication::processEvents();
+    QTest::keyClick(guess, Qt::Key_Return);
+    QCOMPARE(text(u"lblProgress"_s), u"2 of 2"_s);
+    QCOMPARE(statistics(u"Apfel"_s), u"2026-04-01 1 1 1"_s);
+
+    control(u"cmdFinish"_s)->setFocus();
+    QCOMPARE(m_backend->activeLayout(), UsEnglish);
+    QCOMPARE(m_host->keyboardLabel(), QString());
+    guess->setFocus();
+    QCOMPARE(m_backend->activeLayout(), German);
+    m_window->restoreKeyboard();
+    QCOMPARE(m_backend->activeLayout(), UsEnglish);
+}
+
+QTEST_MAIN(TestTestWindow)
+#include "TestTestWindow.moc"
