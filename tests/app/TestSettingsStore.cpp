@@ -48,9 +48,7 @@ void TestSettingsStore::freshUserGetsDefaults()
     QVERIFY(!store.contains(SettingsKey::MainWinState));
     QCOMPARE(store.number16(SettingsKey::MainWinState), 0);
     QCOMPARE(store.number16(SettingsKey::RecentCount), 4);
-    QCOMPARE(store.number32(SettingsKey::UserKeybH), 32767);
     QVERIFY(store.isYes(SettingsKey::Toolbar));
-    QVERIFY(!store.isYes(SettingsKey::Details));
 }
 
 void TestSettingsStore::handWrittenFileIsReadWithoutRegardToCase()
