@@ -25,7 +25,6 @@ void DataSource::setDatabase(Database* db)
         m_rows.reset();
         m_current.reset();
         m_position.reset();
-        m_edge = Edge::None;
     }
 }
 
@@ -52,7 +51,6 @@ bool DataSource::refresh(StoreError* error)
     m_rows.reset();
     m_current.reset();
     m_position.reset();
-    m_edge = Edge::None;
     m_noMatch = false;
     if (!m_db || !m_db->isOpen())
         return true;
@@ -99,28 +97,26 @@ bool DataSource::setAbsolutePosition(int position)
     std::optional<Row> row = m_rows->at(position);
     if (!row)
         return false;
-    moveTo(std::move(row), Edge::None);
+    moveTo(std::move(row));
     m_position = position;
     return true;
 }
 
-bool DataSource::moveTo(std::optional<Row> row, Edge edgeWhenNone)
+bool DataSource::moveTo(std::optional<Row> row)
 {
     cancelUpdate();
     m_position.reset();
     if (!row) {
         m_current.reset();
-        m_edge = edgeWhenNone;
         return false;
     }
     m_current = std::move(row);
-    m_edge = Edge::None;
     return true;
 }
 
 bool DataSource::moveFirst()
 {
-    if (!m_rows || !moveTo(m_rows->first(nullptr), Edge::Eof))
+    if (!m_rows || !moveTo(m_rows->first(nullptr)))
         return false;
     m_position = 0;
     return true;
@@ -128,24 +124,17 @@ bool DataSource::moveFirst()
 
 bool DataSource::moveLast()
 {
-    return m_rows && moveTo(m_rows->last(nullptr), Edge::Bof);
+    return m_rows && moveTo(m_rows->last(nullptr));
 }
 
 bool DataSource::moveNext()
 {
     if (!m_rows || !m_current)
         return false;
-    return moveTo(m_rows->after(*m_current, nullptr), Edge::Eof);
+    return moveTo(m_rows->after(*m_current, nullptr));
 }
 
-bool DataSource::movePrevious()
-{
-    if (!m_rows || !m_current)
-        return false;
-    return moveTo(m_rows->before(*m_current, nullptr), Edge::Bof);
-}
-
-bool DataSource::find(const QString& criteria, bool forward, bool fromCurrent)
+bool DataSource::find(const QString& criteria, Direction direction)
 {
     m_noMatch = true;
     if (!m_rows)
@@ -160,35 +149,31 @@ bool DataSource::find(const QString& criteria, bool forward, bool fromCurrent)
     }
     const SqlCondition condition = m_rows->condition(*parsed);
     std::optional<Row> found;
-    if (fromCurrent && m_current)
-        found = forward ? m_rows->after(*m_current, &condition)
-                        : m_rows->before(*m_current, &condition);
+    if (direction == Direction::Last)
+        found = m_rows->last(&condition);
+    else if (direction == Direction::Next && m_current)
+        found = m_rows->after(*m_current, &condition);
     else
-        found = forward ? m_rows->first(&condition) : m_rows->last(&condition);
+        found = m_rows->first(&condition);
     if (!found)
         return false;
     m_noMatch = false;
-    return moveTo(std::move(found), Edge::None);
+    return moveTo(std::move(found));
 }
 
 bool DataSource::findFirst(const QString& criteria)
 {
-    return find(criteria, true, false);
+    return find(criteria, Direction::First);
 }
 
 bool DataSource::findNext(const QString& criteria)
 {
-    return find(criteria, true, true);
+    return find(criteria, Direction::Next);
 }
 
 bool DataSource::findLast(const QString& criteria)
 {
-    return find(criteria, false, false);
-}
-
-bool DataSource::findPrevious(const QString& criteria)
-{
-    return find(criteria, false, true);
+    return find(criteria, Direction::Last);
 }
 
 QVariant DataSource::value(const QString& column) const

@@ -38,8 +38,8 @@ public:
 
     int recordCount() const;
     bool hasCurrent() const { return m_current && !m_current->values.isEmpty(); }
-    bool isEof() const { return m_edge == Edge::Eof || (!m_current && m_edge == Edge::None); }
-    bool isBof() const { return m_edge == Edge::Bof || (!m_current && m_edge == Edge::None); }
+    /// True when moving has gone past the last row, or there are no rows.
+    bool isEof() const { return !m_current.has_value(); }
     /// Zero-based position of the current row; -1 when there is none.
     int absolutePosition() const;
     bool setAbsolutePosition(int position);
@@ -49,12 +49,10 @@ public:
     bool moveFirst();
     bool moveLast();
     bool moveNext();
-    bool movePrevious();
 
     bool findFirst(const QString& criteria);
     bool findNext(const QString& criteria);
     bool findLast(const QString& criteria);
-    bool findPrevious(const QString& criteria);
     bool noMatch() const { return m_noMatch; }
 
     /// A value of the current row; invalid when there is no current row or no such column.
@@ -76,19 +74,18 @@ public:
     qint64 lastInsertedId() const { return m_lastInsertedId; }
 
 private:
-    enum class Edge { None, Bof, Eof };
     enum class Pending { None, Adding, Editing };
 
     std::unique_ptr<RowSet> createRows(bool* ok);
-    bool moveTo(std::optional<Row> row, Edge edgeWhenNone);
-    bool find(const QString& criteria, bool forward, bool fromCurrent);
+    bool moveTo(std::optional<Row> row);
+    enum class Direction { First, Next, Last };
+    bool find(const QString& criteria, Direction direction);
 
     QString m_recordSource;
     Database* m_db = nullptr;
     std::unique_ptr<RowSet> m_rows;
     std::optional<Row> m_current;
     mutable std::optional<int> m_position;
-    Edge m_edge = Edge::None;
     bool m_noMatch = false;
     Pending m_pending = Pending::None;
     QVariantMap m_changes;

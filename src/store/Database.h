@@ -64,8 +64,6 @@ public:
     static bool copyDatabase(const QString& source, const QString& destination,
                              StoreError* error = nullptr, Existing existing = Existing::Refuse);
 
-    QSqlDatabase& connection() { return m_db; }
-    const QSqlDatabase& connection() const { return m_db; }
     sqlite3* handle() const;
 
     /// The statement for `sql`, prepared once per connection and reused while nobody else

@@ -83,11 +83,6 @@ std::optional<Row> KeyedRows::after(const Row& row, const SqlCondition* conditio
     return firstOf(select(condition, Direction::Forward, &row, false, 1));
 }
 
-std::optional<Row> KeyedRows::before(const Row& row, const SqlCondition* condition)
-{
-    return firstOf(select(condition, Direction::Backward, &row, false, 1));
-}
-
 QList<Row> KeyedRows::rowsFrom(const Row& row, int count)
 {
     return select(nullptr, Direction::Forward, &row, true, count);

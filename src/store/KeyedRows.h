@@ -24,7 +24,6 @@ public:
     std::optional<Row> first(const SqlCondition* condition) override;
     std::optional<Row> last(const SqlCondition* condition) override;
     std::optional<Row> after(const Row& row, const SqlCondition* condition) override;
-    std::optional<Row> before(const Row& row, const SqlCondition* condition) override;
     QList<Row> rowsFrom(const Row& row, int count) override;
     Row reread(const Row& row) override;
 

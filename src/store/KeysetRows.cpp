@@ -76,11 +76,6 @@ std::optional<Row> KeysetRows::after(const Row& row, const SqlCondition* conditi
     return scan(row.key.value(PositionIndex).toInt() + 1, 1, condition);
 }
 
-std::optional<Row> KeysetRows::before(const Row& row, const SqlCondition* condition)
-{
-    return scan(row.key.value(PositionIndex).toInt() - 1, -1, condition);
-}
-
 int KeysetRows::positionOf(const Row& row)
 {
     return row.key.value(PositionIndex).toInt();

@@ -21,7 +21,6 @@ public:
     std::optional<Row> first(const SqlCondition* condition) override;
     std::optional<Row> last(const SqlCondition* condition) override;
     std::optional<Row> after(const Row& row, const SqlCondition* condition) override;
-    std::optional<Row> before(const Row& row, const SqlCondition* condition) override;
     int count() override { return static_cast<int>(m_ids.size()); }
     int positionOf(const Row& row) override;
     std::optional<Row> at(int position) override;

@@ -35,9 +35,8 @@ public:
     /// The first (last) row matching the condition, or any row when it is null.
     virtual std::optional<Row> first(const SqlCondition* condition) = 0;
     virtual std::optional<Row> last(const SqlCondition* condition) = 0;
-    /// The nearest matching row after (before) the row with the given key.
+    /// The nearest matching row after the row with the given key.
     virtual std::optional<Row> after(const Row& row, const SqlCondition* condition) = 0;
-    virtual std::optional<Row> before(const Row& row, const SqlCondition* condition) = 0;
 
     virtual int count() = 0;
     /// Gets ready to answer positions quickly, where that takes a pass over the source.
