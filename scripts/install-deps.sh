@@ -5,10 +5,10 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools qt6-svg-dev libqt6svg6
-  libgl-dev fonts-dejavu-core
+  libgl-dev libx11-dev fonts-dejavu-core
 )
 if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(xvfb xauth libbenchmark-dev)
+  packages+=(xvfb xauth x11-xkb-utils libxtst-dev libbenchmark-dev)
 fi
 sudo_cmd=()
 [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)

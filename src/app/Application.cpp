@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "keyboards/x11/DesktopKeyboardBackend.h"
 #include "options/InstallRecord.h"
 #include "options/SplashWindow.h"
 
@@ -14,7 +15,8 @@ Application::Application(const QStringList& arguments)
       m_programDir(InstallRecord().programDir()),
       m_messages(nullptr, [this](int context) { m_help.showTopic(context); }),
       m_help(m_programDir),
-      m_keyboards(m_keyboardBackend, m_messages),
+      m_keyboardBackend(makeDesktopKeyboardBackend()),
+      m_keyboards(*m_keyboardBackend, m_messages),
       m_services{m_messages, m_files,    m_help,  m_browser,   m_keyboards,
                  m_settings, m_sound, m_clock, m_programDir}
 {

@@ -2,8 +2,8 @@
 
 #include "app/AppServices.h"
 #include "app/SettingsStore.h"
+#include "keyboards/KeyboardBackend.h"
 #include "keyboards/KeyboardSwitcher.h"
-#include "keyboards/NoKeyboardBackend.h"
 #include "options/QtBrowserService.h"
 #include "options/QtHelpService.h"
 #include "platform/Clock.h"
@@ -40,7 +40,7 @@ private:
     QtHelpService m_help;
     QtBrowserService m_browser;
     QtSoundService m_sound;
-    NoKeyboardBackend m_keyboardBackend;
+    std::unique_ptr<KeyboardBackend> m_keyboardBackend;
     KeyboardSwitcher m_keyboards;
     AppServices m_services;
     std::unique_ptr<SplashWindow> m_splash;

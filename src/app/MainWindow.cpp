@@ -7,9 +7,12 @@
 #include "app/VocabularySession.h"
 #include "entries/EntryForms.h"
 #include "entries/QuickFind.h"
+#include "keyboards/KeyboardSwitcher.h"
 #include "testing/TestWindow.h"
 #include "options/AboutDialog.h"
 #include "options/FirstRunDialog.h"
+#include "options/OptionsDialog.h"
+#include "options/PropertiesDialog.h"
 #include "options/ToolbarIcons.h"
 #include "platform/AppIdentity.h"
 #include "platform/HelpService.h"
@@ -38,6 +41,15 @@ namespace {
 constexpr int MinimumSizeTwips = 3000;
 
 enum WindowState : qint32 { Normal = 0, Minimised = 1, Maximised = 2 };
+
+/// Shows a modeless window that deletes itself on closing, or brings it to the front.
+void present(QWidget* window)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 
 } // namespace
 
@@ -109,7 +121,7 @@ void MainWindow::createActions()
     // Shown while a vocabulary is shown.
     addAction(QStringLiteral("mnuVocClose"), tr("&Close"), &MainWindow::closeVocabulary)
         ->setVisible(false);
-    addAction(QStringLiteral("mnuVocabProps"), tr("&Properties..."), &MainWindow::notImplemented)
+    addAction(QStringLiteral("mnuVocabProps"), tr("&Properties..."), &MainWindow::showProperties)
         ->setToolTip(tr("Properties"));
     addAction(QStringLiteral("mnuVocExit"), tr("E&xit"), nullptr);
     connect(m_actions.value(QStringLiteral("mnuVocExit")), &QAction::triggered, this,
@@ -131,7 +143,7 @@ void MainWindow::createActions()
     statusBarToggle->setCheckable(true);
     statusBarToggle->setChecked(true);
     addAction(QStringLiteral("mnuViewRefresh"), tr("&Refresh"), &MainWindow::refreshKeepingPosition);
-    addAction(QStringLiteral("mnuViewOptions"), tr("&Options..."), &MainWindow::notImplemented)
+    addAction(QStringLiteral("mnuViewOptions"), tr("&Options..."), &MainWindow::showOptions)
         ->setToolTip(tr("Options"));
     addAction(QStringLiteral("mnuHelpTopics"), tr("&Help Topics"), nullptr)->setToolTip(tr("Help"));
     connect(m_actions.value(QStringLiteral("mnuHelpTopics")), &QAction::triggered, this,
@@ -471,8 +483,7 @@ void MainWindow::rebuildTestMenu()
 {
     qDeleteAll(m_testModeActions);
     m_testModeActions.clear();
-    QStringList modes{QStringLiteral("All")};
-    modes.append(m_session->testModes());
+    const QStringList modes = testModeNames();
     for (int i = 0; i < modes.size(); ++i) {
         auto* mode = new QAction(modes.at(i) + QStringLiteral("..."), this);
         mode->setObjectName(QStringLiteral("mnuTestMode%1").arg(i));
@@ -483,6 +494,11 @@ void MainWindow::rebuildTestMenu()
         m_testModeActions.append(mode);
     }
     m_testMenu->addActions(m_testModeActions);
+}
+
+QStringList MainWindow::testModeNames() const
+{
+    return QStringList{QStringLiteral("All")} + m_session->testModes();
 }
 
 void MainWindow::refreshRecentMenu()
@@ -514,11 +530,9 @@ void MainWindow::startTest(const QString& mode)
 {
     // The data sheet is hidden so that the answers cannot be read off it.
     updateCaption(true, true);
-    QStringList modes{QStringLiteral("All")};
-    modes.append(m_session->testModes());
     TestWindow test(*this, *m_entryForms, m_services.messages, m_services.keyboards,
                     m_services.clock, m_services.settings, m_services.help, m_services.sound,
-                    modes, mode, this);
+                    testModeNames(), mode, this);
     m_testWindow = &test;
     test.exec();
     updateCaption(false, false);
@@ -532,13 +546,35 @@ void MainWindow::setKeyboardLabel(const QString& name)
 
 void MainWindow::showAbout()
 {
-    if (!m_about) {
+    if (!m_about)
         m_about = new AboutDialog(m_services.browser, m_services.messages, this);
-        m_about->setAttribute(Qt::WA_DeleteOnClose);
+    present(m_about);
+}
+
+void MainWindow::showProperties()
+{
+    if (!m_properties) {
+        m_properties = new PropertiesDialog(
+            {m_session->current(), m_session->sources().database(), testModeNames(),
+             m_services.messages, m_services.help, m_services.keyboards.backend()},
+            this);
     }
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
+    present(m_properties);
+}
+
+void MainWindow::showOptions()
+{
+    if (!m_options) {
+        const auto applied = [this](const OptionsDialog::Applied& values) {
+            m_plan.setOpenMode(values.startUpOpen, values.startupPath);
+            m_entryForms->setEntryFormBehaviour(values.entryForm);
+        };
+        m_options = new OptionsDialog({m_services.settings, m_session->newVocabularyDefaults(),
+                                       m_session->current(), m_services.files, m_services.help,
+                                       m_services.keyboards.backend(), applied},
+                                      this);
+    }
+    present(m_options);
 }
 
 void MainWindow::addEntry()
@@ -559,12 +595,6 @@ void MainWindow::quickFind()
     QuickFindDialog dialog(*this, m_services.keyboards, this);
     m_quickFind = &dialog;
     dialog.exec();
-}
-
-void MainWindow::notImplemented()
-{
-    m_services.messages.show({tr("This button is not implemented yet"), QString(),
-                              MessageIcon::Critical, MessageButtons::Ok});
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -23,6 +23,8 @@ namespace lexmint {
 
 class AboutDialog;
 class EntryForms;
+class OptionsDialog;
+class PropertiesDialog;
 class QuickFindDialog;
 class TestWindow;
 class VocabGrid;
@@ -78,6 +80,8 @@ private:
     void openAtStartup(const QString& path);
     void showOpened();
     void rebuildTestMenu();
+    /// The test modes as the Test menu offers them: "All", then the file's own.
+    QStringList testModeNames() const;
     void refreshRecentMenu();
     void openRecent(int index);
     void newVocabulary();
@@ -85,10 +89,11 @@ private:
     void closeVocabulary();
     void refreshKeepingPosition();
     void showAbout();
+    void showProperties();
+    void showOptions();
     void addEntry();
     void editEntry();
     void quickFind();
-    void notImplemented();
     QAction* addAction(const QString& name, const QString& text, void (MainWindow::*slot)(),
                        QKeySequence shortcut = {});
 
@@ -99,6 +104,8 @@ private:
     bool m_firstActivation = true;
     QPointer<QWidget> m_splash;
     QPointer<AboutDialog> m_about;
+    QPointer<PropertiesDialog> m_properties;
+    QPointer<OptionsDialog> m_options;
     std::unique_ptr<EntryForms> m_entryForms;
     QPointer<QuickFindDialog> m_quickFind;
     QPointer<TestWindow> m_testWindow;

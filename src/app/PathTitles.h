@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
 
@@ -8,6 +9,11 @@ namespace lexmint {
 
 /// The folder separator of the paths the program shows and stores.
 inline constexpr QChar PathSeparator = u'/';
+
+/// File-dialog filters for vocabulary files: the program's own, and the older files that it
+/// opens alike.
+inline constexpr QLatin1StringView VocabularyFilter{"Lex Mint File (*.lxm)"};
+inline constexpr QLatin1StringView OlderVocabularyFilter{"Lex Mint 2.0 File (*.mdb)"};
 
 /// The 1-based position just after the last occurrence of separator in text, or 1 when
 /// separator does not occur.

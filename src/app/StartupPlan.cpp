@@ -7,13 +7,10 @@ namespace lexmint {
 StartupPlan StartupPlan::make(const SettingsStore& settings, const CommandLineRequest& request)
 {
     StartupPlan plan;
-    plan.openMode = settings.number16(SettingsKey::StartUpOpen);
-    if (plan.openMode != qint16(OpenMode::Nothing))
+    const qint16 openMode = settings.number16(SettingsKey::StartUpOpen);
+    if (openMode != qint16(OpenMode::Nothing))
         plan.path = settings.text(SettingsKey::StartupDB);
-    // A fixed start-up vocabulary that was never chosen behaves like "the last one open", so
-    // that the path open at exit is kept.
-    if (plan.path.isEmpty() && plan.openMode == qint16(OpenMode::Fixed))
-        plan.openMode = qint16(OpenMode::LastOpen);
+    plan.setOpenMode(openMode, plan.path);
     plan.startForm = settings.number16(SettingsKey::StartupForm);
 
     if (!request.valid) {
@@ -27,6 +24,15 @@ StartupPlan StartupPlan::make(const SettingsStore& settings, const CommandLineRe
     if (request.file)
         plan.path = *request.file;
     return plan;
+}
+
+void StartupPlan::setOpenMode(qint16 stored, const QString& startupPath)
+{
+    // A fixed start-up vocabulary that was never chosen behaves like "the last one open", so
+    // that the path open at exit is kept.
+    openMode = stored == qint16(OpenMode::Fixed) && startupPath.isEmpty()
+                   ? qint16(OpenMode::LastOpen)
+                   : stored;
 }
 
 } // namespace lexmint

@@ -23,6 +23,9 @@ struct StartupPlan {
     /// changes nothing and asks for the usage message.
     static StartupPlan make(const SettingsStore& settings, const CommandLineRequest& request);
 
+    /// Sets the mode from a stored "StartUpOpen" and the start-up path that goes with it.
+    void setOpenMode(qint16 stored, const QString& startupPath);
+
     /// Whether the open vocabulary's path is written back as "StartupDB" at exit.
     bool savesLastOpen() const { return openMode == qint16(OpenMode::LastOpen); }
 };

@@ -16,8 +16,6 @@ namespace lexmint {
 namespace {
 
 const QString OpenTitle = QStringLiteral("Open Vocabulary");
-const QString VocabularyFilter = QStringLiteral("Lex Mint File (*.lxm)");
-const QString OlderVocabularyFilter = QStringLiteral("Lex Mint 2.0 File (*.mdb)");
 
 /// Shows the busy pointer for as long as it lives.
 class BusyPointer {

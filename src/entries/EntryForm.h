@@ -50,6 +50,8 @@ public:
     std::optional<qint64> entryId() const { return m_entryId; }
     /// Switches back to the layouts the fields hold, as when the program ends.
     void restoreKeyboards();
+    /// The behaviour bits that the form's keys follow from now on.
+    void setEntryFormBehaviour(qint16 bits) { m_behaviour = bits; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,7 +79,7 @@ private:
     VocabularyHost& m_host;
     MessageService& m_messages;
     const Clock& m_clock;
-    const qint16 m_behaviour;
+    qint16 m_behaviour;
     const std::optional<qint64> m_entryId;
 
     QLineEdit* m_head;

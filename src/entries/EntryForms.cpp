@@ -35,6 +35,13 @@ QList<EntryForm*> EntryForms::openForms() const
     return forms;
 }
 
+void EntryForms::setEntryFormBehaviour(qint16 bits)
+{
+    m_behaviour = bits;
+    for (EntryForm* form : openForms())
+        form->setEntryFormBehaviour(bits);
+}
+
 void EntryForms::show(std::optional<qint64> id, Mode mode)
 {
     m_forms.removeAll(nullptr);

@@ -31,8 +31,9 @@ public:
     EntryForms(const EntryForms&) = delete;
     EntryForms& operator=(const EntryForms&) = delete;
 
-    /// The behaviour bits that forms opened from now on follow.
-    void setEntryFormBehaviour(qint16 bits) { m_behaviour = bits; }
+    /// The behaviour bits that the open forms follow from their next key press, and the forms
+    /// opened from now on.
+    void setEntryFormBehaviour(qint16 bits);
 
     /// Opens a form for a new entry (no ID) or for editing the entry `id`. When the entry is
     /// already open in a form, a request from the main window brings that form to the front,

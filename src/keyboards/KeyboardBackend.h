@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
 namespace lexmint {
 
@@ -16,6 +17,13 @@ public:
     virtual qint32 activeLayout() const = 0;
     /// Makes an installed layout active; false when the platform did not switch.
     virtual bool activate(qint32 layout) = 0;
+    /// The platform's own name of an installed layout ("Czech (QWERTY)"), which tells apart
+    /// layouts of one language; empty when the platform gives none.
+    virtual QString layoutDescription(qint32 layout) const
+    {
+        Q_UNUSED(layout);
+        return {};
+    }
 };
 
 } // namespace lexmint

@@ -17,6 +17,8 @@ public:
     /// to restore later. Returns KeybCurrent when nothing was switched: `requested` is
     /// KeybCurrent, or it could not be made active (the active layout then stays as it was).
     qint32 activateKeyboard(qint32 requested);
+    /// The platform's layouts, for offering them to choose from.
+    const KeyboardBackend& backend() const { return m_backend; }
 
 private:
     void reportMissing(qint32 layout);

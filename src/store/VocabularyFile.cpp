@@ -157,6 +157,15 @@ bool queryHasRows(Database& db, const QString& query)
         .toBool();
 }
 
+std::optional<qint64> queryRowCount(const Database& db, const QString& query)
+{
+    const std::optional<QVariant> count = SqlQuery::scalar(
+        db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(quotedIdentifier(query)));
+    if (!count)
+        return std::nullopt;
+    return count->toLongLong();
+}
+
 void reportInconsistency(MessageService& messages)
 {
     messages.show({QStringLiteral("Inconsistency in the Lex Mint database encountered!\r"

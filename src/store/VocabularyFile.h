@@ -50,6 +50,9 @@ QString getDefinitions(DataSource& definitions, qint64 id, MessageService& messa
 /// Whether a saved query returns at least one row; false also when it cannot be read.
 bool queryHasRows(Database& db, const QString& query);
 
+/// How many rows a saved query returns; nothing when it cannot be run.
+std::optional<qint64> queryRowCount(const Database& db, const QString& query);
+
 /// Tells the user that the file does not hold what the program expects of it.
 void reportInconsistency(MessageService& messages);
 

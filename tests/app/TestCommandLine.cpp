@@ -8,99 +8,75 @@
 using namespace lexmint;
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(std::optional<QString>)
-
 namespace {
-const std::optional<QString> NoFile;
+
+// A request in one line: "invalid" when it is, the switches, then the file in brackets.
+QString described(const CommandLineRequest& request)
+{
+    QStringList words;
+    if (!request.valid)
+        words.append(u"invalid"_s);
+    if (request.add)
+        words.append(u"add"_s);
+    if (request.test)
+        words.append(u"test"_s);
+    if (request.file)
+        words.append(u'[' + *request.file + u']');
+    return words.join(u' ');
 }
+
+} // namespace
 
 class TestCommandLine : public QObject {
     Q_OBJECT
 private slots:
-    void arguments_data();
-    void arguments();
-    void singleString_data();
-    void singleString();
+    void parses_data();
+    void parses();
     void startupPlan_data();
     void startupPlan();
 };
 
-void TestCommandLine::arguments_data()
+void TestCommandLine::parses_data()
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<bool>("add");
-    QTest::addColumn<bool>("test");
-    QTest::addColumn<std::optional<QString>>("file");
+    // A list stands for the arguments as the shell split them, a text for one command line.
+    QTest::addColumn<QVariant>("input");
+    QTest::addColumn<QString>("request");
 
-    QTest::newRow("nothing") << QStringList{} << true << false << false << NoFile;
-    QTest::newRow("file with blanks") << QStringList{u"/home/me/my words.lxm"_s} << true << false
-                                      << false << std::optional(u"/home/me/my words.lxm"_s);
-    QTest::newRow("path starting like a switch") << QStringList{u"/tests/x.lxm"_s} << true << false
-                                                 << false << std::optional(u"/tests/x.lxm"_s);
-    QTest::newRow("add, any case") << QStringList{u"/ADD"_s, u"a.lxm"_s} << true << true << false
-                                   << std::optional(u"a.lxm"_s);
-    QTest::newRow("test, long form after file") << QStringList{u"a.lxm"_s, u"--Test"_s} << true
-                                                << false << true << std::optional(u"a.lxm"_s);
-    QTest::newRow("both switches") << QStringList{u"/add"_s, u"/test"_s, u"x.lxm"_s} << false
-                                   << true << true << std::optional(u"x.lxm"_s);
-    QTest::newRow("two files") << QStringList{u"a.lxm"_s, u"b.lxm"_s} << false << false << false
-                               << std::optional(u"a.lxm"_s);
-    QTest::newRow("empty file name") << QStringList{QString()} << false << false << false
-                                     << std::optional(QString());
+    QTest::newRow("nothing") << QVariant(QStringList{}) << QString();
+    QTest::newRow("file with blanks")
+        << QVariant(QStringList{u"/home/me/my words.lxm"_s}) << u"[/home/me/my words.lxm]"_s;
+    QTest::newRow("path starting like a switch")
+        << QVariant(QStringList{u"/tests/x.lxm"_s}) << u"[/tests/x.lxm]"_s;
+    QTest::newRow("add, any case")
+        << QVariant(QStringList{u"/ADD"_s, u"a.lxm"_s}) << u"add [a.lxm]"_s;
+    QTest::newRow("test, long form after file")
+        << QVariant(QStringList{u"a.lxm"_s, u"--Test"_s}) << u"test [a.lxm]"_s;
+    QTest::newRow("both switches") << QVariant(QStringList{u"/add"_s, u"/test"_s, u"x.lxm"_s})
+                                   << u"invalid add test [x.lxm]"_s;
+    QTest::newRow("two files")
+        << QVariant(QStringList{u"a.lxm"_s, u"b.lxm"_s}) << u"invalid [a.lxm]"_s;
+    QTest::newRow("empty file name") << QVariant(QStringList{QString()}) << u"invalid []"_s;
+
+    QTest::newRow("line: blank") << QVariant(u"   "_s) << QString();
+    QTest::newRow("line: mixed case switch") << QVariant(u"/Test x.lxm"_s) << u"test [x.lxm]"_s;
+    QTest::newRow("line: switch glued to name") << QVariant(u"/addx.lxm"_s) << u"add [x.lxm]"_s;
+    QTest::newRow("line: quoted name with blanks")
+        << QVariant(u"\"C:\\My Words\\a b.lxm\" /add"_s) << u"add [C:\\My Words\\a b.lxm]"_s;
+    QTest::newRow("line: unclosed quote") << QVariant(u"\"a b.lxm"_s) << u"invalid []"_s;
+    QTest::newRow("line: empty quoted name") << QVariant(u"\"\""_s) << u"invalid []"_s;
+    QTest::newRow("line: two names") << QVariant(u"a.lxm b.lxm"_s) << u"invalid []"_s;
+    QTest::newRow("line: both switches")
+        << QVariant(u"/add /test x.lxm"_s) << u"invalid add test [x.lxm]"_s;
 }
 
-void TestCommandLine::arguments()
+void TestCommandLine::parses()
 {
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, valid);
-    QFETCH(bool, add);
-    QFETCH(bool, test);
-    QFETCH(std::optional<QString>, file);
-    const CommandLineRequest request = parseArguments(arguments);
-    QCOMPARE(request.valid, valid);
-    QCOMPARE(request.add, add);
-    QCOMPARE(request.test, test);
-    QCOMPARE(request.file, file);
-}
-
-void TestCommandLine::singleString_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<bool>("add");
-    QTest::addColumn<bool>("test");
-    QTest::addColumn<std::optional<QString>>("file");
-
-    QTest::newRow("blank") << u"   "_s << true << false << false << NoFile;
-    QTest::newRow("mixed case switch") << u"/Test x.lxm"_s << true << false << true
-                                       << std::optional(u"x.lxm"_s);
-    QTest::newRow("switch glued to name") << u"/addx.lxm"_s << true << true << false
-                                          << std::optional(u"x.lxm"_s);
-    QTest::newRow("quoted name with blanks") << u"\"C:\\My Words\\a b.lxm\" /add"_s << true << true
-                                             << false << std::optional(u"C:\\My Words\\a b.lxm"_s);
-    QTest::newRow("unclosed quote") << u"\"a b.lxm"_s << false << false << false
-                                    << std::optional(QString());
-    QTest::newRow("empty quoted name") << u"\"\""_s << false << false << false
-                                       << std::optional(QString());
-    QTest::newRow("two names") << u"a.lxm b.lxm"_s << false << false << false
-                               << std::optional(QString());
-    QTest::newRow("both switches") << u"/add /test x.lxm"_s << false << true << true
-                                   << std::optional(u"x.lxm"_s);
-}
-
-void TestCommandLine::singleString()
-{
-    QFETCH(QString, line);
-    QFETCH(bool, valid);
-    QFETCH(bool, add);
-    QFETCH(bool, test);
-    QFETCH(std::optional<QString>, file);
-    const CommandLineRequest request = parseCommandLine(line);
-    QCOMPARE(request.valid, valid);
-    QCOMPARE(request.add, add);
-    QCOMPARE(request.test, test);
-    QCOMPARE(request.file, file);
+    QFETCH(QVariant, input);
+    QFETCH(QString, request);
+    QCOMPARE(described(input.typeId() == QMetaType::QStringList
+                           ? parseArguments(input.toStringList())
+                           : parseCommandLine(input.toString())),
+             request);
 }
 
 void TestCommandLine::startupPlan_data()
@@ -115,21 +91,20 @@ void TestCommandLine::startupPlan_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("usage");
 
-    QTest::newRow("fresh user") << QString() << QString() << QString() << QStringList{} << 1 << 0
-                                << QString() << false;
-    QTest::newRow("last open") << u"1"_s << u"/v/a.lxm"_s << u"2"_s << QStringList{} << 1 << 2
-                               << u"/v/a.lxm"_s << false;
-    QTest::newRow("open nothing") << u"0"_s << u"/v/a.lxm"_s << QString() << QStringList{} << 0 << 0
-                                  << QString() << false;
-    QTest::newRow("fixed but unset acts as last open") << u"2"_s << QString() << QString()
-                                                       << QStringList{} << 1 << 0 << QString()
-                                                       << false;
-    QTest::newRow("command line file and add") << u"2"_s << u"/v/a.lxm"_s << u"0"_s
-                                               << QStringList{u"--add"_s, u"/v/b.lxm"_s} << 2 << 1
-                                               << u"/v/b.lxm"_s << false;
+    const QString a = u"/v/a.lxm"_s;
+    QTest::newRow("fresh user")
+        << QString() << QString() << QString() << QStringList{} << 1 << 0 << QString() << false;
+    QTest::newRow("last open") << u"1"_s << a << u"2"_s << QStringList{} << 1 << 2 << a << false;
+    QTest::newRow("open nothing")
+        << u"0"_s << a << QString() << QStringList{} << 0 << 0 << QString() << false;
+    QTest::newRow("fixed but unset acts as last open")
+        << u"2"_s << QString() << QString() << QStringList{} << 1 << 0 << QString() << false;
+    QTest::newRow("command line file and add") << u"2"_s << a << u"0"_s
+                                               << QStringList{u"--add"_s, u"/v/b.lxm"_s} << 2
+                                               << 1 << u"/v/b.lxm"_s << false;
     QTest::newRow("bad command line changes nothing")
-        << u"1"_s << u"/v/a.lxm"_s << u"2"_s << QStringList{u"/add"_s, u"/test"_s, u"x.lxm"_s} << 1
-        << 2 << u"/v/a.lxm"_s << true;
+        << u"1"_s << a << u"2"_s << QStringList{u"/add"_s, u"/test"_s, u"x.lxm"_s} << 1 << 2 << a
+        << true;
 }
 
 void TestCommandLine::startupPlan()

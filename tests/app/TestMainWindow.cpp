@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -50,6 +51,7 @@ private slots:
     void testModesFollowTheirRows();
     void addSwitchOpensTheEntryForm();
     void exitGivesBackTheLayoutAFormHolds();
+    void propertiesAndOptionsOpenOnce();
 
 private:
     MainWindow& start(const QStringList& arguments = {});
@@ -361,6 +363,31 @@ void TestMainWindow::exitGivesBackTheLayoutAFormHolds()
 
     m_window->close();
     QCOMPARE(m_backend->activeLayout(), 0x0409);
+}
+
+void TestMainWindow::propertiesAndOptionsOpenOnce()
+{
+    start({vocabulary(u"mine.lxm"_s)});
+    for (const auto& [command, name] : {std::pair{u"mnuVocabProps"_s, u"frmProperties"_s},
+                                        std::pair{u"mnuViewOptions"_s, u"frmOptions"_s}}) {
+        action(command)->trigger();
+        auto* dialog = m_window->findChild<QDialog*>(name);
+        QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
+        // A second request brings the open dialog to the front without loading it again.
+        auto* box = dialog->findChild<QCheckBox*>(u"chkWarnDoubles"_s);
+        box->click();
+        const bool changed = box->isChecked();
+        action(command)->trigger();
+        QCOMPARE(m_window->findChildren<QDialog*>(name).size(), 1);
+        QCOMPARE(box->isChecked(), changed);
+    }
+    // The running program follows the new start-up choice: the vocabulary open at exit is
+    // no longer remembered.
+    auto* options = m_window->findChild<QDialog*>(u"frmOptions"_s);
+    options->findChild<QRadioButton*>(u"optSDBlank"_s)->click();
+    options->findChild<QPushButton*>(u"cmdOK"_s)->click();
+    m_window->close();
+    QCOMPARE(written().text(SettingsKey::StartupDB), QString());
 }
 
 QTEST_MAIN(TestMainWindow)

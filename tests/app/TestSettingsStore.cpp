@@ -2,10 +2,6 @@
 
 #include "support/TestFiles.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,13 +13,11 @@ class TestSettingsStore : public QObject {
 
 private slots:
     void init();
-    void freshUserGetsDefaults();
     void handWrittenFileIsReadWithoutRegardToCase();
     void numbers_data();
     void numbers();
     void yesIsExact();
     void valuesPersistAcrossInstances();
-    void defaultStoreLivesInUserConfiguration();
 
 private:
     QString storePath() const { return m_dir->filePath(u"settings.ini"_s); }
@@ -39,16 +33,6 @@ void TestSettingsStore::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-}
-
-void TestSettingsStore::freshUserGetsDefaults()
-{
-    // A missing window state is what tells the first run.
-    const SettingsStore store(storePath());
-    QVERIFY(!store.contains(SettingsKey::MainWinState));
-    QCOMPARE(store.number16(SettingsKey::MainWinState), 0);
-    QCOMPARE(store.number16(SettingsKey::RecentCount), 4);
-    QVERIFY(store.isYes(SettingsKey::Toolbar));
 }
 
 void TestSettingsStore::handWrittenFileIsReadWithoutRegardToCase()
@@ -118,6 +102,8 @@ void TestSettingsStore::valuesPersistAcrossInstances()
     const QString path = u"/home/u/words, french;\"old\" \\ #1.lxm"_s;
     {
         SettingsStore store(storePath());
+        // A missing window state is what tells the first run.
+        QVERIFY(!store.contains(SettingsKey::MainWinState));
         store.setYes(SettingsKey::Toolbar, false);
         store.setNumber(SettingsKey::MainWinState, 2);
         store.setRecent(1, path);
@@ -129,17 +115,6 @@ void TestSettingsStore::valuesPersistAcrossInstances()
     QVERIFY(!store.isYes(SettingsKey::Toolbar));
     QCOMPARE(store.number16(SettingsKey::MainWinState), 2);
     QCOMPARE(store.recent(1), path);
-}
-
-void TestSettingsStore::defaultStoreLivesInUserConfiguration()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    const QString expected = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + u"/Orvanel Software/Lex Mint.conf"_s;
-    SettingsStore().setYes(SettingsKey::Details, true);
-    QCOMPARE(QSettings(expected, QSettings::IniFormat).value(u"Settings/Details"_s).toString(), u"Yes"_s);
-    QVERIFY(QFile::remove(expected));
-    QDir().rmdir(QFileInfo(expected).path());
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

@@ -227,9 +227,12 @@ void TestVocabGrid::refusedEditKeepsTheTypedText_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("leavingKey");
     QTest::addColumn<int>("maxLength");
+    QTest::addColumn<QString>("message");
 
-    QTest::newRow("empty headword, Enter") << 0 << QString() << int(Qt::Key_Return) << 50;
-    QTest::newRow("blank definition, Down") << 1 << u"  "_s << int(Qt::Key_Down) << 100;
+    QTest::newRow("empty headword, Enter")
+        << 0 << QString() << int(Qt::Key_Return) << 50 << u"A headword cannot be empty."_s;
+    QTest::newRow("blank definition, Down")
+        << 1 << u"  "_s << int(Qt::Key_Down) << 100 << u"A definition line cannot be empty."_s;
 }
 
 void TestVocabGrid::refusedEditKeepsTheTypedText()
@@ -238,6 +241,7 @@ void TestVocabGrid::refusedEditKeepsTheTypedText()
     QFETCH(QString, typed);
     QFETCH(int, leavingKey);
     QFETCH(int, maxLength);
+    QFETCH(QString, message);
     const QByteArray before = fileBytes(m_fixture->path());
     const QModelIndex cell = m_model->index(3, column);
     const QString stored = cell.data().toString();
@@ -248,7 +252,8 @@ void TestVocabGrid::refusedEditKeepsTheTypedText()
     QTest::keyClicks(editor, typed);
     QTest::keyClick(editor, Qt::Key(leavingKey));
     QTRY_COMPARE(m_messages.shown().size(), 1);
-    QCOMPARE(m_messages.shown().first().title, u"Bad Entry"_s);
+    QCOMPARE(m_messages.shown().first().title + u": "_s + m_messages.shown().first().text,
+             u"Bad Entry: "_s + message);
     QCOMPARE(fileBytes(m_fixture->path()), before);
 
     // The sheet stays on the cell with what the user typed, ready to be corrected.
@@ -366,13 +371,6 @@ void TestVocabGrid::largeVocabularyReadsOnlyWhatItShows()
             <= VocabularyModel::MaxCachedPages * VocabularyModel::PageSize);
 }
 
-int main(int argc, char* argv[])
-{
-    // Twips become pixels at a fixed resolution, so that the widths above are exact.
-    QApplication::setAttribute(Qt::AA_Use96Dpi);
-    QApplication app(argc, argv);
-    TestVocabGrid test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestVocabGrid)
 
 #include "TestVocabGrid.moc"

@@ -17,4 +17,7 @@ for _ in $(seq 100); do
 done
 [[ -s "$work/display" ]] || { echo "xvfb-run.sh: Xvfb did not start" >&2; exit 1; }
 
-DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb "$@"
+# No D-Bus session either: without an address libdbus would autolaunch a bus daemon for the
+# private display, which outlives the test (or, where it cannot start, leaks).
+DISPLAY=":$(head -n1 "$work/display")" DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" \
+  QT_QPA_PLATFORM=xcb "$@"

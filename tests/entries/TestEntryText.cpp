@@ -13,7 +13,6 @@ private slots:
     void definitionLines();
     void overlongLines_data();
     void overlongLines();
-    void tooManyLines_data();
     void tooManyLines();
 };
 
@@ -77,19 +76,10 @@ void TestEntryText::overlongLines()
     QCOMPARE(cut, truncated);
 }
 
-void TestEntryText::tooManyLines_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<bool>("tooMany");
-    QTest::newRow("26") << 26 << false;
-    QTest::newRow("27") << 27 << true;
-}
-
 void TestEntryText::tooManyLines()
 {
-    QFETCH(int, count);
-    QFETCH(bool, tooMany);
-    QCOMPARE(entrytext::tooManyLines(QStringList(count, u"line"_s)), tooMany);
+    QVERIFY(!entrytext::tooManyLines(QStringList(26, u"line"_s)));
+    QVERIFY(entrytext::tooManyLines(QStringList(27, u"line"_s)));
 }
 
 QTEST_GUILESS_MAIN(TestEntryText)

@@ -109,19 +109,11 @@ void TestQuickFind::findsFirstMatch_data()
     QTest::addColumn<int>("shows");
 
     QTest::newRow("two letters, lower case") << u"ab"_s << 4 << 2;
-    QTest::newRow("two letters, upper case") << u"AB"_s << 4 << 2;
     QTest::newRow("mixed case, accented") << u"zÜ"_s << 9 << 2;
-    QTest::newRow("accent is not ignored") << u"Á"_s << 2 << 1;
-    QTest::newRow("capital with caron") << u"Ž"_s << 8 << 1;
     QTest::newRow("Greek with tonos") << u"λέ"_s << 11 << 2;
     QTest::newRow("Greek capitals") << u"ΛΈ"_s << 11 << 2;
-    QTest::newRow("Cyrillic capitals") << u"СЛ"_s << 12 << 2;
     QTest::newRow("double quote") << u"say \"h"_s << 6 << 6;
     QTest::newRow("star is a wildcard") << u"*ich"_s << 9 << 4;
-    QTest::newRow("star inside") << u"a*t"_s << 5 << 3;
-    QTest::newRow("question mark is a wildcard") << u"?b"_s << 2 << 2;
-    QTest::newRow("percent stands for itself") << u"%"_s << StartRow << 0;
-    QTest::newRow("underscore stands for itself") << u"_"_s << StartRow << 0;
     QTest::newRow("percent and underscore in a headword") << u"100%_"_s << 1 << 5;
     QTest::newRow("no match at all") << u"qq"_s << StartRow << 0;
     QTest::newRow("no match after a match") << u"zq"_s << 7 << 1;
@@ -194,12 +186,6 @@ void TestQuickFind::closing()
     QCOMPARE(m_messages.shown().size(), 0);
 }
 
-int main(int argc, char* argv[])
-{
-    QApplication::setAttribute(Qt::AA_Use96Dpi);
-    QApplication app(argc, argv);
-    TestQuickFind test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestQuickFind)
 
 #include "TestQuickFind.moc"

@@ -134,7 +134,6 @@ void TestAboutAndWelcome::aboutLink()
     test::FakeBrowserService browser;
     test::FakeMessageService messages;
     AboutDialog about(browser, messages);
-    QCOMPARE(child<QLabel>(about, u"lblTitle"_s)->text(), u"Version " LEXMINT_PROJECT_VERSION ""_s);
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     for (const QString& place : std::as_const(places)) {
@@ -156,22 +155,13 @@ void TestAboutAndWelcome::aboutLink()
     QCOMPARE(browser.opened(), clicked ? QList<QUrl>{homePage} : QList<QUrl>());
     QVERIFY(browser.allResultsUsed());
     QCOMPARE(messages.shown().size(), started ? 0 : 1);
-    if (!started) {
-        const Message& shown = messages.shown().constFirst();
-        QCOMPARE(shown.title, u"Cannot Run Program"_s);
-        QCOMPARE(shown.text, u"Cannot launch your default Internet browser. Make sure that you "
-                             "have a browser installed and set up correctly."_s);
-        QCOMPARE(shown.icon, MessageIcon::Exclamation);
-    }
+    if (!started)
+        QCOMPARE(messages.shown().constFirst().text,
+                 u"Cannot launch your default Internet browser. Make sure that you have a browser "
+                 "installed and set up correctly."_s);
     QVERIFY(about.isVisible());
 }
 
-int main(int argc, char** argv)
-{
-    QApplication::setAttribute(Qt::AA_Use96Dpi);
-    QApplication app(argc, argv);
-    TestAboutAndWelcome test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestAboutAndWelcome)
 
 #include "TestAboutAndWelcome.moc"

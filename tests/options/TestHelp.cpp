@@ -54,8 +54,7 @@ private slots:
     void cleanup();
     void contextNumbersResolve_data();
     void contextNumbersResolve();
-    void oneWindowServesEveryRequest();
-    void helpOverAModalDialogIsNotBlocked();
+    void oneWindowServesEveryRequestOverModalDialogs();
     void parsePopupTexts_data();
     void parsePopupTexts();
     void searchBuildsItsIndexOutsideTheProgramFolder();
@@ -116,19 +115,7 @@ void TestHelp::contextNumbersResolve()
     QVERIFY(!helpWindow()->findChild<QTextBrowser*>()->toPlainText().isEmpty());
 }
 
-void TestHelp::oneWindowServesEveryRequest()
-{
-    m_help->showContents();
-    QCOMPARE(shownPage(), helppages::homePage());
-    m_help->showTopic(57);
-    m_help->showTopic(15);
-    QCOMPARE(shownPage(), helpUrl(u"options.html#startup"_s)); // in exactly one window
-    helpWindow()->close();
-    m_help->showContents();
-    QVERIFY(helpWindow() && helpWindow()->isVisible());
-}
-
-void TestHelp::helpOverAModalDialogIsNotBlocked()
+void TestHelp::oneWindowServesEveryRequestOverModalDialogs()
 {
     // A test window or a message box with a Help button is modal; the help opened from it must
     // take the input rather than sit blocked behind it.
@@ -137,11 +124,16 @@ void TestHelp::helpOverAModalDialogIsNotBlocked()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
+    m_help->showContents();
+    QCOMPARE(shownPage(), helppages::homePage());
     m_help->showTopic(57);
-    QVERIFY(helpWindow() && helpWindow()->isVisible());
+    m_help->showTopic(15);
+    QCOMPARE(shownPage(), helpUrl(u"options.html#startup"_s)); // in exactly one window
     QCOMPARE(QGuiApplication::modalWindow(), helpWindow()->windowHandle());
     helpWindow()->close();
     QCOMPARE(QGuiApplication::modalWindow(), dialog.windowHandle());
+    m_help->showContents();
+    QVERIFY(helpWindow() && helpWindow()->isVisible());
 }
 
 void TestHelp::parsePopupTexts_data()

@@ -13,7 +13,6 @@ private slots:
     void parsesTheFiveForms();
     void refusesEverythingElse_data();
     void refusesEverythingElse();
-    void quotingRoundTrips_data();
     void quotingRoundTrips();
 };
 
@@ -73,24 +72,14 @@ void TestCriteria::refusesEverythingElse()
     QVERIFY(!Criteria::parse(criteria));
 }
 
-void TestCriteria::quotingRoundTrips_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("quoted");
-    QTest::newRow("plain") << u"perro"_s << u"perro"_s;
-    QTest::newRow("one quote") << u"a\"b"_s << u"a\"\"b"_s;
-    QTest::newRow("empty") << QString() << QString();
-    QTest::newRow("wildcards stay") << u"a*b?"_s << u"a*b?"_s;
-}
-
 void TestCriteria::quotingRoundTrips()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, quoted);
-    QCOMPARE(quoteForCriteria(text), quoted);
-    const auto parsed = Criteria::parse(u"Headword = \""_s + quoteForCriteria(text) + u'"');
-    QVERIFY(parsed);
-    QCOMPARE(parsed->text, text);
+    QCOMPARE(quoteForCriteria(u"a\"b*?"_s), u"a\"\"b*?"_s);
+    for (const QString& text : {u"perro"_s, u"\"a\"\"b\""_s, QString()}) {
+        const auto parsed = Criteria::parse(u"Headword = \""_s + quoteForCriteria(text) + u'"');
+        QVERIFY(parsed);
+        QCOMPARE(parsed->text, text);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCriteria)

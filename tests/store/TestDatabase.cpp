@@ -27,7 +27,6 @@ private slots:
     void readsSchemaFacts();
     void propertiesPersistAndMissingOnesAreDistinct();
     void copyRefusesAnExistingDestination();
-    void readOnlyFileIsReported();
 };
 
 void TestDatabase::hostileFilesAreRefusedAndLeftAlone_data()
@@ -156,17 +155,6 @@ void TestDatabase::copyRefusesAnExistingDestination()
     QVERIFY(Database::copyDatabase(fixture.templatePath(), fixture.path(), &error,
                                    Database::Existing::Replace));
     QCOMPARE(fileBytes(fixture.path()), fileBytes(fixture.templatePath()));
-}
-
-void TestDatabase::readOnlyFileIsReported()
-{
-    StoreFixture fixture;
-    Database db;
-    QVERIFY(db.openReadOnly(fixture.path()));
-    QVERIFY(db.isReadOnly());
-    StoreError error;
-    QVERIFY(!db.createProperty(u"UserFlags"_s, 1, &error));
-    QCOMPARE(error.kind, StoreError::Kind::ReadOnly);
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)

@@ -1,6 +1,7 @@
 #include "support/StoreFixture.h"
 
 #include "store/EntryWriter.h"
+#include "store/SqlQuery.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -39,6 +40,16 @@ const QStringList& mixedScriptEntries()
         QStringLiteral("100 percent|entirely"), QStringLiteral("abendbrot|supper"),
         QStringLiteral("Zürich|a city|in Switzerland")};
     return entries;
+}
+
+QString entryStatistics(Database& db, const QString& headword)
+{
+    return SqlQuery::scalar(db,
+                            QStringLiteral("SELECT LastTestedOn || ' ' || Tested || ' ' || Correct "
+                                           "|| ' ' || LastOK FROM Headwords WHERE Headword = ?"),
+                            {headword})
+        .value_or(QVariant())
+        .toString();
 }
 
 QString makeVocabulary(const QString& dir, const QString& name, const QStringList& entries)

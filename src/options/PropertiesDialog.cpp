@@ -1,0 +1,116 @@
+#include "options/PropertiesDialog.h"
+
+#include "app/PathTitles.h"
+#include "options/VocOptions.h"
+#include "platform/widgets/Twips.h"
+#include "store/VocabularyFile.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace lexmint {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+constexpr int OptionsTopic = 60;
+constexpr int StatisticsTopic = 56;
+
+/// Shown instead of a count when a test mode's query cannot be run.
+const QString NoCount = u"\u2014"_s;
+
+} // namespace
+
+PropertiesDialog::PropertiesDialog(const Context& context, QWidget* parent)
+    : TabbedDialog({4668, 3588}, {4464, 2904}, context.help, parent)
+    , m_current(context.current)
+    , m_messages(context.messages)
+    , m_path(context.current.path)
+{
+    setObjectName(u"frmProperties"_s);
+    setWindowTitle(u"Properties of "_s + fileTitle(m_current.path));
+
+    QWidget* optionsPage = addPage(u"Options"_s, u"options"_s,
+                                   u"Options for the open vocabulary"_s, OptionsTopic);
+    m_options = new VocOptions(context.keyboards, context.help, optionsPage);
+    m_options->setObjectName(u"VocOpts"_s);
+    m_options->setMinimumSize(twipsToPixelsX(4106, this), twipsToPixelsY(1860, this));
+    m_options->setFlags(m_current.flags);
+    m_options->setKeybHead(m_current.keybHead);
+    m_options->setKeybDef(m_current.keybDef);
+    auto* options = new QVBoxLayout(optionsPage);
+    options->setContentsMargins(twipsToPixelsX(48, this), twipsToPixelsY(156, this), 0, 0);
+    options->addWidget(m_options, 0, Qt::AlignLeft | Qt::AlignTop);
+
+    QWidget* statisticsPage =
+        addPage(u"Statistics"_s, u"statistics"_s,
+                u"Statistical information for the open vocabulary"_s, StatisticsTopic);
+    auto* statistics = new QVBoxLayout(statisticsPage);
+    statistics->setContentsMargins(twipsToPixelsX(48, this), twipsToPixelsY(156, this), 0, 0);
+    statistics->addWidget(makeStatistics(context), 0, Qt::AlignLeft | Qt::AlignTop);
+}
+
+QWidget* PropertiesDialog::makeStatistics(const Context& context)
+{
+    const auto x = [this](int twips) { return twipsToPixelsX(twips, this); };
+    const auto y = [this](int twips) { return twipsToPixelsY(twips, this); };
+
+    auto* frame = new QGroupBox(u"Record Counts"_s);
+    frame->setObjectName(u"Frame1"_s);
+    frame->setMinimumSize(x(4106), y(2196));
+
+    auto* list = new QTreeWidget(frame);
+    list->setObjectName(u"TestModes"_s);
+    list->setMinimumSize(x(3732), y(1596));
+    list->setRootIsDecorated(false);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setColumnCount(2);
+    list->setHeaderLabels({u"Mode"_s, u"Records"_s});
+    list->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    list->header()->setStretchLastSection(false);
+
+    for (const QString& mode : context.testModes) {
+        const std::optional<qint64> count =
+            context.database ? vocabularyfile::queryRowCount(*context.database, mode)
+                             : std::nullopt;
+        auto* row = new QTreeWidgetItem(list, {mode, count ? QString::number(*count) : NoCount});
+        row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    // The designed widths, or what the texts need when that is more.
+    const int designed[] = {x(1000), x(600)};
+    for (int column = 0; column < 2; ++column) {
+        list->resizeColumnToContents(column);
+        list->setColumnWidth(column, std::max(designed[column], list->columnWidth(column)));
+    }
+
+    auto* layout = new QVBoxLayout(frame);
+    // The list stands 168 twips in from the frame's left edge, below the frame's caption.
+    layout->setContentsMargins(x(168), y(120), x(206), y(264));
+    layout->addWidget(list);
+    return frame;
+}
+
+void PropertiesDialog::accept()
+{
+    // The options are those of the vocabulary the dialog was opened for. Should another one be
+    // open by now, or none, they still go into that vocabulary's file and nowhere else.
+    VocabInfo edited;
+    edited.path = m_path;
+    edited.flags = m_options->flags();
+    edited.keybHead = m_options->keybHead();
+    edited.keybDef = m_options->keybDef();
+    if (m_current.path == m_path) {
+        m_current.flags = edited.flags;
+        m_current.keybHead = edited.keybHead;
+        m_current.keybDef = edited.keybDef;
+    }
+    vocabularyfile::writeVocabProperties(edited, m_messages);
+    TabbedDialog::accept();
+}
+
+} // namespace lexmint

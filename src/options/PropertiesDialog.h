@@ -1,0 +1,46 @@
+#pragma once
+
+#include "options/TabbedDialog.h"
+
+#include <QStringList>
+
+namespace lexmint {
+
+class Database;
+class KeyboardBackend;
+class MessageService;
+class VocOptions;
+struct VocabInfo;
+
+/// The options of the open vocabulary ("frmProperties"), and how many entries each of its test
+/// modes selects. The values are loaded once, when the dialog is made; OK stores the options
+/// into that vocabulary, also when the main window has opened another one meanwhile.
+class PropertiesDialog final : public TabbedDialog {
+    Q_OBJECT
+
+public:
+    struct Context {
+        VocabInfo& current;       ///< the open vocabulary
+        const Database* database; ///< its connection, for counting the test modes' rows
+        QStringList testModes;    ///< as the Test menu offers them, "All" first
+        MessageService& messages;
+        HelpService& help;
+        const KeyboardBackend& keyboards;
+    };
+
+    explicit PropertiesDialog(const Context& context, QWidget* parent = nullptr);
+
+    /// Stores the chosen options in the vocabulary's file, and in the open vocabulary's record
+    /// when it is still the one the dialog shows, then closes.
+    void accept() override;
+
+private:
+    QWidget* makeStatistics(const Context& context);
+
+    VocabInfo& m_current;
+    MessageService& m_messages;
+    QString m_path;
+    VocOptions* m_options;
+};
+
+} // namespace lexmint

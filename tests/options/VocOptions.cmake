@@ -1,0 +1,2 @@
+# Tests of the vocabulary options panel.
+lexmint_add_test(TestVocOptions SOURCES TestVocOptions.cpp LINKS lexmint_options)
