@@ -555,7 +555,11 @@ void MainWindow::showProperties()
 {
     if (!m_properties) {
         m_properties = new PropertiesDialog(
-            {m_session->current(), m_session->sources().database(), testModeNames(),
+            {m_session->current(),
+             [this](const QString& mode) {
+                 return vocabularyfile::queryRowCount(*m_session->sources().database(), mode);
+             },
+             testModeNames(),
              m_services.messages, m_services.help, m_services.keyboards.backend()},
             this);
     }

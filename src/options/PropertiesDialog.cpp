@@ -6,7 +6,9 @@
 #include "store/VocabularyFile.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -31,6 +33,7 @@ PropertiesDialog::PropertiesDialog(const Context& context, QWidget* parent)
     , m_current(context.current)
     , m_messages(context.messages)
     , m_path(context.current.path)
+    , m_countEntries(context.countEntries)
 {
     setObjectName(u"frmProperties"_s);
     setWindowTitle(u"Properties of "_s + fileTitle(m_current.path));
@@ -52,10 +55,15 @@ PropertiesDialog::PropertiesDialog(const Context& context, QWidget* parent)
                 u"Statistical information for the open vocabulary"_s, StatisticsTopic);
     auto* statistics = new QVBoxLayout(statisticsPage);
     statistics->setContentsMargins(twipsToPixelsX(48, this), twipsToPixelsY(156, this), 0, 0);
-    statistics->addWidget(makeStatistics(context), 0, Qt::AlignLeft | Qt::AlignTop);
+    statistics->addWidget(makeStatistics(context.testModes), 0, Qt::AlignLeft | Qt::AlignTop);
+    // Counting reads every entry for some modes, so it waits until the counts are looked at.
+    connect(tabs(), &QTabWidget::currentChanged, this, [this, statisticsPage](int index) {
+        if (tabs()->widget(index) == statisticsPage)
+            countEntries();
+    });
 }
 
-QWidget* PropertiesDialog::makeStatistics(const Context& context)
+QWidget* PropertiesDialog::makeStatistics(const QStringList& testModes)
 {
     const auto x = [this](int twips) { return twipsToPixelsX(twips, this); };
     const auto y = [this](int twips) { return twipsToPixelsY(twips, this); };
@@ -64,7 +72,7 @@ QWidget* PropertiesDialog::makeStatistics(const Context& context)
     frame->setObjectName(u"Frame1"_s);
     frame->setMinimumSize(x(4106), y(2196));
 
-    auto* list = new QTreeWidget(frame);
+    auto* list = m_testModes = new QTreeWidget(frame);
     list->setObjectName(u"TestModes"_s);
     list->setMinimumSize(x(3732), y(1596));
     list->setRootIsDecorated(false);
@@ -74,25 +82,45 @@ QWidget* PropertiesDialog::makeStatistics(const Context& context)
     list->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     list->header()->setStretchLastSection(false);
 
-    for (const QString& mode : context.testModes) {
-        const std::optional<qint64> count =
-            context.database ? vocabularyfile::queryRowCount(*context.database, mode)
-                             : std::nullopt;
-        auto* row = new QTreeWidgetItem(list, {mode, count ? QString::number(*count) : NoCount});
-        row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-    }
-    // The designed widths, or what the texts need when that is more.
-    const int designed[] = {x(1000), x(600)};
-    for (int column = 0; column < 2; ++column) {
-        list->resizeColumnToContents(column);
-        list->setColumnWidth(column, std::max(designed[column], list->columnWidth(column)));
-    }
+    for (const QString& mode : testModes)
+        new QTreeWidgetItem(m_testModes, {mode});
+    fitColumns();
 
     auto* layout = new QVBoxLayout(frame);
     // The list stands 168 twips in from the frame's left edge, below the frame's caption.
     layout->setContentsMargins(x(168), y(120), x(206), y(264));
     layout->addWidget(list);
     return frame;
+}
+
+void PropertiesDialog::countEntries()
+{
+    if (!m_countEntries)
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    // Once another vocabulary is open, there is nothing left to count for this one.
+    const bool stillOpen = m_current.path == m_path;
+    for (int row = 0; row < m_testModes->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = m_testModes->topLevelItem(row);
+        const std::optional<qint64> count =
+            stillOpen ? m_countEntries(item->text(0)) : std::nullopt;
+        item->setText(1, count ? QString::number(*count) : NoCount);
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    m_countEntries = nullptr;
+    fitColumns();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void PropertiesDialog::fitColumns()
+{
+    // The designed widths, or what the texts need when that is more.
+    const int designed[] = {twipsToPixelsX(1000, this), twipsToPixelsX(600, this)};
+    for (int column = 0; column < 2; ++column) {
+        m_testModes->resizeColumnToContents(column);
+        m_testModes->setColumnWidth(column,
+                                    std::max(designed[column], m_testModes->columnWidth(column)));
+    }
 }
 
 void PropertiesDialog::accept()

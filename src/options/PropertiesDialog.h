@@ -4,9 +4,13 @@
 
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
+class QTreeWidget;
+
 namespace lexmint {
 
-class Database;
 class KeyboardBackend;
 class MessageService;
 class VocOptions;
@@ -21,7 +25,9 @@ class PropertiesDialog final : public TabbedDialog {
 public:
     struct Context {
         VocabInfo& current;       ///< the open vocabulary
-        const Database* database; ///< its connection, for counting the test modes' rows
+        /// The number of entries a test mode of the open vocabulary selects; nothing when
+        /// its query cannot be run.
+        std::function<std::optional<qint64>(const QString& mode)> countEntries;
         QStringList testModes;    ///< as the Test menu offers them, "All" first
         MessageService& messages;
         HelpService& help;
@@ -35,12 +41,16 @@ public:
     void accept() override;
 
 private:
-    QWidget* makeStatistics(const Context& context);
+    QWidget* makeStatistics(const QStringList& testModes);
+    void countEntries();
+    void fitColumns();
 
     VocabInfo& m_current;
     MessageService& m_messages;
     QString m_path;
     VocOptions* m_options;
+    QTreeWidget* m_testModes = nullptr;
+    std::function<std::optional<qint64>(const QString&)> m_countEntries;
 };
 
 } // namespace lexmint

@@ -33,6 +33,7 @@ protected:
     /// data, a tool tip and the help topic shown for it.
     QWidget* addPage(const QString& caption, const QString& key, const QString& toolTip,
                      int helpContext);
+    QTabWidget* tabs() const { return m_tabs; }
 
 private:
     void showHelp();

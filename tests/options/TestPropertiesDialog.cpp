@@ -54,7 +54,10 @@ void TestPropertiesDialog::init()
 std::unique_ptr<PropertiesDialog> TestPropertiesDialog::make(const QStringList& modes)
 {
     return std::make_unique<PropertiesDialog>(
-        PropertiesDialog::Context{m_current, &m_db, modes, m_messages, m_help, m_backend});
+        PropertiesDialog::Context{
+            m_current,
+            [this](const QString& mode) { return vocabularyfile::queryRowCount(m_db, mode); },
+            modes, m_messages, m_help, m_backend});
 }
 
 qint32 TestPropertiesDialog::storedFlags()
@@ -74,6 +77,7 @@ void TestPropertiesDialog::loadsTheOpenVocabulary()
 
     // A query that cannot be run shows no number: here a name that no saved query has, though
     // quoted carelessly it would count "Due for Review".
+    dialog->findChild<QTabWidget*>(u"tbsOptions"_s)->setCurrentIndex(1);
     const auto* list = dialog->findChild<QTreeWidget*>(u"TestModes"_s);
     QStringList rows;
     for (int i = 0; i < list->topLevelItemCount(); ++i)
