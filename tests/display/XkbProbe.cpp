@@ -6,19 +6,12 @@
 
 namespace lexmint::test {
 
-void XkbProbe::Closer::operator()(Display* display) const
-{
-    XCloseDisplay(display);
-}
-
-XkbProbe::XkbProbe() : m_display(XOpenDisplay(nullptr))
+XkbProbe::XkbProbe() : m_display(XOpenDisplay(nullptr), XCloseDisplay)
 {
     int unused = 0;
     m_hasXTest =
         m_display && XTestQueryExtension(m_display.get(), &unused, &unused, &unused, &unused);
 }
-
-XkbProbe::~XkbProbe() = default;
 
 int XkbProbe::lockedGroup() const
 {

@@ -12,7 +12,6 @@ class XkbProbe {
 public:
     /// Connects to $DISPLAY; isOpen() tells whether that worked and XTest is there.
     XkbProbe();
-    ~XkbProbe();
 
     bool isOpen() const { return m_display != nullptr && m_hasXTest; }
     int lockedGroup() const;
@@ -22,10 +21,7 @@ public:
     void pressKeys(const char* keys);
 
 private:
-    struct Closer {
-        void operator()(Display* display) const;
-    };
-    std::unique_ptr<Display, Closer> m_display;
+    std::unique_ptr<Display, int (*)(Display*)> m_display;
     bool m_hasXTest = false;
 };
 

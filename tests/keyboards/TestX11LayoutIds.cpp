@@ -1,4 +1,3 @@
-#include "keyboards/KeyboardCatalogue.h"
 #include "keyboards/x11/DesktopKeyboardBackend.h"
 #include "keyboards/x11/XkbLayoutIds.h"
 
@@ -22,44 +21,29 @@ void TestX11LayoutIds::identifier_data()
     QTest::addColumn<QString>("layout");
     QTest::addColumn<QString>("variant");
     QTest::addColumn<qint32>("id"); // fixed: identifiers are stored in files and settings
-    QTest::addColumn<QString>("name");
 
-    QTest::newRow("plain Czech") << u"cz"_s << QString() << 0x0405 << u"Czech"_s;
-    QTest::newRow("plain US") << u"us"_s << QString() << 0x0409 << u"English (United States)"_s;
-    QTest::newRow("plain Russian") << u"ru"_s << QString() << 0x0419 << u"Russian"_s;
-    QTest::newRow("plain Spanish (Latin American)")
-        << u"latam"_s << QString() << 0x080A << u"Spanish (Mexican)"_s;
-    QTest::newRow("Czech variant") << u"cz"_s << u"qwerty"_s << 0x62E60405 << u"Czech"_s;
-    QTest::newRow("US variant") << u"us"_s << u"intl"_s << 0x4B430409
-                                << u"English (United States)"_s;
-    QTest::newRow("variant of another language")
-        << u"ch"_s << u"fr"_s << 0x15F8100C << u"French (Switzerland)"_s;
+    QTest::newRow("plain") << u"cz"_s << QString() << 0x0405;
+    QTest::newRow("variant") << u"cz"_s << u"qwerty"_s << 0x62E60405;
     QTest::newRow("variant family of another language")
-        << u"rs"_s << u"latinyz"_s << 0x7BEE081A << u"Serbian (Latin)"_s;
-    QTest::newRow("second code of a language")
-        << u"tz"_s << QString() << 0x42100441 << u"Swahili (Kenya)"_s;
-    QTest::newRow("unknown code") << u"epo"_s << QString() << 0x14290000 << u"Language Neutral"_s;
+        << u"rs"_s << u"latinyz"_s << 0x7BEE081A; // Serbian (Latin)
+    QTest::newRow("second code of a language") << u"tz"_s << QString() << 0x42100441;
+    QTest::newRow("unknown code") << u"epo"_s << QString() << 0x14290000;
 }
 
 void TestX11LayoutIds::identifier()
 {
     QFETCH(QString, layout);
     QFETCH(QString, variant);
-    QFETCH(qint32, id);
-    QFETCH(QString, name);
-
-    QCOMPARE(xkbLayoutId(layout, variant), id);
-    QCOMPARE(keyboardName(id), name);
+    QTEST(xkbLayoutId(layout, variant), "id");
 }
 
 void TestX11LayoutIds::layoutsOfOneLanguageDiffer()
 {
     const QList<std::pair<QString, QString>> layouts{
-        {u"cz"_s, {}},          {u"cz"_s, u"qwerty"_s}, {u"cz"_s, u"qwerty_bksl"_s},
-        {u"cz"_s, u"bksl"_s},   {u"us"_s, {}},          {u"us"_s, u"intl"_s},
-        {u"us"_s, u"dvorak"_s}, {u"ke"_s, {}},          {u"tz"_s, {}},
-        {u"epo"_s, {}},         {u"mao"_s, {}},         {u"ch"_s, u"fr"_s},
-        {u"ch"_s, u"fr_mac"_s}};
+        {u"cz"_s, {}},        {u"cz"_s, u"qwerty"_s}, {u"cz"_s, u"qwerty_bksl"_s},
+        {u"us"_s, {}},        {u"us"_s, u"intl"_s},   {u"us"_s, u"dvorak"_s},
+        {u"ke"_s, {}},        {u"tz"_s, {}},          {u"epo"_s, {}},
+        {u"mao"_s, {}},       {u"ch"_s, u"fr"_s},     {u"ch"_s, u"fr_mac"_s}};
     QSet<qint32> ids;
     for (const auto& [layout, variant] : layouts) {
         const qint32 id = xkbLayoutId(layout, variant);

@@ -1,4 +1,2 @@
-# Tests of the keyboard selection dialog and the installed-layout lists.
+# Tests of the installed-layout lists of the keyboard selection dialog.
 lexmint_add_test(TestKeyboardChoices SOURCES TestKeyboardChoices.cpp LINKS lexmint_keyboards)
-lexmint_add_test(TestKeyboardSelectDialog SOURCES TestKeyboardSelectDialog.cpp
-  LINKS lexmint_keyboards_widgets)

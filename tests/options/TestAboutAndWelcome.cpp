@@ -10,9 +10,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,9 +25,6 @@ template <typename T> T* child(QWidget& window, const QString& name)
         qFatal("no child %s", qPrintable(name));
     return found;
 }
-
-const QColor Blue(0, 0, 255);
-const QColor Red(255, 0, 0);
 
 } // namespace
 
@@ -110,49 +104,29 @@ void TestAboutAndWelcome::samplesAreInstalledBesideTheProgram()
 
 void TestAboutAndWelcome::aboutLink_data()
 {
-    // The mouse visits these places in turn ("background": the free margin of the window) or
-    // clicks them; the browser starts or fails. The link is red while the mouse is over it and
-    // turns blue again over the background or once the home page opened.
-    QTest::addColumn<QStringList>("places");
+    // The link and the picture both open the home page; a browser that fails is reported.
+    QTest::addColumn<QString>("clicked");
     QTest::addColumn<bool>("started");
-    QTest::addColumn<QColor>("expected");
 
-    const QString link = u"lblWebPage"_s;
-    QTest::newRow("link, background") << QStringList{link, u"background"_s} << true << Blue;
-    QTest::newRow("link, picture") << QStringList{link, u"picIcon"_s} << true << Red;
-    QTest::newRow("link opens") << QStringList{link, u"click lblWebPage"_s} << true << Blue;
-    QTest::newRow("link fails") << QStringList{link, u"click lblWebPage"_s} << false << Red;
-    QTest::newRow("picture opens") << QStringList{link, u"click picIcon"_s} << true << Red;
+    QTest::newRow("link opens") << u"lblWebPage"_s << true;
+    QTest::newRow("link fails") << u"lblWebPage"_s << false;
+    QTest::newRow("picture opens") << u"picIcon"_s << true;
 }
 
 void TestAboutAndWelcome::aboutLink()
 {
-    QFETCH(QStringList, places);
+    QFETCH(QString, clicked);
     QFETCH(bool, started);
-    QFETCH(QColor, expected);
 
     test::FakeBrowserService browser;
     test::FakeMessageService messages;
     AboutDialog about(browser, messages);
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    for (const QString& place : std::as_const(places)) {
-        QWidget* widget =
-            place == u"background" ? &about : child<QWidget>(about, place.section(u' ', -1));
-        const QPoint point = widget == &about ? QPoint(2, 2) : widget->rect().center();
-        QVERIFY(widget != &about || !about.childAt(point));
-        if (place.startsWith(u"click ")) {
-            browser.expect(started);
-            QTest::mouseClick(widget, Qt::LeftButton, {}, point);
-        } else {
-            QTest::mouseMove(widget, point);
-        }
-    }
-    QCOMPARE(child<QLabel>(about, u"lblWebPage"_s)->palette().color(QPalette::WindowText),
-             expected);
-    const QUrl homePage(u"https://www.orvanel-software.example/lexmint"_s);
-    const bool clicked = places.constLast().startsWith(u"click ");
-    QCOMPARE(browser.opened(), clicked ? QList<QUrl>{homePage} : QList<QUrl>());
+    browser.expect(started);
+    QTest::mouseClick(child<QWidget>(about, clicked), Qt::LeftButton);
+    QCOMPARE(browser.opened(),
+             QList<QUrl>{QUrl(u"https://www.orvanel-software.example/lexmint"_s)});
     QVERIFY(browser.allResultsUsed());
     QCOMPARE(messages.shown().size(), started ? 0 : 1);
     if (!started)

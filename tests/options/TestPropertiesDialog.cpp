@@ -1,4 +1,5 @@
 #include "options/PropertiesDialog.h"
+#include "options/VocOptions.h"
 #include "store/Database.h"
 #include "store/VocabularyFile.h"
 #include "support/FakeHelpService.h"
@@ -6,47 +7,63 @@
 #include "support/FakeMessageService.h"
 #include "support/StoreFixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace lexmint;
 using namespace lexmint::test;
 using namespace Qt::StringLiterals;
 
+namespace {
+
+constexpr qint32 UsEnglish = 0x04090409;
+constexpr qint32 Czech = 0x04050405;
+constexpr qint32 Russian = 0x04190419;
+
+QList<qint32> options(const VocabInfo& info)
+{
+    return {info.flags, info.keybHead, info.keybDef};
+}
+
+} // namespace
+
 class TestPropertiesDialog : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup() { QVERIFY(m_messages.allAnswersUsed()); }
-    void loadsTheOpenVocabulary();
+    void cleanup() { QVERIFY(m_messages.shown().isEmpty()); }
+    void boxStates();
+    void restoreState();
+    void countsTheTestModes();
     void closing_data();
     void closing();
-    void ctrlTabCyclesPagesAndHelpFollows();
+    void ctrlTabTurnsPagesForward();
 
 private:
     std::unique_ptr<PropertiesDialog> make(const QStringList& modes = {u"All"_s});
-    qint32 storedFlags();
 
     QTemporaryDir m_dir;
     VocabInfo m_current;
     Database m_db;
     FakeMessageService m_messages;
     FakeHelpService m_help;
-    FakeKeyboardBackend m_backend{{0x0409, 0x0405}, 0x0409};
+    FakeKeyboardBackend m_backend{{UsEnglish, Czech, Russian}, UsEnglish};
 };
 
 void TestPropertiesDialog::init()
 {
     m_db.close();
     m_messages.clear();
-    m_help.clear();
-    m_current = VocabInfo{};
-    m_current.path = makeVocabulary(m_dir.path(), u"spa-eng.lxm"_s, {u"uno|one"_s, u"dos|two"_s});
-    m_current.flags = vocabflags::CaseSensitive | vocabflags::WarnDoubles;
+    const QString path =
+        makeVocabulary(m_dir.path(), u"spa-eng.lxm"_s, {u"uno|one"_s, u"dos|two"_s});
+    m_current = VocabInfo{path, 0, 0, Czech, Russian, 3}; // case sensitive, warn of doubles
     QVERIFY(vocabularyfile::writeVocabProperties(m_current, m_messages));
     QVERIFY(m_db.open(m_current.path));
 }
@@ -60,85 +77,123 @@ std::unique_ptr<PropertiesDialog> TestPropertiesDialog::make(const QStringList& 
             modes, m_messages, m_help, m_backend});
 }
 
-qint32 TestPropertiesDialog::storedFlags()
+void TestPropertiesDialog::boxStates()
 {
-    VocabInfo stored;
-    vocabularyfile::readVocabProperties(m_db, stored, VocabInfo{}, m_messages);
-    return stored.flags;
+    // The panel numbers the states 0 clear, 1 ticked, 2 indeterminate; Qt orders the last two
+    // the other way round. A click never leads back to indeterminate.
+    VocOptions panel(m_backend, m_help);
+    QCOMPARE(panel.caseSensitive(), 2);
+    auto* box = panel.findChild<QCheckBox*>(u"chkCaseSensitive"_s);
+    for (const int expected : {1, 0, 1}) {
+        box->click();
+        QCOMPARE(panel.caseSensitive(), expected);
+    }
+    // Only a ticked box sets its bit.
+    panel.setWarnDoubles(2);
+    QCOMPARE(panel.flags(), vocabflags::CaseSensitive);
+    panel.setFlags(vocabflags::WarnDoubles);
+    QCOMPARE((QList{panel.caseSensitive(), panel.warnDoubles()}), (QList{0, 1}));
 }
 
-void TestPropertiesDialog::loadsTheOpenVocabulary()
+void TestPropertiesDialog::restoreState()
 {
-    const auto dialog =
-        make({u"All"_s, u"Never Tested"_s, u"Last Answer Wrong"_s, u"Due for Review\" --"_s});
-    QCOMPARE(dialog->windowTitle(), u"Properties of Spa-Eng"_s);
-    QCOMPARE(dialog->findChild<QCheckBox*>(u"chkCaseSensitive"_s)->checkState(), Qt::Checked);
-    QCOMPARE(dialog->findChild<QCheckBox*>(u"chkWarnDoubles"_s)->checkState(), Qt::Checked);
+    VocOptions panel(m_backend, m_help);
+    const auto values = [&] {
+        return QList{panel.caseSensitive(), panel.warnDoubles(), panel.keybHead(), panel.keybDef()};
+    };
+    panel.restoreState({});
+    QCOMPARE(values(), (QList{1, 1, 0, 0}));
+    panel.restoreState({{u"casesensitive"_s, 0}, {u"WARNDOUBLES"_s, 2}, {u"KeybDef"_s, Russian}});
+    QCOMPARE(values(), (QList{0, 2, 0, Russian}));
+}
 
+void TestPropertiesDialog::countsTheTestModes()
+{
     // A query that cannot be run shows no number: here a name that no saved query has, though
     // quoted carelessly it would count "Due for Review".
+    const auto dialog = make({u"All"_s, u"Due for Review\" --"_s});
     dialog->findChild<QTabWidget*>(u"tbsOptions"_s)->setCurrentIndex(1);
     const auto* list = dialog->findChild<QTreeWidget*>(u"TestModes"_s);
-    QStringList rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        rows << list->topLevelItem(i)->text(0) + u'=' + list->topLevelItem(i)->text(1);
-    QCOMPARE(rows, (QStringList{u"All=2"_s, u"Never Tested=2"_s, u"Last Answer Wrong=0"_s,
-                                u"Due for Review\" --=\u2014"_s}));
+    QCOMPARE(list->topLevelItem(0)->text(1), u"2"_s);
+    QCOMPARE(list->topLevelItem(1)->text(1), u"\u2014"_s);
 }
 
 void TestPropertiesDialog::closing_data()
 {
     QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("keyboardButton");
     QTest::addColumn<bool>("otherOpened");
-    QTest::addColumn<qint32>("flags"); // in the dialog's file afterwards
 
-    QTest::newRow("OK stores") << u"cmdOK"_s << false << qint32(vocabflags::WarnDoubles);
-    QTest::newRow("Cancel discards") << u"cmdCancel"_s << false << qint32(3);
-    QTest::newRow("another open at OK") << u"cmdOK"_s << true << qint32(vocabflags::WarnDoubles);
+    QTest::newRow("OK stores") << u"cmdOK"_s << u"cmdOK"_s << false;
+    QTest::newRow("keyboards cancelled") << u"cmdOK"_s << u"cmdCancel"_s << false;
+    QTest::newRow("Cancel discards") << u"cmdCancel"_s << u"cmdOK"_s << false;
+    QTest::newRow("another open at OK") << u"cmdOK"_s << u"cmdOK"_s << true;
 }
 
 void TestPropertiesDialog::closing()
 {
     QFETCH(QString, button);
+    QFETCH(QString, keyboardButton);
     QFETCH(bool, otherOpened);
-    QFETCH(qint32, flags);
 
     const auto dialog = make();
     dialog->show();
     dialog->findChild<QCheckBox*>(u"chkCaseSensitive"_s)->click();
+
+    // Keyboard rows: current, US English (active), Czech, Russian.
+    QList<int> openedOn;
+    bool enterClosed = true;
+    QTimer::singleShot(0, this, [&] {
+        auto* keyboards = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!keyboards)
+            return;
+        auto* head = keyboards->findChild<QComboBox*>(u"cmbHeadKeyboard"_s);
+        auto* def = keyboards->findChild<QComboBox*>(u"cmbDefKeyboard"_s);
+        openedOn = {head->currentIndex(), def->currentIndex()};
+        QTest::keyClick(head, Qt::Key_Return); // meant for the list, it closes nothing
+        enterClosed = !keyboards->isVisible();
+        head->setCurrentIndex(3);
+        def->setCurrentIndex(1);
+        keyboards->findChild<QPushButton*>(keyboardButton)->click();
+    });
+    dialog->findChild<QPushButton*>(u"cmdKeyboards"_s)->click();
+    QCOMPARE(openedOn, (QList{2, 3}));
+    QVERIFY(!enterClosed);
+
     // The main window opens another vocabulary while the dialog stays open: that one's
     // options must not become those shown for the first.
-    if (otherOpened) {
-        m_current = VocabInfo{makeVocabulary(m_dir.path(), u"other.lxm"_s, {u"tres|three"_s}),
-                              0, 0, KeybCurrent, KeybCurrent, vocabflags::CaseSensitive};
-    }
+    const VocabInfo other{makeVocabulary(m_dir.path(), u"other.lxm"_s, {u"tres|three"_s}), 0, 0,
+                          KeybCurrent, KeybCurrent, vocabflags::CaseSensitive};
+    if (otherOpened)
+        m_current = other;
     dialog->findChild<QPushButton*>(button)->click();
-    QVERIFY(!dialog->isVisible());
-    QCOMPARE(m_current.flags, otherOpened ? vocabflags::CaseSensitive : flags);
-    QCOMPARE(storedFlags(), flags);
-    QVERIFY(m_messages.shown().isEmpty());
+
+    const bool accepted = button == u"cmdOK";
+    const bool chosen = accepted && keyboardButton == u"cmdOK";
+    const QList<qint32> expected{accepted ? vocabflags::WarnDoubles : 3, chosen ? Russian : Czech,
+                                 chosen ? UsEnglish : Russian};
+    VocabInfo stored;
+    vocabularyfile::readVocabProperties(m_db, stored, VocabInfo{}, m_messages);
+    QCOMPARE(options(stored), expected);
+    QCOMPARE(options(m_current), otherOpened ? options(other) : expected);
 }
 
-void TestPropertiesDialog::ctrlTabCyclesPagesAndHelpFollows()
+void TestPropertiesDialog::ctrlTabTurnsPagesForward()
 {
     const auto dialog = make();
     dialog->show();
     auto* tabs = dialog->findChild<QTabWidget*>(u"tbsOptions"_s);
-    auto* help = dialog->findChild<QPushButton*>(u"cmdHelp"_s);
-    QList<int> pages;
-    // Sent to a button outside the tab strip: the dialog, not the tab widget, turns the page.
-    for (int i = 0; i < 3; ++i) {
-        QTest::keyClick(help, Qt::Key_Tab, Qt::ControlModifier);
-        pages << tabs->currentIndex();
-        help->click();
+    // Sent to a button outside the tab strip: the dialog, not the tab widget, turns the page,
+    // and wraps at the end.
+    for (const int page : {1, 0}) {
+        QTest::keyClick(dialog->findChild<QPushButton*>(u"cmdHelp"_s), Qt::Key_Tab,
+                        Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), page);
     }
-    QCOMPARE(pages, (QList<int>{1, 0, 1}));
-    QCOMPARE(m_help.shownContexts(), (QList<int>{56, 60, 56}));
-
     // The tab widget's own Ctrl+Shift+Tab would go back a page.
     for (const Qt::Key key : {Qt::Key_Backtab, Qt::Key_Tab}) {
         QTest::keyClick(tabs, key, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE(tabs->currentIndex(), 0);
     }
 }
 
