@@ -15,13 +15,58 @@ if(LEXMINT_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-# lexmint_add_library(name SOURCES ... LINKS ...): one static library per subsystem folder.
+# lexmint_add_library(name [WIDGET_FREE] SOURCES ... LINKS ...): one static library per
+# subsystem folder. A WIDGET_FREE library may not reach Qt Widgets through any of its links;
+# lexmint_check_widget_free() fails the configuration when one does.
 function(lexmint_add_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "WIDGET_FREE" "" "SOURCES;LINKS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LINKS})
   lexmint_target_defaults(${name})
+  if(ARG_WIDGET_FREE)
+    set_property(GLOBAL APPEND PROPERTY LEXMINT_WIDGET_FREE_LIBRARIES ${name})
+  endif()
+endfunction()
+
+# Collects into ${out} every target that ${target} links, directly or through other targets.
+function(_lexmint_link_closure target out)
+  set(seen "")
+  set(pending "${target}")
+  while(pending)
+    list(POP_FRONT pending current)
+    if(NOT TARGET "${current}" OR current IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen "${current}")
+    get_target_property(aliased "${current}" ALIASED_TARGET)
+    if(aliased)
+      list(APPEND pending "${aliased}")
+    endif()
+    get_target_property(links "${current}" INTERFACE_LINK_LIBRARIES)
+    if(links)
+      foreach(link IN LISTS links)
+        # Qt's imported targets wrap some links in generator expressions; keep the names.
+        string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
+        string(REGEX REPLACE "^\\$<.*>$" "" link "${link}")
+        list(APPEND pending "${link}")
+      endforeach()
+    endif()
+  endwhile()
+  set(${out} "${seen}" PARENT_SCOPE)
+endfunction()
+
+# Fails the configuration when a library declared WIDGET_FREE links Qt Widgets.
+function(lexmint_check_widget_free)
+  get_property(libraries GLOBAL PROPERTY LEXMINT_WIDGET_FREE_LIBRARIES)
+  foreach(library IN LISTS libraries)
+    _lexmint_link_closure(${library} closure)
+    foreach(linked IN LISTS closure)
+      if(linked MATCHES "^Qt[0-9]*::Widgets(Private)?$")
+        message(FATAL_ERROR "${library} is meant to be free of widgets but links ${linked}.")
+      endif()
+    endforeach()
+  endforeach()
 endfunction()
 
 # lexmint_add_test(name SOURCES ... LINKS ...): one executable per test class, run headless.
@@ -34,4 +79,18 @@ function(lexmint_add_test name)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LEXMINT_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;LEXMINT_BUILD_DATA=${LEXMINT_BUILD_DATA_DIR}"
     TIMEOUT 300)
+endfunction()
+
+# Sets ${out} to the sample vocabularies of data/samples/samples.tsv, each as
+# "word list|file|title", in the order of the file.
+function(lexmint_read_samples out)
+  set(list_file "${PROJECT_SOURCE_DIR}/data/samples/samples.tsv")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${list_file}")
+  file(STRINGS "${list_file}" lines REGEX "^[^#]")
+  set(samples "")
+  foreach(line IN LISTS lines)
+    string(REPLACE "\t" "|" line "${line}")
+    list(APPEND samples "${line}")
+  endforeach()
+  set(${out} "${samples}" PARENT_SCOPE)
 endfunction()

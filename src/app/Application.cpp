@@ -1,10 +1,11 @@
 #include "Application.h"
 
-#include "app/CommandLine.h"
+#include "shell/CommandLine.h"
 #include "app/MainWindow.h"
 #include "keyboards/x11/DesktopKeyboardBackend.h"
-#include "options/InstallRecord.h"
-#include "options/SplashWindow.h"
+#include "shell/InstallRecord.h"
+#include "app/SplashWindow.h"
+#include "store/SqlClock.h"
 
 #include <QCoreApplication>
 
@@ -20,9 +21,13 @@ Application::Application(const QStringList& arguments)
       m_services{m_messages, m_files,    m_help,  m_browser,   m_keyboards,
                  m_settings, m_sound, m_clock, m_programDir}
 {
+    setSqlClock(m_clock);
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    releaseSqlClock(m_clock);
+}
 
 void Application::start()
 {

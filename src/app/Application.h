@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/AppServices.h"
-#include "app/SettingsStore.h"
+#include "shell/SettingsStore.h"
 #include "keyboards/KeyboardBackend.h"
 #include "keyboards/KeyboardSwitcher.h"
-#include "options/QtBrowserService.h"
-#include "options/QtHelpService.h"
+#include "platform/widgets/QtBrowserService.h"
+#include "platform/widgets/QtHelpService.h"
 #include "platform/Clock.h"
 #include "platform/widgets/QtFileDialogService.h"
 #include "platform/widgets/QtMessageService.h"

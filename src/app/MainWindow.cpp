@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 
-#include "app/PathTitles.h"
-#include "app/SettingsStore.h"
+#include "shell/PathTitles.h"
+#include "shell/SettingsStore.h"
 #include "app/VocabGrid.h"
 #include "app/VocabularyModel.h"
 #include "app/VocabularySession.h"
@@ -9,11 +9,11 @@
 #include "entries/QuickFind.h"
 #include "keyboards/KeyboardSwitcher.h"
 #include "testing/TestWindow.h"
-#include "options/AboutDialog.h"
-#include "options/FirstRunDialog.h"
+#include "app/AboutDialog.h"
+#include "app/FirstRunDialog.h"
 #include "options/OptionsDialog.h"
 #include "options/PropertiesDialog.h"
-#include "options/ToolbarIcons.h"
+#include "app/ToolbarIcons.h"
 #include "platform/AppIdentity.h"
 #include "platform/HelpService.h"
 #include "platform/MessageService.h"
@@ -99,61 +99,59 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
 
 MainWindow::~MainWindow() = default;
 
-QAction* MainWindow::addAction(const QString& name, const QString& text,
-                               void (MainWindow::*slot)(), QKeySequence shortcut)
+QAction* MainWindow::addAction(const char* name, const QString& text, void (MainWindow::*slot)(),
+                               QKeySequence shortcut)
 {
     auto* action = new QAction(text, this);
-    action->setObjectName(name);
+    action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
     if (slot)
         connect(action, &QAction::triggered, this, slot);
-    m_actions.insert(name, action);
     return action;
 }
 
 void MainWindow::createActions()
 {
-    addAction(QStringLiteral("mnuVocNew"), tr("&New..."), &MainWindow::newVocabulary, Qt::Key_F2)
-        ->setToolTip(tr("New"));
-    addAction(QStringLiteral("mnuVocOpen"), tr("&Open..."), &MainWindow::openVocabularyDialog,
-              Qt::Key_F3)
-        ->setToolTip(tr("Open"));
+    MainActions& a = m_actions;
+    a.vocNew = addAction("mnuVocNew", tr("&New..."), &MainWindow::newVocabulary, Qt::Key_F2);
+    a.vocNew->setToolTip(tr("New"));
+    a.vocOpen = addAction("mnuVocOpen", tr("&Open..."), &MainWindow::openVocabularyDialog, Qt::Key_F3);
+    a.vocOpen->setToolTip(tr("Open"));
     // Shown while a vocabulary is shown.
-    addAction(QStringLiteral("mnuVocClose"), tr("&Close"), &MainWindow::closeVocabulary)
-        ->setVisible(false);
-    addAction(QStringLiteral("mnuVocabProps"), tr("&Properties..."), &MainWindow::showProperties)
-        ->setToolTip(tr("Properties"));
-    addAction(QStringLiteral("mnuVocExit"), tr("E&xit"), nullptr);
-    connect(m_actions.value(QStringLiteral("mnuVocExit")), &QAction::triggered, this,
-            &QWidget::close);
-    addAction(QStringLiteral("mnuEntryAdd"), tr("&Add..."), &MainWindow::addEntry, Qt::Key_F5)
-        ->setToolTip(tr("Add"));
-    addAction(QStringLiteral("mnuEntryEdit"), tr("&Edit..."), &MainWindow::editEntry, Qt::Key_F6)
-        ->setToolTip(tr("Edit"));
-    addAction(QStringLiteral("mnuEntryFind"), tr("&Find"), &MainWindow::quickFind, Qt::Key_F7)
-        ->setToolTip(tr("Find"));
-    addAction(QStringLiteral("test"), tr("Test"), nullptr)->setToolTip(tr("Test"));
-    connect(m_actions.value(QStringLiteral("test")), &QAction::triggered, this,
-            [this] { startTest(QStringLiteral("All")); });
+    a.vocClose = addAction("mnuVocClose", tr("&Close"), &MainWindow::closeVocabulary);
+    a.vocClose->setVisible(false);
+    a.vocProps = addAction("mnuVocabProps", tr("&Properties..."), &MainWindow::showProperties);
+    a.vocProps->setToolTip(tr("Properties"));
+    a.vocExit = addAction("mnuVocExit", tr("E&xit"), nullptr);
+    connect(a.vocExit, &QAction::triggered, this, &QWidget::close);
+    a.entryAdd = addAction("mnuEntryAdd", tr("&Add..."), &MainWindow::addEntry, Qt::Key_F5);
+    a.entryAdd->setToolTip(tr("Add"));
+    a.entryEdit = addAction("mnuEntryEdit", tr("&Edit..."), &MainWindow::editEntry, Qt::Key_F6);
+    a.entryEdit->setToolTip(tr("Edit"));
+    a.entryFind = addAction("mnuEntryFind", tr("&Find"), &MainWindow::quickFind, Qt::Key_F7);
+    a.entryFind->setToolTip(tr("Find"));
+    a.test = addAction("test", tr("Test"), nullptr);
+    a.test->setToolTip(tr("Test"));
+    connect(a.test, &QAction::triggered, this, [this] { startTest(QStringLiteral("All")); });
 
-    QAction* toolbar = addAction(QStringLiteral("mnuViewToolbar"), tr("&Toolbar"), nullptr);
-    toolbar->setCheckable(true);
-    toolbar->setChecked(true);
-    QAction* statusBarToggle = addAction(QStringLiteral("mnuViewStatusBar"), tr("&Status Bar"), nullptr);
-    statusBarToggle->setCheckable(true);
-    statusBarToggle->setChecked(true);
-    addAction(QStringLiteral("mnuViewRefresh"), tr("&Refresh"), &MainWindow::refreshKeepingPosition);
-    addAction(QStringLiteral("mnuViewOptions"), tr("&Options..."), &MainWindow::showOptions)
-        ->setToolTip(tr("Options"));
-    addAction(QStringLiteral("mnuHelpTopics"), tr("&Help Topics"), nullptr)->setToolTip(tr("Help"));
-    connect(m_actions.value(QStringLiteral("mnuHelpTopics")), &QAction::triggered, this,
-            [this] { m_services.help.showContents(); });
-    addAction(QStringLiteral("mnuHelpAbout"), tr("&About Lex Mint"), &MainWindow::showAbout);
+    a.viewToolbar = addAction("mnuViewToolbar", tr("&Toolbar"), nullptr);
+    a.viewStatusBar = addAction("mnuViewStatusBar", tr("&Status Bar"), nullptr);
+    for (QAction* toggle : {a.viewToolbar, a.viewStatusBar}) {
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+    }
+    a.viewRefresh = addAction("mnuViewRefresh", tr("&Refresh"), &MainWindow::refreshKeepingPosition);
+    a.viewOptions = addAction("mnuViewOptions", tr("&Options..."), &MainWindow::showOptions);
+    a.viewOptions->setToolTip(tr("Options"));
+    a.helpTopics = addAction("mnuHelpTopics", tr("&Help Topics"), nullptr);
+    a.helpTopics->setToolTip(tr("Help"));
+    connect(a.helpTopics, &QAction::triggered, this, [this] { m_services.help.showContents(); });
+    a.helpAbout = addAction("mnuHelpAbout", tr("&About Lex Mint"), &MainWindow::showAbout);
 }
 
 void MainWindow::createMenus()
 {
-    const auto action = [this](const char* name) { return m_actions.value(QLatin1String(name)); };
+    const MainActions& a = m_actions;
     const auto addSeparator = [](QMenu* menu, const char* name) {
         QAction* separator = menu->addSeparator();
         separator->setObjectName(QLatin1String(name));
@@ -162,9 +160,9 @@ void MainWindow::createMenus()
 
     m_vocabularyMenu = menuBar()->addMenu(tr("&Vocabulary"));
     m_vocabularyMenu->setObjectName(QStringLiteral("mnuVocab"));
-    m_vocabularyMenu->addActions({action("mnuVocNew"), action("mnuVocOpen"), action("mnuVocClose")});
-    m_actions.insert(QStringLiteral("mnuSep0"), addSeparator(m_vocabularyMenu, "mnuSep0"));
-    m_vocabularyMenu->addAction(action("mnuVocabProps"));
+    m_vocabularyMenu->addActions({a.vocNew, a.vocOpen, a.vocClose});
+    m_actions.propsSeparator = addSeparator(m_vocabularyMenu, "mnuSep0");
+    m_vocabularyMenu->addAction(a.vocProps);
     m_recentSeparator = addSeparator(m_vocabularyMenu, "mnuSep01");
     for (int i = 1; i <= m_recent.size(); ++i) {
         auto* recent = new QAction(this);
@@ -174,13 +172,13 @@ void MainWindow::createMenus()
     }
     m_vocabularyMenu->addActions(m_recentActions);
     addSeparator(m_vocabularyMenu, "mnuSep02");
-    m_vocabularyMenu->addAction(action("mnuVocExit"));
+    m_vocabularyMenu->addAction(a.vocExit);
 
     m_entryMenu = menuBar()->addMenu(tr("&Entry"));
     m_entryMenu->setObjectName(QStringLiteral("mnuEntry"));
-    m_entryMenu->addActions({action("mnuEntryAdd"), action("mnuEntryEdit")});
+    m_entryMenu->addActions({a.entryAdd, a.entryEdit});
     addSeparator(m_entryMenu, "mnuSep10");
-    m_entryMenu->addAction(action("mnuEntryFind"));
+    m_entryMenu->addAction(a.entryFind);
 
     m_testMenu = menuBar()->addMenu(tr("&Test"));
     m_testMenu->setObjectName(QStringLiteral("mnuTest"));
@@ -188,15 +186,15 @@ void MainWindow::createMenus()
 
     QMenu* view = menuBar()->addMenu(tr("V&iew"));
     view->setObjectName(QStringLiteral("mnuView"));
-    view->addActions({action("mnuViewToolbar"), action("mnuViewStatusBar"), action("mnuViewRefresh")});
+    view->addActions({a.viewToolbar, a.viewStatusBar, a.viewRefresh});
     addSeparator(view, "mnuSep3");
-    view->addAction(action("mnuViewOptions"));
+    view->addAction(a.viewOptions);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    help->addAction(action("mnuHelpTopics"));
+    help->addAction(a.helpTopics);
     addSeparator(help, "mnuSep4");
-    help->addAction(action("mnuHelpAbout"));
+    help->addAction(a.helpAbout);
 }
 
 void MainWindow::createToolBar()
@@ -207,34 +205,31 @@ void MainWindow::createToolBar()
     m_toolBar->setFloatable(false);
     m_toolBar->toggleViewAction()->setVisible(false);
 
-    struct Button {
-        const char* key;
-        const char* action;
-    };
-    static constexpr Button Buttons[] = {
-        {"", nullptr},          {"new", "mnuVocNew"},     {"open", "mnuVocOpen"},
-        {"props", "mnuVocabProps"}, {"", nullptr},        {"add", "mnuEntryAdd"},
-        {"edit", "mnuEntryEdit"},   {"find", "mnuEntryFind"}, {"findsep", nullptr},
-        {"test", "test"},           {"testsep", nullptr}, {"options", "mnuViewOptions"},
-        {"help", "mnuHelpTopics"},
-    };
-    for (const Button& button : Buttons) {
-        const QString key = QLatin1String(button.key);
-        if (!button.action) {
-            QAction* separator = m_toolBar->addSeparator();
-            if (!key.isEmpty()) {
-                separator->setObjectName(key);
-                m_actions.insert(key, separator);
-            }
-            continue;
-        }
-        QAction* action = m_actions.value(QLatin1String(button.action));
-        action->setIcon(toolbarIcon(key));
+    const MainActions& a = m_actions;
+    const auto addButton = [this](const char* key, QAction* action) {
+        action->setIcon(toolbarIcon(QLatin1String(key)));
         m_toolBar->addAction(action);
-        m_toolBar->widgetForAction(action)->setObjectName(key);
-    }
-    connect(m_actions.value(QStringLiteral("mnuViewToolbar")), &QAction::toggled, m_toolBar,
-            &QWidget::setVisible);
+        m_toolBar->widgetForAction(action)->setObjectName(QLatin1String(key));
+    };
+    const auto addSeparator = [this](const char* key) {
+        QAction* separator = m_toolBar->addSeparator();
+        separator->setObjectName(QLatin1String(key));
+        return separator;
+    };
+    m_toolBar->addSeparator();
+    addButton("new", a.vocNew);
+    addButton("open", a.vocOpen);
+    addButton("props", a.vocProps);
+    m_toolBar->addSeparator();
+    addButton("add", a.entryAdd);
+    addButton("edit", a.entryEdit);
+    addButton("find", a.entryFind);
+    m_actions.findSeparator = addSeparator("findsep");
+    addButton("test", a.test);
+    m_actions.testSeparator = addSeparator("testsep");
+    addButton("options", a.viewOptions);
+    addButton("help", a.helpTopics);
+    connect(a.viewToolbar, &QAction::toggled, m_toolBar, &QWidget::setVisible);
 }
 
 void MainWindow::createStatusBar()
@@ -255,8 +250,7 @@ void MainWindow::createStatusBar()
     keyboardLabel->setText(tr("Active Keyboard"));
     keyboardLabel->setToolTip(tr("Active Keyboard"));
     m_keyboardPanel = panel("keyboard", 2);
-    connect(m_actions.value(QStringLiteral("mnuViewStatusBar")), &QAction::toggled, bar,
-            &QWidget::setVisible);
+    connect(m_actions.viewStatusBar, &QAction::toggled, bar, &QWidget::setVisible);
 }
 
 void MainWindow::loadSettings(const CommandLineRequest& commandLine)
@@ -266,9 +260,8 @@ void MainWindow::loadSettings(const CommandLineRequest& commandLine)
     const int width = settings.number32(SettingsKey::MainWidth);
     const int height = settings.number32(SettingsKey::MainHeight);
     resize(twipsToPixelsX(width, this), twipsToPixelsY(height, this));
-    m_actions.value(QStringLiteral("mnuViewToolbar"))->setChecked(settings.isYes(SettingsKey::Toolbar));
-    m_actions.value(QStringLiteral("mnuViewStatusBar"))
-        ->setChecked(settings.isYes(SettingsKey::Statusbar));
+    m_actions.viewToolbar->setChecked(settings.isYes(SettingsKey::Toolbar));
+    m_actions.viewStatusBar->setChecked(settings.isYes(SettingsKey::Statusbar));
     m_plan = StartupPlan::make(settings, commandLine);
     if (m_plan.showUsage)
         m_services.messages.show(
@@ -284,9 +277,8 @@ void MainWindow::saveSettings()
 {
     SettingsStore& settings = m_services.settings;
     m_recent.save(settings);
-    settings.setYes(SettingsKey::Toolbar, m_actions.value(QStringLiteral("mnuViewToolbar"))->isChecked());
-    settings.setYes(SettingsKey::Statusbar,
-                    m_actions.value(QStringLiteral("mnuViewStatusBar"))->isChecked());
+    settings.setYes(SettingsKey::Toolbar, m_actions.viewToolbar->isChecked());
+    settings.setYes(SettingsKey::Statusbar, m_actions.viewStatusBar->isChecked());
     const WindowState state = isMinimized() ? Minimised : isMaximized() ? Maximised : Normal;
     settings.setNumber(SettingsKey::MainWinState, state);
     if (state == Normal) {
@@ -337,7 +329,7 @@ void MainWindow::firstActivation()
         }
     }
     if (m_plan.startForm == qint16(StartupPlan::Form::EntryForm)
-        && m_actions.value(QStringLiteral("mnuEntryAdd"))->isEnabled()
+        && m_actions.entryAdd->isEnabled()
         && m_session->isOpen())
         addEntry();
     else if (m_plan.startForm == qint16(StartupPlan::Form::Test)
@@ -436,22 +428,22 @@ void MainWindow::refreshKeepingPosition()
 
 void MainWindow::applyCommandState(const CommandState& state)
 {
-    const auto set = [this](const char* name, bool visible, bool enabled) {
-        QAction* action = m_actions.value(QLatin1String(name));
+    const auto set = [](QAction* action, bool visible, bool enabled) {
         action->setVisible(visible);
         action->setEnabled(enabled);
     };
-    set("mnuVocabProps", state.propertiesVisible(), state.propertiesVisible());
-    set("mnuSep0", state.open, true);
+    const MainActions& a = m_actions;
+    set(a.vocProps, state.propertiesVisible(), state.propertiesVisible());
+    set(a.propsSeparator, state.open, true);
     m_entryMenu->menuAction()->setVisible(state.entryMenuVisible());
-    set("mnuEntryAdd", state.vocabularyButtonsVisible(), state.addEnabled());
-    set("mnuEntryEdit", state.vocabularyButtonsVisible(), state.editEnabled());
-    set("mnuEntryFind", state.vocabularyButtonsVisible(), state.findEnabled());
-    set("mnuViewRefresh", state.refreshVisible(), state.refreshEnabled());
+    set(a.entryAdd, state.vocabularyButtonsVisible(), state.addEnabled());
+    set(a.entryEdit, state.vocabularyButtonsVisible(), state.editEnabled());
+    set(a.entryFind, state.vocabularyButtonsVisible(), state.findEnabled());
+    set(a.viewRefresh, state.refreshVisible(), state.refreshEnabled());
     m_testMenu->menuAction()->setVisible(state.testMenuVisible());
-    set("test", state.vocabularyButtonsVisible(), state.testButtonEnabled());
-    set("findsep", state.vocabularyButtonsVisible(), true);
-    set("testsep", state.vocabularyButtonsVisible(), true);
+    set(a.test, state.vocabularyButtonsVisible(), state.testButtonEnabled());
+    set(a.findSeparator, state.vocabularyButtonsVisible(), true);
+    set(a.testSeparator, state.vocabularyButtonsVisible(), true);
 }
 
 void MainWindow::contextUpdate()
@@ -516,7 +508,7 @@ void MainWindow::refreshRecentMenu()
 void MainWindow::updateCaption(bool hide, bool testing)
 {
     m_centre->setCurrentWidget(hide ? m_blank : static_cast<QWidget*>(m_grid));
-    m_actions.value(QStringLiteral("mnuVocClose"))->setVisible(!hide);
+    m_actions.vocClose->setVisible(!hide);
     if (hide && !testing) {
         setWindowTitle(applicationTitle());
         return;

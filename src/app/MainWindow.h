@@ -1,13 +1,12 @@
 #pragma once
 
 #include "app/AppServices.h"
-#include "app/CommandLine.h"
-#include "app/CommandState.h"
-#include "app/RecentList.h"
-#include "app/StartupPlan.h"
+#include "shell/CommandLine.h"
+#include "shell/CommandState.h"
+#include "shell/RecentList.h"
+#include "shell/StartupPlan.h"
 #include "entries/VocabularyHost.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -29,6 +28,30 @@ class QuickFindDialog;
 class TestWindow;
 class VocabGrid;
 class VocabularySession;
+
+/// The main window's commands, each reached by name in the code; their object names are the
+/// ones tests and the help use.
+struct MainActions {
+    QAction* vocNew = nullptr;
+    QAction* vocOpen = nullptr;
+    QAction* vocClose = nullptr;
+    QAction* vocProps = nullptr;
+    QAction* vocExit = nullptr;
+    QAction* entryAdd = nullptr;
+    QAction* entryEdit = nullptr;
+    QAction* entryFind = nullptr;
+    QAction* test = nullptr;
+    QAction* viewToolbar = nullptr;
+    QAction* viewStatusBar = nullptr;
+    QAction* viewRefresh = nullptr;
+    QAction* viewOptions = nullptr;
+    QAction* helpTopics = nullptr;
+    QAction* helpAbout = nullptr;
+    /// Separators shown and hidden with the commands beside them.
+    QAction* propsSeparator = nullptr;
+    QAction* findSeparator = nullptr;
+    QAction* testSeparator = nullptr;
+};
 
 /// The main window: menus, toolbar, status bar and the data sheet of the open vocabulary.
 /// It presents the vocabulary session and hands every command to it or to the window that
@@ -94,7 +117,7 @@ private:
     void addEntry();
     void editEntry();
     void quickFind();
-    QAction* addAction(const QString& name, const QString& text, void (MainWindow::*slot)(),
+    QAction* addAction(const char* name, const QString& text, void (MainWindow::*slot)(),
                        QKeySequence shortcut = {});
 
     AppServices& m_services;
@@ -110,7 +133,7 @@ private:
     QPointer<QuickFindDialog> m_quickFind;
     QPointer<TestWindow> m_testWindow;
 
-    QHash<QString, QAction*> m_actions;
+    MainActions m_actions;
     QMenu* m_vocabularyMenu = nullptr;
     QMenu* m_entryMenu = nullptr;
     QMenu* m_testMenu = nullptr;

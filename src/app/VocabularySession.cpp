@@ -1,6 +1,6 @@
 #include "VocabularySession.h"
 
-#include "app/PathTitles.h"
+#include "shell/PathTitles.h"
 #include "platform/FileDialogService.h"
 #include "platform/MessageService.h"
 #include "store/FileFormat.h"

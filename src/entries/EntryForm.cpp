@@ -1,6 +1,6 @@
 #include "entries/EntryForm.h"
 
-#include "entries/EntryText.h"
+#include "store/EntryText.h"
 #include "entries/VocabularyHost.h"
 #include "platform/MessageService.h"
 #include "platform/widgets/Twips.h"

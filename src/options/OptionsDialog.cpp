@@ -1,8 +1,8 @@
 #include "options/OptionsDialog.h"
 
-#include "app/PathTitles.h"
-#include "app/SettingsStore.h"
-#include "app/StartupPlan.h"
+#include "shell/PathTitles.h"
+#include "shell/SettingsStore.h"
+#include "shell/StartupPlan.h"
 #include "entries/EntryForm.h"
 #include "options/VocOptions.h"
 #include "platform/FileDialogService.h"

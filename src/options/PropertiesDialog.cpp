@@ -1,6 +1,6 @@
 #include "options/PropertiesDialog.h"
 
-#include "app/PathTitles.h"
+#include "shell/PathTitles.h"
 #include "options/VocOptions.h"
 #include "platform/widgets/Twips.h"
 #include "store/VocabularyFile.h"

@@ -1,6 +1,6 @@
 #include "testing/TestWindow.h"
 
-#include "app/SettingsStore.h"
+#include "shell/SettingsStore.h"
 #include "entries/EntryForms.h"
 #include "entries/VocabularyHost.h"
 #include "platform/HelpService.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "keyboards/KeyboardContext.h"
-#include "testing/TestRun.h"
+#include "drill/TestRun.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,17 +1,8 @@
-#include "app/CommandLine.h"
 #include "app/MainWindow.h"
-#include "app/SettingsStore.h"
+#include "shell/SettingsStore.h"
 #include "app/VocabularySession.h"
-#include "keyboards/KeyboardSwitcher.h"
-#include "options/FirstRunDialog.h"
-#include "support/FakeBrowserService.h"
-#include "support/FakeFileDialogService.h"
-#include "support/FakeHelpService.h"
-#include "support/FakeKeyboardBackend.h"
-#include "support/FakeMessageService.h"
-#include "support/FakeSoundService.h"
-#include "support/StoreFixture.h"
-#include "support/TestClock.h"
+#include "app/FirstRunDialog.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
 #include <QAction>
@@ -54,86 +45,48 @@ private slots:
     void propertiesAndOptionsOpenOnce();
 
 private:
-    MainWindow& start(const QStringList& arguments = {});
-    QAction* action(const QString& name) const;
-    QString panel(const QString& name) const { return m_window->findChild<QLabel*>(name)->text(); }
+    MainWindow& start(const QStringList& arguments = {}) { return m_fx->start(arguments); }
+    QAction* action(const QString& name) const { return m_fx->action(name); }
+    QString panel(const QString& name) const { return m_window()->findChild<QLabel*>(name)->text(); }
     bool blankShown() const;
     // A vocabulary in the test's folder with one-line entries "uno", "dos"... as given.
     QString vocabulary(const QString& name, int entries = 1) const;
     SettingsStore written(const QString& file = u"settings.conf"_s) const
     {
-        return SettingsStore(m_dir->filePath(file));
+        return SettingsStore(m_fx->path(file));
     }
+    MainWindow* m_window() const { return m_fx->window(); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_programDir;
-    std::unique_ptr<SettingsStore> m_settings;
-    FakeMessageService m_messages;
-    FakeFileDialogService m_files;
-    FakeHelpService m_help;
-    FakeBrowserService m_browser;
-    FakeSoundService m_sound;
-    TestClock m_clock;
-    std::unique_ptr<FakeKeyboardBackend> m_backend;
-    std::unique_ptr<KeyboardSwitcher> m_keyboards;
-    std::unique_ptr<AppServices> m_services;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<MainWindowFixture> m_fx;
 };
 
 void TestMainWindow::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    // The samples are copied, since opening a vocabulary may store its options in it.
-    QDir(m_dir->path()).mkdir(u"program"_s);
-    m_programDir = m_dir->filePath(u"program/"_s);
-    for (const QString& file : {u"vocab.mdn"_s, u"Spa-Eng.lxm"_s, u"English.lxm"_s})
-        QVERIFY(!copyToDir(buildDataDir() + u'/' + file, m_programDir, file).isEmpty());
-    m_settings = std::make_unique<SettingsStore>(m_dir->filePath(u"settings.conf"_s));
-    m_settings->setNumber(SettingsKey::MainWinState, 0); // not a first run, unless a test says so
-    m_messages.clear();
-    m_backend = std::make_unique<FakeKeyboardBackend>(QList<qint32>{0x0409, 0x0405}, 0x0409);
-    m_keyboards = std::make_unique<KeyboardSwitcher>(*m_backend, m_messages);
+    m_fx = std::make_unique<MainWindowFixture>();
 }
 
 void TestMainWindow::cleanup()
 {
-    if (m_window)
-        m_window->close();
-    m_window.reset();
-    QVERIFY(m_messages.allAnswersUsed());
-    QVERIFY(m_files.allResultsUsed());
-}
-
-MainWindow& TestMainWindow::start(const QStringList& arguments)
-{
-    m_services.reset(new AppServices{m_messages, m_files, m_help, m_browser, *m_keyboards,
-                                     *m_settings, m_sound, m_clock, m_programDir});
-    m_window = std::make_unique<MainWindow>(*m_services, parseArguments(arguments));
-    return *m_window;
-}
-
-QAction* TestMainWindow::action(const QString& name) const
-{
-    auto* found = m_window->findChild<QAction*>(name);
-    if (!found)
-        qFatal("no action %s", qPrintable(name));
-    return found;
+    m_fx->stop();
+    QVERIFY(m_fx->messages.allAnswersUsed());
+    QVERIFY(m_fx->files.allResultsUsed());
+    m_fx.reset();
 }
 
 bool TestMainWindow::blankShown() const
 {
-    return m_window->findChild<QStackedWidget*>()->currentWidget()->objectName() == u"Blank"_s;
+    return m_window()->findChild<QStackedWidget*>()->currentWidget()->objectName() == u"Blank"_s;
 }
 
 QString TestMainWindow::vocabulary(const QString& name, int entries) const
 {
     const QStringList words{u"uno|meaning"_s, u"dos|meaning"_s, u"tres|meaning"_s};
-    return makeVocabulary(m_dir->path(), name, words.first(entries));
+    return m_fx->vocabulary(name, words.first(entries));
 }
 
 void TestMainWindow::firstRunWelcomesAndOpensASample()
 {
-    m_settings = std::make_unique<SettingsStore>(m_dir->filePath(u"fresh.conf"_s));
+    m_fx->useSettings(u"fresh.conf"_s);
     const QString copy = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
         + u"/Lex Mint/Spa-Eng.lxm"_s;
     QDir(QFileInfo(copy).path()).removeRecursively();
@@ -151,15 +104,15 @@ void TestMainWindow::firstRunWelcomesAndOpensASample()
     answer.start(10);
     start().show();
     QTRY_VERIFY(welcomed);
-    QTRY_COMPARE(m_window->windowTitle(), u"Spa-Eng - Lex Mint"_s);
+    QTRY_COMPARE(m_window()->windowTitle(), u"Spa-Eng - Lex Mint"_s);
     QVERIFY(!blankShown());
     QVERIFY(panel(u"no_entries"_s).endsWith(u" entries"_s));
     // The learner works in a copy of their own; the installed sample stays as shipped.
     QCOMPARE(panel(u"filepath"_s), copy);
-    QCOMPARE(fileBytes(m_programDir + u"Spa-Eng.lxm"_s),
+    QCOMPARE(fileBytes(m_fx->programDir() + u"Spa-Eng.lxm"_s),
              fileBytes(buildDataDir() + u"/Spa-Eng.lxm"_s));
 
-    m_window->close();
+    m_window()->close();
     const SettingsStore settings = written(u"fresh.conf"_s);
     QCOMPARE(settings.recent(1), copy);
     QCOMPARE(settings.text(SettingsKey::StartupDB), copy);
@@ -207,96 +160,110 @@ void TestMainWindow::commandStates()
         QVERIFY2(action(name)->isEnabled(), qPrintable(name));
     for (const QString& name : disabled)
         QVERIFY2(!action(name)->isEnabled(), qPrintable(name));
-    QCOMPARE(m_window->findChild<QMenu*>(u"mnuEntry"_s)->menuAction()->isVisible(), entries >= 0);
-    QCOMPARE(m_window->findChild<QMenu*>(u"mnuTest"_s)->menuAction()->isVisible(), entries > 0);
+    QCOMPARE(m_window()->findChild<QMenu*>(u"mnuEntry"_s)->menuAction()->isVisible(), entries >= 0);
+    QCOMPARE(m_window()->findChild<QMenu*>(u"mnuTest"_s)->menuAction()->isVisible(), entries > 0);
     QCOMPARE(blankShown(), entries < 0);
     QCOMPARE(panel(u"no_entries"_s), entries < 0 ? QString() : u"%1 entries"_s.arg(entries));
 }
 
 void TestMainWindow::commandLineFileSkipsTheWelcome()
 {
-    m_settings = std::make_unique<SettingsStore>(m_dir->filePath(u"fresh.conf"_s));
+    m_fx->useSettings(u"fresh.conf"_s);
+    // A welcome that wrongly appears is closed and recorded, so that the test fails instead
+    // of waiting on it.
+    QString modalShown;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modalShown = modal->objectName();
+            modal->close();
+        }
+    });
+    watch.start(10);
     start({vocabulary(u"mine.lxm"_s)}).show();
-    QTest::qWait(50);
-    QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(m_window->windowTitle(), u"Mine - Lex Mint"_s);
+    // The first activation runs from a zero timer queued by show(); this one runs after it.
+    bool activated = false;
+    QTimer::singleShot(0, this, [&] { activated = true; });
+    QTRY_VERIFY(activated);
+    QCOMPARE(modalShown, QString());
+    QCOMPARE(m_window()->windowTitle(), u"Mine - Lex Mint"_s);
     QCOMPARE(panel(u"no_entries"_s), u"1 entries"_s);
 }
 
 void TestMainWindow::badCommandLineShowsUsage()
 {
     const QString path = vocabulary(u"mine.lxm"_s);
-    m_settings->setText(SettingsKey::StartupDB, path);
+    m_fx->settings().setText(SettingsKey::StartupDB, path);
     start({u"/add"_s, u"/test"_s, u"x.lxm"_s});
-    QCOMPARE(m_messages.shown().size(), 1);
-    QCOMPARE(m_messages.shown().first().text, u"Usage: lexmint [/add | /test] [filename]"_s);
-    QCOMPARE(m_messages.shown().first().icon, MessageIcon::Exclamation);
-    QCOMPARE(m_window->session().current().path, path);
+    QCOMPARE(m_fx->messages.shown().size(), 1);
+    QCOMPARE(m_fx->messages.shown().first().text, u"Usage: lexmint [/add | /test] [filename]"_s);
+    QCOMPARE(m_fx->messages.shown().first().icon, MessageIcon::Exclamation);
+    QCOMPARE(m_window()->session().current().path, path);
 }
 
 void TestMainWindow::refusedStartupVocabularyIsNotSavedAsLastOpen()
 {
-    m_settings->setText(SettingsKey::StartupDB,
-                        writeFile(m_dir->path(), u"bad.lxm"_s, QByteArray(2048, 'x')));
+    m_fx->settings().setText(SettingsKey::StartupDB,
+                        writeFile(m_fx->path(QString()), u"bad.lxm"_s, QByteArray(2048, 'x')));
     start();
-    QCOMPARE(m_messages.shown().size(), 1);
-    QCOMPARE(m_messages.shown().first().title, u"Open Vocabulary"_s);
-    QVERIFY(!m_window->session().isOpen());
+    QCOMPARE(m_fx->messages.shown().size(), 1);
+    QCOMPARE(m_fx->messages.shown().first().title, u"Open Vocabulary"_s);
+    QVERIFY(!m_window()->session().isOpen());
     QVERIFY(blankShown());
-    m_window->close();
+    m_window()->close();
     QCOMPARE(written().text(SettingsKey::StartupDB), QString());
 }
 
 void TestMainWindow::closeAndReopenFromTheRecentList()
 {
-    m_files.expect(vocabulary(u"mine.lxm"_s, 2));
+    m_fx->files.expect(vocabulary(u"mine.lxm"_s, 2));
     start();
     action(u"mnuVocOpen"_s)->trigger();
-    QCOMPARE(m_window->windowTitle(), u"Mine - Lex Mint"_s);
+    QCOMPARE(m_window()->windowTitle(), u"Mine - Lex Mint"_s);
     QCOMPARE(action(u"mnuVocabRecent1"_s)->text(), u"&1 Mine"_s);
 
     action(u"mnuVocClose"_s)->trigger();
-    QCOMPARE(m_window->windowTitle(), u"Lex Mint"_s);
+    QCOMPARE(m_window()->windowTitle(), u"Lex Mint"_s);
     QVERIFY(blankShown());
-    QVERIFY(!m_window->findChild<QMenu*>(u"mnuEntry"_s)->menuAction()->isVisible());
+    QVERIFY(!m_window()->findChild<QMenu*>(u"mnuEntry"_s)->menuAction()->isVisible());
     QCOMPARE(panel(u"no_entries"_s), QString());
     QCOMPARE(panel(u"filepath"_s), QString());
     QVERIFY(action(u"mnuVocabRecent1"_s)->isVisible());
 
     action(u"mnuVocabRecent1"_s)->trigger();
-    QCOMPARE(m_window->windowTitle(), u"Mine - Lex Mint"_s);
+    QCOMPARE(m_window()->windowTitle(), u"Mine - Lex Mint"_s);
     QCOMPARE(panel(u"no_entries"_s), u"2 entries"_s);
     // Reopening does not add the toolbar's separator a second time.
-    const auto* toolbar = m_window->findChild<QToolBar*>(u"Toolbar1"_s);
+    const auto* toolbar = m_window()->findChild<QToolBar*>(u"Toolbar1"_s);
     QCOMPARE(toolbar->findChildren<QAction*>(u"findsep"_s).size(), 1);
 }
 
 void TestMainWindow::missingRecentFileLeavesTheList()
 {
     for (const QString& name : {u"a.lxm"_s, u"b.lxm"_s, u"c.lxm"_s})
-        m_files.expect(vocabulary(name));
+        m_fx->files.expect(vocabulary(name));
     start();
     for (int i = 0; i < 3; ++i)
         action(u"mnuVocOpen"_s)->trigger();
     QCOMPARE(action(u"mnuVocabRecent1"_s)->text(), u"&1 C"_s);
     QCOMPARE(action(u"mnuVocabRecent3"_s)->text(), u"&3 A"_s);
 
-    QVERIFY(QFile::remove(m_dir->filePath(u"b.lxm"_s)));
+    QVERIFY(QFile::remove(m_fx->path(u"b.lxm"_s)));
     action(u"mnuVocabRecent2"_s)->trigger();
-    QCOMPARE(m_messages.shown().size(), 1);
+    QCOMPARE(m_fx->messages.shown().size(), 1);
     QCOMPARE(action(u"mnuVocabRecent2"_s)->text(), u"&2 A"_s);
     QVERIFY(!action(u"mnuVocabRecent3"_s)->isVisible());
-    QCOMPARE(m_window->windowTitle(), u"C - Lex Mint"_s);
+    QCOMPARE(m_window()->windowTitle(), u"C - Lex Mint"_s);
 }
 
 void TestMainWindow::settingsAreWrittenAtExit()
 {
-    m_settings->setNumber(SettingsKey::MainWidth, 9000);
+    m_fx->settings().setNumber(SettingsKey::MainWidth, 9000);
     const QString path = vocabulary(u"mine.lxm"_s);
     start({path}).showMaximized();
     action(u"mnuViewToolbar"_s)->trigger();
-    QVERIFY(!m_window->findChild<QToolBar*>(u"Toolbar1"_s)->isVisibleTo(m_window.get()));
-    m_window->close();
+    QVERIFY(!m_window()->findChild<QToolBar*>(u"Toolbar1"_s)->isVisibleTo(m_window()));
+    m_window()->close();
 
     const SettingsStore settings = written();
     QCOMPARE(settings.text(SettingsKey::MainWinState), u"2"_s);
@@ -311,7 +278,7 @@ void TestMainWindow::testModesFollowTheirRows()
 {
     start({vocabulary(u"mine.lxm"_s, 2)});
     QHash<QString, QAction*> modes;
-    for (QAction* item : m_window->findChild<QMenu*>(u"mnuTest"_s)->actions())
+    for (QAction* item : m_window()->findChild<QMenu*>(u"mnuTest"_s)->actions())
         modes.insert(item->data().toString(), item);
     QVERIFY(modes.value(u"Never Tested"_s)->isEnabled());
     QVERIFY(!modes.value(u"Last Answer Wrong"_s)->isEnabled());
@@ -326,22 +293,22 @@ void TestMainWindow::testModesFollowTheirRows()
         if (!modal)
             return;
         if (modal->objectName() == u"frmTest"_s)
-            captionDuringTest = m_window->windowTitle();
+            captionDuringTest = m_window()->windowTitle();
         modal->close();
     });
     answer.start(10);
     action(u"test"_s)->trigger();
     answer.stop();
     QCOMPARE(captionDuringTest, u"Mine (hidden while testing)  - Lex Mint"_s);
-    QCOMPARE(m_window->windowTitle(), u"Mine - Lex Mint"_s);
+    QCOMPARE(m_window()->windowTitle(), u"Mine - Lex Mint"_s);
     QVERIFY(!blankShown());
 }
 
 void TestMainWindow::addSwitchOpensTheEntryForm()
 {
     start({u"--add"_s, vocabulary(u"mine.lxm"_s)}).show();
-    QTRY_VERIFY(m_window->findChild<QWidget*>(u"frmAdd"_s));
-    QTRY_VERIFY(m_window->findChild<QWidget*>(u"frmAdd"_s)->isVisible());
+    QTRY_VERIFY(m_window()->findChild<QWidget*>(u"frmAdd"_s));
+    QTRY_VERIFY(m_window()->findChild<QWidget*>(u"frmAdd"_s)->isVisible());
 }
 
 void TestMainWindow::exitGivesBackTheLayoutAFormHolds()
@@ -353,16 +320,16 @@ void TestMainWindow::exitGivesBackTheLayoutAFormHolds()
         QVERIFY(db.createProperty(u"UserKeybH"_s, 0x0405));
     }
     start({path}).show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_window()));
     action(u"mnuEntryAdd"_s)->trigger();
-    auto* form = m_window->findChild<QWidget*>(u"frmAdd"_s);
+    auto* form = m_window()->findChild<QWidget*>(u"frmAdd"_s);
     QVERIFY(form && QTest::qWaitForWindowActive(form));
     form->findChild<QWidget*>(u"txtHead"_s)->setFocus();
-    QTRY_COMPARE(m_backend->activeLayout(), 0x0405);
+    QTRY_COMPARE(m_fx->backend.activeLayout(), 0x0405);
     QCOMPARE(panel(u"keyboard"_s), u"Czech"_s);
 
-    m_window->close();
-    QCOMPARE(m_backend->activeLayout(), 0x0409);
+    m_window()->close();
+    QCOMPARE(m_fx->backend.activeLayout(), 0x0409);
 }
 
 void TestMainWindow::propertiesAndOptionsOpenOnce()
@@ -371,22 +338,22 @@ void TestMainWindow::propertiesAndOptionsOpenOnce()
     for (const auto& [command, name] : {std::pair{u"mnuVocabProps"_s, u"frmProperties"_s},
                                         std::pair{u"mnuViewOptions"_s, u"frmOptions"_s}}) {
         action(command)->trigger();
-        auto* dialog = m_window->findChild<QDialog*>(name);
+        auto* dialog = m_window()->findChild<QDialog*>(name);
         QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
         // A second request brings the open dialog to the front without loading it again.
         auto* box = dialog->findChild<QCheckBox*>(u"chkWarnDoubles"_s);
         box->click();
         const bool changed = box->isChecked();
         action(command)->trigger();
-        QCOMPARE(m_window->findChildren<QDialog*>(name).size(), 1);
+        QCOMPARE(m_window()->findChildren<QDialog*>(name).size(), 1);
         QCOMPARE(box->isChecked(), changed);
     }
     // The running program follows the new start-up choice: the vocabulary open at exit is
     // no longer remembered.
-    auto* options = m_window->findChild<QDialog*>(u"frmOptions"_s);
+    auto* options = m_window()->findChild<QDialog*>(u"frmOptions"_s);
     options->findChild<QRadioButton*>(u"optSDBlank"_s)->click();
     options->findChild<QPushButton*>(u"cmdOK"_s)->click();
-    m_window->close();
+    m_window()->close();
     QCOMPARE(written().text(SettingsKey::StartupDB), QString());
 }
 

@@ -1,4 +1,4 @@
-#include "app/SettingsStore.h"
+#include "shell/SettingsStore.h"
 #include "options/OptionsDialog.h"
 #include "options/VocOptions.h"
 #include "store/VocabInfo.h"

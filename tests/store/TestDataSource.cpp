@@ -27,6 +27,8 @@ private slots:
     void inPlaceEditsFollowTheEntryRules_data();
     void inPlaceEditsFollowTheEntryRules();
     void testModeRowsAreFixedWhenRead();
+    void datedModesFollowTheProgramsDay_data();
+    void datedModesFollowTheProgramsDay();
     void tableSourceAddsEditsAndDeletes();
     void sourcesFallBackToAllAndSurviveARefusedFile();
 
@@ -199,6 +201,50 @@ void TestDataSource::testModeRowsAreFixedWhenRead()
     const QList<QVariantList> order = test.rows(0, 100);
     QCOMPARE(order.size(), Entries.size());
     QCOMPARE(test.rows(0, 100), order);
+}
+
+void TestDataSource::datedModesFollowTheProgramsDay_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QStringList>("headwords");
+
+    // "a" was tested on 1 March with 2 right answers (due after 4 days), "b" on 10 March with
+    // its last answer right and none counted (due after a day), "c" never.
+    QTest::newRow("week, 8 March") << u"Not Tested for a Week"_s << QDate(2026, 3, 8)
+                                   << QStringList{u"a"_s};
+    QTest::newRow("week, 20 March") << u"Not Tested for a Week"_s << QDate(2026, 3, 20)
+                                    << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("due, 4 March") << u"Due for Review"_s << QDate(2026, 3, 4)
+                                  << QStringList{u"c"_s};
+    QTest::newRow("due, 5 March") << u"Due for Review"_s << QDate(2026, 3, 5)
+                                  << QStringList{u"a"_s, u"c"_s};
+    QTest::newRow("due, 11 March") << u"Due for Review"_s << QDate(2026, 3, 11)
+                                   << QStringList{u"a"_s, u"b"_s, u"c"_s};
+}
+
+void TestDataSource::datedModesFollowTheProgramsDay()
+{
+    QFETCH(QString, mode);
+    QFETCH(QDate, today);
+    QFETCH(QStringList, headwords);
+
+    QVERIFY(m_fixture->execRaw(u"DELETE FROM Headwords"_s));
+    m_fixture->addEntries({u"a|x"_s, u"b|x"_s, u"c|x"_s});
+    QVERIFY(m_fixture->execRaw(
+        u"UPDATE Headwords SET LastTestedOn = '2026-03-01', Tested = 2, Correct = 2, LastOK = 1 "
+        "WHERE Headword = 'a'; UPDATE Headwords SET LastTestedOn = '2026-03-10', Tested = 1, "
+        "LastOK = 1 WHERE Headword = 'b'; UPDATE Headwords SET LastTestedOn = '2026-03-30' "
+        "WHERE Headword = 'c'"_s));
+    m_fixture->clock.setToday(today);
+    DataSource& test = m_sources->testWords();
+    test.setRecordSource(mode);
+    QVERIFY(test.refresh());
+    QStringList found;
+    for (const QVariantList& row : test.rows(0, 100))
+        found.append(row.at(1).toString());
+    found.sort();
+    QCOMPARE(found, headwords);
 }
 
 void TestDataSource::tableSourceAddsEditsAndDeletes()

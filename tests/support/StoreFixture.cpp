@@ -1,5 +1,7 @@
 #include "support/StoreFixture.h"
 
+#include "store/SqlClock.h"
+
 #include "store/EntryWriter.h"
 #include "store/SqlQuery.h"
 #include "support/TestFiles.h"
@@ -64,6 +66,12 @@ QString makeVocabulary(const QString& dir, const QString& name, const QStringLis
 StoreFixture::StoreFixture()
 {
     m_path = copyToDir(templatePath(), m_dir.path(), QStringLiteral("test.lxm"));
+    setSqlClock(clock);
+}
+
+StoreFixture::~StoreFixture()
+{
+    releaseSqlClock(clock);
 }
 
 QString StoreFixture::templatePath() const

@@ -25,7 +25,9 @@ QString makeVocabulary(const QString& dir, const QString& name, const QStringLis
 /// A fresh vocabulary made from the build's template in a temporary folder.
 class StoreFixture {
 public:
+    /// SQL's "now" follows `clock` while the fixture lives.
     StoreFixture();
+    ~StoreFixture();
 
     bool isValid() const { return !m_path.isEmpty(); }
     const QString& path() const { return m_path; }

@@ -5,7 +5,7 @@
 #include "support/StoreFixture.h"
 #include "support/TestVocabularyHost.h"
 
-#include "app/SettingsStore.h"
+#include "shell/SettingsStore.h"
 #include "entries/EntryForms.h"
 #include "keyboards/KeyboardCatalogue.h"
 #include "keyboards/KeyboardSwitcher.h"

@@ -1,0 +1,152 @@
+#include "drill/TestRun.h"
+
+#include "platform/Clock.h"
+#include "platform/MessageService.h"
+#include "store/DataSource.h"
+#include "store/Database.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace lexmint {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The file is written by other programs too, so a count may already be at its limit.
+qint64 plusOne(qint64 count)
+{
+    return count < std::numeric_limits<qint64>::max() ? count + 1 : count;
+}
+
+// Why a write failed, in the user's terms. The engine takes a file removed or moved while it
+// is open for a read-only one; the user is told what really happened.
+QString reasonFor(const StoreError& error, const Database* db)
+{
+    if (db && !QFileInfo::exists(db->path()))
+        return u"The vocabulary file %1 is no longer there; it was moved or deleted."_s.arg(
+            QDir::toNativeSeparators(db->path()));
+    return error.description;
+}
+
+} // namespace
+
+QString TestEntry::ratioText() const
+{
+    if (tested <= 0)
+        return {};
+    // In floating point the product cannot overflow, and for any count a program could reach
+    // (below 2^40 answers) the quotient is exact enough that only true halves round up.
+    const double percent = std::floor(static_cast<double>(correct) * 100.0
+                                          / static_cast<double>(tested)
+                                      + 0.5);
+    return QString::number(percent, 'f', 0) + u'%';
+}
+
+TestRun::TestRun(DataSource& testWords, const AnswerJudge& judge, MessageService& messages,
+                 const Clock& clock)
+    : m_testWords(testWords), m_judge(judge), m_messages(messages), m_clock(clock)
+{
+}
+
+bool TestRun::start(const QString& mode)
+{
+    m_mode = mode;
+    m_tested = 0;
+    m_correct = 0;
+    m_count = 0;
+    m_unsavedReported = false;
+    m_testWords.setRecordSource(mode);
+    StoreError error;
+    if (!m_testWords.refresh(&error)) {
+        m_messages.show({u"The test mode '%1' could not be read.\r\n%2"_s.arg(mode,
+                                                                             error.description),
+                         QString(), MessageIcon::Exclamation, MessageButtons::Ok});
+        return false;
+    }
+    // The source reads which entries the mode returns once, here; that fixes the run.
+    m_count = m_testWords.recordCount();
+    if (m_count == 0) {
+        m_messages.show({u"No records in mode '"_s + mode + u'\'', QString(), MessageIcon::None,
+                         MessageButtons::Ok});
+        return false;
+    }
+    return true;
+}
+
+bool TestRun::hasEnded() const
+{
+    return m_testWords.isEof();
+}
+
+int TestRun::position() const
+{
+    return hasEnded() ? -1 : m_testWords.absolutePosition();
+}
+
+TestEntry TestRun::current() const
+{
+    if (hasEnded() || !m_testWords.hasCurrent())
+        return {};
+    TestEntry entry;
+    entry.id = m_testWords.value(u"ID"_s).toLongLong();
+    entry.headword = m_testWords.value(u"Headword"_s).toString();
+    entry.lastTestedOn = m_testWords.value(u"LastTestedOn"_s);
+    entry.tested = m_testWords.value(u"Tested"_s).toLongLong();
+    entry.correct = m_testWords.value(u"Correct"_s).toLongLong();
+    entry.lastOK = m_testWords.value(u"LastOK"_s).toInt();
+    return entry;
+}
+
+TestRun::Verdict TestRun::answer(const QString& text)
+{
+    const TestEntry entry = current();
+    const bool right = m_judge.isRight(text, entry.headword);
+    StoreError error{StoreError::Kind::RowMissing, 0, {}};
+    bool written = false;
+    if (m_testWords.edit()) {
+        m_testWords.setValue(u"LastTestedOn"_s, m_clock.today());
+        m_testWords.setValue(u"Tested"_s, plusOne(entry.tested));
+        if (right)
+            m_testWords.setValue(u"Correct"_s, plusOne(entry.correct));
+        m_testWords.setValue(u"LastOK"_s, right ? 1 : 0);
+        // One statement writes all four values, so a failure leaves the entry as it was.
+        written = m_testWords.update(&error);
+    }
+    if (!written && error.kind == StoreError::Kind::RowMissing) {
+        // Deleted by another program after it was shown: there is nothing left to count.
+        reportUnsavedAnswer(u"The entry is no longer in the vocabulary."_s);
+        return Verdict::EntryGone;
+    }
+    if (!written)
+        reportUnsavedAnswer(reasonFor(error, m_testWords.database()));
+    ++m_tested;
+    if (right)
+        ++m_correct;
+    return right ? Verdict::Right : Verdict::Wrong;
+}
+
+void TestRun::next()
+{
+    while (m_testWords.moveNext() && !m_testWords.hasCurrent()) {
+    }
+}
+
+void TestRun::reportUnsavedAnswer(const QString& reason)
+{
+    // Once per run: the cause (a read-only or full disk, a removed file) usually lasts, and a
+    // message after every answer would make the test unusable.
+    if (std::exchange(m_unsavedReported, true))
+        return;
+    m_messages.show({u"This answer could not be saved in the vocabulary.\r\n"_s + reason
+                         + u"\r\nThe test goes on, but answers that cannot be saved leave their "
+                           "entries as they were."_s,
+                     u"Answer Not Saved"_s, MessageIcon::Exclamation, MessageButtons::Ok});
+}
+
+} // namespace lexmint

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "drill/AnswerJudge.h"
+
+#include <QString>
+#include <QVariant>
+
+namespace lexmint {
+
+class Clock;
+class DataSource;
+class MessageService;
+
+/// One entry of a test as the test window shows it.
+struct TestEntry {
+    qint64 id = 0;
+    QString headword;
+    /// The day of the last answer; the day the entry was made while it was never answered.
+    QVariant lastTestedOn;
+    qint64 tested = 0;
+    qint64 correct = 0;
+    /// 1: the last answer was right, 0: wrong, -1: never answered.
+    int lastOK = -1;
+
+    /// The share of right answers in whole percent, halves rounded up, followed by "%";
+    /// empty while the entry was never answered.
+    QString ratioText() const;
+};
+
+/// One run of a test: the entries of a test mode, in the mode's order, each answered or
+/// skipped once. Which entries belong to the run, and how many, is fixed when it starts; an
+/// answer that takes an entry out of its mode changes neither.
+///
+/// Each answer is judged and written into the entry's statistics at once. When that write
+/// fails, the user is told once per run and the run goes on; the entry keeps the statistics it
+/// had, since an entry's statistics are written in one step or not at all.
+class TestRun {
+public:
+    /// Runs over the rows of `testWords` (the main window's source of test modes).
+    TestRun(DataSource& testWords, const AnswerJudge& judge, MessageService& messages,
+            const Clock& clock);
+
+    /// Starts a new run of `mode` at its first entry with both counters at zero. A mode
+    /// without entries, or one that cannot be read, is reported and gives an ended run.
+    /// Returns whether the run has entries.
+    bool start(const QString& mode);
+
+    const QString& mode() const { return m_mode; }
+    /// Every entry has been answered or skipped (or there was none).
+    bool hasEnded() const;
+    /// The number of entries of the run, as fixed at its start.
+    int count() const { return m_count; }
+    /// The 0-based position of the current entry; -1 once the run has ended.
+    int position() const;
+    /// The current entry, as the file holds it now; empty once the run has ended.
+    TestEntry current() const;
+
+    /// Answers given and right answers in this run.
+    qint32 testedCount() const { return m_tested; }
+    qint32 correctCount() const { return m_correct; }
+
+    enum class Verdict {
+        Right,
+        Wrong,
+        /// The entry was deleted by another program while it was shown; nothing was counted.
+        EntryGone,
+    };
+
+    /// Judges `text` as the answer for the current entry, counts it, and writes the entry's
+    /// statistics: today as the day of its last test, one answer more, one right answer more
+    /// when right, and whether it was right. Stays on the entry; next() moves on.
+    Verdict answer(const QString& text);
+    /// Moves to the next entry of the run, passing over entries deleted meanwhile.
+    void next();
+
+private:
+    void reportUnsavedAnswer(const QString& reason);
+
+    DataSource& m_testWords;
+    AnswerJudge m_judge;
+    MessageService& m_messages;
+    const Clock& m_clock;
+    QString m_mode;
+    int m_count = 0;
+    qint32 m_tested = 0;
+    qint32 m_correct = 0;
+    bool m_unsavedReported = false;
+};
+
+} // namespace lexmint

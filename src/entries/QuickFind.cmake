@@ -1,2 +1,0 @@
-# Quick find.
-target_sources(lexmint_entries PRIVATE QuickFind.cpp QuickFind.h)

@@ -1,0 +1,227 @@
+#include "support/FakeMessageService.h"
+#include "support/StoreFixture.h"
+
+#include "store/SqlQuery.h"
+#include "store/VocabularySources.h"
+#include "drill/TestRun.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <limits>
+
+using namespace lexmint;
+using namespace lexmint::test;
+using namespace Qt::StringLiterals;
+
+using Verdict = TestRun::Verdict;
+
+namespace {
+
+// In the order of every test mode: Apfel, Baum, Haus.
+const QStringList Entries{u"Haus|house"_s, u"Apfel|apple"_s, u"Baum|tree"_s};
+const QDate TestDay(2026, 4, 1);
+const QString Untouched = u"2026-03-14 0 0 -1"_s;
+
+} // namespace
+
+class TestTestRun : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void answersAddToTheStatistics_data();
+    void answersAddToTheStatistics();
+    void unsavedAnswerIsReportedOncePerRun_data();
+    void unsavedAnswerIsReportedOncePerRun();
+    void entriesDeletedMeanwhileArePassedOver();
+    void modesWithoutEntries_data();
+    void modesWithoutEntries();
+    void ratio_data();
+    void ratio();
+
+private:
+    TestRun& run() { return *m_run; }
+    // Read through the run's own connection, which still reaches a file removed meanwhile.
+    QString statistics(const QString& headword) const
+    {
+        return entryStatistics(*m_sources->database(), headword);
+    }
+
+    std::unique_ptr<StoreFixture> m_fixture;
+    std::unique_ptr<VocabularySources> m_sources;
+    FakeMessageService m_messages;
+    TestClock m_clock{TestDay};
+    std::unique_ptr<TestRun> m_run;
+};
+
+void TestTestRun::init()
+{
+    m_fixture = std::make_unique<StoreFixture>();
+    QCOMPARE(m_fixture->addEntries(Entries).size(), Entries.size());
+    m_sources = std::make_unique<VocabularySources>();
+    QVERIFY(m_sources->attach(m_fixture->path()));
+    m_run = std::make_unique<TestRun>(m_sources->testWords(),
+                                      AnswerJudge(AnswerJudge::LetterCase::Ignored), m_messages,
+                                      m_clock);
+    m_messages.clear();
+}
+
+void TestTestRun::cleanup()
+{
+    QVERIFY(m_messages.allAnswersUsed());
+    m_run.reset();
+    m_sources.reset();
+}
+
+void TestTestRun::answersAddToTheStatistics_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("after");
+
+    const QString most = QString::number(std::numeric_limits<qint64>::max());
+    QTest::newRow("earlier answers, wrong") << u"4, 2, 1"_s << u"Haus!"_s << u"5 2 0"_s;
+    QTest::newRow("earlier answers, right") << u"4, 2, 0"_s << u"HAUS"_s << u"5 3 1"_s;
+    QTest::newRow("counts at their limit")
+        << u"%1, %1, 1"_s.arg(most) << u"Haus"_s << u"%1 %1 1"_s.arg(most);
+}
+
+void TestTestRun::answersAddToTheStatistics()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, answer);
+    QFETCH(QString, after);
+
+    QVERIFY(m_fixture->execRaw(u"UPDATE Headwords SET (Tested, Correct, LastOK) = (%1) "
+                               "WHERE Headword = 'Haus'"_s.arg(before)));
+    QVERIFY(run().start(u"All"_s));
+    run().next();
+    run().next();
+    run().answer(answer);
+    QCOMPARE(statistics(u"Haus"_s), u"2026-04-01 "_s + after);
+}
+
+void TestTestRun::unsavedAnswerIsReportedOncePerRun_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("read-only file")
+        << u"read-only"_s << u"The vocabulary file is read-only, so the change was not saved."_s;
+    QTest::newRow("file removed")
+        << u"removed"_s << u"is no longer there; it was moved or deleted."_s;
+}
+
+void TestTestRun::unsavedAnswerIsReportedOncePerRun()
+{
+    QFETCH(QString, obstacle);
+    QFETCH(QString, reason);
+
+    QVERIFY(run().start(u"All"_s));
+    QCOMPARE(run().answer(u"Apfel"_s), Verdict::Right);
+    run().next();
+    if (obstacle == u"read-only"_s)
+        QVERIFY(SqlQuery(*m_sources->database(), u"PRAGMA query_only = ON"_s).exec());
+    else
+        QVERIFY(QFile::remove(m_fixture->path()));
+
+    // The run goes on and counts every answer, but tells about the lost ones only once.
+    QCOMPARE(run().answer(u"Baum"_s), Verdict::Right);
+    run().next();
+    QCOMPARE(run().answer(u"Hut"_s), Verdict::Wrong);
+    run().next();
+    QVERIFY(run().hasEnded());
+    QCOMPARE(run().testedCount(), 3);
+    QCOMPARE(run().correctCount(), 2);
+    QCOMPARE(m_messages.shown().size(), 1);
+    const Message& message = m_messages.shown().constFirst();
+    QCOMPARE(message.title, u"Answer Not Saved"_s);
+    QVERIFY2(message.text.contains(reason + u"\r\nThe test goes on"_s), qPrintable(message.text));
+    // What the file held stays whole: the answer written before, the others as they were.
+    QCOMPARE(statistics(u"Apfel"_s), u"2026-04-01 1 1 1"_s);
+    QCOMPARE(statistics(u"Baum"_s), Untouched);
+    QCOMPARE(statistics(u"Haus"_s), Untouched);
+
+    // The next run tells again.
+    QVERIFY(run().start(u"All"_s));
+    run().answer(u"Apfel"_s);
+    QCOMPARE(m_messages.shown().size(), 2);
+}
+
+void TestTestRun::entriesDeletedMeanwhileArePassedOver()
+{
+    QVERIFY(run().start(u"All"_s));
+    // Another program deletes the next entry, and then the one after it while it is shown.
+    QVERIFY(m_fixture->execRaw(u"DELETE FROM Headwords WHERE Headword = 'Baum'"_s));
+    run().next();
+    QCOMPARE(run().current().headword, u"Haus"_s);
+    QCOMPARE(run().position(), 2);
+    QVERIFY(m_fixture->execRaw(u"DELETE FROM Headwords WHERE Headword = 'Haus'"_s));
+    QCOMPARE(run().answer(QString()), Verdict::EntryGone);
+    QCOMPARE(run().testedCount(), 0);
+    QCOMPARE(m_messages.shown().size(), 1);
+    QVERIFY(m_messages.shown().constFirst().text.contains(u"no longer in the vocabulary"_s));
+    run().next();
+    QVERIFY(run().hasEnded());
+}
+
+void TestTestRun::modesWithoutEntries_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<MessageIcon>("icon");
+
+    QTest::newRow("no entry in the mode") << u"Last Answer Wrong"_s
+                                          << u"No records in mode 'Last Answer Wrong'"_s
+                                          << MessageIcon::None;
+    QTest::newRow("no such mode")
+        << u"Gone"_s
+        << u"The test mode 'Gone' could not be read.\r\nThe vocabulary has no table or query "
+           "named \"Gone\"."_s
+        << MessageIcon::Exclamation;
+}
+
+void TestTestRun::modesWithoutEntries()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, text);
+    QFETCH(MessageIcon, icon);
+
+    QVERIFY(!run().start(mode));
+    QVERIFY(run().hasEnded());
+    QCOMPARE(run().count(), 0);
+    QCOMPARE(run().mode(), mode);
+    QCOMPARE(m_messages.shown().size(), 1);
+    QCOMPARE(m_messages.shown().constFirst().text, text);
+    QCOMPARE(m_messages.shown().constFirst().icon, icon);
+}
+
+void TestTestRun::ratio_data()
+{
+    QTest::addColumn<qint64>("correct");
+    QTest::addColumn<qint64>("tested");
+    QTest::addColumn<QString>("text");
+
+    const qint64 most = std::numeric_limits<qint64>::max();
+    QTest::newRow("never answered") << qint64(0) << qint64(0) << QString();
+    QTest::newRow("2 of 3") << qint64(2) << qint64(3) << u"67%"_s;
+    QTest::newRow("1 of 8, a half rounds up") << qint64(1) << qint64(8) << u"13%"_s;
+    QTest::newRow("largest counts") << most << most << u"100%"_s;
+    QTest::newRow("half of the largest count") << most / 2 << most << u"50%"_s;
+}
+
+void TestTestRun::ratio()
+{
+    QFETCH(qint64, correct);
+    QFETCH(qint64, tested);
+    QFETCH(QString, text);
+
+    TestEntry entry;
+    entry.correct = correct;
+    entry.tested = tested;
+    QCOMPARE(entry.ratioText(), text);
+}
+
+QTEST_GUILESS_MAIN(TestTestRun)
+#include "TestTestRun.moc"

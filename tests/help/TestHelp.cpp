@@ -1,0 +1,217 @@
+#include "help/HelpCollection.h"
+#include "help/HelpPopups.h"
+#include "platform/widgets/QtHelpService.h"
+
+#include "support/TestFiles.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+using namespace lexmint;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The one help window; null when there is none or more than one.
+QWidget* helpWindow()
+{
+    QWidgetList found;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == u"HelpWindow")
+            found.append(widget);
+    return found.size() == 1 ? found.constFirst() : nullptr;
+}
+
+QUrl shownPage()
+{
+    QWidget* window = helpWindow();
+    return window ? window->findChild<QTextBrowser*>()->source() : QUrl();
+}
+
+QUrl helpUrl(const QString& page)
+{
+    return QUrl(u"qthelp://org.orvanel.lexmint/doc/"_s + page);
+}
+
+} // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void contextNumbersResolve_data();
+    void contextNumbersResolve();
+    void oneWindowServesEveryRequestOverModalDialogs();
+    void parsePopupTexts_data();
+    void parsePopupTexts();
+    void searchBuildsItsIndexOutsideTheProgramFolder();
+    void missingHelpIsSilent();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_userDir;
+    std::unique_ptr<QtHelpService> m_help;
+};
+
+void TestHelp::init()
+{
+    m_userDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_userDir->isValid());
+    m_help = std::make_unique<QtHelpService>(test::buildDataDir() + u'/', m_userDir->path());
+    QVERIFY(m_help->isAvailable());
+}
+
+void TestHelp::cleanup()
+{
+    m_help.reset();
+    QVERIFY(!helpWindow());
+}
+
+void TestHelp::contextNumbersResolve_data()
+{
+    // Every context number the program asks for: the help buttons' topics open a page of their
+    // own, the controls' numbers a pop-up text.
+    QTest::addColumn<int>("context");
+    QTest::addColumn<bool>("popup");
+
+    for (int context : {15, 20, 21, 56, 57, 60})
+        QTest::addRow("topic %d", context) << context << false;
+    for (int context : {1100, 1101, 1102, 1103, 1104, 1105, 1106, 1107, 1108, 1109, 1031, 1035,
+                        1036, 1006, 1007, 1008, 1010, 1011, 1012, 1020, 1021, 1022, 1045, 1046})
+        QTest::addRow("pop-up %d", context) << context << true;
+}
+
+void TestHelp::contextNumbersResolve()
+{
+    QFETCH(int, context);
+    QFETCH(bool, popup);
+
+    if (popup) {
+        QVERIFY(!m_help->popupText(context).isEmpty());
+        QVERIFY(!helpWindow());
+        return;
+    }
+    m_help->showTopic(context);
+    QVERIFY(helpWindow() && helpWindow()->isVisible());
+    QVERIFY(shownPage() != helppages::homePage()); // the fallback for an unknown number
+    QVERIFY(!helpWindow()->findChild<QTextBrowser*>()->toPlainText().isEmpty());
+}
+
+void TestHelp::oneWindowServesEveryRequestOverModalDialogs()
+{
+    // A test window or a message box with a Help button is modal; the help opened from it must
+    // take the input rather than sit blocked behind it.
+    QDialog dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    m_help->showTopic(9999); // unknown: the contents
+    QCOMPARE(shownPage(), helppages::homePage());
+    m_help->showTopic(57);
+    m_help->showTopic(15);
+    QCOMPARE(shownPage(), helpUrl(u"options.html#startup"_s)); // in exactly one window
+    QCOMPARE(QGuiApplication::modalWindow(), helpWindow()->windowHandle());
+    helpWindow()->close();
+    QCOMPARE(QGuiApplication::modalWindow(), dialog.windowHandle());
+    m_help->showContents();
+    QVERIFY(helpWindow() && helpWindow()->isVisible());
+}
+
+void TestHelp::parsePopupTexts_data()
+{
+    QTest::addColumn<QByteArray>("xhtml");
+    QTest::addColumn<int>("context");
+    QTest::addColumn<QString>("expected");
+
+    const QByteArray page = "<!DOCTYPE html><html xmlns=\"http://www.w3.org/1999/xhtml\"><body>"
+                            "<div id=\"popup-7\">\n  <p>A <b>nested</b> <i>text</i></p><div>x</div>"
+                            "\n</div><div id=\"popup-8\"/><div id=\"popup-9\"></div>"
+                            "<p id=\"popup-10\">café</p><div id=\"other\">no</div>"
+                            "</body></html>"_ba;
+    QTest::newRow("nested elements kept")
+        << page << 7 << u"<p>A <b>nested</b> <i>text</i></p><div>x</div>"_s;
+    QTest::newRow("empty element") << page << 8 << QString();
+    QTest::newRow("any element, UTF-8") << page << 10 << u"café"_s;
+    QTest::newRow("not a pop-up") << page << 0 << QString();
+    QTest::newRow("broken page keeps what was read")
+        << "<html><body><p id=\"popup-1\">one</p><p id=\"popup-2\">two</b></body></html>"_ba << 1
+        << u"one"_s;
+}
+
+void TestHelp::parsePopupTexts()
+{
+    QFETCH(QByteArray, xhtml);
+    QFETCH(int, context);
+    QFETCH(QString, expected);
+    const QHash<int, QString> texts = lexmint::parsePopupTexts(xhtml);
+    QCOMPARE(texts.value(context), expected);
+    QVERIFY(!texts.contains(0));
+}
+
+void TestHelp::searchBuildsItsIndexOutsideTheProgramFolder()
+{
+    // An installed program folder is read-only: the help must work from a copy of its own.
+    QTemporaryDir programDir;
+    for (const QString& file : {u"lexmint.qch"_s, u"lexmint.qhc"_s})
+        QVERIFY(!test::copyToDir(test::buildDataDir() + u'/' + file, programDir.path(), file)
+                     .isEmpty());
+    const QStringList installed =
+        QDir(programDir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    // Opens a help of its own on the folder and returns the pages found for the words.
+    const auto search = [&](const QString& words) {
+        m_help = std::make_unique<QtHelpService>(programDir.path() + u'/', m_userDir->path());
+        m_help->showContents();
+        helpWindow()->findChild<QTabWidget*>(u"helpTabs"_s)->setCurrentIndex(2);
+        auto* input = helpWindow()->findChild<QLineEdit*>(u"helpSearchInput"_s);
+        input->setText(words);
+        QTest::keyClick(input, Qt::Key_Return);
+        return [results = helpWindow()->findChild<QListWidget*>(u"helpSearchResults"_s)] {
+            QList<QUrl> urls;
+            for (int row = 0; row < results->count(); ++row)
+                urls.append(results->item(row)->data(Qt::UserRole).toUrl());
+            return urls;
+        };
+    };
+
+    const auto found = search(u"integrity_check"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(found().contains(helpUrl(u"troubleshooting.html"_s)), 20000);
+    // A later run finds the copy and its index again.
+    const auto foundLater = search(u"Wayland"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(foundLater().contains(helpUrl(u"keyboards.html"_s)), 20000);
+    QVERIFY(!foundLater().contains(helpUrl(u"entries.html"_s)));
+    QCOMPARE(QDir(programDir.path()).entryList(QDir::AllEntries | QDir::Hidden), installed);
+}
+
+void TestHelp::missingHelpIsSilent()
+{
+    QTemporaryDir programDir;
+    const QString userDir = m_userDir->path() + u"/help"_s;
+    m_help = std::make_unique<QtHelpService>(programDir.path() + u'/', userDir);
+    // Only the offscreen platform's notes about window handling may appear.
+    QTest::failOnWarning(QRegularExpression(u"^(?!This plugin does not support)"_s));
+
+    QVERIFY(!m_help->isAvailable());
+    QCOMPARE(m_help->popupText(1100), QString());
+    m_help->showTopic(57);
+    m_help->showContents();
+    // One window says so, and nothing else shows up.
+    QWidget* window = helpWindow();
+    QVERIFY(window && window->isVisible());
+    QVERIFY(window->findChild<QTextBrowser*>()->toPlainText().contains(u"not installed"_s));
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        QVERIFY2(widget == window || !widget->isVisible(), qPrintable(widget->objectName()));
+    QVERIFY(!QFileInfo::exists(userDir));
+}
+
+QTEST_MAIN(TestHelp)
+#include "TestHelp.moc"

@@ -1,0 +1,87 @@
+#include "store/EntryText.h"
+
+#include <QTest>
+
+using namespace lexmint;
+using namespace Qt::StringLiterals;
+
+class TestEntryText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void definitionLines_data();
+    void definitionLines();
+    void overlongLines_data();
+    void overlongLines();
+    void tooManyLines();
+};
+
+void TestEntryText::definitionLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("CR LF, empty line, blanks around")
+        << u"first\r\n\r\n  second  "_s << QStringList{u"first"_s, u"second"_s};
+    QTest::newRow("LF as the text field gives it")
+        << u"first\n\n\tsecond \n"_s << QStringList{u"first"_s, u"second"_s};
+    QTest::newRow("lone CR") << u"one\rtwo"_s << QStringList{u"one"_s, u"two"_s};
+    QTest::newRow("line separator") << u"one\u2028two"_s << QStringList{u"one"_s, u"two"_s};
+    QTest::newRow("blanks inside kept") << u"  to  go \r\n"_s << QStringList{u"to  go"_s};
+    QTest::newRow("no-break spaces trimmed") << u"\u00a0Haus\u00a0"_s << QStringList{u"Haus"_s};
+    QTest::newRow("blank lines only") << u" \r\n\n\t\r\n"_s << QStringList{};
+    QTest::newRow("empty") << QString() << QStringList{};
+    QTest::newRow("second Enter of a submit")
+        << u"evening\n"_s << QStringList{u"evening"_s};
+}
+
+void TestEntryText::definitionLines()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(entrytext::definitionLines(text), lines);
+}
+
+void TestEntryText::overlongLines_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QList<qsizetype>>("overlong");
+    QTest::addColumn<QStringList>("truncated");
+
+    const QString hundred(100, u'a');
+    const QString emoji = u"\U0001F600"_s;
+    QTest::newRow("exactly 100") << QStringList{hundred} << QList<qsizetype>{}
+                                 << QStringList{hundred};
+    QTest::newRow("101 and 150 among short lines")
+        << QStringList{u"short"_s, hundred + u'b', u"x"_s, QString(150, u'c')}
+        << QList<qsizetype>{1, 3} << QStringList{u"short"_s, hundred, u"x"_s, QString(100, u'c')};
+    // Cutting after the first half of a character would store a broken character.
+    QTest::newRow("character of two units at the cut")
+        << QStringList{QString(99, u'a') + emoji + u'z'} << QList<qsizetype>{0}
+        << QStringList{QString(99, u'a')};
+    QTest::newRow("character of two units before the cut")
+        << QStringList{QString(98, u'a') + emoji + u"zz"_s} << QList<qsizetype>{0}
+        << QStringList{QString(98, u'a') + emoji};
+}
+
+void TestEntryText::overlongLines()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QList<qsizetype>, overlong);
+    QFETCH(QStringList, truncated);
+    QCOMPARE(entrytext::overlongLines(lines), overlong);
+    QStringList cut;
+    for (const QString& line : lines)
+        cut.append(entrytext::truncated(line));
+    QCOMPARE(cut, truncated);
+}
+
+void TestEntryText::tooManyLines()
+{
+    QVERIFY(!entrytext::tooManyLines(QStringList(26, u"line"_s)));
+    QVERIFY(entrytext::tooManyLines(QStringList(27, u"line"_s)));
+}
+
+QTEST_GUILESS_MAIN(TestEntryText)
+
+#include "TestEntryText.moc"

@@ -1,0 +1,65 @@
+#include "support/MainWindowFixture.h"
+
+#include "shell/CommandLine.h"
+#include "store/SqlClock.h"
+#include "support/StoreFixture.h"
+#include "support/TestFiles.h"
+
+#include <QAction>
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace lexmint::test {
+
+MainWindowFixture::MainWindowFixture()
+{
+    QDir(m_dir.path()).mkdir(u"program"_s);
+    m_programDir = m_dir.filePath(u"program/"_s);
+    for (const QString& file : {u"vocab.mdn"_s, u"Spa-Eng.lxm"_s, u"English.lxm"_s})
+        copyToDir(buildDataDir() + u'/' + file, m_programDir, file);
+    useSettings(u"settings.conf"_s).setNumber(SettingsKey::MainWinState, 0);
+    setSqlClock(clock);
+}
+
+MainWindowFixture::~MainWindowFixture()
+{
+    stop();
+    releaseSqlClock(clock);
+}
+
+MainWindow& MainWindowFixture::start(const QStringList& arguments)
+{
+    m_services.reset(new AppServices{messages, files, help, browser, keyboards, *m_settings,
+                                     sound, clock, m_programDir});
+    m_window = std::make_unique<MainWindow>(*m_services, parseArguments(arguments));
+    return *m_window;
+}
+
+void MainWindowFixture::stop()
+{
+    if (m_window)
+        m_window->close();
+    m_window.reset();
+}
+
+QAction* MainWindowFixture::action(const QString& name) const
+{
+    auto* found = m_window->findChild<QAction*>(name);
+    if (!found)
+        qFatal("no action %s", qPrintable(name));
+    return found;
+}
+
+QString MainWindowFixture::vocabulary(const QString& name, const QStringList& entries) const
+{
+    return makeVocabulary(m_dir.path(), name, entries);
+}
+
+SettingsStore& MainWindowFixture::useSettings(const QString& file)
+{
+    m_settings = std::make_unique<SettingsStore>(m_dir.filePath(file));
+    return *m_settings;
+}
+
+} // namespace lexmint::test
