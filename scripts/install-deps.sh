@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Lex Mint need.
+# Installs the Debian 12 packages that building, running and testing Lex Mint need:
+# no option for building and running, --tests for the tests too, --package for the package.
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
@@ -7,9 +8,15 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools qt6-svg-dev libqt6svg6
   libgl-dev libx11-dev fonts-dejavu-core
 )
-if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(xvfb xauth x11-xkb-utils libxtst-dev libbenchmark-dev)
-fi
+# Making the Debian package (scripts/package.sh) and checking it and the desktop metadata.
+packaging=(dpkg-dev file appstream desktop-file-utils)
+case "${1:-}" in
+  --tests)
+    packages+=(xvfb xauth x11-xkb-utils libxtst-dev libbenchmark-dev)
+    packages+=("${packaging[@]}")
+    ;;
+  --package) packages+=("${packaging[@]}") ;;
+esac
 sudo_cmd=()
 [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
 missing=()

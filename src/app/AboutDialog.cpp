@@ -93,8 +93,9 @@ AboutDialog::AboutDialog(BrowserService& browser, MessageService& messages, QWid
 
     auto* disclaimer = label(
         "lblDisclaimer",
-        u"This program is protected by copyright law. Copying or distributing it, or any part "
-        "of it, without the written permission of %1 is prohibited."_s.arg(organizationName()),
+        u"Copyright \u00A9 2026 %1. Lex Mint is free software: you may copy, change and share "
+        "it under the GNU General Public License, version 3 or later. It comes with no "
+        "warranty."_s.arg(organizationName()),
         this);
     disclaimer->setWordWrap(true);
     disclaimer->setFixedWidth(x(3876));
