@@ -61,6 +61,7 @@ bool TestRun::start(const QString& mode)
     m_correct = 0;
     m_count = 0;
     m_unsavedReported = false;
+    m_correctable = false;
     m_testWords.setRecordSource(mode);
     StoreError error;
     if (!m_testWords.refresh(&error)) {
@@ -128,11 +129,39 @@ TestRun::Verdict TestRun::answer(const QString& text)
     ++m_tested;
     if (right)
         ++m_correct;
+    m_correctable = written && !right;
     return right ? Verdict::Right : Verdict::Wrong;
+}
+
+bool TestRun::countLastAnswerAsRight()
+{
+    if (!std::exchange(m_correctable, false) || hasEnded())
+        return false;
+    const TestEntry entry = current();
+    StoreError error;
+    bool written = false;
+    if (m_testWords.edit()) {
+        m_testWords.setValue(u"Correct"_s, plusOne(entry.correct));
+        m_testWords.setValue(u"LastOK"_s, 1);
+        written = m_testWords.update(&error);
+    }
+    if (!written) {
+        reportUnsavedAnswer(reasonFor(error, m_testWords.database()));
+        return false;
+    }
+    ++m_correct;
+    return true;
+}
+
+QList<AnswerPiece> TestRun::differences(const QString& typed) const
+{
+    return compareAnswer(typed, current().headword,
+                         [this](const QString& a, const QString& b) { return m_judge.isRight(a, b); });
 }
 
 void TestRun::next()
 {
+    m_correctable = false;
     while (m_testWords.moveNext() && !m_testWords.hasCurrent()) {
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drill/AnswerDiff.h"
 #include "drill/AnswerJudge.h"
 
 #include <QString>
@@ -73,6 +74,16 @@ public:
     /// Moves to the next entry of the run, passing over entries deleted meanwhile.
     void next();
 
+    /// `typed` set against the current entry's headword, with the judge's idea of which
+    /// characters are the same.
+    QList<AnswerPiece> differences(const QString& typed) const;
+
+    /// Counts the wrong answer just given for the current entry as a right one ("that was a
+    /// typo"): the entry's right answers go up by one and its last answer becomes right, in one
+    /// write; the number of answers stays. Does nothing unless the current entry's answer was
+    /// wrong and written. Returns whether the answer now counts as right.
+    bool countLastAnswerAsRight();
+
 private:
     void reportUnsavedAnswer(const QString& reason);
 
@@ -85,6 +96,8 @@ private:
     qint32 m_tested = 0;
     qint32 m_correct = 0;
     bool m_unsavedReported = false;
+    /// The current entry's answer was wrong and is in the file: it may still count as right.
+    bool m_correctable = false;
 };
 
 } // namespace lexmint

@@ -13,8 +13,41 @@ namespace lexmint {
 
 using namespace Qt::StringLiterals;
 
-MistakeDialog::MistakeDialog(const QString& correctHeadword, qint64 entryId,
-                             EntryForms& entryForms, SoundService& sound, QWidget* testWindow)
+namespace {
+
+// Blanks are invisible on a coloured ground; where they are the difference they are shown.
+QString visibleBlanks(const QString& text)
+{
+    QString shown = text.toHtmlEscaped();
+    shown.replace(u' ', u'\u2423');
+    shown.replace(u'\t', u'\u2192');
+    return shown;
+}
+
+} // namespace
+
+QString MistakeDialog::markedAnswer(const QList<AnswerPiece>& typed)
+{
+    static const QString Wrong = u"<span style=\"background-color:#ffc8c8\">%1</span>"_s;
+    static const QString Struck =
+        u"<span style=\"background-color:#ffc8c8; text-decoration:line-through\">%1</span>"_s;
+    static const QString Caret = u"<span style=\"background-color:#ffc8c8\">\u2038</span>"_s;
+    QString html;
+    for (const AnswerPiece& piece : typed) {
+        switch (piece.kind) {
+        case AnswerPiece::Kind::Same: html += piece.typed.toHtmlEscaped(); break;
+        case AnswerPiece::Kind::Changed: html += Wrong.arg(visibleBlanks(piece.typed)); break;
+        case AnswerPiece::Kind::Extra: html += Struck.arg(visibleBlanks(piece.typed)); break;
+        case AnswerPiece::Kind::Missing: html += Caret; break;
+        }
+    }
+    // Runs of blanks keep their width, as typed.
+    return u"<span style=\"white-space:pre\">%1</span>"_s.arg(html);
+}
+
+MistakeDialog::MistakeDialog(const QString& correctHeadword, const QList<AnswerPiece>& typed,
+                             qint64 entryId, EntryForms& entryForms, SoundService& sound,
+                             QWidget* testWindow)
     : QDialog(testWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_entryId(entryId),
@@ -26,7 +59,7 @@ MistakeDialog::MistakeDialog(const QString& correctHeadword, qint64 entryId,
 
     const auto x = [this](int twips) { return twipsToPixelsX(twips, this); };
     const auto y = [this](int twips) { return twipsToPixelsY(twips, this); };
-    setFixedSize(x(4644), y(1380));
+    setFixedSize(x(4644), y(1980));
 
     auto* caption = new QLabel(u"The correct answer is:"_s, this);
     caption->setObjectName(u"Label1"_s);
@@ -38,15 +71,33 @@ MistakeDialog::MistakeDialog(const QString& correctHeadword, qint64 entryId,
     correct->setCursorPosition(0);
     correct->setGeometry(x(120), y(372), x(4404), qMax(y(312), correct->sizeHint().height()));
 
+    auto* typedCaption = new QLabel(u"Your answer:"_s, this);
+    typedCaption->setObjectName(u"Label2"_s);
+    typedCaption->setGeometry(x(120), y(744), x(4404), qMax(y(195), fontMetrics().height()));
+
+    auto* answer = new QLabel(markedAnswer(typed), this);
+    answer->setObjectName(u"lblTyped"_s);
+    answer->setTextFormat(Qt::RichText);
+    answer->setFrameShape(QFrame::StyledPanel);
+    answer->setToolTip(u"Characters that differ are marked red; extra characters are struck "
+                       "through, and a caret shows where characters are missing."_s);
+    answer->setGeometry(x(120), y(996), x(4404), qMax(y(312), correct->sizeHint().height()));
+    answer->setAccessibleName(u"Your answer"_s);
+
+    auto* countAsCorrect = new QPushButton(u"&Count as Correct"_s, this);
+    countAsCorrect->setObjectName(u"cmdCountAsCorrect"_s);
+    countAsCorrect->setGeometry(x(120), y(1476), x(1992), y(372));
+    connect(countAsCorrect, &QPushButton::clicked, this, [this] { done(CountAsCorrect); });
+
     auto* ok = new QPushButton(u"OK"_s, this);
     ok->setObjectName(u"cmdOK"_s);
     ok->setDefault(true);
-    ok->setGeometry(x(2244), y(876), x(1092), y(372));
+    ok->setGeometry(x(2244), y(1476), x(1092), y(372));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* edit = new QPushButton(u"&Edit..."_s, this);
     edit->setObjectName(u"cmdEdit"_s);
-    edit->setGeometry(x(3432), y(876), x(1092), y(372));
+    edit->setGeometry(x(3432), y(1476), x(1092), y(372));
     connect(edit, &QPushButton::clicked, this, &MistakeDialog::editEntry);
 
     ok->setFocus();

@@ -122,6 +122,9 @@ TestWindow::TestWindow(VocabularyHost& host, EntryForms& entryForms, MessageServ
     setWindowTitle(u"Test"_s);
     setModal(true);
     buildControls(modes, help);
+    m_rightSign.setSingleShot(true);
+    m_rightSign.setInterval(1000);
+    connect(&m_rightSign, &QTimer::timeout, m_rightSignLabel, &QWidget::hide);
     m_modes->setCurrentIndex(modes.indexOf(testMode));
     setDetailsShown(settings.isYes(SettingsKey::Details));
     if (parent)
@@ -206,6 +209,15 @@ QWidget* TestWindow::makeButtonColumn(const QStringList& modes)
     m_progress->setAlignment(Qt::AlignCenter);
     m_progress->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_progress->installEventFilter(this);
+    m_rightSignLabel = label(u"lblRightSign"_s, u"\u2714 Correct"_s, entryMode);
+    m_rightSignLabel->setAlignment(Qt::AlignCenter);
+    QPalette green = m_rightSignLabel->palette();
+    green.setColor(QPalette::WindowText, QColor(0, 128, 0));
+    m_rightSignLabel->setPalette(green);
+    QSizePolicy keepsItsPlace = m_rightSignLabel->sizePolicy();
+    keepsItsPlace.setRetainSizeWhenHidden(true);
+    m_rightSignLabel->setSizePolicy(keepsItsPlace);
+    m_rightSignLabel->hide();
     m_modes = new QComboBox(entryMode);
     m_modes->setObjectName(u"cmbMode"_s);
     m_modes->addItems(modes);
@@ -216,6 +228,7 @@ QWidget* TestWindow::makeButtonColumn(const QStringList& modes)
                                      + twipsToPixelsX(300, this));
     auto* entryModeLayout = new QVBoxLayout(entryMode);
     entryModeLayout->addWidget(m_progress);
+    entryModeLayout->addWidget(m_rightSignLabel);
     entryModeLayout->addWidget(m_modes);
     // Created after the mode list, so that Tab reaches them in the column's order.
     m_edit = button(u"cmdEdit"_s, u"&Edit..."_s, this);
@@ -349,6 +362,14 @@ void TestWindow::showResultsOfRunningRun()
         showResults();
 }
 
+void TestWindow::showRightSign()
+{
+    // A short sign beside the progress; the next entry is already shown, so a fast typist
+    // never waits for it.
+    m_rightSignLabel->show();
+    m_rightSign.start();
+}
+
 void TestWindow::setRunFocus()
 {
     if (m_run.hasEnded())
@@ -372,13 +393,19 @@ void TestWindow::answer()
         return;
     // The statistics are written first, so that an edit from the mistake dialog starts from
     // them.
-    if (m_run.answer(m_guess->text()) == TestRun::Verdict::Wrong) {
+    const QString typed = m_guess->text();
+    TestRun::Verdict verdict = m_run.answer(typed);
+    if (verdict == TestRun::Verdict::Wrong) {
         const TestEntry entry = m_run.current();
-        MistakeDialog mistake(entry.headword, entry.id, m_entryForms, m_sound, this);
-        mistake.exec();
+        MistakeDialog mistake(entry.headword, m_run.differences(typed), entry.id, m_entryForms,
+                              m_sound, this);
+        if (mistake.exec() == MistakeDialog::CountAsCorrect && m_run.countLastAnswerAsRight())
+            verdict = TestRun::Verdict::Right;
     }
     m_guess->clear();
     moveOn();
+    if (verdict == TestRun::Verdict::Right)
+        showRightSign();
 }
 
 void TestWindow::editEntry()

@@ -4,6 +4,7 @@
 #include "drill/TestRun.h"
 
 #include <QDialog>
+#include <QTimer>
 #include <QStringList>
 
 class QComboBox;
@@ -62,6 +63,7 @@ private:
     void placeOver(const QWidget* mainWindow);
     void startMode(const QString& mode);
     void showCurrentEntry();
+    void showRightSign();
     void showResults();
     void showResultsOfRunningRun();
     void setRunFocus();
@@ -93,6 +95,7 @@ private:
     QPushButton* m_edit = nullptr;
     QPushButton* m_detailsButton = nullptr;
     QLabel* m_progress = nullptr;
+    QLabel* m_rightSignLabel = nullptr;
     QComboBox* m_modes = nullptr;
     QWidget* m_details = nullptr;
     QLabel* m_lastWhat = nullptr;
@@ -102,6 +105,8 @@ private:
     QLabel* m_percentage = nullptr;
     QSize m_collapsedSize;
     bool m_detailsShown = false;
+    /// Runs while the progress area says that the last answer was right.
+    QTimer m_rightSign;
 
     /// An input method is composing text in the answer box.
     bool m_composing = false;

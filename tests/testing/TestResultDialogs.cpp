@@ -94,7 +94,7 @@ void TestResultDialogs::emptyRunDrawsNoShare()
 void TestResultDialogs::mistakeShowsTheHeadword()
 {
     TestWindowRig rig;
-    MistakeDialog dialog(u"Zürich"_s, rig.ids.value(0), rig.forms, rig.sound, &rig.testWindow);
+    MistakeDialog dialog(u"Zürich"_s, {}, rig.ids.value(0), rig.forms, rig.sound, &rig.testWindow);
     QCOMPARE(rig.sound.alerts(), 1);
     QCOMPARE(dialog.findChild<QLineEdit*>(u"txtCorrect"_s)->text(), u"Zürich"_s);
 
@@ -112,7 +112,7 @@ void TestResultDialogs::editOpensTheEntryFormThenCloses()
     QVERIFY(rig.host.isAttached());
 
     // An entry nobody edits: its form opens modally, and the dialog closes after it.
-    MistakeDialog first(u"Baum"_s, rig.ids[1], rig.forms, rig.sound, &rig.testWindow);
+    MistakeDialog first(u"Baum"_s, {}, rig.ids[1], rig.forms, rig.sound, &rig.testWindow);
     first.show();
     qint64 editedId = 0;
     QTimer::singleShot(0, this, [&] {
@@ -128,7 +128,7 @@ void TestResultDialogs::editOpensTheEntryFormThenCloses()
     // An entry already open in a form of the main window: the user is told, and the dialog
     // still closes.
     rig.forms.show(rig.ids[0], EntryForms::Mode::FromMainWindow);
-    MistakeDialog second(u"Haus"_s, rig.ids[0], rig.forms, rig.sound, &rig.testWindow);
+    MistakeDialog second(u"Haus"_s, {}, rig.ids[0], rig.forms, rig.sound, &rig.testWindow);
     second.show();
     rig.messages.expect(MessageAnswer::Ok);
     second.findChild<QPushButton*>(u"cmdEdit"_s)->click();

@@ -44,6 +44,8 @@ public:
         m_timer.start(10);
     }
     QStringList seen;
+    /// The button that closes the mistake dialog.
+    QString mistakeButton = u"cmdOK"_s;
 
 private:
     void answer()
@@ -62,7 +64,10 @@ private:
             seen.append(u"edit "_s + text(u"txtHead"_s));
         else
             return;
-        modal->findChild<QPushButton*>(name == u"frmAdd"_s ? u"cmdClose"_s : u"cmdOK"_s)->click();
+        const QString button = name == u"frmAdd"_s      ? u"cmdClose"_s
+                               : name == u"frmMistake"_s ? mistakeButton
+                                                         : u"cmdOK"_s;
+        modal->findChild<QPushButton*>(button)->click();
     }
 
     QTimer m_timer;
@@ -78,6 +83,7 @@ private slots:
     void judging_data();
     void judging();
     void onlyAnswersChangeStatistics();
+    void countAsCorrectRewritesTheAnswer();
     void countIsFixedAtTheStart();
     void resultsOncePerRun_data();
     void resultsOncePerRun();
@@ -187,6 +193,22 @@ void TestTestWindow::judging()
                                    : QStringList{u"mistake "_s + headword, u"result 0/1"_s};
     QCOMPARE(m_modals->seen, seen);
     QCOMPARE(statistics(headword), right ? u"2026-04-01 1 1 1"_s : u"2026-04-01 1 0 0"_s);
+}
+
+void TestTestWindow::countAsCorrectRewritesTheAnswer()
+{
+    makeVocabulary({u"Haus|house"_s, u"Baum|tree"_s});
+    QVERIFY(open());
+    m_modals->mistakeButton = u"cmdCountAsCorrect"_s;
+    answer(u"Baun"_s);
+    // One answer, now a right one: the day and the count of answers stay as written.
+    QCOMPARE(statistics(u"Baum"_s), u"2026-04-01 1 1 1"_s);
+    // The sign stays for a moment while the next entry is already asked for.
+    QVERIFY(control(u"lblRightSign"_s)->isVisible());
+    QCOMPARE(text(u"lblProgress"_s), u"2 of 2"_s);
+    QTRY_VERIFY(!control(u"lblRightSign"_s)->isVisible());
+    answer(u"Haus"_s);
+    QCOMPARE(m_modals->seen, (QStringList{u"mistake Baum"_s, u"result 2/2"_s}));
 }
 
 void TestTestWindow::onlyAnswersChangeStatistics()
