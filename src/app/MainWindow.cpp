@@ -2,6 +2,7 @@
 
 #include "shell/PathTitles.h"
 #include "shell/SettingsStore.h"
+#include "app/StartPage.h"
 #include "app/VocabGrid.h"
 #include "app/VocabularyModel.h"
 #include "app/VocabularySession.h"
@@ -78,7 +79,6 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
     m_centre = new QStackedWidget;
     m_centre->addWidget(m_grid);
     m_centre->addWidget(m_blank);
-    m_centre->setCurrentWidget(m_blank);
     setCentralWidget(m_centre);
 
     m_entryForms = std::make_unique<EntryForms>(*this, services.messages, services.keyboards,
@@ -90,6 +90,11 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
     createMenus();
     createToolBar();
     createStatusBar();
+    m_startPage = new StartPage(m_actions.vocNew, m_actions.vocOpen, m_recentActions,
+                                services.programDir);
+    connect(m_startPage, &StartPage::sampleChosen, this, &MainWindow::openSample);
+    m_centre->addWidget(m_startPage);
+    m_centre->setCurrentWidget(m_startPage);
 
     loadSettings(commandLine);
     if (!m_plan.path.isEmpty())
@@ -259,7 +264,13 @@ void MainWindow::loadSettings(const CommandLineRequest& commandLine)
     refreshRecentMenu();
     const int width = settings.number32(SettingsKey::MainWidth);
     const int height = settings.number32(SettingsKey::MainHeight);
-    resize(twipsToPixelsX(width, this), twipsToPixelsY(height, this));
+    QSize size(twipsToPixelsX(width, this), twipsToPixelsY(height, this));
+    // The stored size is a small default until the user has sized the window once; the first
+    // start gives two thirds of the screen, when that is larger.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && !settings.contains(SettingsKey::MainWidth))
+        size = size.expandedTo(screen->availableSize() * 2 / 3);
+    resize(size);
     m_actions.viewToolbar->setChecked(settings.isYes(SettingsKey::Toolbar));
     m_actions.viewStatusBar->setChecked(settings.isYes(SettingsKey::Statusbar));
     m_plan = StartupPlan::make(settings, commandLine);
@@ -319,14 +330,10 @@ void MainWindow::firstActivation()
         FirstRunDialog welcome(m_services.programDir, m_services.help, this);
         welcome.exec();
         const QString chosen = welcome.chosenPath();
-        if (chosen.isEmpty()) {
+        if (chosen.isEmpty())
             newVocabulary();
-        } else {
-            openAtStartup(VocabularySession::personalCopy(
-                chosen, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                            + QStringLiteral("/Lex Mint")));
-            contextUpdate();
-        }
+        else
+            openSample(chosen);
     }
     if (m_plan.startForm == qint16(StartupPlan::Form::EntryForm)
         && m_actions.entryAdd->isEnabled()
@@ -347,6 +354,14 @@ void MainWindow::openAtStartup(const QString& path)
     } else {
         m_session->current().path.clear();
     }
+}
+
+void MainWindow::openSample(const QString& samplePath)
+{
+    openAtStartup(VocabularySession::personalCopy(
+        samplePath, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                        + QStringLiteral("/Lex Mint")));
+    contextUpdate();
 }
 
 void MainWindow::showOpened()
@@ -507,7 +522,11 @@ void MainWindow::refreshRecentMenu()
 
 void MainWindow::updateCaption(bool hide, bool testing)
 {
-    m_centre->setCurrentWidget(hide ? m_blank : static_cast<QWidget*>(m_grid));
+    // While a test runs, the sheet is hidden behind a blank; with nothing open, the start page
+    // stands in for it.
+    m_centre->setCurrentWidget(!hide ? static_cast<QWidget*>(m_grid)
+                                     : testing ? m_blank
+                                               : static_cast<QWidget*>(m_startPage));
     m_actions.vocClose->setVisible(!hide);
     if (hide && !testing) {
         setWindowTitle(applicationTitle());

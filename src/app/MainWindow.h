@@ -25,6 +25,7 @@ class EntryForms;
 class OptionsDialog;
 class PropertiesDialog;
 class QuickFindDialog;
+class StartPage;
 class TestWindow;
 class VocabGrid;
 class VocabularySession;
@@ -101,6 +102,8 @@ private:
     void updateCaption(bool hide, bool testing);
     void firstActivation();
     void openAtStartup(const QString& path);
+    /// Opens the learner's own copy of an installed sample, making it on first use.
+    void openSample(const QString& samplePath);
     void showOpened();
     void rebuildTestMenu();
     /// The test modes as the Test menu offers them: "All", then the file's own.
@@ -144,6 +147,7 @@ private:
     QStackedWidget* m_centre = nullptr;
     VocabGrid* m_grid = nullptr;
     QWidget* m_blank = nullptr;
+    StartPage* m_startPage = nullptr;
     QLabel* m_pathPanel = nullptr;
     QLabel* m_countPanel = nullptr;
     QLabel* m_keyboardPanel = nullptr;

@@ -5,7 +5,9 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -37,6 +39,7 @@ private slots:
     void badCommandLineShowsUsage();
     void refusedStartupVocabularyIsNotSavedAsLastOpen();
     void closeAndReopenFromTheRecentList();
+    void startPageOffersEveryWayIn();
     void missingRecentFileLeavesTheList();
     void settingsAreWrittenAtExit();
     void testModesFollowTheirRows();
@@ -48,7 +51,8 @@ private:
     MainWindow& start(const QStringList& arguments = {}) { return m_fx->start(arguments); }
     QAction* action(const QString& name) const { return m_fx->action(name); }
     QString panel(const QString& name) const { return m_window()->findChild<QLabel*>(name)->text(); }
-    bool blankShown() const;
+    /// The objectName of what the main window shows: the sheet, the start page or the blank.
+    QString shown() const;
     // A vocabulary in the test's folder with one-line entries "uno", "dos"... as given.
     QString vocabulary(const QString& name, int entries = 1) const;
     SettingsStore written(const QString& file = u"settings.conf"_s) const
@@ -73,9 +77,9 @@ void TestMainWindow::cleanup()
     m_fx.reset();
 }
 
-bool TestMainWindow::blankShown() const
+QString TestMainWindow::shown() const
 {
-    return m_window()->findChild<QStackedWidget*>()->currentWidget()->objectName() == u"Blank"_s;
+    return m_window()->findChild<QStackedWidget*>()->currentWidget()->objectName();
 }
 
 QString TestMainWindow::vocabulary(const QString& name, int entries) const
@@ -105,7 +109,7 @@ void TestMainWindow::firstRunWelcomesAndOpensASample()
     start().show();
     QTRY_VERIFY(welcomed);
     QTRY_COMPARE(m_window()->windowTitle(), u"Spa-Eng - Lex Mint"_s);
-    QVERIFY(!blankShown());
+    QCOMPARE(shown(), u"VocabGrid"_s);
     QVERIFY(panel(u"no_entries"_s).endsWith(u" entries"_s));
     // The learner works in a copy of their own; the installed sample stays as shipped.
     QCOMPARE(panel(u"filepath"_s), copy);
@@ -162,7 +166,7 @@ void TestMainWindow::commandStates()
         QVERIFY2(!action(name)->isEnabled(), qPrintable(name));
     QCOMPARE(m_window()->findChild<QMenu*>(u"mnuEntry"_s)->menuAction()->isVisible(), entries >= 0);
     QCOMPARE(m_window()->findChild<QMenu*>(u"mnuTest"_s)->menuAction()->isVisible(), entries > 0);
-    QCOMPARE(blankShown(), entries < 0);
+    QCOMPARE(shown(), entries < 0 ? u"StartPage"_s : u"VocabGrid"_s);
     QCOMPARE(panel(u"no_entries"_s), entries < 0 ? QString() : u"%1 entries"_s.arg(entries));
 }
 
@@ -209,7 +213,7 @@ void TestMainWindow::refusedStartupVocabularyIsNotSavedAsLastOpen()
     QCOMPARE(m_fx->messages.shown().size(), 1);
     QCOMPARE(m_fx->messages.shown().first().title, u"Open Vocabulary"_s);
     QVERIFY(!m_window()->session().isOpen());
-    QVERIFY(blankShown());
+    QCOMPARE(shown(), u"StartPage"_s);
     m_window()->close();
     QCOMPARE(written().text(SettingsKey::StartupDB), QString());
 }
@@ -224,7 +228,7 @@ void TestMainWindow::closeAndReopenFromTheRecentList()
 
     action(u"mnuVocClose"_s)->trigger();
     QCOMPARE(m_window()->windowTitle(), u"Lex Mint"_s);
-    QVERIFY(blankShown());
+    QCOMPARE(shown(), u"StartPage"_s);
     QVERIFY(!m_window()->findChild<QMenu*>(u"mnuEntry"_s)->menuAction()->isVisible());
     QCOMPARE(panel(u"no_entries"_s), QString());
     QCOMPARE(panel(u"filepath"_s), QString());
@@ -236,6 +240,38 @@ void TestMainWindow::closeAndReopenFromTheRecentList()
     // Reopening does not add the toolbar's separator a second time.
     const auto* toolbar = m_window()->findChild<QToolBar*>(u"Toolbar1"_s);
     QCOMPARE(toolbar->findChildren<QAction*>(u"findsep"_s).size(), 1);
+}
+
+void TestMainWindow::startPageOffersEveryWayIn()
+{
+    const auto click = [this](const QString& name) {
+        auto* button = m_window()->findChild<QAbstractButton*>(name);
+        QVERIFY2(button && button->isVisibleTo(m_window()), qPrintable(name));
+        button->click();
+    };
+    m_fx->files.expect(vocabulary(u"mine.lxm"_s, 2));
+    start();
+    QCOMPARE(shown(), u"StartPage"_s);
+    QVERIFY(!m_window()->findChild<QAbstractButton*>(u"start_mnuVocabRecent1"_s)->isVisibleTo(m_window()));
+    click(u"start_mnuVocOpen"_s);
+    QCOMPARE(m_window()->windowTitle(), u"Mine - Lex Mint"_s);
+
+    action(u"mnuVocClose"_s)->trigger();
+    QCOMPARE(shown(), u"StartPage"_s);
+    click(u"start_mnuVocabRecent1"_s);
+    QCOMPARE(m_window()->windowTitle(), u"Mine - Lex Mint"_s);
+
+    // A sample opens as the learner's own copy; the installed one stays as shipped.
+    action(u"mnuVocClose"_s)->trigger();
+    const QString copy = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        + u"/Lex Mint/Spa-Eng.lxm"_s;
+    QDir(QFileInfo(copy).path()).removeRecursively();
+    click(u"start_Spa-Eng.lxm"_s);
+    QCOMPARE(panel(u"filepath"_s), copy);
+    QCOMPARE(fileBytes(m_fx->programDir() + u"Spa-Eng.lxm"_s),
+             fileBytes(buildDataDir() + u"/Spa-Eng.lxm"_s));
+    // Only the samples that are installed are offered.
+    QVERIFY(!m_window()->findChild<QAbstractButton*>(u"start_Fre-Eng.lxm"_s));
 }
 
 void TestMainWindow::missingRecentFileLeavesTheList()
@@ -287,21 +323,25 @@ void TestMainWindow::testModesFollowTheirRows()
     // The test window is modal: a timer looks at the main window while it is up, then closes
     // whatever modal window the test shows.
     QString captionDuringTest;
+    QString shownDuringTest;
     QTimer answer;
     connect(&answer, &QTimer::timeout, this, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
             return;
-        if (modal->objectName() == u"frmTest"_s)
+        if (modal->objectName() == u"frmTest"_s) {
             captionDuringTest = m_window()->windowTitle();
+            shownDuringTest = shown();
+        }
         modal->close();
     });
     answer.start(10);
     action(u"test"_s)->trigger();
     answer.stop();
     QCOMPARE(captionDuringTest, u"Mine (hidden while testing)  - Lex Mint"_s);
+    QCOMPARE(shownDuringTest, u"Blank"_s);
     QCOMPARE(m_window()->windowTitle(), u"Mine - Lex Mint"_s);
-    QVERIFY(!blankShown());
+    QCOMPARE(shown(), u"VocabGrid"_s);
 }
 
 void TestMainWindow::addSwitchOpensTheEntryForm()

@@ -1,0 +1,112 @@
+#include "app/StartPage.h"
+
+#include "platform/AppIdentity.h"
+#include "shell/SampleVocabularies.h"
+
+#include <QAction>
+#include <QCommandLinkButton>
+#include <QFileInfo>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace lexmint {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QCommandLinkButton* commandButton(QAction* action, const QString& text, QWidget* parent)
+{
+    auto* button = new QCommandLinkButton(text, parent);
+    button->setObjectName(u"start_"_s + action->objectName());
+    button->setDescription(action->shortcut().toString(QKeySequence::NativeText));
+    QObject::connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
+    return button;
+}
+
+} // namespace
+
+StartPage::StartPage(QAction* newVocabulary, QAction* open, const QList<QAction*>& recent,
+                     const QString& programDir, QWidget* parent)
+    : QScrollArea(parent)
+{
+    setObjectName(u"StartPage"_s);
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    auto* page = new QWidget;
+    page->setBackgroundRole(QPalette::Base);
+    setWidget(page);
+
+    auto* column = new QVBoxLayout;
+    auto* title = new QLabel(applicationTitle(), page);
+    QFont large = title->font();
+    large.setPointSizeF(large.pointSizeF() * 1.8);
+    large.setBold(true);
+    title->setFont(large);
+    column->addWidget(title);
+    column->addWidget(new QLabel(u"Build your own vocabulary and drill it."_s, page));
+
+    QVBoxLayout* start = section(u"Start"_s, column).items;
+    start->addWidget(commandButton(newVocabulary, u"New Vocabulary..."_s, page));
+    start->addWidget(commandButton(open, u"Open Vocabulary..."_s, page));
+
+    // The recent-list items keep their own text and visibility; the buttons follow them, and
+    // the heading is shown while any of them is.
+    const auto [recentHeading, recentColumn] = section(u"Recent Vocabularies"_s, column);
+    QList<QToolButton*> recentButtons;
+    for (QAction* item : recent) {
+        auto* button = new QToolButton(page);
+        button->setObjectName(u"start_"_s + item->objectName());
+        button->setDefaultAction(item);
+        button->setAutoRaise(true);
+        recentColumn->addWidget(button);
+        recentButtons.append(button);
+    }
+    const auto followRecent = [heading = recentHeading, recent, recentButtons] {
+        bool any = false;
+        for (qsizetype i = 0; i < recent.size(); ++i) {
+            recentButtons[i]->setVisible(recent[i]->isVisible());
+            any = any || recent[i]->isVisible();
+        }
+        heading->setVisible(any);
+    };
+    for (QAction* item : recent)
+        connect(item, &QAction::changed, this, followRecent);
+    followRecent();
+
+    QVBoxLayout* samples = section(u"Samples"_s, column).items;
+    for (const SampleVocabulary& sample : sampleVocabularies()) {
+        const QString path = programDir + sample.file;
+        if (!QFileInfo(path).isFile())
+            continue;
+        auto* button = new QCommandLinkButton(sample.title, page);
+        button->setObjectName(u"start_"_s + sample.file);
+        button->setDescription(u"Opens a copy of your own"_s);
+        connect(button, &QAbstractButton::clicked, this, [this, path] { emit sampleChosen(path); });
+        samples->addWidget(button);
+    }
+    column->addStretch();
+
+    // The column stays readable on a wide window.
+    auto* centred = new QHBoxLayout(page);
+    centred->addStretch(1);
+    centred->addLayout(column, 3);
+    centred->addStretch(1);
+}
+
+StartPage::Section StartPage::section(const QString& title, QVBoxLayout* column)
+{
+    auto* heading = new QLabel(title, widget());
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    column->addSpacing(fontMetrics().height());
+    column->addWidget(heading);
+    auto* items = new QVBoxLayout;
+    items->setSpacing(0);
+    column->addLayout(items);
+    return {heading, items};
+}
+
+} // namespace lexmint
