@@ -28,17 +28,20 @@ QString visibleBlanks(const QString& text)
 
 QString MistakeDialog::markedAnswer(const QList<AnswerPiece>& typed)
 {
-    static const QString Wrong = u"<span style=\"background-color:#ffc8c8\">%1</span>"_s;
-    static const QString Struck =
-        u"<span style=\"background-color:#ffc8c8; text-decoration:line-through\">%1</span>"_s;
-    static const QString Caret = u"<span style=\"background-color:#ffc8c8\">\u2038</span>"_s;
+    static const QString Wrong =
+        u"<span style=\"background-color:#ffb3b3; color:#8b0000\">%1</span>"_s;
+    static const QString Extra = u"<span style=\"background-color:#ffb3b3; color:#8b0000; "
+                                 "text-decoration:line-through\">%1</span>"_s;
+    static const QString Missing =
+        u"<span style=\"background-color:#b9f0b9; color:#005000; text-decoration:underline\">"
+        "%1</span>"_s;
     QString html;
     for (const AnswerPiece& piece : typed) {
         switch (piece.kind) {
         case AnswerPiece::Kind::Same: html += piece.typed.toHtmlEscaped(); break;
         case AnswerPiece::Kind::Changed: html += Wrong.arg(visibleBlanks(piece.typed)); break;
-        case AnswerPiece::Kind::Extra: html += Struck.arg(visibleBlanks(piece.typed)); break;
-        case AnswerPiece::Kind::Missing: html += Caret; break;
+        case AnswerPiece::Kind::Extra: html += Extra.arg(visibleBlanks(piece.typed)); break;
+        case AnswerPiece::Kind::Missing: html += Missing.arg(visibleBlanks(piece.expected)); break;
         }
     }
     // Runs of blanks keep their width, as typed.
@@ -79,8 +82,8 @@ MistakeDialog::MistakeDialog(const QString& correctHeadword, const QList<AnswerP
     answer->setObjectName(u"lblTyped"_s);
     answer->setTextFormat(Qt::RichText);
     answer->setFrameShape(QFrame::StyledPanel);
-    answer->setToolTip(u"Characters that differ are marked red; extra characters are struck "
-                       "through, and a caret shows where characters are missing."_s);
+    answer->setToolTip(u"Characters typed wrongly are marked red, extra ones are also struck "
+                       "through, and characters left out are shown underlined in green."_s);
     answer->setGeometry(x(120), y(996), x(4404), qMax(y(312), correct->sizeHint().height()));
     answer->setAccessibleName(u"Your answer"_s);
 

@@ -24,9 +24,9 @@ public:
                   qint64 entryId, EntryForms& entryForms, SoundService& sound,
                   QWidget* testWindow);
 
-    /// The typed answer as rich text: characters that differ on a red ground, extra ones
-    /// also struck through, a caret where characters are missing, and blanks that are part of
-    /// a difference shown as visible marks.
+    /// The typed answer as rich text: characters typed wrongly on a red ground, extra ones
+    /// also struck through, characters left out inserted underlined on a green ground, and
+    /// blanks that are part of a difference shown as visible marks.
     static QString markedAnswer(const QList<AnswerPiece>& typed);
 
 private:
