@@ -2,7 +2,7 @@
 
 #include "shell/CommandLine.h"
 #include "app/MainWindow.h"
-#include "keyboards/x11/DesktopKeyboardBackend.h"
+#include "keyboards/desktop/DesktopKeyboardBackend.h"
 #include "shell/InstallRecord.h"
 #include "app/SplashWindow.h"
 #include "store/SqlClock.h"

@@ -9,8 +9,8 @@
 
 #include "entries/EntryForm.h"
 #include "keyboards/KeyboardSwitcher.h"
-#include "keyboards/x11/DesktopKeyboardBackend.h"
-#include "keyboards/x11/XkbLayoutIds.h"
+#include "keyboards/desktop/DesktopKeyboardBackend.h"
+#include "keyboards/xkb/XkbLayoutIds.h"
 
 #include <QApplication>
 #include <QLineEdit>

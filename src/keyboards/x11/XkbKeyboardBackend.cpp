@@ -1,8 +1,5 @@
 #include "keyboards/x11/XkbKeyboardBackend.h"
 
-#include "keyboards/x11/XkbLayoutIds.h"
-#include "platform/KeyboardLayoutId.h"
-
 #include <QByteArray>
 #include <QStringList>
 
@@ -64,17 +61,18 @@ RulesNames rulesNames(Display* display)
 
 XkbKeyboardBackend::XkbKeyboardBackend(Display* display) : m_display(display) {}
 
-QList<qint32> XkbKeyboardBackend::groupLayouts() const
+XkbGroupBackend::Groups XkbKeyboardBackend::groups() const
 {
     const Keymap keymap(XkbAllocKeyboard());
     if (!keymap || XkbGetControls(m_display, XkbGroupsWrapMask, keymap.get()) != Success)
         return {};
     const int count = std::clamp(int(keymap->ctrls->num_groups), 0, XkbNumKbdGroups);
     const RulesNames names = rulesNames(m_display);
-    QList<qint32> layouts;
+    Groups now;
     for (int group = 0; group < count; ++group)
-        layouts.append(xkbLayoutId(names.layouts.value(group), names.variants.value(group)));
-    return layouts;
+        now.groups.append(Group{{names.layouts.value(group), names.variants.value(group)}, {}});
+    now.active = lockedGroup();
+    return now;
 }
 
 int XkbKeyboardBackend::lockedGroup() const
@@ -85,48 +83,13 @@ int XkbKeyboardBackend::lockedGroup() const
     return state.locked_group;
 }
 
-QList<qint32> XkbKeyboardBackend::installedLayouts() const
+bool XkbKeyboardBackend::activateGroup(int index)
 {
-    const QList<qint32> groups = groupLayouts();
-    const int locked = lockedGroup();
-    const int start = locked >= 0 && locked < groups.size() ? locked : 0;
-    QList<qint32> ring;
-    for (int step = 0; step < groups.size(); ++step) {
-        const qint32 layout = groups[(start + step) % groups.size()];
-        if (!ring.contains(layout))
-            ring.append(layout);
-    }
-    return ring;
-}
-
-qint32 XkbKeyboardBackend::activeLayout() const
-{
-    return groupLayouts().value(lockedGroup(), KeybCurrent);
-}
-
-bool XkbKeyboardBackend::activate(qint32 layout)
-{
-    // The server takes any group number and wraps it into range, so an unknown layout must not
-    // get as far as the lock.
-    const auto group = int(groupLayouts().indexOf(layout));
-    if (group < 0 || !XkbLockGroup(m_display, XkbUseCoreKbd, unsigned(group)))
+    if (!XkbLockGroup(m_display, XkbUseCoreKbd, unsigned(index)))
         return false;
     // The state query waits for the server's answer, which comes after it has locked the
     // group: no key press can arrive in the old layout once this returns.
-    return lockedGroup() == group;
-}
-
-QString XkbKeyboardBackend::layoutDescription(qint32 layout) const
-{
-    const auto group = int(groupLayouts().indexOf(layout));
-    const Keymap keymap(XkbAllocKeyboard());
-    if (group < 0 || !keymap
-        || XkbGetNames(m_display, XkbGroupNamesMask, keymap.get()) != Success
-        || keymap->names->groups[group] == None)
-        return {};
-    const std::unique_ptr<char, XDeleter> name(
-        XGetAtomName(m_display, keymap->names->groups[group]));
-    return name ? QString::fromUtf8(name.get()) : QString();
+    return lockedGroup() == index;
 }
 
 } // namespace lexmint

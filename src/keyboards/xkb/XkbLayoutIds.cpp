@@ -1,4 +1,4 @@
-#include "keyboards/x11/XkbLayoutIds.h"
+#include "keyboards/xkb/XkbLayoutIds.h"
 
 #include <QByteArray>
 #include <QString>
