@@ -69,15 +69,17 @@ function(lexmint_check_widget_free)
   endforeach()
 endfunction()
 
-# lexmint_add_test(name SOURCES ... LINKS ...): one executable per test class, run headless.
+# lexmint_add_test(name SOURCES ... LINKS ... [RUNNER command...] [ENVIRONMENT var=value...]):
+# one executable per test class, run headless, through RUNNER when given (a wrapper that sets up
+# a private bus or compositor and then runs the test).
 function(lexmint_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS;RUNNER;ENVIRONMENT" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE Qt6::Test lexmint_testsupport ${ARG_LINKS})
   lexmint_target_defaults(${name})
-  add_test(NAME ${name} COMMAND ${name})
+  add_test(NAME ${name} COMMAND ${ARG_RUNNER} $<TARGET_FILE:${name}>)
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LEXMINT_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;LEXMINT_BUILD_DATA=${LEXMINT_BUILD_DATA_DIR}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LEXMINT_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;LEXMINT_BUILD_DATA=${LEXMINT_BUILD_DATA_DIR};${ARG_ENVIRONMENT}"
     TIMEOUT 300)
 endfunction()
 

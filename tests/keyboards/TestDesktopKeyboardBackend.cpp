@@ -43,7 +43,7 @@ void TestDesktopKeyboardBackend::choice_data()
     QTest::newRow("GNOME on Wayland")
         << u"wayland"_s << false << false << u"ubuntu:GNOME"_s << QString() << QString() << None;
     QTest::newRow("X11 program under sway")
-        << u"xcb"_s << true << false << u"sway"_s << sock << QString() << Xkb;
+        << u"xcb"_s << true << false << u"sway"_s << sock << QString() << Sway;
     QTest::newRow("offscreen") << u"offscreen"_s << false << false << QString() << sock
                                << QString() << None;
     QTest::newRow("forced none on X11")

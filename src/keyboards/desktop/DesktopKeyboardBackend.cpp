@@ -39,8 +39,13 @@ KeyboardDesktop chooseKeyboardDesktop(const KeyboardSession& session)
 {
     if (!session.forced.isEmpty())
         return forcedDesktop(session);
-    if (session.platform == u"xcb" && session.x11Display)
-        return session.kdeService ? KeyboardDesktop::Kde : KeyboardDesktop::Xkb;
+    if (session.platform == u"xcb" && session.x11Display) {
+        if (session.kdeService)
+            return KeyboardDesktop::Kde;
+        // Under Xwayland the compositor owns the keyboard and would undo a switch made on the
+        // X server.
+        return session.swaySocket.isEmpty() ? KeyboardDesktop::Xkb : KeyboardDesktop::Sway;
+    }
     if (session.platform.startsWith(u"wayland")) {
         if (session.kdeService || session.currentDesktop.split(u':').contains(u"KDE"))
             return KeyboardDesktop::Kde;

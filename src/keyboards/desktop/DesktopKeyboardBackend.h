@@ -28,7 +28,8 @@ struct KeyboardSession {
 };
 
 /// The backend for `session`. On X11 the server's layouts, unless Plasma manages them through
-/// its service (it would otherwise undo a switch behind the program's back). On Wayland the
+/// its service (it would otherwise undo a switch behind the program's back) or the X server is
+/// sway's Xwayland. On Wayland the
 /// compositor's: Plasma's service (also when it is not there yet, on a Plasma desktop with one
 /// layout configured, since it comes up once a second layout is added), or sway's IPC.
 /// Anything else has no layouts to switch. A forced backend that the session cannot serve is

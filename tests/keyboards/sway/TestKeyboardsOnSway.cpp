@@ -1,0 +1,231 @@
+// Keyboard switching of the program's typing contexts on a real Wayland compositor (a private,
+// headless sway, see sway-run.sh), with the program on Qt's Wayland platform and every key
+// press coming from a keyboard of the compositor's seat.
+
+#include "SwayProbe.h"
+#include "VirtualKeyboard.h"
+
+#include "support/FakeHelpService.h"
+#include "support/FakeMessageService.h"
+#include "support/FakeSoundService.h"
+#include "support/StoreFixture.h"
+#include "support/TestVocabularyHost.h"
+
+#include "app/SettingsStore.h"
+#include "app/VocabGrid.h"
+#include "app/VocabularyModel.h"
+#include "entries/EntryForm.h"
+#include "entries/EntryForms.h"
+#include "entries/QuickFind.h"
+#include "keyboards/KeyboardSwitcher.h"
+#include "keyboards/desktop/DesktopKeyboardBackend.h"
+#include "keyboards/xkb/XkbLayoutIds.h"
+#include "testing/TestWindow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QVBoxLayout>
+
+using namespace lexmint;
+using namespace lexmint::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint32 Us = 0x0409;
+constexpr qint32 Czech = 0x0405;  // QWERTZ: the US key "y" types "z", the key "2" types "ě"
+constexpr qint32 German = 0x0407; // the user's own, also QWERTZ but with "2" on the key "2"
+constexpr qint32 Russian = 0x0419;
+enum Group { UsGroup, CzechGroup, GermanGroup, RussianGroup }; // as the compositor has them
+
+enum class Context { QuickFind, TestAnswer, SheetHeadword, SheetDefinition };
+
+// A window with a typing context, its text field holding the focus.
+struct OpenContext {
+    std::unique_ptr<QWidget> window;
+    QLineEdit* field = nullptr;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Context)
+
+class TestKeyboardsOnSway : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void readsTheDesktopLayouts();
+    void entryFormTypesInTheFieldsLayouts();
+    void everyContextTypesInItsLayout_data();
+    void everyContextTypesInItsLayout();
+
+private:
+    OpenContext open(Context context);
+    OpenContext openSheet(int column);
+
+    std::unique_ptr<VirtualKeyboard> m_keyboard;
+    std::unique_ptr<KeyboardBackend> m_backend;
+    FakeMessageService m_messages;
+    std::unique_ptr<KeyboardSwitcher> m_switcher;
+    StoreFixture m_fixture;
+    std::unique_ptr<TestVocabularyHost> m_host;
+    std::unique_ptr<SettingsStore> m_settings;
+    FakeHelpService m_help;
+    FakeSoundService m_sound;
+    std::unique_ptr<EntryForms> m_entryForms;
+    std::unique_ptr<VocabularyModel> m_model;
+};
+
+void TestKeyboardsOnSway::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), u"wayland"_s);
+    // A headless compositor has no keyboard until a client makes one.
+    m_keyboard = std::make_unique<VirtualKeyboard>("us,cz,de,ru");
+    QVERIFY(m_keyboard->isReady());
+    QTRY_COMPARE(SwayProbe::layoutNames(), u"English (US),Czech,German,Russian"_s);
+    QVERIFY(SwayProbe::switchLayout(GermanGroup)); // the user's own, left active by each test
+    m_backend = makeDesktopKeyboardBackend();
+    m_switcher = std::make_unique<KeyboardSwitcher>(*m_backend, m_messages);
+    QVERIFY(m_fixture.isValid());
+    QCOMPARE(m_fixture.addEntries({u"Abend|evening"_s}).size(), 1);
+    m_host = std::make_unique<TestVocabularyHost>(VocabInfo{m_fixture.path(), 50, 0, Czech, Us, 0});
+    QVERIFY(m_host->isAttached());
+    m_settings = std::make_unique<SettingsStore>(m_fixture.dir() + u"/settings.conf"_s);
+    m_entryForms = std::make_unique<EntryForms>(*m_host, m_messages, *m_switcher, m_fixture.clock, 0,
+                                                nullptr);
+    m_model = std::make_unique<VocabularyModel>(m_host->sources().vocabulary(), m_messages);
+}
+
+void TestKeyboardsOnSway::readsTheDesktopLayouts()
+{
+    // The ring starts at the active layout; the compositor's descriptions name the layouts.
+    QCOMPARE(m_backend->installedLayouts(), (QList<qint32>{German, Russian, Us, Czech}));
+    QCOMPARE(m_backend->activeLayout(), German);
+    QCOMPARE(m_backend->layoutDescription(Russian), u"Russian"_s);
+    QVERIFY(!m_backend->activate(xkbLayoutId(u"fr", {})));
+    QCOMPARE(SwayProbe::activeLayout(), GermanGroup);
+    // A switch made by the user is seen at once.
+    QVERIFY(SwayProbe::switchLayout(UsGroup));
+    QCOMPARE(m_backend->activeLayout(), Us);
+    QVERIFY(m_backend->activate(German));
+    QCOMPARE(SwayProbe::activeLayout(), GermanGroup);
+}
+
+void TestKeyboardsOnSway::entryFormTypesInTheFieldsLayouts()
+{
+    EntryForm form(*m_host, m_messages, *m_switcher, m_fixture.clock, entryformbits::KeysMove,
+                   std::nullopt);
+    auto* head = form.findChild<QLineEdit*>(u"txtHead"_s);
+    auto* definition = form.findChild<QPlainTextEdit*>(u"txtDef"_s);
+    form.show();
+    QTRY_VERIFY(form.isActiveWindow());
+
+    // Opening gives the headword field the focus, and the very first key is Czech.
+    QTRY_VERIFY(head->hasFocus());
+    QCOMPARE(SwayProbe::activeLayout(), CzechGroup);
+    m_keyboard->pressKeys("y2");
+    QTRY_COMPARE(head->text(), u"zě"_s);
+
+    // Another window takes the focus: the user's layout is back for it, and the field's
+    // layout for the field when the form has the focus again.
+    {
+        QWidget other;
+        other.show();
+        QTRY_VERIFY(other.isActiveWindow());
+        QTRY_COMPARE(SwayProbe::activeLayout(), GermanGroup);
+    }
+    QTRY_VERIFY(form.isActiveWindow());
+    QTRY_COMPARE(SwayProbe::activeLayout(), CzechGroup);
+    m_keyboard->pressKeys("2");
+    QTRY_COMPARE(head->text(), u"zěě"_s);
+
+    definition->setFocus(Qt::TabFocusReason);
+    QCOMPARE(SwayProbe::activeLayout(), UsGroup);
+    m_keyboard->pressKeys("y2");
+    QTRY_COMPARE(definition->toPlainText(), u"y2"_s);
+
+    form.restoreKeyboards(); // as at the program's end
+    QCOMPARE(SwayProbe::activeLayout(), GermanGroup);
+    QVERIFY(m_messages.shown().isEmpty());
+}
+
+OpenContext TestKeyboardsOnSway::open(Context context)
+{
+    OpenContext opened;
+    switch (context) {
+    case Context::QuickFind:
+        opened.window = std::make_unique<QuickFindDialog>(*m_host, *m_switcher);
+        break;
+    case Context::TestAnswer:
+        opened.window = std::make_unique<TestWindow>(*m_host, *m_entryForms, m_messages, *m_switcher,
+                                                     m_fixture.clock, *m_settings, m_help, m_sound,
+                                                     QStringList{u"All"_s}, u"All"_s);
+        break;
+    case Context::SheetHeadword:
+        return openSheet(0);
+    case Context::SheetDefinition:
+        return openSheet(1);
+    }
+    opened.window->show();
+    if (QTest::qWaitFor([&] { return opened.window->isActiveWindow(); }))
+        opened.field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    return opened;
+}
+
+OpenContext TestKeyboardsOnSway::openSheet(int column)
+{
+    OpenContext opened;
+    opened.window = std::make_unique<QWidget>();
+    auto* layout = new QVBoxLayout(opened.window.get());
+    auto* sheet = new VocabGrid(*m_model, *m_switcher, m_host->currentVocabulary());
+    layout->addWidget(sheet);
+    opened.window->show();
+    if (!QTest::qWaitFor([&] { return opened.window->isActiveWindow(); }) || !sheet->dataRefresh())
+        return opened;
+    sheet->setFocus();
+    sheet->setCurrentIndex(m_model->index(0, column));
+    QTest::keyClick(sheet, Qt::Key_F2);
+    opened.field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (opened.field)
+        opened.field->clear();
+    return opened;
+}
+
+void TestKeyboardsOnSway::everyContextTypesInItsLayout_data()
+{
+    QTest::addColumn<Context>("context");
+    QTest::addColumn<int>("group");
+    QTest::addColumn<QString>("typed"); // by the keys "y2"
+
+    QTest::newRow("quick find") << Context::QuickFind << int(CzechGroup) << u"zě"_s;
+    QTest::newRow("test answer box") << Context::TestAnswer << int(CzechGroup) << u"zě"_s;
+    QTest::newRow("data sheet, headword") << Context::SheetHeadword << int(CzechGroup) << u"zě"_s;
+    QTest::newRow("data sheet, definition") << Context::SheetDefinition << int(UsGroup) << u"y2"_s;
+}
+
+void TestKeyboardsOnSway::everyContextTypesInItsLayout()
+{
+    QFETCH(Context, context);
+    QFETCH(int, group);
+    QFETCH(QString, typed);
+    const OpenContext opened = open(context);
+    QVERIFY(opened.field);
+    QCOMPARE(SwayProbe::activeLayout(), group);
+    m_keyboard->pressKeys("y2");
+    QTRY_COMPARE(opened.field->text(), typed);
+
+    // The window loses the focus: the user's layout is back.
+
+    QWidget other;
+    other.show();
+    QTRY_VERIFY(other.isActiveWindow());
+    QTRY_COMPARE(SwayProbe::activeLayout(), GermanGroup);
+    QVERIFY(m_messages.shown().isEmpty());
+}
+
+QTEST_MAIN(TestKeyboardsOnSway)
+
+#include "TestKeyboardsOnSway.moc"
