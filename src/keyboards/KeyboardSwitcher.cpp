@@ -4,6 +4,10 @@
 #include "keyboards/KeyboardCatalogue.h"
 #include "platform/MessageService.h"
 
+#include <QTimer>
+
+#include <utility>
+
 namespace lexmint {
 
 KeyboardSwitcher::KeyboardSwitcher(KeyboardBackend& backend, MessageService& messages)
@@ -15,6 +19,10 @@ qint32 KeyboardSwitcher::activateKeyboard(qint32 requested)
 {
     if (requested == KeybCurrent)
         return KeybCurrent;
+    if (!m_backend.canSwitch()) {
+        tellCannotSwitch();
+        return KeybCurrent;
+    }
 
     const qint32 previous = m_backend.activeLayout();
     if (m_backend.installedLayouts().contains(requested)) {
@@ -42,6 +50,23 @@ void KeyboardSwitcher::reportMissing(qint32 layout)
     message.icon = MessageIcon::Exclamation;
     message.buttons = MessageButtons::Ok;
     m_messages.show(message);
+}
+
+void KeyboardSwitcher::tellCannotSwitch()
+{
+    if (std::exchange(m_toldCannotSwitch, true))
+        return;
+    Message message;
+    message.title = QStringLiteral("Keyboard Layouts");
+    message.text = QStringLiteral(
+        "This desktop does not let programs switch the keyboard layout, so Lex Mint cannot switch "
+        "to the layouts this vocabulary asks for.\r\n"
+        "The status bar still names the layout each field wants. Switch to it by hand with your "
+        "desktop's keyboard layout indicator or its shortcut (often Super+Space).");
+    message.icon = MessageIcon::Information;
+    message.buttons = MessageButtons::Ok;
+    // A modal box shown while a field takes the focus would take the focus from it halfway.
+    QTimer::singleShot(0, &m_pending, [this, message] { m_messages.show(message); });
 }
 
 } // namespace lexmint

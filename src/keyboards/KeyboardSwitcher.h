@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QSet>
 
 namespace lexmint {
@@ -9,6 +10,8 @@ class MessageService;
 
 /// Switches to the layout a typing context asks for and tells the user, once per layout for
 /// as long as this object lives (one run of the program), when that layout is not installed.
+/// On a desktop that lets no program switch layouts it tells the user that instead, once, and
+/// only after the field asking has taken the focus.
 class KeyboardSwitcher {
 public:
     KeyboardSwitcher(KeyboardBackend& backend, MessageService& messages);
@@ -22,10 +25,14 @@ public:
 
 private:
     void reportMissing(qint32 layout);
+    void tellCannotSwitch();
 
     KeyboardBackend& m_backend;
     MessageService& m_messages;
     QSet<qint32> m_reportedMissing;
+    bool m_toldCannotSwitch = false;
+    /// Ends a message still waiting to be shown when the switcher goes.
+    QObject m_pending;
 };
 
 } // namespace lexmint

@@ -45,7 +45,7 @@ private slots:
     void switchesAndGivesBack_data();
     void switchesAndGivesBack();
     void missingLayoutReportedOncePerRun();
-    void noBackendReportsEveryLayout();
+    void desktopThatCannotSwitchIsToldOnceAfterTheFocus();
 };
 
 void TestKeyboardSwitcher::switchesAndGivesBack_data()
@@ -103,16 +103,40 @@ void TestKeyboardSwitcher::missingLayoutReportedOncePerRun()
     QCOMPARE(messages.shown().size(), 4);
 }
 
-void TestKeyboardSwitcher::noBackendReportsEveryLayout()
+void TestKeyboardSwitcher::desktopThatCannotSwitchIsToldOnceAfterTheFocus()
 {
     NoKeyboardBackend backend;
     FakeMessageService messages;
-    KeyboardSwitcher switcher(backend, messages);
+    {
+        KeyboardSwitcher switcher(backend, messages);
+        QCOMPARE(switcher.activateKeyboard(KeybCurrent), KeybCurrent);
+        QCoreApplication::processEvents();
+        QVERIFY(messages.shown().isEmpty()); // no layout asked for, nothing to tell
 
-    for (const qint32 layout : {KeybCurrent, UsEnglish, 0x0417})
-        QCOMPARE(switcher.activateKeyboard(layout), KeybCurrent);
-    QCOMPARE(reported(messages), (QStringList{u"English (United States)"_s, u"Unknown"_s}));
-    QCOMPARE(backend.activeLayout(), KeybCurrent);
+        // The field asking is still taking the focus: the box comes after that.
+        QCOMPARE(switcher.activateKeyboard(UsEnglish), KeybCurrent);
+        QVERIFY(messages.shown().isEmpty());
+        QTRY_COMPARE(messages.shown().size(), 1);
+        const Message told = messages.shown().constFirst();
+        QVERIFY(told.text.startsWith(u"This desktop does not let programs switch the keyboard layout"));
+        QCOMPARE(told.icon, MessageIcon::Information);
+
+        // Not per layout, as for a layout missing from a desktop that can switch.
+        for (const qint32 layout : {UsEnglish, Czech, 0x0417})
+            QCOMPARE(switcher.activateKeyboard(layout), KeybCurrent);
+        QCoreApplication::processEvents();
+        QCOMPARE(messages.shown().size(), 1);
+
+        // A switcher gone before its box came up shows nothing.
+        KeyboardSwitcher closing(backend, messages);
+        closing.activateKeyboard(German);
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(messages.shown().size(), 1);
+
+    KeyboardSwitcher nextRun(backend, messages);
+    nextRun.activateKeyboard(Czech);
+    QTRY_COMPARE(messages.shown().size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestKeyboardSwitcher)
