@@ -1,5 +1,8 @@
 #include "keyboards/KeyboardCatalogue.h"
 
+#include "keyboards/xkb/XkbLayoutIds.h"
+#include "keyboards/xkb/XkbRegistry.h"
+
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -176,6 +179,14 @@ QString keyboardName(qint32 layout)
     if (entry != Catalogue.end() && entry->language == language)
         return entry->name.toString();
     return QStringLiteral("Unknown");
+}
+
+QString keyboardLanguage(qint32 layout)
+{
+    if (layout == KeybCurrent)
+        return {};
+    const std::optional<XkbLayout> typing = xkbLayoutOfLanguage(static_cast<quint16>(layout & 0xFFFF));
+    return typing ? XkbRegistry::system().language(*typing) : QString();
 }
 
 } // namespace lexmint

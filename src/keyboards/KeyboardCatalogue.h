@@ -23,4 +23,9 @@ std::span<const KeyboardEntry> keyboardCatalogue();
 /// language is not in the catalogue.
 QString keyboardName(qint32 layout);
 
+/// The language a layout types, as a BCP 47 tag for input methods ("cs-CZ"), from the low 16
+/// bits of its identifier; empty for KeybCurrent and where no known keyboard layout types the
+/// language.
+QString keyboardLanguage(qint32 layout);
+
 } // namespace lexmint

@@ -123,4 +123,15 @@ KeyboardLayoutId xkbLayoutId(QStringView layout, QStringView variant)
     return static_cast<KeyboardLayoutId>(quint32(distinction(layout, variant)) << 16 | language);
 }
 
+std::optional<XkbLayout> xkbLayoutOfLanguage(quint16 language)
+{
+    if (const auto* primary = std::ranges::find(PrimaryCodes, language, &CodeLanguage::language);
+        primary != PrimaryCodes.end())
+        return XkbLayout{primary->code.toString(), {}};
+    if (const auto* variant = std::ranges::find(Variants, language, &VariantLanguage::language);
+        variant != Variants.end())
+        return XkbLayout{variant->code.toString(), variant->variantPrefix.toString()};
+    return std::nullopt;
+}
+
 } // namespace lexmint

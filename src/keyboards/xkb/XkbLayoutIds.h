@@ -1,8 +1,11 @@
 #pragma once
 
+#include "keyboards/xkb/XkbLayout.h"
 #include "platform/KeyboardLayoutId.h"
 
 #include <QStringView>
+
+#include <optional>
 
 namespace lexmint {
 
@@ -18,5 +21,11 @@ namespace lexmint {
 /// FNV-1a hash over UTF-8, folded to 15 bits, and 1 when that fold is 0. The identifier is thus
 /// positive and never KeybCurrent, whose language 0x7FFF is in no table.
 KeyboardLayoutId xkbLayoutId(QStringView layout, QStringView variant);
+
+/// The layout that types `language` (the low 16 bits of an identifier): the language's own
+/// layout code, or the variant that types it ("ch(fr)" for French in Switzerland; where the
+/// table knows such variants by the beginning of their names, that beginning); nothing when no
+/// layout in the table types it.
+std::optional<XkbLayout> xkbLayoutOfLanguage(quint16 language);
 
 } // namespace lexmint

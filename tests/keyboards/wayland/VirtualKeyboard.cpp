@@ -1,5 +1,6 @@
 #include "VirtualKeyboard.h"
 
+#include "fake-input-client-protocol.h"
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 
 #include <wayland-client.h>
@@ -15,7 +16,7 @@
 namespace lexmint::test {
 
 void VirtualKeyboard::announced(void* self, wl_registry* registry, uint32_t name,
-                                const char* interface, uint32_t)
+                                const char* interface, uint32_t version)
 {
     auto* keyboard = static_cast<VirtualKeyboard*>(self);
     if (std::strcmp(interface, wl_seat_interface.name) == 0 && !keyboard->m_seat)
@@ -24,6 +25,9 @@ void VirtualKeyboard::announced(void* self, wl_registry* registry, uint32_t name
     else if (std::strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0)
         keyboard->m_manager = static_cast<zwp_virtual_keyboard_manager_v1*>(
             wl_registry_bind(registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1));
+    else if (std::strcmp(interface, org_kde_kwin_fake_input_interface.name) == 0 && version >= 4)
+        keyboard->m_fakeInput = static_cast<org_kde_kwin_fake_input*>(
+            wl_registry_bind(registry, name, &org_kde_kwin_fake_input_interface, 4));
 }
 
 VirtualKeyboard::VirtualKeyboard(const char* layouts)
@@ -37,8 +41,17 @@ VirtualKeyboard::VirtualKeyboard(const char* layouts)
     static constexpr wl_registry_listener Listener{&announced, &withdrawn};
     wl_registry_add_listener(m_registry, &Listener, this);
     wl_display_roundtrip(m_display);
-    if (!m_keymap || !m_seat || !m_manager)
+    if (!m_keymap || !m_seat)
         return;
+    if (!m_manager) {
+        if (m_fakeInput)
+            org_kde_kwin_fake_input_authenticate(m_fakeInput, "Lex Mint tests", "typing test keys");
+        return;
+    }
+    if (m_fakeInput) {
+        org_kde_kwin_fake_input_destroy(m_fakeInput);
+        m_fakeInput = nullptr;
+    }
     m_keyboard = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(m_manager, m_seat);
     if (!uploadKeymap() || wl_display_roundtrip(m_display) < 0) {
         zwp_virtual_keyboard_v1_destroy(m_keyboard);
@@ -52,6 +65,8 @@ VirtualKeyboard::~VirtualKeyboard()
         zwp_virtual_keyboard_v1_destroy(m_keyboard);
     if (m_manager)
         zwp_virtual_keyboard_manager_v1_destroy(m_manager);
+    if (m_fakeInput)
+        org_kde_kwin_fake_input_destroy(m_fakeInput);
     if (m_seat)
         wl_seat_destroy(m_seat);
     if (m_registry)
@@ -98,9 +113,11 @@ uint32_t VirtualKeyboard::keyCodeOf(char character) const
 void VirtualKeyboard::sendKey(uint32_t code, bool pressed)
 {
     // Key events carry evdev codes, which are XKB codes less 8.
-    zwp_virtual_keyboard_v1_key(m_keyboard, ++m_time, code - 8,
-                                pressed ? WL_KEYBOARD_KEY_STATE_PRESSED
-                                        : WL_KEYBOARD_KEY_STATE_RELEASED);
+    const uint32_t state = pressed ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED;
+    if (m_keyboard)
+        zwp_virtual_keyboard_v1_key(m_keyboard, ++m_time, code - 8, state);
+    else
+        org_kde_kwin_fake_input_keyboard_key(m_fakeInput, code - 8, state);
 }
 
 void VirtualKeyboard::pressKeys(const char* keys)

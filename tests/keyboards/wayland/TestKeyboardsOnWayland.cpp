@@ -1,8 +1,8 @@
 // Keyboard switching of the program's typing contexts on a real Wayland compositor (a private,
-// headless sway, see sway-run.sh), with the program on Qt's Wayland platform and every key
-// press coming from a keyboard of the compositor's seat.
+// headless sway, see sway-run.sh, or KWin, see kwin-run.sh), with the program on Qt's Wayland
+// platform and every key press coming from a keyboard of the compositor's seat.
 
-#include "SwayProbe.h"
+#include "CompositorProbe.h"
 #include "VirtualKeyboard.h"
 
 #include "support/FakeHelpService.h"
@@ -52,7 +52,7 @@ struct OpenContext {
 
 Q_DECLARE_METATYPE(Context)
 
-class TestKeyboardsOnSway : public QObject {
+class TestKeyboardsOnWayland : public QObject {
     Q_OBJECT
 
 private slots:
@@ -66,6 +66,7 @@ private:
     OpenContext open(Context context);
     OpenContext openSheet(int column);
 
+    std::unique_ptr<CompositorProbe> m_probe = CompositorProbe::forSession();
     std::unique_ptr<VirtualKeyboard> m_keyboard;
     std::unique_ptr<KeyboardBackend> m_backend;
     FakeMessageService m_messages;
@@ -79,14 +80,14 @@ private:
     std::unique_ptr<VocabularyModel> m_model;
 };
 
-void TestKeyboardsOnSway::initTestCase()
+void TestKeyboardsOnWayland::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), u"wayland"_s);
     // A headless compositor has no keyboard until a client makes one.
     m_keyboard = std::make_unique<VirtualKeyboard>("us,cz,de,ru");
     QVERIFY(m_keyboard->isReady());
-    QTRY_COMPARE(SwayProbe::layoutNames(), u"English (US),Czech,German,Russian"_s);
-    QVERIFY(SwayProbe::switchLayout(GermanGroup)); // the user's own, left active by each test
+    QTRY_COMPARE(m_probe->layoutNames(), u"English (US),Czech,German,Russian"_s);
+    QVERIFY(m_probe->switchLayout(GermanGroup)); // the user's own, left active by each test
     m_backend = makeDesktopKeyboardBackend();
     m_switcher = std::make_unique<KeyboardSwitcher>(*m_backend, m_messages);
     QVERIFY(m_fixture.isValid());
@@ -99,22 +100,22 @@ void TestKeyboardsOnSway::initTestCase()
     m_model = std::make_unique<VocabularyModel>(m_host->sources().vocabulary(), m_messages);
 }
 
-void TestKeyboardsOnSway::readsTheDesktopLayouts()
+void TestKeyboardsOnWayland::readsTheDesktopLayouts()
 {
     // The ring starts at the active layout; the compositor's descriptions name the layouts.
     QCOMPARE(m_backend->installedLayouts(), (QList<qint32>{German, Russian, Us, Czech}));
     QCOMPARE(m_backend->activeLayout(), German);
     QCOMPARE(m_backend->layoutDescription(Russian), u"Russian"_s);
     QVERIFY(!m_backend->activate(xkbLayoutId(u"fr", {})));
-    QCOMPARE(SwayProbe::activeLayout(), GermanGroup);
+    QCOMPARE(m_probe->activeLayout(), GermanGroup);
     // A switch made by the user is seen at once.
-    QVERIFY(SwayProbe::switchLayout(UsGroup));
+    QVERIFY(m_probe->switchLayout(UsGroup));
     QCOMPARE(m_backend->activeLayout(), Us);
     QVERIFY(m_backend->activate(German));
-    QCOMPARE(SwayProbe::activeLayout(), GermanGroup);
+    QCOMPARE(m_probe->activeLayout(), GermanGroup);
 }
 
-void TestKeyboardsOnSway::entryFormTypesInTheFieldsLayouts()
+void TestKeyboardsOnWayland::entryFormTypesInTheFieldsLayouts()
 {
     EntryForm form(*m_host, m_messages, *m_switcher, m_fixture.clock, entryformbits::KeysMove,
                    std::nullopt);
@@ -125,7 +126,7 @@ void TestKeyboardsOnSway::entryFormTypesInTheFieldsLayouts()
 
     // Opening gives the headword field the focus, and the very first key is Czech.
     QTRY_VERIFY(head->hasFocus());
-    QCOMPARE(SwayProbe::activeLayout(), CzechGroup);
+    QCOMPARE(m_probe->activeLayout(), CzechGroup);
     m_keyboard->pressKeys("y2");
     QTRY_COMPARE(head->text(), u"zě"_s);
 
@@ -135,34 +136,37 @@ void TestKeyboardsOnSway::entryFormTypesInTheFieldsLayouts()
         QWidget other;
         other.show();
         QTRY_VERIFY(other.isActiveWindow());
-        QTRY_COMPARE(SwayProbe::activeLayout(), GermanGroup);
+        QTRY_COMPARE(m_probe->activeLayout(), GermanGroup);
     }
     QTRY_VERIFY(form.isActiveWindow());
-    QTRY_COMPARE(SwayProbe::activeLayout(), CzechGroup);
+    QTRY_COMPARE(m_probe->activeLayout(), CzechGroup);
     m_keyboard->pressKeys("2");
     QTRY_COMPARE(head->text(), u"zěě"_s);
 
     definition->setFocus(Qt::TabFocusReason);
-    QCOMPARE(SwayProbe::activeLayout(), UsGroup);
+    QCOMPARE(m_probe->activeLayout(), UsGroup);
     m_keyboard->pressKeys("y2");
     QTRY_COMPARE(definition->toPlainText(), u"y2"_s);
 
     form.restoreKeyboards(); // as at the program's end
-    QCOMPARE(SwayProbe::activeLayout(), GermanGroup);
+    QCOMPARE(m_probe->activeLayout(), GermanGroup);
     QVERIFY(m_messages.shown().isEmpty());
 }
 
-OpenContext TestKeyboardsOnSway::open(Context context)
+OpenContext TestKeyboardsOnWayland::open(Context context)
 {
     OpenContext opened;
+    QString fieldName;
     switch (context) {
     case Context::QuickFind:
         opened.window = std::make_unique<QuickFindDialog>(*m_host, *m_switcher);
+        fieldName = u"txtWord"_s;
         break;
     case Context::TestAnswer:
         opened.window = std::make_unique<TestWindow>(*m_host, *m_entryForms, m_messages, *m_switcher,
                                                      m_fixture.clock, *m_settings, m_help, m_sound,
                                                      QStringList{u"All"_s}, u"All"_s);
+        fieldName = u"txtGuess"_s;
         break;
     case Context::SheetHeadword:
         return openSheet(0);
@@ -170,12 +174,13 @@ OpenContext TestKeyboardsOnSway::open(Context context)
         return openSheet(1);
     }
     opened.window->show();
-    if (QTest::qWaitFor([&] { return opened.window->isActiveWindow(); }))
-        opened.field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    auto* field = opened.window->findChild<QLineEdit*>(fieldName);
+    if (QTest::qWaitFor([&] { return field && field->hasFocus(); }))
+        opened.field = field;
     return opened;
 }
 
-OpenContext TestKeyboardsOnSway::openSheet(int column)
+OpenContext TestKeyboardsOnWayland::openSheet(int column)
 {
     OpenContext opened;
     opened.window = std::make_unique<QWidget>();
@@ -194,7 +199,7 @@ OpenContext TestKeyboardsOnSway::openSheet(int column)
     return opened;
 }
 
-void TestKeyboardsOnSway::everyContextTypesInItsLayout_data()
+void TestKeyboardsOnWayland::everyContextTypesInItsLayout_data()
 {
     QTest::addColumn<Context>("context");
     QTest::addColumn<int>("group");
@@ -206,14 +211,14 @@ void TestKeyboardsOnSway::everyContextTypesInItsLayout_data()
     QTest::newRow("data sheet, definition") << Context::SheetDefinition << int(UsGroup) << u"y2"_s;
 }
 
-void TestKeyboardsOnSway::everyContextTypesInItsLayout()
+void TestKeyboardsOnWayland::everyContextTypesInItsLayout()
 {
     QFETCH(Context, context);
     QFETCH(int, group);
     QFETCH(QString, typed);
     const OpenContext opened = open(context);
     QVERIFY(opened.field);
-    QCOMPARE(SwayProbe::activeLayout(), group);
+    QCOMPARE(m_probe->activeLayout(), group);
     m_keyboard->pressKeys("y2");
     QTRY_COMPARE(opened.field->text(), typed);
 
@@ -222,10 +227,10 @@ void TestKeyboardsOnSway::everyContextTypesInItsLayout()
     QWidget other;
     other.show();
     QTRY_VERIFY(other.isActiveWindow());
-    QTRY_COMPARE(SwayProbe::activeLayout(), GermanGroup);
+    QTRY_COMPARE(m_probe->activeLayout(), GermanGroup);
     QVERIFY(m_messages.shown().isEmpty());
 }
 
-QTEST_MAIN(TestKeyboardsOnSway)
+QTEST_MAIN(TestKeyboardsOnWayland)
 
-#include "TestKeyboardsOnSway.moc"
+#include "TestKeyboardsOnWayland.moc"

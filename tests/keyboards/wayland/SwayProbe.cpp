@@ -34,7 +34,7 @@ QJsonObject firstKeyboard()
 
 } // namespace
 
-int SwayProbe::activeLayout()
+int SwayProbe::activeLayout() const
 {
     return firstKeyboard().value(u"xkb_active_layout_index").toInt(-1);
 }
@@ -45,7 +45,7 @@ bool SwayProbe::switchLayout(int index)
                 .isEmpty();
 }
 
-QString SwayProbe::layoutNames()
+QString SwayProbe::layoutNames() const
 {
     QStringList names;
     for (const QJsonValue name : firstKeyboard().value(u"xkb_layout_names").toArray())

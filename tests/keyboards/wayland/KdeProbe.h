@@ -1,0 +1,16 @@
+#pragma once
+
+#include "CompositorProbe.h"
+
+namespace lexmint::test {
+
+/// KDE Plasma's layouts through its keyboard service on the session bus, as its keyboard
+/// indicator sees them.
+class KdeProbe final : public CompositorProbe {
+public:
+    int activeLayout() const override;
+    bool switchLayout(int index) override;
+    QString layoutNames() const override;
+};
+
+} // namespace lexmint::test

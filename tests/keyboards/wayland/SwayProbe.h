@@ -1,0 +1,16 @@
+#pragma once
+
+#include "CompositorProbe.h"
+
+namespace lexmint::test {
+
+/// sway's keyboards through its command-line client `swaymsg`; the first keyboard that has
+/// layouts stands for all of them.
+class SwayProbe final : public CompositorProbe {
+public:
+    int activeLayout() const override;
+    bool switchLayout(int index) override;
+    QString layoutNames() const override;
+};
+
+} // namespace lexmint::test
