@@ -1,5 +1,7 @@
 #include "app/CellEditorDelegate.h"
 
+#include "keyboards/widgets/FieldLanguageHint.h"
+
 #include <QLineEdit>
 
 #include <algorithm>
@@ -7,9 +9,18 @@
 
 namespace lexmint {
 
-CellEditorDelegate::CellEditorDelegate(LengthLimit limit, QObject* parent)
-    : QStyledItemDelegate(parent), m_limit(std::move(limit))
+CellEditorDelegate::CellEditorDelegate(LengthLimit limit, EditLayout layout, QObject* parent)
+    : QStyledItemDelegate(parent), m_limit(std::move(limit)), m_layout(std::move(layout))
 {
+}
+
+QWidget* CellEditorDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                          const QModelIndex& index) const
+{
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (editor)
+        FieldLanguageHint::install(editor, m_layout);
+    return editor;
 }
 
 void CellEditorDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const

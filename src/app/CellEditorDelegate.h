@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/KeyboardLayoutId.h"
+
 #include <QPersistentModelIndex>
 #include <QStyledItemDelegate>
 
@@ -18,7 +20,13 @@ public:
     /// The most characters a column takes; 0 for no limit of its own.
     using LengthLimit = std::function<int(int column)>;
 
-    explicit CellEditorDelegate(LengthLimit limit, QObject* parent = nullptr);
+    /// The layout of the cell being edited, for input methods.
+    using EditLayout = std::function<KeyboardLayoutId()>;
+
+    CellEditorDelegate(LengthLimit limit, EditLayout layout, QObject* parent = nullptr);
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
 
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model,
@@ -33,6 +41,7 @@ private:
     std::optional<QString> takeRefusedText(const QModelIndex& index) const;
 
     LengthLimit m_limit;
+    EditLayout m_layout;
     // Set while committing, which Qt declares const.
     mutable QPersistentModelIndex m_refusedIndex;
     mutable QString m_refusedText;

@@ -26,7 +26,8 @@ VocabGrid::VocabGrid(VocabularyModel& model, KeyboardSwitcher& switcher, const V
       m_model(model),
       m_vocab(vocab),
       m_keyboard(switcher),
-      m_delegate(new CellEditorDelegate([this](int column) { return editorLimit(column); }, this))
+      m_delegate(new CellEditorDelegate([this](int column) { return editorLimit(column); },
+                                        [this] { return wantedLayout(); }, this))
 {
     setObjectName(QStringLiteral("VocabGrid"));
     setModel(&m_model);

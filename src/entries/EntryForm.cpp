@@ -2,6 +2,7 @@
 
 #include "store/EntryText.h"
 #include "entries/VocabularyHost.h"
+#include "keyboards/widgets/FieldLanguageHint.h"
 #include "platform/MessageService.h"
 #include "platform/widgets/Twips.h"
 #include "store/Criteria.h"
@@ -72,6 +73,8 @@ EntryForm::EntryForm(VocabularyHost& host, MessageService& messages, KeyboardSwi
     m_definition->setObjectName(QStringLiteral("txtDef"));
     m_definition->setToolTip(QStringLiteral("Enter the definition of the above word/phrase here"));
     m_definition->setTabChangesFocus(true);
+    FieldLanguageHint::install(m_head, [this] { return m_host.currentVocabulary().keybHead; });
+    FieldLanguageHint::install(m_definition, [this] { return m_host.currentVocabulary().keybDef; });
     m_keyboardLabel->setObjectName(QStringLiteral("lblKeyboard"));
     m_keyboardLabel->setToolTip(QStringLiteral("Active keyboard in the current context"));
     m_keyboardLabel->setAlignment(Qt::AlignCenter);

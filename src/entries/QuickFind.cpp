@@ -1,6 +1,7 @@
 #include "entries/QuickFind.h"
 
 #include "entries/VocabularyHost.h"
+#include "keyboards/widgets/FieldLanguageHint.h"
 #include "platform/widgets/Twips.h"
 #include "store/Criteria.h"
 #include "store/DataSource.h"
@@ -40,6 +41,7 @@ QuickFindDialog::QuickFindDialog(VocabularyHost& host, KeyboardSwitcher& switche
     m_word->setObjectName(u"txtWord"_s);
     m_word->setMinimumWidth(twipsToPixelsX(WordWidth, this));
     m_word->installEventFilter(this);
+    FieldLanguageHint::install(m_word, [this] { return m_host.currentVocabulary().keybHead; });
     connect(m_word, &QLineEdit::textChanged, this, &QuickFindDialog::findHeadword);
     connect(m_word, &QLineEdit::returnPressed, this, &QDialog::accept);
 

@@ -3,6 +3,7 @@
 #include "shell/SettingsStore.h"
 #include "entries/EntryForms.h"
 #include "entries/VocabularyHost.h"
+#include "keyboards/widgets/FieldLanguageHint.h"
 #include "platform/HelpService.h"
 #include "platform/widgets/Twips.h"
 #include "store/VocabInfo.h"
@@ -145,6 +146,7 @@ void TestWindow::buildControls(const QStringList& modes, HelpService& help)
     m_guess = new QLineEdit(this);
     m_guess->setObjectName(u"txtGuess"_s);
     m_guess->installEventFilter(this);
+    FieldLanguageHint::install(m_guess, [this] { return m_host.currentVocabulary().keybHead; });
     m_definitions = new QPlainTextEdit(this);
     m_definitions->setObjectName(u"txtDef"_s);
     m_definitions->setReadOnly(true);

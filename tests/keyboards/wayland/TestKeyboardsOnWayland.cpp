@@ -23,6 +23,7 @@
 #include "testing/TestWindow.h"
 
 #include <QApplication>
+#include <QInputMethodQueryEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -204,11 +205,15 @@ void TestKeyboardsOnWayland::everyContextTypesInItsLayout_data()
     QTest::addColumn<Context>("context");
     QTest::addColumn<int>("group");
     QTest::addColumn<QString>("typed"); // by the keys "y2"
+    QTest::addColumn<QString>("language"); // as input methods are told
 
-    QTest::newRow("quick find") << Context::QuickFind << int(CzechGroup) << u"zě"_s;
-    QTest::newRow("test answer box") << Context::TestAnswer << int(CzechGroup) << u"zě"_s;
-    QTest::newRow("data sheet, headword") << Context::SheetHeadword << int(CzechGroup) << u"zě"_s;
-    QTest::newRow("data sheet, definition") << Context::SheetDefinition << int(UsGroup) << u"y2"_s;
+    const QString cs = u"cs-CZ"_s;
+    QTest::newRow("quick find") << Context::QuickFind << int(CzechGroup) << u"zě"_s << cs;
+    QTest::newRow("test answer box") << Context::TestAnswer << int(CzechGroup) << u"zě"_s << cs;
+    QTest::newRow("data sheet, headword")
+        << Context::SheetHeadword << int(CzechGroup) << u"zě"_s << cs;
+    QTest::newRow("data sheet, definition")
+        << Context::SheetDefinition << int(UsGroup) << u"y2"_s << u"en-US"_s;
 }
 
 void TestKeyboardsOnWayland::everyContextTypesInItsLayout()
@@ -221,6 +226,9 @@ void TestKeyboardsOnWayland::everyContextTypesInItsLayout()
     QCOMPARE(m_probe->activeLayout(), group);
     m_keyboard->pressKeys("y2");
     QTRY_COMPARE(opened.field->text(), typed);
+    QInputMethodQueryEvent query(Qt::ImPreferredLanguage);
+    QCoreApplication::sendEvent(opened.field, &query);
+    QTEST(query.value(Qt::ImPreferredLanguage).toString(), "language");
 
     // The window loses the focus: the user's layout is back.
 

@@ -1,0 +1,67 @@
+#include "keyboards/widgets/FieldLanguageHint.h"
+
+#include <QInputMethodQueryEvent>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace lexmint;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QVariant answer(QWidget* field, Qt::InputMethodQuery query)
+{
+    QInputMethodQueryEvent event(query | Qt::ImEnabled | Qt::ImSurroundingText);
+    QCoreApplication::sendEvent(field, &event);
+    return event.value(query);
+}
+
+} // namespace
+
+class TestFieldLanguageHint : public QObject {
+    Q_OBJECT
+private slots:
+    void language_data();
+    void language();
+    void followsTheVocabularysChoice();
+};
+
+void TestFieldLanguageHint::language_data()
+{
+    QTest::addColumn<qint32>("layout");
+    QTest::addColumn<QVariant>("language");
+
+    QTest::newRow("Czech") << 0x0405 << QVariant(u"cs-CZ"_s);
+    QTest::newRow("Czech, another layout") << 0x62E60405 << QVariant(u"cs-CZ"_s);
+    QTest::newRow("British English") << 0x0809 << QVariant(u"en-GB"_s);
+    QTest::newRow("typed by a variant") << 0x100C << QVariant(u"fr-CH"_s); // French (Switzerland)
+    QTest::newRow("Russian") << 0x0419 << QVariant(u"ru-RU"_s);
+    // Nothing to tell: the field keeps its own answer, which is none.
+    QTest::newRow("no particular layout") << KeybCurrent << QVariant();
+    QTest::newRow("language no layout types") << 0x0417 << QVariant();
+}
+
+void TestFieldLanguageHint::language()
+{
+    QFETCH(qint32, layout);
+    QLineEdit field(u"slovo"_s);
+    FieldLanguageHint::install(&field, [layout] { return layout; });
+
+    QTEST(answer(&field, Qt::ImPreferredLanguage), "language");
+    // The field's own answers stay.
+    QCOMPARE(answer(&field, Qt::ImSurroundingText), QVariant(u"slovo"_s));
+    QCOMPARE(answer(&field, Qt::ImEnabled), QVariant(true));
+}
+
+void TestFieldLanguageHint::followsTheVocabularysChoice()
+{
+    QLineEdit field;
+    qint32 chosen = 0x0405;
+    FieldLanguageHint::install(&field, [&chosen] { return chosen; });
+    QCOMPARE(answer(&field, Qt::ImPreferredLanguage), QVariant(u"cs-CZ"_s));
+    chosen = 0x0407;
+    QCOMPARE(answer(&field, Qt::ImPreferredLanguage), QVariant(u"de-DE"_s));
+}
+
+QTEST_MAIN(TestFieldLanguageHint)
+#include "TestFieldLanguageHint.moc"
