@@ -69,18 +69,31 @@ function(lexmint_check_widget_free)
   endforeach()
 endfunction()
 
-# lexmint_add_test(name SOURCES ... LINKS ... [RUNNER command...] [ENVIRONMENT var=value...]):
-# one executable per test class, run headless, through RUNNER when given (a wrapper that sets up
-# a private bus or compositor and then runs the test).
-function(lexmint_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS;RUNNER;ENVIRONMENT" ${ARGN})
+# lexmint_add_test_program(name SOURCES ... LINKS ...): one executable per test class.
+function(lexmint_add_test_program name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE Qt6::Test lexmint_testsupport ${ARG_LINKS})
   lexmint_target_defaults(${name})
-  add_test(NAME ${name} COMMAND ${ARG_RUNNER} $<TARGET_FILE:${name}>)
+endfunction()
+
+# lexmint_add_test_run(name program [RUNNER command...] [ENVIRONMENT var=value...]): runs the
+# test program headless as test `name`, through RUNNER when given (a wrapper that sets up a
+# private bus, display or compositor and then runs the test).
+function(lexmint_add_test_run name program)
+  cmake_parse_arguments(ARG "" "" "RUNNER;ENVIRONMENT" ${ARGN})
+  add_test(NAME ${name} COMMAND ${ARG_RUNNER} $<TARGET_FILE:${program}>)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LEXMINT_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;LEXMINT_BUILD_DATA=${LEXMINT_BUILD_DATA_DIR};${ARG_ENVIRONMENT}"
     TIMEOUT 300)
+endfunction()
+
+# lexmint_add_test(name SOURCES ... LINKS ... [RUNNER command...] [ENVIRONMENT var=value...]):
+# a test program run once.
+function(lexmint_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS;RUNNER;ENVIRONMENT" ${ARGN})
+  lexmint_add_test_program(${name} SOURCES ${ARG_SOURCES} LINKS ${ARG_LINKS})
+  lexmint_add_test_run(${name} ${name} RUNNER ${ARG_RUNNER} ENVIRONMENT ${ARG_ENVIRONMENT})
 endfunction()
 
 # Sets ${out} to the sample vocabularies of data/samples/samples.tsv, each as

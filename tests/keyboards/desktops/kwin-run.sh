@@ -3,20 +3,14 @@
 # keyboard layouts us, cz, de and ru, on a private session bus where KWin offers its keyboard
 # layout service. Not part of the suite, since KWin brings some 540 MB of packages
 # (apt-get install kwin-wayland); run by hand, for example:
-#   tests/keyboards/wayland/kwin-run.sh build/dev/bin/TestKeyboardsOnWayland
+#   tests/keyboards/desktops/kwin-run.sh build/dev/bin/TestKeyboardsOnDesktops
 set -euo pipefail
 command -v kwin_wayland >/dev/null || { echo "kwin-run.sh: kwin_wayland is not installed" >&2; exit 1; }
 if [[ -z "${LEXMINT_KWIN_BUS:-}" ]]; then
   LEXMINT_KWIN_BUS=1 exec dbus-run-session -- "$0" "$@"
 fi
 
-work=$(mktemp -d)
-compositor=
-cleanup() {
-  [[ -n "$compositor" ]] && { kill "$compositor" 2>/dev/null || true; wait "$compositor" 2>/dev/null || true; }
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/compositor-common.sh"
 mkdir -p "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
 printf '[Layout]\nLayoutList=us,cz,de,ru\nUse=true\n' >"$work/config/kxkbrc"
@@ -34,16 +28,12 @@ fi
 KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 "$kwin" --virtual --socket wayland-lexmint --no-lockscreen --no-global-shortcuts >"$work/log" 2>&1 &
 compositor=$!
 
-service_up() {
-  dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-    org.freedesktop.DBus.NameHasOwner string:org.kde.keyboard 2>/dev/null | grep -q true
+kwin_up() {
+  [[ -S "$work/runtime/wayland-lexmint" ]] && dbus-send --session --print-reply \
+    --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner string:org.kde.keyboard \
+    2>/dev/null | grep -q true
 }
-for _ in $(seq 200); do
-  service_up && [[ -S "$work/runtime/wayland-lexmint" ]] && break
-  kill -0 "$compositor" 2>/dev/null || { cat "$work/log" >&2; exit 1; }
-  sleep 0.05
-done
-service_up || { echo "kwin-run.sh: KWin offers no keyboard service" >&2; cat "$work/log" >&2; exit 1; }
+wait_until kwin_up
 
-WAYLAND_DISPLAY=wayland-lexmint QT_QPA_PLATFORM=wayland QT_WAYLAND_DISABLE_WINDOWDECORATION=1 \
+WAYLAND_DISPLAY=wayland-lexmint \
   LEXMINT_BUILD_DATA="${LEXMINT_BUILD_DATA:-$(dirname "$1")/../share/lexmint}" "$@"

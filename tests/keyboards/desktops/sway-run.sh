@@ -6,13 +6,7 @@
 set -euo pipefail
 command -v sway >/dev/null || { echo "sway-run.sh: sway is not installed" >&2; exit 1; }
 
-work=$(mktemp -d)
-compositor=
-cleanup() {
-  [[ -n "$compositor" ]] && { kill "$compositor" 2>/dev/null || true; wait "$compositor" 2>/dev/null || true; }
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/compositor-common.sh"
 
 as_user=()
 if [[ $(id -u) -eq 0 ]]; then
@@ -42,14 +36,11 @@ WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
 compositor=$!
 
 socket= display=
-for _ in $(seq 200); do
+sockets_up() {
   socket=$(find "$work" -maxdepth 1 -name 'sway-ipc.*.sock' -print -quit)
   display=$(find "$work" -maxdepth 1 -type s -name 'wayland-*' -printf '%f\n' -quit)
-  [[ -n "$socket" && -n "$display" ]] && break
-  kill -0 "$compositor" 2>/dev/null || { cat "$work/log" >&2; exit 1; }
-  sleep 0.05
-done
-[[ -n "$socket" && -n "$display" ]] || { echo "sway-run.sh: sway did not start" >&2; cat "$work/log" >&2; exit 1; }
+  [[ -n "$socket" && -n "$display" ]]
+}
+wait_until sockets_up
 
-WAYLAND_DISPLAY="$display" SWAYSOCK="$socket" QT_QPA_PLATFORM=wayland \
-  QT_WAYLAND_DISABLE_WINDOWDECORATION=1 "${as_user[@]}" "$@"
+WAYLAND_DISPLAY="$display" SWAYSOCK="$socket" "${as_user[@]}" "$@"

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CompositorProbe.h"
+#include "WaylandProbe.h"
 
 namespace lexmint::test {
 
 /// KDE Plasma's layouts through its keyboard service on the session bus, as its keyboard
 /// indicator sees them.
-class KdeProbe final : public CompositorProbe {
+class KdeProbe final : public WaylandProbe {
 public:
     int activeLayout() const override;
     bool switchLayout(int index) override;

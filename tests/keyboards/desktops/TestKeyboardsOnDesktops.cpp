@@ -1,9 +1,9 @@
-// Keyboard switching of the program's typing contexts on a real Wayland compositor (a private,
-// headless sway, see sway-run.sh, or KWin, see kwin-run.sh), with the program on Qt's Wayland
-// platform and every key press coming from a keyboard of the compositor's seat.
+// Keyboard switching of the program's typing contexts on a real desktop: an X server (Xvfb, see
+// tests/display/xvfb-run.sh) or a Wayland compositor (a private, headless sway, see sway-run.sh,
+// or KWin, see kwin-run.sh), with the program on Qt's platform for it and every key press coming
+// from a keyboard of the desktop, so that the desktop's active layout decides what it types.
 
-#include "CompositorProbe.h"
-#include "VirtualKeyboard.h"
+#include "DesktopProbe.h"
 
 #include "support/FakeHelpService.h"
 #include "support/FakeMessageService.h"
@@ -11,7 +11,7 @@
 #include "support/StoreFixture.h"
 #include "support/TestVocabularyHost.h"
 
-#include "app/SettingsStore.h"
+#include "shell/SettingsStore.h"
 #include "app/VocabGrid.h"
 #include "app/VocabularyModel.h"
 #include "entries/EntryForm.h"
@@ -39,7 +39,7 @@ constexpr qint32 Us = 0x0409;
 constexpr qint32 Czech = 0x0405;  // QWERTZ: the US key "y" types "z", the key "2" types "ě"
 constexpr qint32 German = 0x0407; // the user's own, also QWERTZ but with "2" on the key "2"
 constexpr qint32 Russian = 0x0419;
-enum Group { UsGroup, CzechGroup, GermanGroup, RussianGroup }; // as the compositor has them
+enum Group { UsGroup, CzechGroup, GermanGroup, RussianGroup }; // as the desktop has them
 
 enum class Context { QuickFind, TestAnswer, SheetHeadword, SheetDefinition };
 
@@ -49,11 +49,27 @@ struct OpenContext {
     QLineEdit* field = nullptr;
 };
 
+// Gives `window` the focus. An X server without a window manager gives it to no window by
+// itself; a Wayland compositor focuses a new window and, when it goes, the one before. (Qt's
+// activation requests on Wayland keep memory they never free.)
+bool activate(QWidget& window)
+{
+    if (QGuiApplication::platformName() != u"wayland")
+        window.activateWindow();
+    return QTest::qWaitFor([&] { return window.isActiveWindow(); });
+}
+
+bool showActive(QWidget& window)
+{
+    window.show();
+    return activate(window);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Context)
 
-class TestKeyboardsOnWayland : public QObject {
+class TestKeyboardsOnDesktops : public QObject {
     Q_OBJECT
 
 private slots:
@@ -67,8 +83,7 @@ private:
     OpenContext open(Context context);
     OpenContext openSheet(int column);
 
-    std::unique_ptr<CompositorProbe> m_probe = CompositorProbe::forSession();
-    std::unique_ptr<VirtualKeyboard> m_keyboard;
+    std::unique_ptr<DesktopProbe> m_probe;
     std::unique_ptr<KeyboardBackend> m_backend;
     FakeMessageService m_messages;
     std::unique_ptr<KeyboardSwitcher> m_switcher;
@@ -81,12 +96,10 @@ private:
     std::unique_ptr<VocabularyModel> m_model;
 };
 
-void TestKeyboardsOnWayland::initTestCase()
+void TestKeyboardsOnDesktops::initTestCase()
 {
-    QCOMPARE(QGuiApplication::platformName(), u"wayland"_s);
-    // A headless compositor has no keyboard until a client makes one.
-    m_keyboard = std::make_unique<VirtualKeyboard>("us,cz,de,ru");
-    QVERIFY(m_keyboard->isReady());
+    m_probe = DesktopProbe::forSession();
+    QVERIFY(m_probe->isReady());
     QTRY_COMPARE(m_probe->layoutNames(), u"English (US),Czech,German,Russian"_s);
     QVERIFY(m_probe->switchLayout(GermanGroup)); // the user's own, left active by each test
     m_backend = makeDesktopKeyboardBackend();
@@ -101,9 +114,9 @@ void TestKeyboardsOnWayland::initTestCase()
     m_model = std::make_unique<VocabularyModel>(m_host->sources().vocabulary(), m_messages);
 }
 
-void TestKeyboardsOnWayland::readsTheDesktopLayouts()
+void TestKeyboardsOnDesktops::readsTheDesktopLayouts()
 {
-    // The ring starts at the active layout; the compositor's descriptions name the layouts.
+    // The ring starts at the active layout.
     QCOMPARE(m_backend->installedLayouts(), (QList<qint32>{German, Russian, Us, Czech}));
     QCOMPARE(m_backend->activeLayout(), German);
     QCOMPARE(m_backend->layoutDescription(Russian), u"Russian"_s);
@@ -116,37 +129,35 @@ void TestKeyboardsOnWayland::readsTheDesktopLayouts()
     QCOMPARE(m_probe->activeLayout(), GermanGroup);
 }
 
-void TestKeyboardsOnWayland::entryFormTypesInTheFieldsLayouts()
+void TestKeyboardsOnDesktops::entryFormTypesInTheFieldsLayouts()
 {
     EntryForm form(*m_host, m_messages, *m_switcher, m_fixture.clock, entryformbits::KeysMove,
                    std::nullopt);
     auto* head = form.findChild<QLineEdit*>(u"txtHead"_s);
     auto* definition = form.findChild<QPlainTextEdit*>(u"txtDef"_s);
-    form.show();
-    QTRY_VERIFY(form.isActiveWindow());
+    QVERIFY(showActive(form));
 
     // Opening gives the headword field the focus, and the very first key is Czech.
     QTRY_VERIFY(head->hasFocus());
     QCOMPARE(m_probe->activeLayout(), CzechGroup);
-    m_keyboard->pressKeys("y2");
+    m_probe->pressKeys("y2");
     QTRY_COMPARE(head->text(), u"zě"_s);
 
     // Another window takes the focus: the user's layout is back for it, and the field's
     // layout for the field when the form has the focus again.
     {
         QWidget other;
-        other.show();
-        QTRY_VERIFY(other.isActiveWindow());
+        QVERIFY(showActive(other));
         QTRY_COMPARE(m_probe->activeLayout(), GermanGroup);
     }
-    QTRY_VERIFY(form.isActiveWindow());
+    QVERIFY(activate(form));
     QTRY_COMPARE(m_probe->activeLayout(), CzechGroup);
-    m_keyboard->pressKeys("2");
+    m_probe->pressKeys("2");
     QTRY_COMPARE(head->text(), u"zěě"_s);
 
     definition->setFocus(Qt::TabFocusReason);
     QCOMPARE(m_probe->activeLayout(), UsGroup);
-    m_keyboard->pressKeys("y2");
+    m_probe->pressKeys("y2");
     QTRY_COMPARE(definition->toPlainText(), u"y2"_s);
 
     form.restoreKeyboards(); // as at the program's end
@@ -154,7 +165,7 @@ void TestKeyboardsOnWayland::entryFormTypesInTheFieldsLayouts()
     QVERIFY(m_messages.shown().isEmpty());
 }
 
-OpenContext TestKeyboardsOnWayland::open(Context context)
+OpenContext TestKeyboardsOnDesktops::open(Context context)
 {
     OpenContext opened;
     QString fieldName;
@@ -174,22 +185,21 @@ OpenContext TestKeyboardsOnWayland::open(Context context)
     case Context::SheetDefinition:
         return openSheet(1);
     }
-    opened.window->show();
+    showActive(*opened.window);
     auto* field = opened.window->findChild<QLineEdit*>(fieldName);
     if (QTest::qWaitFor([&] { return field && field->hasFocus(); }))
         opened.field = field;
     return opened;
 }
 
-OpenContext TestKeyboardsOnWayland::openSheet(int column)
+OpenContext TestKeyboardsOnDesktops::openSheet(int column)
 {
     OpenContext opened;
     opened.window = std::make_unique<QWidget>();
     auto* layout = new QVBoxLayout(opened.window.get());
     auto* sheet = new VocabGrid(*m_model, *m_switcher, m_host->currentVocabulary());
     layout->addWidget(sheet);
-    opened.window->show();
-    if (!QTest::qWaitFor([&] { return opened.window->isActiveWindow(); }) || !sheet->dataRefresh())
+    if (!showActive(*opened.window) || !sheet->dataRefresh())
         return opened;
     sheet->setFocus();
     sheet->setCurrentIndex(m_model->index(0, column));
@@ -200,7 +210,7 @@ OpenContext TestKeyboardsOnWayland::openSheet(int column)
     return opened;
 }
 
-void TestKeyboardsOnWayland::everyContextTypesInItsLayout_data()
+void TestKeyboardsOnDesktops::everyContextTypesInItsLayout_data()
 {
     QTest::addColumn<Context>("context");
     QTest::addColumn<int>("group");
@@ -216,7 +226,7 @@ void TestKeyboardsOnWayland::everyContextTypesInItsLayout_data()
         << Context::SheetDefinition << int(UsGroup) << u"y2"_s << u"en-US"_s;
 }
 
-void TestKeyboardsOnWayland::everyContextTypesInItsLayout()
+void TestKeyboardsOnDesktops::everyContextTypesInItsLayout()
 {
     QFETCH(Context, context);
     QFETCH(int, group);
@@ -224,21 +234,34 @@ void TestKeyboardsOnWayland::everyContextTypesInItsLayout()
     const OpenContext opened = open(context);
     QVERIFY(opened.field);
     QCOMPARE(m_probe->activeLayout(), group);
-    m_keyboard->pressKeys("y2");
+    m_probe->pressKeys("y2");
     QTRY_COMPARE(opened.field->text(), typed);
     QInputMethodQueryEvent query(Qt::ImPreferredLanguage);
     QCoreApplication::sendEvent(opened.field, &query);
     QTEST(query.value(Qt::ImPreferredLanguage).toString(), "language");
 
-    // The window loses the focus: the user's layout is back.
-
+    // Another window takes the focus: the user's layout is back. (Modal, like the windows of
+    // quick find and the test, so that those do not keep it from the focus.)
     QWidget other;
-    other.show();
-    QTRY_VERIFY(other.isActiveWindow());
+    other.setWindowModality(Qt::ApplicationModal);
+    QVERIFY(showActive(other));
     QTRY_COMPARE(m_probe->activeLayout(), GermanGroup);
     QVERIFY(m_messages.shown().isEmpty());
 }
 
-QTEST_MAIN(TestKeyboardsOnWayland)
+// Qt's Wayland platform keeps its connection's objects to the end and frees none of the
+// activation requests it makes whenever a window gets the focus: the sanitizers' leak check
+// passes over what Qt's Wayland libraries allocate, which it can tell only from whole stacks.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libQt6WaylandClient.so\nleak:libxdg-shell.so\n";
+}
 
-#include "TestKeyboardsOnWayland.moc"
+extern "C" const char* __lsan_default_options()
+{
+    return "fast_unwind_on_malloc=0";
+}
+
+QTEST_MAIN(TestKeyboardsOnDesktops)
+
+#include "TestKeyboardsOnDesktops.moc"

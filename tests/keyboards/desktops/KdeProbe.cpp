@@ -2,7 +2,7 @@
 
 #include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusInterface>
+#include <QDBusMessage>
 #include <QDBusReply>
 #include <QStringList>
 
@@ -12,30 +12,34 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QDBusInterface layouts()
+// Plain messages: Qt's introspecting interface objects keep memory it never frees.
+QDBusMessage layouts(const QString& method, const QVariant& argument = {})
 {
-    return QDBusInterface(u"org.kde.keyboard"_s, u"/Layouts"_s, u"org.kde.KeyboardLayouts"_s,
-                          QDBusConnection::sessionBus());
+    QDBusMessage call = QDBusMessage::createMethodCall(u"org.kde.keyboard"_s, u"/Layouts"_s,
+                                                       u"org.kde.KeyboardLayouts"_s, method);
+    if (argument.isValid())
+        call << argument;
+    return QDBusConnection::sessionBus().call(call);
 }
 
 } // namespace
 
 int KdeProbe::activeLayout() const
 {
-    const QDBusReply<uint> active = layouts().call(u"getLayout"_s);
+    const QDBusReply<uint> active = layouts(u"getLayout"_s);
     return active.isValid() ? int(active.value()) : -1;
 }
 
 bool KdeProbe::switchLayout(int index)
 {
-    const QDBusReply<bool> switched = layouts().call(u"setLayout"_s, uint(index));
+    const QDBusReply<bool> switched = layouts(u"setLayout"_s, uint(index));
     return switched.isValid() && switched.value();
 }
 
 QString KdeProbe::layoutNames() const
 {
     // Read field by field, so that the probe shares no type registration with the program.
-    const QDBusMessage reply = layouts().call(u"getLayoutsList"_s);
+    const QDBusMessage reply = layouts(u"getLayoutsList"_s);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return {};
     const auto list = qvariant_cast<QDBusArgument>(reply.arguments().constFirst());
