@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QTimer>
 
 namespace lexmint {
 
@@ -32,6 +33,7 @@ VocabularySession::VocabularySession(MessageService& messages, FileDialogService
                                      QString programDir, QObject* parent)
     : QObject(parent), m_messages(messages), m_files(files), m_programDir(std::move(programDir))
 {
+    m_sources.setReadErrorHandler([this](const StoreError& error) { reportReadError(error); });
 }
 
 bool VocabularySession::isReadOnly() const
@@ -50,6 +52,18 @@ void VocabularySession::reportRefused(const QString& path, const QString& reason
 {
     m_messages.show({QStringLiteral("Cannot open %1\r%2").arg(path, reason), OpenTitle,
                      MessageIcon::Exclamation, MessageButtons::Ok});
+}
+
+void VocabularySession::reportReadError(const StoreError& error)
+{
+    // The data sheet reads while it paints, where no box may open, and one failed read brings
+    // more: they make one report, once the event at hand is over.
+    if (std::exchange(m_readErrorPending, true))
+        return;
+    QTimer::singleShot(0, this, [this, error] {
+        vocabularyfile::reportReadError(m_messages, error);
+        m_readErrorPending = false;
+    });
 }
 
 bool VocabularySession::openVocabulary(const QString& path)

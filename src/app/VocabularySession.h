@@ -13,7 +13,9 @@ class MessageService;
 
 /// The open vocabulary and the ways to open, create and close one. It checks a file before
 /// anything changes: a refused file leaves the open vocabulary, its test modes and the file
-/// itself as they were. Reports go through the message service; no widget is involved.
+/// itself as they were. Reports go through the message service; no widget is involved. A
+/// failed read of the open vocabulary is reported too, with its cause, once the event that
+/// read is over.
 class VocabularySession : public QObject {
     Q_OBJECT
 public:
@@ -57,6 +59,7 @@ private:
     QString dialogFolder() const;
     void reportEngineError(const StoreError& error);
     void reportRefused(const QString& path, const QString& reason);
+    void reportReadError(const StoreError& error);
 
     MessageService& m_messages;
     FileDialogService& m_files;
@@ -67,6 +70,7 @@ private:
     VocabularySources m_sources;
     /// The file chosen at the last use of a file dialog that was not cancelled.
     QString m_dialogFile;
+    bool m_readErrorPending = false;
 };
 
 } // namespace lexmint

@@ -162,8 +162,13 @@ QList<AnswerPiece> TestRun::differences(const QString& typed) const
 void TestRun::next()
 {
     m_correctable = false;
+    m_testWords.clearReadError();
     while (m_testWords.moveNext() && !m_testWords.hasCurrent()) {
     }
+    if (const StoreError& error = m_testWords.readError())
+        m_messages.show({u"The next entry could not be read, so the test ends here.\r\n"_s
+                             + error.description,
+                         QString(), MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 void TestRun::reportUnsavedAnswer(const QString& reason)

@@ -34,7 +34,8 @@ struct TestEntry {
 ///
 /// Each answer is judged and written into the entry's statistics at once. When that write
 /// fails, the user is told once per run and the run goes on; the entry keeps the statistics it
-/// had, since an entry's statistics are written in one step or not at all.
+/// had, since an entry's statistics are written in one step or not at all. A run whose entries
+/// cannot be read is never taken for one without entries: the user is told why.
 class TestRun {
 public:
     /// Runs over the rows of `testWords` (the main window's source of test modes).
@@ -71,7 +72,8 @@ public:
     /// statistics: today as the day of its last test, one answer more, one right answer more
     /// when right, and whether it was right. Stays on the entry; next() moves on.
     Verdict answer(const QString& text);
-    /// Moves to the next entry of the run, passing over entries deleted meanwhile.
+    /// Moves to the next entry of the run, passing over entries deleted meanwhile. When the
+    /// next entry cannot be read, the user is told why and the run ends there.
     void next();
 
     /// `typed` set against the current entry's headword, with the judge's idea of which

@@ -135,8 +135,12 @@ void EntryForm::load()
     m_close->setText(QStringLiteral("Cancel"));
     m_delete->show();
     DataSource& headwords = m_host.sources().headwords();
+    headwords.clearReadError();
     if (!headwords.findFirst(QStringLiteral("ID = %1").arg(*m_entryId))) {
-        vocabularyfile::reportInconsistency(m_messages);
+        // A failed read is reported by the sources' owner with its cause; only an entry that
+        // is not there is an inconsistency.
+        if (!headwords.readError())
+            vocabularyfile::reportInconsistency(m_messages);
         return;
     }
     const QString headword = headwords.value(QStringLiteral("Headword")).toString();
@@ -219,7 +223,13 @@ std::optional<qint64> EntryForm::saveEntry(bool noDuplicateCheck)
         return std::nullopt;
     }
     DataSource& headwords = m_host.sources().headwords();
-    if (!noDuplicateCheck && headwords.findFirst(headwordCriteria(QStringLiteral("="), headword))) {
+    headwords.clearReadError();
+    const bool duplicate =
+        !noDuplicateCheck && headwords.findFirst(headwordCriteria(QStringLiteral("="), headword));
+    // A check that could not read the file has not found the headword unique.
+    if (headwords.readError())
+        return std::nullopt;
+    if (duplicate) {
         const MessageAnswer answer = m_messages.show(
             {QStringLiteral("Create new entry?"),
              QStringLiteral("Headword \"%1\" already in the vocabulary").arg(headword),

@@ -28,21 +28,29 @@ void DataSource::setDatabase(Database* db)
     }
 }
 
-std::unique_ptr<RowSet> DataSource::createRows(bool* ok)
+std::unique_ptr<RowSet> DataSource::createRows(const QStringList& queries, StoreError* error)
 {
-    *ok = true;
     if (m_recordSource == QLatin1String("Vocabulary"))
         return std::make_unique<VocabularyRows>(*m_db);
     if (m_recordSource == QLatin1String("Headwords"))
         return std::make_unique<TableRows>(*m_db, TableRows::Table::Headwords);
     if (m_recordSource == QLatin1String("Definitions"))
         return std::make_unique<TableRows>(*m_db, TableRows::Table::Definitions);
-    const auto queries = m_db->queryNames();
-    if (!queries || !queries->contains(m_recordSource)) {
-        *ok = false;
+    if (!queries.contains(m_recordSource)) {
+        fail(error, StoreError::Kind::NotVocabulary,
+             QStringLiteral("The vocabulary has no table or query named \"%1\".")
+                 .arg(m_recordSource));
         return nullptr;
     }
-    return std::make_unique<KeysetRows>(*m_db, m_recordSource, ok);
+    StoreError readError;
+    auto rows = std::make_unique<KeysetRows>(*m_db, m_recordSource, readError);
+    if (readError) {
+        readFailed(readError);
+        if (error)
+            *error = readError;
+        return nullptr;
+    }
+    return rows;
 }
 
 bool DataSource::refresh(StoreError* error)
@@ -52,17 +60,34 @@ bool DataSource::refresh(StoreError* error)
     m_current.reset();
     m_position.reset();
     m_noMatch = false;
+    m_readError = {};
     if (!m_db || !m_db->isOpen())
         return true;
-    bool ok = false;
-    std::unique_ptr<RowSet> rows = createRows(&ok);
-    if (!ok)
-        return fail(error, StoreError::Kind::NotVocabulary,
-                    QStringLiteral("The vocabulary has no table or query named \"%1\".")
-                        .arg(m_recordSource));
-    m_rows = std::move(rows);
-    moveFirst();
-    return true;
+    // The list of queries is read first, so that a file that cannot be read at all is told
+    // from a source that is not there.
+    StoreError readError;
+    const std::optional<QStringList> queries = m_db->queryNames(&readError);
+    if (!queries) {
+        readFailed(readError);
+    } else {
+        m_rows = createRows(*queries, error);
+        if (!m_rows)
+            return false;
+        m_rows->setReadFailureHandler([this](const StoreError& failure) { readFailed(failure); });
+        moveFirst();
+    }
+    if (!m_readError)
+        return true;
+    if (error)
+        *error = m_readError;
+    return false;
+}
+
+void DataSource::readFailed(const StoreError& error)
+{
+    m_readError = error;
+    if (m_readErrorHandler)
+        m_readErrorHandler(error);
 }
 
 QStringList DataSource::columns() const

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 
 namespace lexmint {
@@ -18,6 +19,10 @@ class Database;
 ///
 /// The record source and the database take effect at the next refresh(). Finds take criteria
 /// in the forms described in Criteria; other text is a programming error and matches nothing.
+///
+/// A read of the file that fails (the file busy in another program, a damaged file) finds no
+/// row, as if there was none. Its cause goes to the read-error handler and is kept in
+/// readError(), so that the failure is never mistaken for an empty result.
 class DataSource {
 public:
     explicit DataSource(QString recordSource = {});
@@ -31,8 +36,18 @@ public:
     const QString& recordSource() const { return m_recordSource; }
 
     /// Reads the source again; the first row becomes current. Without a database the source
-    /// is detached and has no rows.
+    /// is detached and has no rows. Fails when the source is not in the file, or when it or
+    /// its first row cannot be read (which goes to the read-error handler too).
     bool refresh(StoreError* error = nullptr);
+
+    void setReadErrorHandler(std::function<void(const StoreError&)> handler)
+    {
+        m_readErrorHandler = std::move(handler);
+    }
+    /// The cause of the last failed read since clearReadError() or refresh(); none when every
+    /// read worked.
+    const StoreError& readError() const { return m_readError; }
+    void clearReadError() { m_readError = {}; }
     bool isAttached() const { return m_rows != nullptr; }
     QStringList columns() const;
 
@@ -76,7 +91,8 @@ public:
 private:
     enum class Pending { None, Adding, Editing };
 
-    std::unique_ptr<RowSet> createRows(bool* ok);
+    std::unique_ptr<RowSet> createRows(const QStringList& queries, StoreError* error);
+    void readFailed(const StoreError& error);
     bool moveTo(std::optional<Row> row);
     enum class Direction { First, Next, Last };
     bool find(const QString& criteria, Direction direction);
@@ -90,6 +106,8 @@ private:
     Pending m_pending = Pending::None;
     QVariantMap m_changes;
     qint64 m_lastInsertedId = 0;
+    std::function<void(const StoreError&)> m_readErrorHandler;
+    StoreError m_readError;
 };
 
 } // namespace lexmint

@@ -45,8 +45,10 @@ QList<Row> KeyedRows::select(const SqlCondition* condition, Direction direction,
 
     QList<Row> rows;
     SqlQuery query(m_db, sql);
-    if (!query.exec(values))
+    if (StoreError error; !query.exec(values, &error)) {
+        readFailed(error);
         return rows;
+    }
     const int columnCount = m_shape.columns.size();
     while (query.next()) {
         Row row;
@@ -57,6 +59,15 @@ QList<Row> KeyedRows::select(const SqlCondition* condition, Direction direction,
         rows.append(std::move(row));
     }
     return rows;
+}
+
+std::optional<QVariant> KeyedRows::readScalar(const QString& sql, const QVariantList& values)
+{
+    StoreError error;
+    std::optional<QVariant> value = SqlQuery::scalar(m_db, sql, values, &error);
+    if (error)
+        readFailed(error);
+    return value;
 }
 
 namespace {

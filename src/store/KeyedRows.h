@@ -33,6 +33,9 @@ protected:
     /// Rows in key order (or against it), starting after, before or at `from` when given.
     QList<Row> select(const SqlCondition* condition, Direction direction, const Row* from,
                       bool includeFrom, int limit, int offset = 0);
+    /// The first column of the first row of `sql`; nothing when there is none or the read
+    /// failed.
+    std::optional<QVariant> readScalar(const QString& sql, const QVariantList& values = {});
     Database& db() { return m_db; }
 
 private:

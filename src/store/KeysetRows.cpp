@@ -13,7 +13,8 @@ enum KeyIndex { IdIndex, PositionIndex };
 
 } // namespace
 
-KeysetRows::KeysetRows(Database& db, const QString& query, bool* ok) : m_db(db), m_writer(db)
+KeysetRows::KeysetRows(Database& db, const QString& query, StoreError& error)
+    : m_db(db), m_writer(db)
 {
     m_columns = db.columnNames(query);
     const QStringList tableColumns = db.columnNames(QStringLiteral("Headwords"));
@@ -25,18 +26,28 @@ KeysetRows::KeysetRows(Database& db, const QString& query, bool* ok) : m_db(db),
     m_valuesSql = QStringLiteral("SELECT %1 FROM Headwords WHERE ID = ?")
                       .arg(selects.join(QStringLiteral(", ")));
 
+    if (!m_columns.contains(QStringLiteral("ID"), Qt::CaseInsensitive)) {
+        fail(&error, StoreError::Kind::NotVocabulary,
+             QStringLiteral("The test mode \"%1\" does not list the entries' IDs.").arg(query));
+        return;
+    }
     SqlQuery ids(db, QStringLiteral("SELECT ID FROM %1").arg(quotedIdentifier(query)));
-    *ok = m_columns.contains(QStringLiteral("ID"), Qt::CaseInsensitive) && ids.exec();
-    while (*ok && ids.next())
+    if (!ids.exec({}, &error))
+        return;
+    while (ids.next())
         m_ids.append(ids.value(0).toLongLong());
 }
 
-Row KeysetRows::rowAt(int position)
+std::optional<Row> KeysetRows::rowAt(int position)
 {
     const qint64 id = m_ids.at(position);
     Row row{{id, position}, {}};
     SqlQuery values(m_db, m_valuesSql);
-    if (values.exec({id}) && values.next()) {
+    if (StoreError error; !values.exec({id}, &error)) {
+        readFailed(error);
+        return std::nullopt;
+    }
+    if (values.next()) {
         for (int i = 0; i < m_columns.size(); ++i)
             row.values.append(values.value(i));
     }
@@ -49,8 +60,10 @@ std::optional<Row> KeysetRows::scan(int start, int step, const SqlCondition* con
     if (condition) {
         SqlQuery query(m_db,
                        QStringLiteral("SELECT ID FROM Headwords WHERE ") + condition->sql);
-        if (!query.exec(condition->values))
+        if (StoreError error; !query.exec(condition->values, &error)) {
+            readFailed(error);
             return std::nullopt;
+        }
         while (query.next())
             matching.insert(query.value(0).toLongLong());
     }
@@ -92,14 +105,18 @@ QList<Row> KeysetRows::rowsFrom(const Row& row, int count)
 {
     QList<Row> rows;
     const int start = row.key.value(PositionIndex).toInt();
-    for (int position = start; position < m_ids.size() && rows.size() < count; ++position)
-        rows.append(rowAt(position));
+    for (int position = start; position < m_ids.size() && rows.size() < count; ++position) {
+        std::optional<Row> read = rowAt(position);
+        if (!read)
+            break;
+        rows.append(std::move(*read));
+    }
     return rows;
 }
 
 Row KeysetRows::reread(const Row& row)
 {
-    return rowAt(row.key.value(PositionIndex).toInt());
+    return rowAt(row.key.value(PositionIndex).toInt()).value_or(Row{row.key, {}});
 }
 
 bool KeysetRows::update(const Row& row, const QVariantMap& changes, StoreError* error)

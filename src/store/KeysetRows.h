@@ -14,8 +14,8 @@ class Database;
 /// to Headwords.
 class KeysetRows final : public RowSet {
 public:
-    /// Reads the entry IDs of `query`; `ok` tells whether the query could be read.
-    KeysetRows(Database& db, const QString& query, bool* ok);
+    /// Reads the entry IDs of `query`; `error` says why when the query could not be read.
+    KeysetRows(Database& db, const QString& query, StoreError& error);
 
     QStringList columns() const override { return m_columns; }
     std::optional<Row> first(const SqlCondition* condition) override;
@@ -33,7 +33,9 @@ public:
 private:
     /// The nearest position from `start` on, stepping by `step`, whose entry matches.
     std::optional<Row> scan(int start, int step, const SqlCondition* condition);
-    Row rowAt(int position);
+    /// The row at a position, without values when its entry is gone; nothing when it could
+    /// not be read.
+    std::optional<Row> rowAt(int position);
 
     Database& m_db;
     RowWriter m_writer;

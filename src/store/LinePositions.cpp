@@ -1,6 +1,7 @@
 #include "LinePositions.h"
 
 #include "store/Database.h"
+#include "store/SqlQuery.h"
 
 #include <sqlite3.h>
 
@@ -8,7 +9,7 @@
 
 namespace lexmint {
 
-bool LinePositions::load(Database& db)
+bool LinePositions::load(Database& db, StoreError* error)
 {
     m_ids.clear();
     m_starts.clear();
@@ -18,15 +19,22 @@ bool LinePositions::load(Database& db)
     // This pass touches every entry, so it steps the engine directly rather than paying for a
     // QVariant per value.
     sqlite3* handle = db.handle();
-    sqlite3_stmt* statement = nullptr;
-    if (!handle
-        || sqlite3_prepare_v2(handle,
-                              "SELECT ID, Lines FROM Headwords "
-                              "WHERE SortKey IS NOT NULL AND Lines > 0 ORDER BY SortKey, ID",
-                              -1, &statement, nullptr)
-               != SQLITE_OK) {
-        sqlite3_finalize(statement);
+    if (!handle)
+        return fail(error, StoreError::Kind::Engine, QStringLiteral("The vocabulary is not open."));
+    const auto failed = [handle, error](int result) {
+        if (error)
+            *error = engineError(result, QString::fromUtf8(sqlite3_errmsg(handle)));
         return false;
+    };
+    sqlite3_stmt* statement = nullptr;
+    if (const int prepared = sqlite3_prepare_v2(
+            handle,
+            "SELECT ID, Lines FROM Headwords "
+            "WHERE SortKey IS NOT NULL AND Lines > 0 ORDER BY SortKey, ID",
+            -1, &statement, nullptr);
+        prepared != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return failed(prepared);
     }
     int result = SQLITE_ROW;
     qint64 total = 0;
@@ -37,8 +45,13 @@ bool LinePositions::load(Database& db)
         m_starts.append(static_cast<int>(total));
         total += sqlite3_column_int64(statement, 1);
     }
-    sqlite3_finalize(statement);
     m_totalLines = static_cast<int>(std::min<qint64>(total, INT_MAX));
+    if (result == SQLITE_ROW)
+        fail(error, StoreError::Kind::InvalidValue,
+             QStringLiteral("The vocabulary has more definition lines than can be shown."));
+    else if (result != SQLITE_DONE)
+        failed(result);
+    sqlite3_finalize(statement);
     return result == SQLITE_DONE;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/StoreError.h"
+
 #include <QHash>
 #include <QList>
 
@@ -19,7 +21,8 @@ public:
         int line = 0; ///< index of the line within its entry
     };
 
-    bool load(Database& db);
+    /// Reads the positions; false, with the engine's reason, when the file could not be read.
+    bool load(Database& db, StoreError* error = nullptr);
 
     int lineCount() const { return m_starts.isEmpty() ? 0 : m_totalLines; }
     /// The first line's position of an entry, or nothing when the entry is not listed.

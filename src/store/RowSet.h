@@ -7,6 +7,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include <functional>
 #include <optional>
 
 namespace lexmint {
@@ -21,9 +22,16 @@ struct Row {
 /// The rows of one table or saved query of a vocabulary, in the source's order. Every
 /// operation reads what it needs from the file; nothing holds the whole source in memory
 /// except where the source's order cannot be recomputed (test modes fix their rows when read).
+///
+/// A read of the file that fails gives no row, as if there was none; the failure and its
+/// cause go to the read-failure handler.
 class RowSet {
 public:
+    using ReadFailureHandler = std::function<void(const StoreError&)>;
+
     virtual ~RowSet() = default;
+
+    void setReadFailureHandler(ReadFailureHandler handler) { m_readFailed = std::move(handler); }
 
     virtual QStringList columns() const = 0;
     /// The SQL condition of criteria over this source's columns.
@@ -52,6 +60,16 @@ public:
     virtual bool update(const Row& row, const QVariantMap& changes, StoreError* error) = 0;
     virtual bool remove(const Row& row, StoreError* error) = 0;
     virtual std::optional<qint64> insert(const QVariantMap& values, StoreError* error) = 0;
+
+protected:
+    void readFailed(const StoreError& error) const
+    {
+        if (m_readFailed)
+            m_readFailed(error);
+    }
+
+private:
+    ReadFailureHandler m_readFailed;
 };
 
 } // namespace lexmint

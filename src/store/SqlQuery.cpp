@@ -32,12 +32,18 @@ StoreError engineError(const QSqlError& error)
 {
     bool ok = false;
     const int number = error.nativeErrorCode().toInt(&ok);
-    const int primary = ok ? (number & 0xff) : 0;
+    return engineError(ok ? number : 0,
+                       error.databaseText().isEmpty() ? error.text() : error.databaseText());
+}
+
+StoreError engineError(int resultCode, const QString& text)
+{
+    const int primary = resultCode & 0xff;
     QString description = explanation(primary);
     if (description.isEmpty())
-        description = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        description = text;
     const auto kind = primary == ReadOnly ? StoreError::Kind::ReadOnly : StoreError::Kind::Engine;
-    return StoreError{kind, ok ? number : 0, description};
+    return StoreError{kind, resultCode, description};
 }
 
 QString quotedIdentifier(const QString& name)

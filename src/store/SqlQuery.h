@@ -48,5 +48,7 @@ QString quotedIdentifier(const QString& name);
 
 /// Turns the engine's last error into a StoreError (read-only files get their own kind).
 StoreError engineError(const QSqlError& error);
+/// The same for an engine result code and the engine's text, where the engine is used directly.
+StoreError engineError(int resultCode, const QString& text);
 
 } // namespace lexmint

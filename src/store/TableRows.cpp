@@ -38,18 +38,15 @@ TableRows::TableRows(Database& db, Table table)
 
 int TableRows::count()
 {
-    return SqlQuery::scalar(db(), QStringLiteral("SELECT count(*) FROM %1").arg(m_name))
-        .value_or(0)
-        .toInt();
+    return readScalar(QStringLiteral("SELECT count(*) FROM %1").arg(m_name)).value_or(0).toInt();
 }
 
 int TableRows::positionOf(const Row& row)
 {
     if (reread(row).values.isEmpty())
         return -1;
-    return SqlQuery::scalar(db(),
-                            QStringLiteral("SELECT count(*) FROM %1 WHERE rowid < ?").arg(m_name),
-                            {row.key.value(0)})
+    return readScalar(QStringLiteral("SELECT count(*) FROM %1 WHERE rowid < ?").arg(m_name),
+                      {row.key.value(0)})
         .value_or(-1)
         .toInt();
 }

@@ -139,9 +139,12 @@ QString getDefinitions(DataSource& definitions, qint64 id, MessageService& messa
         SqlQuery query(*db,
                        QStringLiteral("SELECT Definition FROM Definitions WHERE ID = ? "
                                       "ORDER BY rowid"));
-        if (query.exec({id}))
-            while (query.next())
-                lines.append(query.value(0).toString());
+        if (StoreError error; !query.exec({id}, &error)) {
+            reportReadError(messages, error);
+            return {};
+        }
+        while (query.next())
+            lines.append(query.value(0).toString());
     }
     if (lines.isEmpty())
         reportInconsistency(messages);
@@ -174,6 +177,12 @@ void reportInconsistency(MessageService& messages)
                                   "support."),
                    QStringLiteral("Application Error"), MessageIcon::Critical, MessageButtons::Ok,
                    57});
+}
+
+void reportReadError(MessageService& messages, const StoreError& error)
+{
+    messages.show({QStringLiteral("The vocabulary could not be read.\r\n") + error.description,
+                   QString(), MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 } // namespace lexmint::vocabularyfile

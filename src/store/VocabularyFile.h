@@ -44,7 +44,8 @@ void readVocabProperties(Database& db, VocabInfo& info, const VocabInfo& default
 bool writeVocabProperties(const VocabInfo& info, MessageService& messages);
 
 /// The definition lines of an entry joined with CR LF, read through the Definitions source.
-/// An entry without lines is an inconsistency: reported, and an empty text returned.
+/// An entry without lines is an inconsistency, and a failed read a read error: either is
+/// reported, and an empty text returned.
 QString getDefinitions(DataSource& definitions, qint64 id, MessageService& messages);
 
 /// Whether a saved query returns at least one row; false also when it cannot be read.
@@ -55,6 +56,9 @@ std::optional<qint64> queryRowCount(const Database& db, const QString& query);
 
 /// Tells the user that the file does not hold what the program expects of it.
 void reportInconsistency(MessageService& messages);
+
+/// Tells the user that the file could not be read, and why.
+void reportReadError(MessageService& messages, const StoreError& error);
 
 } // namespace vocabularyfile
 } // namespace lexmint

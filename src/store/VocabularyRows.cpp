@@ -31,8 +31,12 @@ VocabularyRows::VocabularyRows(Database& db) : KeyedRows(db, vocabularyShape()),
 
 const LinePositions* VocabularyRows::positions()
 {
-    if (!m_positionsLoaded)
-        m_positionsLoaded = m_positions.load(db());
+    if (!m_positionsLoaded) {
+        StoreError error;
+        m_positionsLoaded = m_positions.load(db(), &error);
+        if (!m_positionsLoaded)
+            readFailed(error);
+    }
     return m_positionsLoaded ? &m_positions : nullptr;
 }
 
@@ -42,11 +46,14 @@ int VocabularyRows::count()
         return m_positions.lineCount();
     // Counting alone does not need to know where each entry's lines start. Edits in place
     // change no line count, so the count holds until the rows are read again.
-    if (!m_count)
-        m_count = SqlQuery::scalar(db(), QStringLiteral("SELECT total(Lines) FROM Headwords "
-                                                        "WHERE SortKey IS NOT NULL"))
-                      .value_or(0)
-                      .toInt();
+    if (m_count)
+        return *m_count;
+    const std::optional<QVariant> lines = readScalar(
+        QStringLiteral("SELECT total(Lines) FROM Headwords WHERE SortKey IS NOT NULL"));
+    // A count that could not be read is not kept, so that the next question reads again.
+    if (!lines)
+        return 0;
+    m_count = lines->toInt();
     return *m_count;
 }
 
@@ -56,9 +63,9 @@ int VocabularyRows::positionOf(const Row& row)
     const auto start = lines ? lines->startOf(row.key.value(IdIndex).toLongLong()) : std::nullopt;
     if (!start)
         return -1;
-    const auto before = SqlQuery::scalar(
-        db(), QStringLiteral("SELECT count(*) FROM Definitions WHERE ID = ? AND rowid < ?"),
-        {row.key.value(IdIndex), row.key.value(LineRowIdIndex)});
+    const auto before =
+        readScalar(QStringLiteral("SELECT count(*) FROM Definitions WHERE ID = ? AND rowid < ?"),
+                   {row.key.value(IdIndex), row.key.value(LineRowIdIndex)});
     return before ? *start + before->toInt() : -1;
 }
 
@@ -79,8 +86,7 @@ std::optional<Row> VocabularyRows::at(int position)
     const auto place = lines ? lines->placeOf(position) : std::nullopt;
     if (!place)
         return std::nullopt;
-    const auto lineRowId = SqlQuery::scalar(
-        db(),
+    const auto lineRowId = readScalar(
         QStringLiteral("SELECT rowid FROM Definitions WHERE ID = ? ORDER BY rowid LIMIT 1 OFFSET ?"),
         {place->id, place->line});
     if (!lineRowId)

@@ -44,6 +44,12 @@ bool VocabularySources::attach(const QString& path, StoreError* error)
     return false;
 }
 
+void VocabularySources::setReadErrorHandler(const std::function<void(const StoreError&)>& handler)
+{
+    for (DataSource* source : {&m_vocabulary, &m_headwords, &m_definitions})
+        source->setReadErrorHandler(handler);
+}
+
 void VocabularySources::detach()
 {
     bindAll(nullptr, nullptr);

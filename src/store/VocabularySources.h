@@ -20,6 +20,9 @@ public:
     bool attach(const QString& path, StoreError* error = nullptr);
     void detach();
     bool isAttached() const { return m_db && m_db->isOpen(); }
+    /// Where failed reads of the sources the windows browse (Vocabulary, Headwords and
+    /// Definitions) go; a test reads TestWords and answers for its own failures.
+    void setReadErrorHandler(const std::function<void(const StoreError&)>& handler);
 
     Database* database() { return m_db.get(); }
     const Database* database() const { return m_db.get(); }

@@ -46,6 +46,7 @@ private slots:
     void addSwitchOpensTheEntryForm();
     void exitGivesBackTheLayoutAFormHolds();
     void propertiesAndOptionsOpenOnce();
+    void unreadableVocabularyIsReported();
 
 private:
     MainWindow& start(const QStringList& arguments = {}) { return m_fx->start(arguments); }
@@ -395,6 +396,19 @@ void TestMainWindow::propertiesAndOptionsOpenOnce()
     options->findChild<QPushButton*>(u"cmdOK"_s)->click();
     m_window()->close();
     QCOMPARE(written().text(SettingsKey::StartupDB), QString());
+}
+
+void TestMainWindow::unreadableVocabularyIsReported()
+{
+    const QString path = vocabulary(u"mine.lxm"_s, 2);
+    start({path}).show();
+    QVERIFY(damageFile(path));
+    action(u"mnuViewRefresh"_s)->trigger();
+    // One report, with the cause, once the refresh is over.
+    QVERIFY(m_fx->messages.shown().isEmpty());
+    QTRY_COMPARE(m_fx->messages.shown().size(), 1);
+    QCOMPARE(m_fx->messages.shown().first().text,
+             u"The vocabulary could not be read.\r\nfile is not a database"_s);
 }
 
 QTEST_MAIN(TestMainWindow)

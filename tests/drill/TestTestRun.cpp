@@ -37,6 +37,7 @@ private slots:
     void entriesDeletedMeanwhileArePassedOver();
     void modesWithoutEntries_data();
     void modesWithoutEntries();
+    void unreadableNextEntryEndsTheRunWithItsCause();
     void ratio_data();
     void ratio();
 
@@ -195,6 +196,19 @@ void TestTestRun::modesWithoutEntries()
     QCOMPARE(m_messages.shown().size(), 1);
     QCOMPARE(m_messages.shown().constFirst().text, text);
     QCOMPARE(m_messages.shown().constFirst().icon, icon);
+}
+
+void TestTestRun::unreadableNextEntryEndsTheRunWithItsCause()
+{
+    QVERIFY(run().start(u"All"_s));
+    QCOMPARE(run().answer(u"Apfel"_s), Verdict::Right);
+    QVERIFY(damageFile(m_fixture->path()));
+    run().next();
+    // The run cannot go on, and the user learns why instead of seeing it simply end.
+    QVERIFY(run().hasEnded());
+    QCOMPARE(m_messages.shown().size(), 1);
+    QCOMPARE(m_messages.shown().constFirst().text,
+             u"The next entry could not be read, so the test ends here.\r\nfile is not a database"_s);
 }
 
 void TestTestRun::ratio_data()

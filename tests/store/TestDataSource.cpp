@@ -1,6 +1,8 @@
+#include "support/FakeMessageService.h"
 #include "support/StoreFixture.h"
 
 #include "store/DataSource.h"
+#include "store/VocabularyFile.h"
 #include "store/VocabularySources.h"
 
 #include <QTest>
@@ -31,6 +33,7 @@ private slots:
     void datedModesFollowTheProgramsDay();
     void tableSourceAddsEditsAndDeletes();
     void sourcesFallBackToAllAndSurviveARefusedFile();
+    void failedReadsAreToldFromEmptyOnes();
 
 private:
     std::unique_ptr<StoreFixture> m_fixture;
@@ -290,6 +293,27 @@ void TestDataSource::sourcesFallBackToAllAndSurviveARefusedFile()
     m_sources->detach();
     QVERIFY(!m_sources->vocabulary().isAttached());
     QCOMPARE(m_sources->vocabulary().recordCount(), 0);
+}
+
+void TestDataSource::failedReadsAreToldFromEmptyOnes()
+{
+    DataSource& vocabulary = m_sources->vocabulary();
+    QStringList causes;
+    vocabulary.setReadErrorHandler(
+        [&causes](const StoreError& error) { causes.append(error.description); });
+    QVERIFY(damageFile(m_fixture->path()));
+
+    // A find that could not read has not found nothing: the handler and readError() say why.
+    const QString cause = u"file is not a database"_s;
+    QVERIFY(!vocabulary.findFirst(u"Headword = \"zapato\""_s));
+    QCOMPARE(causes, QStringList{cause});
+    QCOMPARE(vocabulary.readError().description, cause);
+    // Nor are the definitions of an entry missing.
+    FakeMessageService messages;
+    QCOMPARE(vocabularyfile::getDefinitions(m_sources->definitions(), 1, messages), QString());
+    QCOMPARE(messages.shown().size(), 1);
+    QCOMPARE(messages.shown().constFirst().text,
+             u"The vocabulary could not be read.\r\n"_s + cause);
 }
 
 QTEST_GUILESS_MAIN(TestDataSource)

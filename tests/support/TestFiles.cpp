@@ -35,4 +35,10 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool damageFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.write(QByteArray(100, 'x')) == 100;
+}
+
 } // namespace lexmint::test

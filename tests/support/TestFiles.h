@@ -17,4 +17,8 @@ QString writeFile(const QString& dir, const QString& name, const QByteArray& byt
 /// The bytes of a file, to show that it was not changed.
 QByteArray fileBytes(const QString& path);
 
+/// Overwrites the start of a file, as a disk fault or another program might, so that a
+/// vocabulary there can no longer be read, also through a connection that is open already.
+bool damageFile(const QString& path);
+
 } // namespace lexmint::test
