@@ -373,10 +373,21 @@ void MainWindow::showOpened()
     m_grid->setGridKeyboard();
 }
 
+void MainWindow::showClosed()
+{
+    dataRefresh();
+    contextUpdate();
+    updateCaption(true, false);
+}
+
 void MainWindow::newVocabulary()
 {
-    if (!m_session->newVocabulary())
+    if (!m_session->newVocabulary()) {
+        // A failed New leaves the open vocabulary, unless its own file was replaced.
+        if (!m_session->isOpen())
+            showClosed();
         return;
+    }
     rebuildTestMenu();
     dataRefresh();
     contextUpdate();
@@ -408,9 +419,7 @@ void MainWindow::openRecent(int index)
 void MainWindow::closeVocabulary()
 {
     m_session->close();
-    dataRefresh();
-    contextUpdate();
-    updateCaption(true, false);
+    showClosed();
 }
 
 VocabularySources& MainWindow::sources()

@@ -105,6 +105,7 @@ private:
     /// Opens the learner's own copy of an installed sample, making it on first use.
     void openSample(const QString& samplePath);
     void showOpened();
+    void showClosed();
     void rebuildTestMenu();
     /// The test modes as the Test menu offers them: "All", then the file's own.
     QStringList testModeNames() const;

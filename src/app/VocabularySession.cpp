@@ -117,9 +117,9 @@ bool VocabularySession::newVocabulary()
     m_dialogFile = *chosen;
 
     BusyPointer busy;
-    // The file being replaced may be the open one; it must not stay open underneath.
-    if (isOpen() && m_current.path == *chosen)
-        close();
+    // The copy takes the file's name only once it is complete, so a failed copy costs nothing,
+    // not even when it was to replace the open vocabulary.
+    const bool replacesOpen = isOpen() && m_current.path == *chosen;
     StoreError error;
     if (!Database::copyDatabase(m_programDir + QStringLiteral("vocab.mdn"), *chosen, &error,
                                 Database::Existing::Replace)) {
@@ -129,8 +129,12 @@ bool VocabularySession::newVocabulary()
                          QString(), MessageIcon::Critical, MessageButtons::Ok});
         return false;
     }
-    if (!openVocabulary(*chosen))
+    if (!openVocabulary(*chosen)) {
+        // The open vocabulary's file is gone; what it still shows must not be worked on.
+        if (replacesOpen)
+            close();
         return false;
+    }
     m_current.path = *chosen;
     return true;
 }

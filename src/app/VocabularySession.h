@@ -39,7 +39,8 @@ public:
     /// the caller. False, after a message, when the file was refused.
     bool openVocabulary(const QString& path);
     /// Asks for a file name, makes it a copy of the template and opens it. True when a new
-    /// vocabulary is open.
+    /// vocabulary is open. The open vocabulary stays open, and its file as it was, until the
+    /// copy is complete, also when the copy is to replace it.
     bool newVocabulary();
     /// Asks for a file until one is opened or the user cancels. True when one was opened.
     bool openVocabularyDialog();

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "shell/SettingsStore.h"
+#include "app/VocabGrid.h"
 #include "app/VocabularySession.h"
 #include "app/FirstRunDialog.h"
 #include "support/MainWindowFixture.h"
@@ -46,6 +47,7 @@ private slots:
     void addSwitchOpensTheEntryForm();
     void exitGivesBackTheLayoutAFormHolds();
     void propertiesAndOptionsOpenOnce();
+    void failedNewKeepsTheOpenVocabulary();
     void unreadableVocabularyIsReported();
 
 private:
@@ -396,6 +398,25 @@ void TestMainWindow::propertiesAndOptionsOpenOnce()
     options->findChild<QPushButton*>(u"cmdOK"_s)->click();
     m_window()->close();
     QCOMPARE(written().text(SettingsKey::StartupDB), QString());
+}
+
+void TestMainWindow::failedNewKeepsTheOpenVocabulary()
+{
+    QVERIFY(QFile::remove(m_fx->programDir() + u"vocab.mdn"_s));
+    const QString path = vocabulary(u"mine.lxm"_s, 2);
+    start({path}).show();
+    const QByteArray before = fileBytes(path);
+    m_fx->files.expect(path); // New over the open file
+    action(u"mnuVocNew"_s)->trigger();
+
+    QCOMPARE(m_fx->messages.shown().size(), 1);
+    QVERIFY(m_fx->messages.shown().first().text.startsWith(u"Cannot create new database."_s));
+    QVERIFY(m_window()->session().isOpen());
+    QCOMPARE(m_window()->windowTitle(), u"Mine - Lex Mint"_s);
+    QCOMPARE(m_window()->grid().model()->rowCount(), 2);
+    QCOMPARE(fileBytes(path), before);
+    m_window()->close();
+    QCOMPARE(written().text(SettingsKey::StartupDB), path);
 }
 
 void TestMainWindow::unreadableVocabularyIsReported()
