@@ -56,7 +56,7 @@ AboutDialog::AboutDialog(BrowserService& browser, MessageService& messages, QWid
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_browser(browser)
-    , m_messages(messages)
+    , m_messages(messages, this)
 {
     setObjectName(u"frmAbout"_s);
     setWindowTitle(u"About "_s + applicationTitle());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/widgets/WindowMessages.h"
+
 #include <QDialog>
 #include <QLatin1StringView>
 
@@ -8,7 +10,6 @@ class QLabel;
 namespace lexmint {
 
 class BrowserService;
-class MessageService;
 
 /// The product's home page, opened from the about box.
 inline constexpr QLatin1StringView HomePageAddress{"https://www.orvanel-software.example/lexmint"};
@@ -31,7 +32,7 @@ private:
     void setLinkColour(const QColor& colour);
 
     BrowserService& m_browser;
-    MessageService& m_messages;
+    WindowMessages m_messages;
     QLabel* m_picture;
     QLabel* m_webPage;
 };

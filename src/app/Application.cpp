@@ -14,7 +14,7 @@ namespace lexmint {
 Application::Application(const QStringList& arguments)
     : m_arguments(arguments),
       m_programDir(InstallRecord().programDir()),
-      m_messages(nullptr, [this](int context) { m_help.showTopic(context); }),
+      m_messages([this](int context) { m_help.showTopic(context); }),
       m_help(m_programDir),
       m_keyboardBackend(makeDesktopKeyboardBackend()),
       m_keyboards(*m_keyboardBackend, m_messages),
@@ -37,8 +37,6 @@ void Application::start()
     QCoreApplication::processEvents();
 
     m_mainWindow = std::make_unique<MainWindow>(m_services, parseArguments(m_arguments));
-    m_messages.setParent(m_mainWindow.get());
-    m_files.setParent(m_mainWindow.get());
     m_mainWindow->setSplash(m_splash.get());
     m_mainWindow->showAtStartup();
 }

@@ -56,7 +56,7 @@ void present(QWidget* window)
 
 MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandLine,
                        QWidget* parent)
-    : QMainWindow(parent), m_services(services)
+    : QMainWindow(parent), m_services(services), m_messages(services.messages, this)
 {
     setObjectName(QStringLiteral("frmVocab"));
     setWindowTitle(applicationTitle());
@@ -69,7 +69,7 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
         refreshRecentMenu();
     });
 
-    auto* model = new VocabularyModel(m_session->sources().vocabulary(), services.messages, this);
+    auto* model = new VocabularyModel(m_session->sources().vocabulary(), m_messages, this);
     m_grid = new VocabGrid(*model, services.keyboards, m_session->current());
     connect(m_grid, &VocabGrid::keyboardLabelChanged, this, &MainWindow::setKeyboardLabel);
     m_blank = new QWidget;
@@ -275,7 +275,7 @@ void MainWindow::loadSettings(const CommandLineRequest& commandLine)
     m_actions.viewStatusBar->setChecked(settings.isYes(SettingsKey::Statusbar));
     m_plan = StartupPlan::make(settings, commandLine);
     if (m_plan.showUsage)
-        m_services.messages.show(
+        m_messages.show(
             {commandLineUsage(), QString(), MessageIcon::Exclamation, MessageButtons::Ok});
     m_entryForms->setEntryFormBehaviour(settings.number16(SettingsKey::EntryForm));
     VocabInfo& defaults = m_session->newVocabularyDefaults();

@@ -6,6 +6,7 @@
 #include "shell/RecentList.h"
 #include "shell/StartupPlan.h"
 #include "entries/VocabularyHost.h"
+#include "platform/widgets/WindowMessages.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -125,6 +126,7 @@ private:
                        QKeySequence shortcut = {});
 
     AppServices& m_services;
+    WindowMessages m_messages;
     VocabularySession* m_session = nullptr;
     StartupPlan m_plan;
     RecentList m_recent{1};

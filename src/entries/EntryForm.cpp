@@ -52,7 +52,7 @@ EntryForm::EntryForm(VocabularyHost& host, MessageService& messages, KeyboardSwi
                      QWidget* parent)
     : QDialog(parent),
       m_host(host),
-      m_messages(messages),
+      m_messages(messages, this),
       m_clock(clock),
       m_behaviour(entryFormBehaviour),
       m_entryId(entryId),

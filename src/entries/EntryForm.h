@@ -1,6 +1,7 @@
 #pragma once
 
 #include "keyboards/KeyboardContext.h"
+#include "platform/widgets/WindowMessages.h"
 
 #include <QDialog>
 
@@ -77,7 +78,7 @@ private:
     void paintKeyboardLabel(bool highlighted);
 
     VocabularyHost& m_host;
-    MessageService& m_messages;
+    WindowMessages m_messages;
     const Clock& m_clock;
     qint16 m_behaviour;
     const std::optional<qint64> m_entryId;

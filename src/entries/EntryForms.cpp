@@ -2,6 +2,7 @@
 
 #include "entries/EntryForm.h"
 #include "platform/MessageService.h"
+#include "platform/widgets/WindowMessages.h"
 
 namespace lexmint {
 
@@ -42,8 +43,9 @@ void EntryForms::setEntryFormBehaviour(qint16 bits)
         form->setEntryFormBehaviour(bits);
 }
 
-void EntryForms::show(std::optional<qint64> id, Mode mode)
+void EntryForms::show(std::optional<qint64> id, Mode mode, QWidget* requester)
 {
+    QWidget* owner = requester ? requester : m_parentWindow;
     m_forms.removeAll(nullptr);
     EntryForm* open = nullptr;
     if (id) {
@@ -53,8 +55,8 @@ void EntryForms::show(std::optional<qint64> id, Mode mode)
         }
     }
     if (!open) {
-        auto* form = new EntryForm(m_host, m_messages, m_keyboards, m_clock, m_behaviour, id,
-                                   m_parentWindow);
+        auto* form =
+            new EntryForm(m_host, m_messages, m_keyboards, m_clock, m_behaviour, id, owner);
         form->setAttribute(Qt::WA_DeleteOnClose);
         m_forms.append(form);
         if (mode == Mode::FromTest)
@@ -64,9 +66,10 @@ void EntryForms::show(std::optional<qint64> id, Mode mode)
         return;
     }
     if (mode == Mode::FromTest) {
-        m_messages.show({QStringLiteral("The headword is being edited in another window.\r\n"
-                                        "Please make your changes after you've finished testing."),
-                         QString(), MessageIcon::Information, MessageButtons::Ok});
+        WindowMessages(m_messages, owner)
+            .show({QStringLiteral("The headword is being edited in another window.\r\n"
+                                  "Please make your changes after you've finished testing."),
+                   QString(), MessageIcon::Information, MessageButtons::Ok});
         return;
     }
     if (open->isMinimized())

@@ -24,7 +24,7 @@ public:
         FromTest,       ///< modal; returns when the form is closed
     };
 
-    /// The forms are windows of `parentWindow` (the main window).
+    /// The forms opened from the main window are windows of `parentWindow` (the main window).
     EntryForms(VocabularyHost& host, MessageService& messages, KeyboardSwitcher& keyboards,
                const Clock& clock, qint16 entryFormBehaviour, QWidget* parentWindow);
     ~EntryForms();
@@ -37,8 +37,9 @@ public:
 
     /// Opens a form for a new entry (no ID) or for editing the entry `id`. When the entry is
     /// already open in a form, a request from the main window brings that form to the front,
-    /// and a request from a test only tells the user so.
-    void show(std::optional<qint64> id, Mode mode);
+    /// and a request from a test only tells the user so. `requester` is the window of a test
+    /// that asks: the form, or the message, belongs to it.
+    void show(std::optional<qint64> id, Mode mode, QWidget* requester = nullptr);
 
     /// The forms that are open, oldest first.
     QList<EntryForm*> openForms() const;

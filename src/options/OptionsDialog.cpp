@@ -256,6 +256,7 @@ void OptionsDialog::browse()
     request.title = u"Select Startup Database"_s;
     request.filters = QStringList{VocabularyFilter, OlderVocabularyFilter};
     request.defaultSuffix = u"lxm"_s;
+    request.window = this;
     const std::optional<QString> chosen = m_context.files.openFile(request);
     if (!chosen)
         return;

@@ -31,7 +31,7 @@ const QString NoCount = u"\u2014"_s;
 PropertiesDialog::PropertiesDialog(const Context& context, QWidget* parent)
     : TabbedDialog({4668, 3588}, {4464, 2904}, context.help, parent)
     , m_current(context.current)
-    , m_messages(context.messages)
+    , m_messages(context.messages, this)
     , m_path(context.current.path)
     , m_countEntries(context.countEntries)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "options/TabbedDialog.h"
+#include "platform/widgets/WindowMessages.h"
 
 #include <QStringList>
 
@@ -12,7 +13,6 @@ class QTreeWidget;
 namespace lexmint {
 
 class KeyboardBackend;
-class MessageService;
 class VocOptions;
 struct VocabInfo;
 
@@ -46,7 +46,7 @@ private:
     void fitColumns();
 
     VocabInfo& m_current;
-    MessageService& m_messages;
+    WindowMessages m_messages;
     QString m_path;
     VocOptions* m_options;
     QTreeWidget* m_testModes = nullptr;

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class QObject;
+
 namespace lexmint {
 
 /// What an open or save dialog shows. Filters are in Qt's form, such as "Lex Mint File (*.lxm)".
@@ -15,6 +17,8 @@ struct FileDialogRequest {
     QStringList filters;
     int selectedFilter = 0;
     QString defaultSuffix;
+    /// The window that asks, over which the dialog stays; the main window when there is none.
+    QObject* window = nullptr;
 };
 
 /// Asks the user for a file. The result is the chosen path, or nothing when the user cancelled.

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QObject;
+
 namespace lexmint {
 
 enum class MessageIcon { None, Information, Exclamation, Question, Critical };
@@ -16,6 +18,9 @@ struct Message {
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
     int helpContext = 0;
+    /// The window that asks: the box belongs to it and stays over it. Without one, the box
+    /// belongs to the window that is active.
+    QObject* window = nullptr;
 };
 
 /// Shows message boxes. Windows and the store report to the user only through this seam,

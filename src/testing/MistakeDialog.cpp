@@ -125,7 +125,7 @@ void MistakeDialog::editEntry()
     // The entry form runs modally over this dialog; it reports itself when the entry is
     // already open in another form.
     const QPointer<MistakeDialog> self(this);
-    m_entryForms.show(m_entryId, EntryForms::Mode::FromTest);
+    m_entryForms.show(m_entryId, EntryForms::Mode::FromTest, this);
     if (self)
         accept();
 }

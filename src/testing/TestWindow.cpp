@@ -113,11 +113,11 @@ TestWindow::TestWindow(VocabularyHost& host, EntryForms& entryForms, MessageServ
                           | Qt::MSWindowsFixedSizeDialogHint),
       m_host(host),
       m_entryForms(entryForms),
-      m_messages(messages),
+      m_messages(messages, this),
       m_settings(settings),
       m_sound(sound),
       m_keyboard(keyboards),
-      m_run(host.sources().testWords(), judgeOf(host.currentVocabulary()), messages, clock)
+      m_run(host.sources().testWords(), judgeOf(host.currentVocabulary()), m_messages, clock)
 {
     setObjectName(u"frmTest"_s);
     setWindowTitle(u"Test"_s);
@@ -413,7 +413,7 @@ void TestWindow::answer()
 void TestWindow::editEntry()
 {
     // The edited entry is not answered in this run; the run goes on with the next one.
-    m_entryForms.show(m_run.current().id, EntryForms::Mode::FromTest);
+    m_entryForms.show(m_run.current().id, EntryForms::Mode::FromTest, this);
     moveOn();
 }
 

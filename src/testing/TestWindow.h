@@ -2,6 +2,7 @@
 
 #include "keyboards/KeyboardContext.h"
 #include "drill/TestRun.h"
+#include "platform/widgets/WindowMessages.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -80,7 +81,7 @@ private:
 
     VocabularyHost& m_host;
     EntryForms& m_entryForms;
-    MessageService& m_messages;
+    WindowMessages m_messages;
     SettingsStore& m_settings;
     SoundService& m_sound;
     KeyboardContext m_keyboard;

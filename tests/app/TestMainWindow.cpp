@@ -3,6 +3,7 @@
 #include "app/VocabGrid.h"
 #include "app/VocabularySession.h"
 #include "app/FirstRunDialog.h"
+#include "entries/EntryForm.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
@@ -13,7 +14,9 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -47,6 +50,8 @@ private slots:
     void addSwitchOpensTheEntryForm();
     void exitGivesBackTheLayoutAFormHolds();
     void propertiesAndOptionsOpenOnce();
+    void keyboardComesBackToTheFormAfterABox_data();
+    void keyboardComesBackToTheFormAfterABox();
     void failedNewKeepsTheOpenVocabulary();
     void unreadableVocabularyIsReported();
 
@@ -56,6 +61,7 @@ private:
     QString panel(const QString& name) const { return m_window()->findChild<QLabel*>(name)->text(); }
     /// The objectName of what the main window shows: the sheet, the start page or the blank.
     QString shown() const;
+    EntryForm* openForm(const QString& command) const;
     // A vocabulary in the test's folder with one-line entries "uno", "dos"... as given.
     QString vocabulary(const QString& name, int entries = 1) const;
     SettingsStore written(const QString& file = u"settings.conf"_s) const
@@ -83,6 +89,13 @@ void TestMainWindow::cleanup()
 QString TestMainWindow::shown() const
 {
     return m_window()->findChild<QStackedWidget*>()->currentWidget()->objectName();
+}
+
+EntryForm* TestMainWindow::openForm(const QString& command) const
+{
+    action(command)->trigger();
+    auto* form = m_window()->findChild<EntryForm*>(u"frmAdd"_s);
+    return form && QTest::qWaitForWindowActive(form) ? form : nullptr;
 }
 
 QString TestMainWindow::vocabulary(const QString& name, int entries) const
@@ -398,6 +411,46 @@ void TestMainWindow::propertiesAndOptionsOpenOnce()
     options->findChild<QPushButton*>(u"cmdOK"_s)->click();
     m_window()->close();
     QCOMPARE(written().text(SettingsKey::StartupDB), QString());
+}
+
+void TestMainWindow::keyboardComesBackToTheFormAfterABox_data()
+{
+    QTest::addColumn<bool>("closing"); // the close box, with changes kept; else Add
+
+    QTest::newRow("no definition") << false;
+}
+
+void TestMainWindow::keyboardComesBackToTheFormAfterABox()
+{
+    QFETCH(bool, closing);
+
+    start({vocabulary(u"a.lxm"_s)}).show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window()));
+    QPointer<EntryForm> form = openForm(u"mnuEntryAdd"_s);
+    QVERIFY(form);
+    auto* head = form->findChild<QLineEdit*>(u"txtHead"_s);
+    QTest::keyClicks(head, u"Kuh"_s);
+    // As a window manager does when a box that belongs to the main window closes: the main
+    // window is active again, with the data sheet focused.
+    m_fx->messages.setOnShow([this](const Message&) {
+        m_window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window()));
+        m_window()->grid().setFocus();
+    });
+    if (closing) {
+        m_fx->messages.expect(MessageAnswer::No);
+        form->close();
+    } else {
+        form->findChild<QPushButton*>(u"cmdAdd"_s)->click();
+    }
+    m_fx->messages.setOnShow({});
+    QCOMPARE(m_fx->messages.shown().size(), 1);
+
+    // The next key goes on typing in the form, instead of editing the data sheet.
+    QTRY_VERIFY(head->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S);
+    QCOMPARE(head->text(), u"Kuhs"_s);
+    QVERIFY(!m_window()->grid().isEditing());
 }
 
 void TestMainWindow::failedNewKeepsTheOpenVocabulary()

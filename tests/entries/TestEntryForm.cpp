@@ -92,6 +92,7 @@ private:
     QPlainTextEdit* definition() const { return m_form->findChild<QPlainTextEdit*>(u"txtDef"_s); }
     QPushButton* button(const QString& name) const { return m_form->findChild<QPushButton*>(name); }
     QStringList shown(const QStringList& expected) const;
+    bool shownOverTheForm() const;
     QString scalar(const QString& sql) const;
     // The entries of the file as "headword|line|line", by ID.
     QStringList stored() const
@@ -109,6 +110,7 @@ private:
     std::unique_ptr<FakeKeyboardBackend> m_backend;
     std::unique_ptr<KeyboardSwitcher> m_switcher;
     QPointer<EntryForm> m_form;
+    QObject* m_formWindow = nullptr; // kept for comparing once the form is gone
 };
 
 void TestEntryForm::init()
@@ -137,6 +139,7 @@ EntryForm* TestEntryForm::openForm(int entry, qint16 bits)
 {
     const auto id = entry == New ? std::nullopt : std::optional<qint64>(m_ids[entry]);
     m_form = new EntryForm(*m_host, m_messages, *m_switcher, m_fixture->clock, bits, id);
+    m_formWindow = m_form;
     m_form->setAttribute(Qt::WA_DeleteOnClose);
     m_form->show();
     return QTest::qWaitForWindowActive(m_form) ? m_form.data() : nullptr;
@@ -168,6 +171,15 @@ QStringList TestEntryForm::shown(const QStringList& expected) const
     for (const Message& box : m_messages.shown())
         result.append(described(box).left(expected.value(result.size()).size()));
     return result;
+}
+
+// Every box of the form belongs to the form, so that it stays over the form and the keyboard
+// comes back to the form.
+bool TestEntryForm::shownOverTheForm() const
+{
+    const QList<Message>& boxes = m_messages.shown();
+    return std::all_of(boxes.cbegin(), boxes.cend(),
+                       [this](const Message& box) { return box.window == m_formWindow; });
 }
 
 QString TestEntryForm::scalar(const QString& sql) const
@@ -258,6 +270,7 @@ void TestEntryForm::submit()
     button(u"cmdAdd"_s)->click();
 
     QCOMPARE(shown(press.messages), press.messages);
+    QVERIFY(shownOverTheForm());
     const bool saved = !press.saved.isEmpty();
     QStringList after = Entries;
     if (saved && press.edited != New)
@@ -333,6 +346,7 @@ void TestEntryForm::leaving()
     button(leave.deleting ? u"cmdDel"_s : u"cmdClose"_s)->click();
 
     QCOMPARE(shown(leave.messages), leave.messages);
+    QVERIFY(shownOverTheForm());
     QTRY_COMPARE(m_form.isNull(), leave.answer == MessageAnswer::Yes);
     if (m_form) // kept with what was typed
         QCOMPARE(head()->text(), leave.typed);

@@ -1,5 +1,7 @@
 #include "QtFileDialogService.h"
 
+#include "platform/widgets/DialogOwner.h"
+
 #include <QDir>
 #include <QFileDialog>
 
@@ -17,7 +19,7 @@ std::optional<QString> QtFileDialogService::saveFile(const FileDialogRequest& re
 
 std::optional<QString> QtFileDialogService::run(const FileDialogRequest& request, bool save)
 {
-    QFileDialog dialog(m_parent, request.title, request.directory);
+    QFileDialog dialog(dialogOwner(request.window), request.title, request.directory);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(request.filters);

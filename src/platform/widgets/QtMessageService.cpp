@@ -1,6 +1,7 @@
 #include "QtMessageService.h"
 
 #include "platform/AppIdentity.h"
+#include "platform/widgets/DialogOwner.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -51,8 +52,7 @@ MessageAnswer answerOf(int button, MessageButtons buttons)
 
 } // namespace
 
-QtMessageService::QtMessageService(QWidget* parent, HelpOpener openHelp)
-    : m_parent(parent), m_openHelp(std::move(openHelp))
+QtMessageService::QtMessageService(HelpOpener openHelp) : m_openHelp(std::move(openHelp))
 {
 }
 
@@ -60,7 +60,7 @@ MessageAnswer QtMessageService::show(const Message& message)
 {
     QMessageBox box(boxIcon(message.icon),
                     message.title.isEmpty() ? applicationTitle() : message.title, message.text,
-                    boxButtons(message.buttons), m_parent);
+                    boxButtons(message.buttons), dialogOwner(message.window));
     if (message.helpContext != 0 && m_openHelp) {
         QPushButton* help = box.addButton(QMessageBox::Help);
         // Keep the box open while the help topic is shown.

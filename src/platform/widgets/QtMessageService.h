@@ -2,26 +2,22 @@
 
 #include "platform/MessageService.h"
 
-#include <QPointer>
-#include <QWidget>
-
 #include <functional>
 
 namespace lexmint {
 
-/// Message boxes as QMessageBox dialogs. The Help button of a box calls the help opener with
-/// the box's help context and leaves the box open.
+/// Message boxes as QMessageBox dialogs, each over the window that asked (see dialogOwner()).
+/// The Help button of a box calls the help opener with the box's help context and leaves the
+/// box open.
 class QtMessageService final : public MessageService {
 public:
     using HelpOpener = std::function<void(int helpContext)>;
 
-    explicit QtMessageService(QWidget* parent = nullptr, HelpOpener openHelp = {});
-    void setParent(QWidget* parent) { m_parent = parent; }
+    explicit QtMessageService(HelpOpener openHelp = {});
 
     MessageAnswer show(const Message& message) override;
 
 private:
-    QPointer<QWidget> m_parent;
     HelpOpener m_openHelp;
 };
 
