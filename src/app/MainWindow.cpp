@@ -68,6 +68,9 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
         m_recent.add(path);
         refreshRecentMenu();
     });
+    // An entry form works on the vocabulary it was opened for, and on no other.
+    connect(m_session, &VocabularySession::vocabularyClosing, this,
+            [this] { m_entryForms->closeAll(); });
 
     auto* model = new VocabularyModel(m_session->sources().vocabulary(), m_messages, this);
     m_grid = new VocabGrid(*model, services.keyboards, m_session->current());
@@ -382,6 +385,8 @@ void MainWindow::showClosed()
 
 void MainWindow::newVocabulary()
 {
+    if (!m_entryForms->mayCloseAll())
+        return;
     if (!m_session->newVocabulary()) {
         // A failed New leaves the open vocabulary, unless its own file was replaced.
         if (!m_session->isOpen())
@@ -397,12 +402,14 @@ void MainWindow::newVocabulary()
 
 void MainWindow::openVocabularyDialog()
 {
-    if (m_session->openVocabularyDialog())
+    if (m_entryForms->mayCloseAll() && m_session->openVocabularyDialog())
         showOpened();
 }
 
 void MainWindow::openRecent(int index)
 {
+    if (!m_entryForms->mayCloseAll())
+        return;
     const QString path = m_recent.path(index);
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     const bool opened = m_session->openVocabulary(path);
@@ -418,6 +425,8 @@ void MainWindow::openRecent(int index)
 
 void MainWindow::closeVocabulary()
 {
+    if (!m_entryForms->mayCloseAll())
+        return;
     m_session->close();
     showClosed();
 }
@@ -623,6 +632,11 @@ void MainWindow::quickFind()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Text typed into an entry form is dropped only after the form's own question.
+    if (!m_entryForms->mayCloseAll()) {
+        event->ignore();
+        return;
+    }
     saveSettings();
     // Every field that switched the keyboard gives the user's own layout back.
     m_entryForms->restoreKeyboards();

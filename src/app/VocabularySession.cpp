@@ -84,6 +84,8 @@ bool VocabularySession::openVocabulary(const QString& path)
             reportEngineError(error);
         return false;
     }
+    if (isOpen())
+        emit vocabularyClosing();
     if (!m_sources.attach(path, &error)) {
         reportEngineError(error);
         return false;
@@ -172,6 +174,8 @@ QString VocabularySession::personalCopy(const QString& samplePath, const QString
 
 void VocabularySession::close()
 {
+    if (isOpen())
+        emit vocabularyClosing();
     m_sources.detach();
     m_current.path.clear();
     m_testModes.clear();

@@ -55,6 +55,9 @@ public:
 signals:
     /// A file was opened or created, to be put at the top of the recent list.
     void vocabularyOpened(const QString& path);
+    /// The open vocabulary is about to be closed or replaced by another; whatever works on it
+    /// must let go of it now.
+    void vocabularyClosing();
 
 private:
     QString dialogFolder() const;

@@ -13,6 +13,7 @@
 #include "store/VocabularySources.h"
 
 #include <QBoxLayout>
+#include <QCloseEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -183,7 +184,7 @@ void EntryForm::submit()
     }
 
     if (!isChanged()) {
-        close();
+        dismiss();
         return;
     }
     if (!saveEntry(m_head->text() == m_origHeadword || !warnsDoubles())) {
@@ -193,7 +194,7 @@ void EntryForm::submit()
     m_host.dataRefresh();
     showVocabularyAt(m_head->text());
     m_host.contextUpdate();
-    close();
+    dismiss();
 }
 
 std::optional<qint64> EntryForm::saveEntry(bool noDuplicateCheck)
@@ -288,26 +289,51 @@ void EntryForm::deleteEntry()
     }
     m_host.showVocabularyCurrent();
     m_host.contextUpdate();
+    dismiss();
+}
+
+bool EntryForm::mayClose()
+{
+    if (!isChanged())
+        return true;
+    if (isMinimized())
+        showNormal();
+    raise();
+    const MessageAnswer answer = m_messages.show(
+        {QStringLiteral("Discard changes?"),
+         QStringLiteral("Cancel %1 Confirmation")
+             .arg(isEditMode() ? QStringLiteral("Edit") : QStringLiteral("Add")),
+         MessageIcon::Question, MessageButtons::YesNo});
+    if (answer == MessageAnswer::Yes)
+        return true;
+    m_head->setFocus();
+    return false;
+}
+
+void EntryForm::dismiss()
+{
+    m_dismissed = true;
     close();
 }
 
 void EntryForm::closeClicked()
 {
-    if (isChanged()) {
-        const MessageAnswer answer = m_messages.show(
-            {QStringLiteral("Discard changes?"),
-             QStringLiteral("Cancel %1 Confirmation")
-                 .arg(isEditMode() ? QStringLiteral("Edit") : QStringLiteral("Add")),
-             MessageIcon::Question, MessageButtons::YesNo});
-        if (answer != MessageAnswer::Yes) {
-            m_head->setFocus();
-            return;
-        }
-    }
+    if (!mayClose())
+        return;
     if (!m_entryAdded && m_startPosition >= 0
         && m_host.sources().vocabulary().setAbsolutePosition(m_startPosition))
         m_host.showVocabularyCurrent();
-    close();
+    dismiss();
+}
+
+void EntryForm::closeEvent(QCloseEvent* event)
+{
+    // The close box asks as Cancel does, but leaves the main window where it is.
+    if (!m_dismissed && !mayClose()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 Database* EntryForm::openDatabase()

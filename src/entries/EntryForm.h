@@ -35,7 +35,8 @@ inline constexpr qint16 DoubleEnterSubmits = 2;
 /// one entry and saves it as a replacement with a new ID, deletes it, or closes. Every change
 /// goes through the main window's open vocabulary, one transaction per entry, and is followed
 /// by the main window's refresh. While one of the two fields has the focus, the vocabulary's
-/// layout for headwords or for definitions is active.
+/// layout for headwords or for definitions is active. However the form is closed, typed text
+/// is dropped only after the "Discard changes?" question.
 class EntryForm final : public QDialog {
     Q_OBJECT
 
@@ -53,10 +54,17 @@ public:
     void restoreKeyboards();
     /// The behaviour bits that the form's keys follow from now on.
     void setEntryFormBehaviour(qint16 bits) { m_behaviour = bits; }
+    /// Whether the form may close: yes when its fields are as loaded, otherwise the user's
+    /// answer to the "Discard changes?" question, which the form comes to the front to ask.
+    /// No keeps the form, with the focus in the headword field.
+    bool mayClose();
+    /// Closes the form without asking; its changes are dropped.
+    void dismiss();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     bool isEditMode() const { return m_entryId.has_value(); }
@@ -95,6 +103,8 @@ private:
     QString m_origHeadword;
     QString m_origDefinition;
     bool m_entryAdded = false;
+    /// The question on closing is settled: the changes are saved, gone or to be dropped.
+    bool m_dismissed = false;
     int m_lastKey = 0;
     int m_startPosition = -1;
 };

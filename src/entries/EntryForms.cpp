@@ -4,6 +4,8 @@
 #include "platform/MessageService.h"
 #include "platform/widgets/WindowMessages.h"
 
+#include <algorithm>
+
 namespace lexmint {
 
 EntryForms::EntryForms(VocabularyHost& host, MessageService& messages,
@@ -84,10 +86,16 @@ void EntryForms::restoreKeyboards()
         form->restoreKeyboards();
 }
 
+bool EntryForms::mayCloseAll()
+{
+    const QList<EntryForm*> forms = openForms();
+    return std::all_of(forms.cbegin(), forms.cend(), [](EntryForm* form) { return form->mayClose(); });
+}
+
 void EntryForms::closeAll()
 {
     for (EntryForm* form : openForms())
-        form->close();
+        form->dismiss();
 }
 
 } // namespace lexmint

@@ -45,7 +45,11 @@ public:
     QList<EntryForm*> openForms() const;
     /// Switches back to the layouts that open forms hold, as when the program ends.
     void restoreKeyboards();
-    /// Closes every open form without asking.
+    /// Whether every open form may close, before the vocabulary they work on goes: each form
+    /// that holds changes asks its "Discard changes?" question. The first No keeps that form
+    /// and gives false; nothing is closed here.
+    bool mayCloseAll();
+    /// Closes every open form without asking; their changes are dropped.
     void closeAll();
 
 private:

@@ -4,6 +4,7 @@
 #include "app/VocabularySession.h"
 #include "app/FirstRunDialog.h"
 #include "entries/EntryForm.h"
+#include "store/SqlQuery.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
@@ -50,6 +51,8 @@ private slots:
     void addSwitchOpensTheEntryForm();
     void exitGivesBackTheLayoutAFormHolds();
     void propertiesAndOptionsOpenOnce();
+    void formsGoWithTheirVocabulary_data();
+    void formsGoWithTheirVocabulary();
     void keyboardComesBackToTheFormAfterABox_data();
     void keyboardComesBackToTheFormAfterABox();
     void failedNewKeepsTheOpenVocabulary();
@@ -413,11 +416,75 @@ void TestMainWindow::propertiesAndOptionsOpenOnce()
     QCOMPARE(written().text(SettingsKey::StartupDB), QString());
 }
 
+void TestMainWindow::formsGoWithTheirVocabulary_data()
+{
+    QTest::addColumn<QString>("command"); // what makes the vocabulary go
+    QTest::addColumn<QString>("after"); // the file open afterwards, unless the form is kept
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<MessageAnswer>("answer"); // to "Discard changes?"
+
+    const std::pair<const char*, QString> commands[] = {
+        {"mnuVocOpen", u"b.lxm"_s}, {"mnuVocabRecent2", u"b.lxm"_s}, {"mnuVocNew", u"c.lxm"_s},
+        {"mnuVocClose", QString()}, {"mnuVocExit", u"a.lxm"_s}};
+    for (const auto& [command, after] : commands) {
+        const QString name = QString::fromLatin1(command);
+        QTest::addRow("%s, untouched", command) << name << after << false << MessageAnswer::Yes;
+        QTest::addRow("%s, discarded", command) << name << after << true << MessageAnswer::Yes;
+        QTest::addRow("%s, kept", command) << name << after << true << MessageAnswer::No;
+    }
+}
+
+void TestMainWindow::formsGoWithTheirVocabulary()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, after);
+    QFETCH(bool, typed);
+    QFETCH(MessageAnswer, answer);
+
+    // Entries with the same IDs in both files.
+    const QString a = vocabulary(u"a.lxm"_s, 3);
+    const QString b = m_fx->vocabulary(u"b.lxm"_s, {u"eins|x"_s, u"zwei|x"_s, u"drei|x"_s});
+    const auto entriesOf = [](const QString& path) {
+        Database db;
+        return db.open(path) ? SqlQuery::scalar(db, u"SELECT group_concat(ID || Headword) "
+                                                    "FROM Headwords"_s)->toString()
+                             : QString();
+    };
+    const QString bEntries = entriesOf(b);
+    start({b}).show();
+    m_fx->files.expect(a);
+    action(u"mnuVocOpen"_s)->trigger(); // b is the second recent vocabulary now
+    QPointer<EntryForm> form = openForm(u"mnuEntryEdit"_s);
+    QVERIFY(form);
+    const QObject* formWindow = form;
+    if (typed) {
+        form->findChild<QLineEdit*>(u"txtHead"_s)->setText(u"cambiado"_s);
+        m_fx->messages.expect(answer);
+    }
+    const bool kept = typed && answer == MessageAnswer::No;
+    const QString opened = after.isEmpty() ? QString() : m_fx->path(after);
+    if (!kept && (command == u"mnuVocOpen"_s || command == u"mnuVocNew"_s))
+        m_fx->files.expect(opened);
+    action(command)->trigger();
+
+    // Only a form with changes asks, over itself; No keeps everything as it was.
+    QCOMPARE(m_fx->messages.shown().size(), int(typed));
+    if (typed)
+        QCOMPARE(m_fx->messages.shown().first().window, formWindow);
+    QCOMPARE(form && form->isVisible(), kept);
+    QCOMPARE(m_window()->session().current().path, kept ? a : opened);
+    QCOMPARE(m_window()->isVisible(), kept || command != u"mnuVocExit"_s);
+    QCOMPARE(entriesOf(b), bEntries);
+    if (form)
+        form->dismiss();
+}
+
 void TestMainWindow::keyboardComesBackToTheFormAfterABox_data()
 {
     QTest::addColumn<bool>("closing"); // the close box, with changes kept; else Add
 
     QTest::newRow("no definition") << false;
+    QTest::newRow("changes kept") << true;
 }
 
 void TestMainWindow::keyboardComesBackToTheFormAfterABox()
@@ -451,6 +518,7 @@ void TestMainWindow::keyboardComesBackToTheFormAfterABox()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S);
     QCOMPARE(head->text(), u"Kuhs"_s);
     QVERIFY(!m_window()->grid().isEditing());
+    form->dismiss();
 }
 
 void TestMainWindow::failedNewKeepsTheOpenVocabulary()

@@ -55,11 +55,12 @@ struct Submit {
     QString statistics = {}; // those of the entry written: last tested, tested, correct, last OK
 };
 
-// Leaving the form with Delete, or with Close (Cancel when editing).
+// Leaving the form with Delete, with Close (Cancel when editing) or with its close box.
 struct Leaving {
     int entry = New;
     QString shown = u"Haus"_s; // by the main window when the form opens
     bool deleting = false;
+    bool closeBox = false;
     QString obstacle = {};
     QStringList added = {}; // before leaving
     QString typed = {}; // over the headword, before leaving
@@ -319,6 +320,14 @@ void TestEntryForm::leaving_data()
         << Leaving{.entry = Baum, .typed = u"Bäume"_s, .messages = {discard.arg(u"Edit"_s)}};
     QTest::newRow("close after two added")
         << Leaving{.added = {u"Kuh|cow"_s, u"Esel|donkey"_s}, .current = u"Esel"_s};
+    // The close box asks as Close does, and leaves the main window where it is.
+    QTest::newRow("close box typed, discarded")
+        << Leaving{.closeBox = true, .typed = u"Kuh"_s, .messages = {discard.arg(u"Add"_s)},
+                   .current = u"Apfel"_s};
+    QTest::newRow("close box on an edit, kept")
+        << Leaving{.entry = Baum, .closeBox = true, .typed = u"Bäume"_s,
+                   .answer = MessageAnswer::No, .messages = {discard.arg(u"Edit"_s)},
+                   .current = u"Apfel"_s};
     // Reported on opening; the form opens empty and closes.
     QTest::newRow("cancel an entry not there")
         << Leaving{.entry = NotThere, .messages = {Inconsistency}};
@@ -343,7 +352,10 @@ void TestEntryForm::leaving()
         head()->setText(leave.typed);
     if (!leave.deleting && !leave.typed.isEmpty())
         m_messages.expect(leave.answer);
-    button(leave.deleting ? u"cmdDel"_s : u"cmdClose"_s)->click();
+    if (leave.closeBox)
+        m_form->close();
+    else
+        button(leave.deleting ? u"cmdDel"_s : u"cmdClose"_s)->click();
 
     QCOMPARE(shown(leave.messages), leave.messages);
     QVERIFY(shownOverTheForm());
