@@ -29,7 +29,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -63,7 +62,8 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
     setWindowIcon(applicationIcon());
     setMinimumSize(twipsToPixelsX(MinimumSizeTwips, this), twipsToPixelsY(MinimumSizeTwips, this));
 
-    m_session = new VocabularySession(services.messages, services.files, services.programDir, this);
+    m_session = new VocabularySession(services.messages, services.files, services.programDir,
+                                      services.userFolder, this);
     connect(m_session, &VocabularySession::vocabularyOpened, this, [this](const QString& path) {
         m_recent.add(path);
         refreshRecentMenu();
@@ -346,8 +346,7 @@ void MainWindow::firstActivation()
 
 void MainWindow::openAtStartup(const QString& path)
 {
-    if (m_session->openVocabulary(path)) {
-        m_session->current().path = path;
+    if (m_session->openFile(path)) {
         rebuildTestMenu();
         dataRefresh();
         updateCaption(false, false);
@@ -358,9 +357,7 @@ void MainWindow::openAtStartup(const QString& path)
 
 void MainWindow::openSample(const QString& samplePath)
 {
-    openAtStartup(VocabularySession::personalCopy(
-        samplePath, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                        + QStringLiteral("/Lex Mint")));
+    openAtStartup(m_session->personalCopy(samplePath));
     contextUpdate();
 }
 
@@ -392,12 +389,10 @@ void MainWindow::openVocabularyDialog()
 
 void MainWindow::openRecent(int index)
 {
-    const QString path = m_recent.path(index);
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    const bool opened = m_session->openVocabulary(path);
+    const bool opened = m_session->openFile(m_recent.path(index));
     QGuiApplication::restoreOverrideCursor();
     if (opened) {
-        m_session->current().path = path;
         showOpened();
         return;
     }

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -33,6 +32,7 @@ private slots:
     void init();
     void cleanup();
     void firstRunWelcomesAndOpensASample();
+    void pathsAreStoredAbsolute();
     void commandStates_data();
     void commandStates();
     void commandLineFileSkipsTheWelcome();
@@ -71,6 +71,7 @@ void TestMainWindow::init()
 
 void TestMainWindow::cleanup()
 {
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
     m_fx->stop();
     QVERIFY(m_fx->messages.allAnswersUsed());
     QVERIFY(m_fx->files.allResultsUsed());
@@ -91,9 +92,7 @@ QString TestMainWindow::vocabulary(const QString& name, int entries) const
 void TestMainWindow::firstRunWelcomesAndOpensASample()
 {
     m_fx->useSettings(u"fresh.conf"_s);
-    const QString copy = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-        + u"/Lex Mint/Spa-Eng.lxm"_s;
-    QDir(QFileInfo(copy).path()).removeRecursively();
+    const QString copy = m_fx->userFolder() + u"/Spa-Eng.lxm"_s;
     // The welcome is modal: a timer watches for it and answers it once it is up.
     bool welcomed = false;
     QTimer answer;
@@ -121,6 +120,22 @@ void TestMainWindow::firstRunWelcomesAndOpensASample()
     QCOMPARE(settings.recent(1), copy);
     QCOMPARE(settings.text(SettingsKey::StartupDB), copy);
     QCOMPARE(settings.text(SettingsKey::MainWinState), u"0"_s);
+}
+
+void TestMainWindow::pathsAreStoredAbsolute()
+{
+    // Named on the command line relative to the current folder, the file is remembered under
+    // its absolute path, so that a start from another folder finds it, and it is listed once.
+    const QString path = vocabulary(u"mine.lxm"_s);
+    QVERIFY(QDir(m_fx->path(QString())).mkdir(u"sub"_s));
+    m_fx->settings().setRecent(1, path);
+    QVERIFY(QDir::setCurrent(m_fx->path(u"sub"_s)));
+    start({u"./..//mine.lxm"_s});
+    QCOMPARE(panel(u"filepath"_s), path);
+    m_window()->close();
+    QCOMPARE(written().text(SettingsKey::StartupDB), path);
+    QCOMPARE(written().recent(1), path);
+    QCOMPARE(written().recent(2), QString());
 }
 
 void TestMainWindow::commandStates_data()
@@ -263,9 +278,7 @@ void TestMainWindow::startPageOffersEveryWayIn()
 
     // A sample opens as the learner's own copy; the installed one stays as shipped.
     action(u"mnuVocClose"_s)->trigger();
-    const QString copy = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-        + u"/Lex Mint/Spa-Eng.lxm"_s;
-    QDir(QFileInfo(copy).path()).removeRecursively();
+    const QString copy = m_fx->userFolder() + u"/Spa-Eng.lxm"_s;
     click(u"start_Spa-Eng.lxm"_s);
     QCOMPARE(panel(u"filepath"_s), copy);
     QCOMPARE(fileBytes(m_fx->programDir() + u"Spa-Eng.lxm"_s),
