@@ -262,15 +262,17 @@ void MainWindow::loadSettings(const CommandLineRequest& commandLine)
 {
     SettingsStore& settings = m_services.settings;
     refreshRecentMenu();
-    const int width = settings.number32(SettingsKey::MainWidth);
-    const int height = settings.number32(SettingsKey::MainHeight);
-    QSize size(twipsToPixelsX(width, this), twipsToPixelsY(height, this));
+    QSize stored(twipsToPixelsX(settings.number32(SettingsKey::MainWidth), this),
+                 twipsToPixelsY(settings.number32(SettingsKey::MainHeight), this));
     // The stored size is a small default until the user has sized the window once; the first
-    // start gives two thirds of the screen, when that is larger.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen && !settings.contains(SettingsKey::MainWidth))
-        size = size.expandedTo(screen->availableSize() * 2 / 3);
-    resize(size);
+    // start gives two thirds of the screen, when that is larger. The stored size may be any
+    // number: the window never starts larger than the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        if (!settings.contains(SettingsKey::MainWidth))
+            stored = stored.expandedTo(screen->availableSize() * 2 / 3);
+        stored = stored.boundedTo(screen->availableSize());
+    }
+    resize(stored);
     m_actions.viewToolbar->setChecked(settings.isYes(SettingsKey::Toolbar));
     m_actions.viewStatusBar->setChecked(settings.isYes(SettingsKey::Statusbar));
     m_plan = StartupPlan::make(settings, commandLine);

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -33,6 +34,7 @@ private slots:
     void cleanup();
     void firstRunWelcomesAndOpensASample();
     void pathsAreStoredAbsolute();
+    void storedSizeStaysOnScreen();
     void commandStates_data();
     void commandStates();
     void commandLineFileSkipsTheWelcome();
@@ -136,6 +138,15 @@ void TestMainWindow::pathsAreStoredAbsolute()
     QCOMPARE(written().text(SettingsKey::StartupDB), path);
     QCOMPARE(written().recent(1), path);
     QCOMPARE(written().recent(2), QString());
+}
+
+void TestMainWindow::storedSizeStaysOnScreen()
+{
+    m_fx->settings().setText(SettingsKey::MainWidth, u"100000000"_s);
+    m_fx->settings().setText(SettingsKey::MainHeight, u"100000000"_s);
+    start().showAtStartup();
+    const QSize screen = m_window()->screen()->availableGeometry().size();
+    QVERIFY(m_window()->width() <= screen.width() && m_window()->height() <= screen.height());
 }
 
 void TestMainWindow::commandStates_data()
