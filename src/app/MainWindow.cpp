@@ -18,6 +18,7 @@
 #include "platform/AppIdentity.h"
 #include "platform/HelpService.h"
 #include "platform/MessageService.h"
+#include "platform/widgets/ElidedLabel.h"
 #include "platform/widgets/Twips.h"
 #include "store/VocabularyFile.h"
 
@@ -241,20 +242,21 @@ void MainWindow::createStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    const auto panel = [bar](const char* key, int stretch) {
-        auto* label = new QLabel;
+    const auto panel = [bar](QLabel* label, const char* key, int stretch) {
         label->setObjectName(QLatin1String(key));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
         bar->addPermanentWidget(label, stretch);
         return label;
     };
-    m_pathPanel = panel("filepath", 4);
-    m_countPanel = panel("no_entries", 1);
-    QLabel* keyboardLabel = panel("keyboardlabel", 0);
+    // The other panels are as wide as their texts; the path takes the room left and is cut
+    // at the left where it is longer, so that the file's name stays in view.
+    m_pathPanel = panel(new ElidedLabel(Qt::ElideLeft), "filepath", 4);
+    m_countPanel = panel(new QLabel, "no_entries", 1);
+    QLabel* keyboardLabel = panel(new QLabel, "keyboardlabel", 0);
     keyboardLabel->setText(tr("Active Keyboard"));
     keyboardLabel->setToolTip(tr("Active Keyboard"));
-    m_keyboardPanel = panel("keyboard", 2);
+    m_keyboardPanel = panel(new QLabel, "keyboard", 2);
     connect(m_actions.viewStatusBar, &QAction::toggled, bar, &QWidget::setVisible);
 }
 

@@ -2,8 +2,12 @@
 #include "shell/SettingsStore.h"
 #include "app/VocabularySession.h"
 #include "app/FirstRunDialog.h"
+#include "keyboards/KeyboardCatalogue.h"
+#include "platform/widgets/ElidedLabel.h"
 #include "support/MainWindowFixture.h"
+#include "support/StoreFixture.h"
 #include "support/TestFiles.h"
+#include "support/WholeText.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,6 +39,7 @@ private slots:
     void firstRunWelcomesAndOpensASample();
     void pathsAreStoredAbsolute();
     void storedSizeStaysOnScreen();
+    void statusPanelsShowTheirText();
     void commandStates_data();
     void commandStates();
     void commandLineFileSkipsTheWelcome();
@@ -147,6 +152,21 @@ void TestMainWindow::storedSizeStaysOnScreen()
     start().showAtStartup();
     const QSize screen = m_window()->screen()->availableGeometry().size();
     QVERIFY(m_window()->width() <= screen.width() && m_window()->height() <= screen.height());
+}
+
+void TestMainWindow::statusPanelsShowTheirText()
+{
+    // At a new user's window size, with a file deep in folders and the longest keyboard name:
+    // the panels show their texts whole, the path at least its file name.
+    const QString folder = m_fx->path(u"a folder with a rather long name/and another one"_s);
+    QVERIFY(QDir().mkpath(folder));
+    start({makeVocabulary(folder, u"mine.lxm"_s, {u"uno|meaning"_s})}).show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window()));
+    m_window()->setKeyboardLabel(keyboardName(KeybCurrent));
+    for (const QString& name : {u"no_entries"_s, u"keyboardlabel"_s, u"keyboard"_s})
+        QTRY_VERIFY2(showsWholeText(*m_window()->findChild<QLabel*>(name)), qPrintable(name));
+    const auto* path = m_window()->findChild<ElidedLabel*>(u"filepath"_s);
+    QVERIFY(path && path->shownText().endsWith(u"/mine.lxm"_s));
 }
 
 void TestMainWindow::commandStates_data()
