@@ -26,6 +26,8 @@ struct AppServices {
     const Clock& clock;
     /// The folder with the template, the samples and the help, ending in "/"; may be empty.
     QString programDir;
+    /// The folder for the user's own vocabularies (see userVocabularyFolder()).
+    QString userFolder;
 };
 
 } // namespace lexmint

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "keyboards/desktop/DesktopKeyboardBackend.h"
 #include "shell/InstallRecord.h"
+#include "shell/UserFolder.h"
 #include "app/SplashWindow.h"
 #include "store/SqlClock.h"
 
@@ -19,7 +20,7 @@ Application::Application(const QStringList& arguments)
       m_keyboardBackend(makeDesktopKeyboardBackend()),
       m_keyboards(*m_keyboardBackend, m_messages),
       m_services{m_messages, m_files,    m_help,  m_browser,   m_keyboards,
-                 m_settings, m_sound, m_clock, m_programDir}
+                 m_settings, m_sound, m_clock, m_programDir, userVocabularyFolder()}
 {
     setSqlClock(m_clock);
 }

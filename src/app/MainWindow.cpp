@@ -18,6 +18,7 @@
 #include "platform/AppIdentity.h"
 #include "platform/HelpService.h"
 #include "platform/MessageService.h"
+#include "platform/widgets/ElidedLabel.h"
 #include "platform/widgets/Twips.h"
 #include "store/VocabularyFile.h"
 
@@ -29,7 +30,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -63,7 +63,8 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
     setWindowIcon(applicationIcon());
     setMinimumSize(twipsToPixelsX(MinimumSizeTwips, this), twipsToPixelsY(MinimumSizeTwips, this));
 
-    m_session = new VocabularySession(services.messages, services.files, services.programDir, this);
+    m_session = new VocabularySession(services.messages, services.files, services.programDir,
+                                      services.userFolder, this);
     connect(m_session, &VocabularySession::vocabularyOpened, this, [this](const QString& path) {
         m_recent.add(path);
         refreshRecentMenu();
@@ -244,20 +245,21 @@ void MainWindow::createStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    const auto panel = [bar](const char* key, int stretch) {
-        auto* label = new QLabel;
+    const auto panel = [bar](QLabel* label, const char* key, int stretch) {
         label->setObjectName(QLatin1String(key));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
         bar->addPermanentWidget(label, stretch);
         return label;
     };
-    m_pathPanel = panel("filepath", 4);
-    m_countPanel = panel("no_entries", 1);
-    QLabel* keyboardLabel = panel("keyboardlabel", 0);
+    // The other panels are as wide as their texts; the path takes the room left and is cut
+    // at the left where it is longer, so that the file's name stays in view.
+    m_pathPanel = panel(new ElidedLabel(Qt::ElideLeft), "filepath", 4);
+    m_countPanel = panel(new QLabel, "no_entries", 1);
+    QLabel* keyboardLabel = panel(new QLabel, "keyboardlabel", 0);
     keyboardLabel->setText(tr("Active Keyboard"));
     keyboardLabel->setToolTip(tr("Active Keyboard"));
-    m_keyboardPanel = panel("keyboard", 2);
+    m_keyboardPanel = panel(new QLabel, "keyboard", 2);
     connect(m_actions.viewStatusBar, &QAction::toggled, bar, &QWidget::setVisible);
 }
 
@@ -265,15 +267,17 @@ void MainWindow::loadSettings(const CommandLineRequest& commandLine)
 {
     SettingsStore& settings = m_services.settings;
     refreshRecentMenu();
-    const int width = settings.number32(SettingsKey::MainWidth);
-    const int height = settings.number32(SettingsKey::MainHeight);
-    QSize size(twipsToPixelsX(width, this), twipsToPixelsY(height, this));
+    QSize stored(twipsToPixelsX(settings.number32(SettingsKey::MainWidth), this),
+                 twipsToPixelsY(settings.number32(SettingsKey::MainHeight), this));
     // The stored size is a small default until the user has sized the window once; the first
-    // start gives two thirds of the screen, when that is larger.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen && !settings.contains(SettingsKey::MainWidth))
-        size = size.expandedTo(screen->availableSize() * 2 / 3);
-    resize(size);
+    // start gives two thirds of the screen, when that is larger. The stored size may be any
+    // number: the window never starts larger than the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        if (!settings.contains(SettingsKey::MainWidth))
+            stored = stored.expandedTo(screen->availableSize() * 2 / 3);
+        stored = stored.boundedTo(screen->availableSize());
+    }
+    resize(stored);
     m_actions.viewToolbar->setChecked(settings.isYes(SettingsKey::Toolbar));
     m_actions.viewStatusBar->setChecked(settings.isYes(SettingsKey::Statusbar));
     m_plan = StartupPlan::make(settings, commandLine);
@@ -349,8 +353,7 @@ void MainWindow::firstActivation()
 
 void MainWindow::openAtStartup(const QString& path)
 {
-    if (m_session->openVocabulary(path)) {
-        m_session->current().path = path;
+    if (m_session->openFile(path)) {
         rebuildTestMenu();
         dataRefresh();
         updateCaption(false, false);
@@ -361,9 +364,7 @@ void MainWindow::openAtStartup(const QString& path)
 
 void MainWindow::openSample(const QString& samplePath)
 {
-    openAtStartup(VocabularySession::personalCopy(
-        samplePath, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                        + QStringLiteral("/Lex Mint")));
+    openAtStartup(m_session->personalCopy(samplePath));
     contextUpdate();
 }
 
@@ -410,12 +411,10 @@ void MainWindow::openRecent(int index)
 {
     if (!m_entryForms->mayCloseAll())
         return;
-    const QString path = m_recent.path(index);
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    const bool opened = m_session->openVocabulary(path);
+    const bool opened = m_session->openFile(m_recent.path(index));
     QGuiApplication::restoreOverrideCursor();
     if (opened) {
-        m_session->current().path = path;
         showOpened();
         return;
     }

@@ -18,6 +18,16 @@ namespace {
 
 const QString OpenTitle = QStringLiteral("Open Vocabulary");
 
+/// A name for a new vocabulary in `folder` (ending in a separator) that no file has yet:
+/// "Vocabulary.lxm", else "Vocabulary 2.lxm", "Vocabulary 3.lxm" and so on.
+QString unusedVocabularyName(const QString& folder)
+{
+    QString name = folder + QStringLiteral("Vocabulary.lxm");
+    for (int number = 2; QFileInfo::exists(name); ++number)
+        name = folder + QStringLiteral("Vocabulary %1.lxm").arg(number);
+    return name;
+}
+
 /// Shows the busy pointer for as long as it lives.
 class BusyPointer {
 public:
@@ -30,8 +40,12 @@ public:
 } // namespace
 
 VocabularySession::VocabularySession(MessageService& messages, FileDialogService& files,
-                                     QString programDir, QObject* parent)
-    : QObject(parent), m_messages(messages), m_files(files), m_programDir(std::move(programDir))
+                                     QString programDir, QString userFolder, QObject* parent)
+    : QObject(parent),
+      m_messages(messages),
+      m_files(files),
+      m_programDir(std::move(programDir)),
+      m_userFolder(std::move(userFolder))
 {
     m_sources.setReadErrorHandler([this](const StoreError& error) { reportReadError(error); });
 }
@@ -97,13 +111,27 @@ bool VocabularySession::openVocabulary(const QString& path)
     return true;
 }
 
+bool VocabularySession::openFile(const QString& path)
+{
+    QString file = absolutePath(path);
+    // The installed files stay as shipped: the learner works in a copy of their own.
+    if (isInsideFolder(file, m_programDir))
+        file = personalCopy(file);
+    if (!openVocabulary(file))
+        return false;
+    m_current.path = file;
+    return true;
+}
+
 QString VocabularySession::dialogFolder() const
 {
     if (!m_dialogFile.isEmpty())
         return dirOfPath(m_dialogFile);
     if (isOpen())
         return dirOfPath(m_current.path);
-    return m_programDir;
+    // Made here if need be, so that the dialog can show it rather than some other folder.
+    QDir().mkpath(m_userFolder);
+    return m_userFolder + PathSeparator;
 }
 
 bool VocabularySession::newVocabulary()
@@ -111,19 +139,21 @@ bool VocabularySession::newVocabulary()
     FileDialogRequest request;
     request.title = QStringLiteral("Create New Vocabulary");
     request.directory = dialogFolder();
+    request.fileName = unusedVocabularyName(request.directory);
     request.filters = QStringList{VocabularyFilter};
     request.defaultSuffix = QStringLiteral("lxm");
     const std::optional<QString> chosen = m_files.saveFile(request);
     if (!chosen)
         return false;
-    m_dialogFile = *chosen;
+    const QString path = absolutePath(*chosen);
+    m_dialogFile = path;
 
     BusyPointer busy;
     // The copy takes the file's name only once it is complete, so a failed copy costs nothing,
     // not even when it was to replace the open vocabulary.
-    const bool replacesOpen = isOpen() && m_current.path == *chosen;
+    const bool replacesOpen = isOpen() && samePath(m_current.path, path);
     StoreError error;
-    if (!Database::copyDatabase(m_programDir + QStringLiteral("vocab.mdn"), *chosen, &error,
+    if (!Database::copyDatabase(m_programDir + QStringLiteral("vocab.mdn"), path, &error,
                                 Database::Existing::Replace)) {
         m_messages.show({QStringLiteral("Cannot create new database.\rError %1: %2")
                              .arg(error.number)
@@ -131,13 +161,13 @@ bool VocabularySession::newVocabulary()
                          QString(), MessageIcon::Critical, MessageButtons::Ok});
         return false;
     }
-    if (!openVocabulary(*chosen)) {
+    if (!openVocabulary(path)) {
         // The open vocabulary's file is gone; what it still shows must not be worked on.
         if (replacesOpen)
             close();
         return false;
     }
-    m_current.path = *chosen;
+    m_current.path = path;
     return true;
 }
 
@@ -152,24 +182,26 @@ bool VocabularySession::openVocabularyDialog()
         const std::optional<QString> chosen = m_files.openFile(request);
         if (!chosen)
             return false;
-        m_dialogFile = *chosen;
+        const QString path = absolutePath(*chosen);
         BusyPointer busy;
-        if (openVocabulary(*chosen)) {
-            m_current.path = *chosen;
+        if (openFile(path)) {
+            m_dialogFile = m_current.path;
             return true;
         }
         // A refused file brings the dialog back with its name still filled in.
-        request.directory = dirOfPath(*chosen);
-        request.fileName = *chosen;
+        m_dialogFile = path;
+        request.directory = dirOfPath(path);
+        request.fileName = path;
     }
 }
 
-QString VocabularySession::personalCopy(const QString& samplePath, const QString& folder)
+QString VocabularySession::personalCopy(const QString& samplePath) const
 {
-    const QString copy = folder + QLatin1Char('/') + QFileInfo(samplePath).fileName();
+    const QString copy = m_userFolder + PathSeparator + QFileInfo(samplePath).fileName();
     if (QFileInfo::exists(copy))
         return copy;
-    return QDir().mkpath(folder) && Database::copyDatabase(samplePath, copy) ? copy : samplePath;
+    return QDir().mkpath(m_userFolder) && Database::copyDatabase(samplePath, copy) ? copy
+                                                                                   : samplePath;
 }
 
 void VocabularySession::close()

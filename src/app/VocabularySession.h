@@ -19,8 +19,10 @@ class MessageService;
 class VocabularySession : public QObject {
     Q_OBJECT
 public:
+    /// programDir: the install folder with the template, ending in "/"; userFolder: the folder
+    /// for the user's own vocabularies (see userVocabularyFolder()).
     VocabularySession(MessageService& messages, FileDialogService& files, QString programDir,
-                      QObject* parent = nullptr);
+                      QString userFolder, QObject* parent = nullptr);
 
     /// The open vocabulary; an empty path means none is open.
     VocabInfo& current() { return m_current; }
@@ -38,19 +40,24 @@ public:
     /// Checks the file and binds the data sources to it. The path of current() is left to
     /// the caller. False, after a message, when the file was refused.
     bool openVocabulary(const QString& path);
-    /// Asks for a file name, makes it a copy of the template and opens it. True when a new
-    /// vocabulary is open. The open vocabulary stays open, and its file as it was, until the
-    /// copy is complete, also when the copy is to replace it.
+    /// Opens the vocabulary a path names and makes it the open one, with its path kept absolute
+    /// and clean; a file in the install folder is opened as the user's own copy. False, after a
+    /// message, when the file was refused.
+    bool openFile(const QString& path);
+    /// Asks for a file name, suggesting one not yet taken, makes it a copy of the template and
+    /// opens it. True when a new vocabulary is open. The open vocabulary stays open, and its file
+    /// as it was, until the copy is complete, also when the copy is to replace it.
     bool newVocabulary();
-    /// Asks for a file until one is opened or the user cancels. True when one was opened.
+    /// Asks for a file until one is opened (as openFile() does) or the user cancels. True when
+    /// one was opened.
     bool openVocabularyDialog();
     /// Detaches everything; no vocabulary is open afterwards.
     void close();
 
-    /// The user's own copy of an installed sample vocabulary in `folder`, made on first use,
-    /// since the program folder is usually not writable and a learner's answers must be kept.
-    /// The sample itself when no copy can be made.
-    static QString personalCopy(const QString& samplePath, const QString& folder);
+    /// The user's own copy of an installed sample vocabulary in the user's folder, made on
+    /// first use, since the install folder is usually not writable and a learner's answers
+    /// must be kept. The sample itself when no copy can be made.
+    QString personalCopy(const QString& samplePath) const;
 
 signals:
     /// A file was opened or created, to be put at the top of the recent list.
@@ -60,6 +67,7 @@ signals:
     void vocabularyClosing();
 
 private:
+    /// Where a file dialog starts, ending in a separator.
     QString dialogFolder() const;
     void reportEngineError(const StoreError& error);
     void reportRefused(const QString& path, const QString& reason);
@@ -68,11 +76,13 @@ private:
     MessageService& m_messages;
     FileDialogService& m_files;
     QString m_programDir;
+    QString m_userFolder;
     VocabInfo m_current;
     VocabInfo m_defaults;
     QStringList m_testModes;
     VocabularySources m_sources;
-    /// The file chosen at the last use of a file dialog that was not cancelled.
+    /// The file chosen at the last use of a file dialog that was not cancelled; the user's own
+    /// copy when an installed sample was chosen.
     QString m_dialogFile;
     bool m_readErrorPending = false;
 };

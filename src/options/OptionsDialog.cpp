@@ -212,7 +212,8 @@ void OptionsDialog::accept()
     applied.startUpOpen = qint16(checkedOr(m_startupOpen, OpenThis));
     settings.setNumber(SettingsKey::StartUpOpen, applied.startUpOpen);
     if (applied.startUpOpen == OpenThis) {
-        applied.startupPath = m_startupPath->text();
+        // Kept absolute, so that it names the same file whatever folder the program starts in.
+        applied.startupPath = absolutePath(m_startupPath->text());
         settings.setText(SettingsKey::StartupDB, applied.startupPath);
     }
     settings.setNumber(SettingsKey::StartupForm,

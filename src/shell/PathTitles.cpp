@@ -1,6 +1,31 @@
 #include "shell/PathTitles.h"
 
+#include "platform/FileNames.h"
+
+#include <QDir>
+#include <QFileInfo>
+
 namespace lexmint {
+
+QString absolutePath(const QString& path)
+{
+    return path.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+bool samePath(QStringView first, QStringView second)
+{
+    return first.compare(second, FileNameCase) == 0;
+}
+
+bool isInsideFolder(QStringView path, const QString& folder)
+{
+    if (folder.isEmpty())
+        return false;
+    QString prefix = absolutePath(folder);
+    if (!prefix.endsWith(PathSeparator))
+        prefix += PathSeparator;
+    return path.size() > prefix.size() && path.startsWith(prefix, FileNameCase);
+}
 
 qsizetype lastPosAfter(QStringView text, QChar separator)
 {

@@ -15,6 +15,19 @@ inline constexpr QChar PathSeparator = u'/';
 inline constexpr QLatin1StringView VocabularyFilter{"Lex Mint File (*.lxm)"};
 inline constexpr QLatin1StringView OlderVocabularyFilter{"Lex Mint 2.0 File (*.mdb)"};
 
+/// A path as the program keeps it, so that one file always has one spelling: absolute (a relative
+/// path is taken from the current folder) and clean (no "." or ".." parts, no doubled or
+/// trailing separators). The empty text, which stands for no file, stays empty.
+QString absolutePath(const QString& path);
+
+/// Whether two paths kept by absolutePath() name the same file, with letter case compared as the
+/// platform's file systems compare it.
+bool samePath(QStringView first, QStringView second);
+
+/// Whether a path kept by absolutePath() lies inside `folder` (at any depth); never inside an
+/// empty folder name, which stands for no folder.
+bool isInsideFolder(QStringView path, const QString& folder);
+
 /// The 1-based position just after the last occurrence of separator in text, or 1 when
 /// separator does not occur.
 qsizetype lastPosAfter(QStringView text, QChar separator);

@@ -11,7 +11,7 @@ RecentList RecentList::load(const SettingsStore& settings)
 {
     RecentList list(settings.number16(SettingsKey::RecentCount));
     for (int i = 1; i <= list.size(); ++i)
-        list.m_paths[i - 1] = settings.recent(i);
+        list.m_paths[i - 1] = absolutePath(settings.recent(i));
     return list;
 }
 
@@ -34,15 +34,16 @@ QString RecentList::caption(int index) const
 
 void RecentList::add(const QString& path)
 {
+    const QString kept = absolutePath(path);
     qsizetype found = m_paths.size() - 1;
     for (qsizetype i = 0; i < m_paths.size(); ++i) {
-        if (m_paths.at(i).compare(path, Qt::CaseInsensitive) == 0) {
+        if (samePath(m_paths.at(i), kept)) {
             found = i;
             break;
         }
     }
     m_paths.removeAt(found);
-    m_paths.prepend(path);
+    m_paths.prepend(kept);
 }
 
 void RecentList::remove(int index)

@@ -8,13 +8,15 @@ namespace lexmint {
 class SettingsStore;
 
 /// The vocabularies used last, most recent first, as the Vocabulary menu lists them.
-/// A slot holds a full path or is empty; filled slots stay together from the top.
+/// A slot holds an absolute, clean path (see absolutePath()) or is empty; filled slots stay
+/// together from the top.
 class RecentList {
 public:
     /// A list with `size` slots (at least one), all empty.
     explicit RecentList(int size);
 
-    /// Reads the size and the slots from the settings.
+    /// Reads the size and the slots from the settings; a path edited into them by hand is made
+    /// absolute from the current folder.
     static RecentList load(const SettingsStore& settings);
     /// Writes every slot, empty ones as the empty text.
     void save(SettingsStore& settings) const;
@@ -26,8 +28,8 @@ public:
     /// The menu caption of a filled slot: "&<index> <title>".
     QString caption(int index) const;
 
-    /// Moves a path to the top; a path already listed (in any letter case) moves up from its
-    /// place, a new one pushes the last slot out when the list is full.
+    /// Moves a path to the top; a path already listed (compared as the file system compares
+    /// names) moves up from its place, a new one pushes the last slot out when the list is full.
     void add(const QString& path);
     /// Removes a slot; the slots below it move up.
     void remove(int index);

@@ -1,6 +1,7 @@
 #include "testing/ResultDialog.h"
 
 #include "platform/SoundService.h"
+#include "platform/widgets/ElidedLabel.h"
 #include "platform/widgets/Twips.h"
 
 #include <QFrame>
@@ -8,6 +9,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace lexmint {
 
@@ -17,6 +20,9 @@ using namespace Qt::StringLiterals;
 
 constexpr int ClientWidth = 3228;
 constexpr int ClientHeight = 3564;
+constexpr int Margin = 120;
+/// Where the mode's name starts, right of its caption.
+constexpr int ModeLeft = 1440;
 /// The title bar and borders of a fixed dialog. The chart is placed for this frame rather
 /// than for the one the window manager draws, which Qt learns only after the window is
 /// shown, so that the chart keeps its place on every desktop.
@@ -56,13 +62,25 @@ QString percentText(int percent)
     return QString::number(percent) + u'%';
 }
 
+/// The dialog's inner width in twips: as designed, or wider where the mode's name needs more
+/// room (with a character to spare for rounding), up to three times as wide; a longer name is
+/// shown cut.
+int clientWidthFor(const QString& testMode, const QWidget* dialog)
+{
+    const QFontMetrics metrics = dialog->fontMetrics();
+    const int nameWidth = pixelsToTwipsX(
+        metrics.horizontalAdvance(testMode) + metrics.averageCharWidth(), dialog);
+    return std::clamp(ModeLeft + nameWidth + Margin, ClientWidth, 3 * ClientWidth);
+}
+
 } // namespace
 
 ResultDialog::ResultDialog(const QString& testMode, int testedCount, int correctCount,
                            SoundService& sound, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_chart(testedCount, correctCount, ClientWidth, ClientHeight + FrameHeight)
+      m_clientWidth(clientWidthFor(testMode, this)),
+      m_chart(testedCount, correctCount, m_clientWidth, ClientHeight + FrameHeight)
 {
     setObjectName(u"frmResult"_s);
     setWindowTitle(u"Test Result"_s);
@@ -70,18 +88,21 @@ ResultDialog::ResultDialog(const QString& testMode, int testedCount, int correct
 
     const auto x = [this](int twips) { return twipsToPixelsX(twips, this); };
     const auto y = [this](int twips) { return twipsToPixelsY(twips, this); };
-    setFixedSize(x(ClientWidth), y(ClientHeight));
+    const int width = m_clientWidth;
+    setFixedSize(x(width), y(ClientHeight));
 
     // Rows of a caption on the left and its figure, right-aligned, up to the right margin.
     const int rowHeight = qMax(y(195), fontMetrics().height());
     const auto row = [&](QLabel* caption, QLabel* figure, int captionLeft, int figureLeft,
                          int top) {
         caption->setGeometry(x(captionLeft), y(top), x(figureLeft - captionLeft), rowHeight);
-        figure->setGeometry(x(figureLeft), y(top), x(ClientWidth - 120 - figureLeft), rowHeight);
+        figure->setGeometry(x(figureLeft), y(top), x(width - Margin - figureLeft), rowHeight);
     };
-    // The mode name may be long: it takes all the room right of its caption.
-    row(label("Label7", u"Testing Mode"_s, this), value("lblMode", testMode, this), 120, 1440,
-        120);
+    auto* mode = new ElidedLabel(Qt::ElideRight, this);
+    mode->setObjectName(u"lblMode"_s);
+    mode->setText(testMode);
+    mode->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row(label("Label7", u"Testing Mode"_s, this), mode, Margin, ModeLeft, 120);
 
     legendSquare("Label1", Green, this)->setGeometry(x(120), y(410), x(216), y(216));
     row(label("Label2", u"Correct Answers"_s, this),
@@ -95,7 +116,7 @@ ResultDialog::ResultDialog(const QString& testMode, int testedCount, int correct
     auto* separator = new QFrame(this);
     separator->setObjectName(u"Frame1"_s);
     separator->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    separator->setGeometry(x(24), y(ResultChart::SeparatorTop), x(3180), y(30));
+    separator->setGeometry(x(24), y(ResultChart::SeparatorTop), x(width - 48), y(30));
 
     row(label("Label5", u"Total Tested"_s, this),
         value("lblTested", QString::number(testedCount), this), 120, 2268, 1128);
@@ -117,7 +138,7 @@ ResultDialog::ResultDialog(const QString& testMode, int testedCount, int correct
     ok->setObjectName(u"cmdOK"_s);
     ok->setDefault(true);
     constexpr int OkWidth = 1092;
-    ok->setGeometry(x(ClientWidth / 2 - OkWidth / 2), y(3120), x(OkWidth), y(372));
+    ok->setGeometry(x(width / 2 - OkWidth / 2), y(3120), x(OkWidth), y(372));
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -25,6 +25,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    /// In twips: as designed, or wider for a long mode name.
+    int m_clientWidth;
     ResultChart m_chart;
 };
 

@@ -93,6 +93,14 @@ QLabel* valueLabel(const QString& name, const QString& widest, QWidget* parent)
     return result;
 }
 
+const QString NoMoreEntries = u"No more entries"_s;
+
+/// "3 of 12" for the row at 0-based position 2 of 12.
+QString progressText(qint64 position, qint64 count)
+{
+    return u"%1 of %2"_s.arg(position + 1).arg(count);
+}
+
 // Dates are stored as ISO text; other programs may have added a time of day.
 QString dateText(const QVariant& value)
 {
@@ -209,7 +217,14 @@ QWidget* TestWindow::makeButtonColumn(const QStringList& modes)
     entryMode->setObjectName(u"Frame1"_s);
     m_progress = label(u"lblProgress"_s, QString(), entryMode);
     m_progress->setAlignment(Qt::AlignCenter);
+    // As wide as its widest text, whatever it shows now, so that the layout never changes.
     m_progress->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    const QFontMetrics metrics = m_progress->fontMetrics();
+    const qint64 entries = m_host.currentVocabulary().entryCount;
+    m_progress->setMinimumWidth(
+        std::max(metrics.horizontalAdvance(NoMoreEntries),
+                 metrics.horizontalAdvance(progressText(entries - 1, entries)))
+        + metrics.averageCharWidth());
     m_progress->installEventFilter(this);
     m_rightSignLabel = label(u"lblRightSign"_s, u"\u2714 Correct"_s, entryMode);
     m_rightSignLabel->setAlignment(Qt::AlignCenter);
@@ -223,8 +238,7 @@ QWidget* TestWindow::makeButtonColumn(const QStringList& modes)
     m_modes = new QComboBox(entryMode);
     m_modes->setObjectName(u"cmbMode"_s);
     m_modes->addItems(modes);
-    m_modes->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_modes->setMinimumContentsLength(4);
+    m_modes->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // The list drops down as wide as the longest mode name, beyond the narrow column.
     m_modes->view()->setMinimumWidth(m_modes->view()->sizeHintForColumn(0)
                                      + twipsToPixelsX(300, this));
@@ -247,7 +261,10 @@ QWidget* TestWindow::makeButtonColumn(const QStringList& modes)
     auto* column = new QWidget(this);
     column->setLayout(buttons);
     buttons->setContentsMargins(0, 0, 0, 0);
-    column->setFixedWidth(twipsToPixelsX(ButtonColumnWidth, this));
+    // As designed, or as wide as the progress and the longest mode name need, within limits.
+    column->setFixedWidth(std::clamp(column->sizeHint().width(),
+                                     twipsToPixelsX(ButtonColumnWidth, this),
+                                     twipsToPixelsX(DesignWidth / 2, this)));
     return column;
 }
 
@@ -331,14 +348,14 @@ void TestWindow::showCurrentEntry()
                             static_cast<QWidget*>(m_guess), static_cast<QWidget*>(m_definitions)})
         widget->setEnabled(running);
     if (!running) {
-        m_progress->setText(u"No more entries"_s);
+        m_progress->setText(NoMoreEntries);
         m_definitions->clear();
         for (QLabel* value : {m_lastTestedOn, m_lastOK, m_tested, m_percentage})
             value->clear();
         return;
     }
     const TestEntry entry = m_run.current();
-    m_progress->setText(u"%1 of %2"_s.arg(m_run.position() + 1).arg(m_run.count()));
+    m_progress->setText(progressText(m_run.position(), m_run.count()));
     m_definitions->setPlainText(vocabularyfile::getDefinitions(m_host.sources().definitions(),
                                                                entry.id, m_messages));
     const bool neverTested = entry.lastOK == -1;

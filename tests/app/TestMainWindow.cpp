@@ -5,21 +5,25 @@
 #include "app/FirstRunDialog.h"
 #include "entries/EntryForm.h"
 #include "store/SqlQuery.h"
+#include "keyboards/KeyboardCatalogue.h"
+#include "platform/widgets/ElidedLabel.h"
 #include "support/MainWindowFixture.h"
+#include "support/StoreFixture.h"
 #include "support/TestFiles.h"
+#include "support/WholeText.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -38,6 +42,9 @@ private slots:
     void init();
     void cleanup();
     void firstRunWelcomesAndOpensASample();
+    void pathsAreStoredAbsolute();
+    void storedSizeStaysOnScreen();
+    void statusPanelsShowTheirText();
     void commandStates_data();
     void commandStates();
     void commandLineFileSkipsTheWelcome();
@@ -83,6 +90,7 @@ void TestMainWindow::init()
 
 void TestMainWindow::cleanup()
 {
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
     m_fx->stop();
     QVERIFY(m_fx->messages.allAnswersUsed());
     QVERIFY(m_fx->files.allResultsUsed());
@@ -110,9 +118,7 @@ QString TestMainWindow::vocabulary(const QString& name, int entries) const
 void TestMainWindow::firstRunWelcomesAndOpensASample()
 {
     m_fx->useSettings(u"fresh.conf"_s);
-    const QString copy = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-        + u"/Lex Mint/Spa-Eng.lxm"_s;
-    QDir(QFileInfo(copy).path()).removeRecursively();
+    const QString copy = m_fx->userFolder() + u"/Spa-Eng.lxm"_s;
     // The welcome is modal: a timer watches for it and answers it once it is up.
     bool welcomed = false;
     QTimer answer;
@@ -140,6 +146,46 @@ void TestMainWindow::firstRunWelcomesAndOpensASample()
     QCOMPARE(settings.recent(1), copy);
     QCOMPARE(settings.text(SettingsKey::StartupDB), copy);
     QCOMPARE(settings.text(SettingsKey::MainWinState), u"0"_s);
+}
+
+void TestMainWindow::pathsAreStoredAbsolute()
+{
+    // Named on the command line relative to the current folder, the file is remembered under
+    // its absolute path, so that a start from another folder finds it, and it is listed once.
+    const QString path = vocabulary(u"mine.lxm"_s);
+    QVERIFY(QDir(m_fx->path(QString())).mkdir(u"sub"_s));
+    m_fx->settings().setRecent(1, path);
+    QVERIFY(QDir::setCurrent(m_fx->path(u"sub"_s)));
+    start({u"./..//mine.lxm"_s});
+    QCOMPARE(panel(u"filepath"_s), path);
+    m_window()->close();
+    QCOMPARE(written().text(SettingsKey::StartupDB), path);
+    QCOMPARE(written().recent(1), path);
+    QCOMPARE(written().recent(2), QString());
+}
+
+void TestMainWindow::storedSizeStaysOnScreen()
+{
+    m_fx->settings().setText(SettingsKey::MainWidth, u"100000000"_s);
+    m_fx->settings().setText(SettingsKey::MainHeight, u"100000000"_s);
+    start().showAtStartup();
+    const QSize screen = m_window()->screen()->availableGeometry().size();
+    QVERIFY(m_window()->width() <= screen.width() && m_window()->height() <= screen.height());
+}
+
+void TestMainWindow::statusPanelsShowTheirText()
+{
+    // At a new user's window size, with a file deep in folders and the longest keyboard name:
+    // the panels show their texts whole, the path at least its file name.
+    const QString folder = m_fx->path(u"a folder with a rather long name/and another one"_s);
+    QVERIFY(QDir().mkpath(folder));
+    start({makeVocabulary(folder, u"mine.lxm"_s, {u"uno|meaning"_s})}).show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window()));
+    m_window()->setKeyboardLabel(keyboardName(KeybCurrent));
+    for (const QString& name : {u"no_entries"_s, u"keyboardlabel"_s, u"keyboard"_s})
+        QTRY_VERIFY2(showsWholeText(*m_window()->findChild<QLabel*>(name)), qPrintable(name));
+    const auto* path = m_window()->findChild<ElidedLabel*>(u"filepath"_s);
+    QVERIFY(path && path->shownText().endsWith(u"/mine.lxm"_s));
 }
 
 void TestMainWindow::commandStates_data()
@@ -282,9 +328,7 @@ void TestMainWindow::startPageOffersEveryWayIn()
 
     // A sample opens as the learner's own copy; the installed one stays as shipped.
     action(u"mnuVocClose"_s)->trigger();
-    const QString copy = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-        + u"/Lex Mint/Spa-Eng.lxm"_s;
-    QDir(QFileInfo(copy).path()).removeRecursively();
+    const QString copy = m_fx->userFolder() + u"/Spa-Eng.lxm"_s;
     click(u"start_Spa-Eng.lxm"_s);
     QCOMPARE(panel(u"filepath"_s), copy);
     QCOMPARE(fileBytes(m_fx->programDir() + u"Spa-Eng.lxm"_s),

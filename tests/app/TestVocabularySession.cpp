@@ -26,8 +26,12 @@ private slots:
     void openDialogRetriesWithTheNameFilledIn();
     void newVocabularyComesFromTheTemplate();
     void failedCreationKeepsTheOpenVocabulary();
+    void dialogsStartInTheUserFolder();
+    void installedSamplesOpenAsTheUsersCopy();
 
 private:
+    QString userFolder() const { return m_dir->filePath(u"documents/Lex Mint"_s); }
+
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakeMessageService> m_messages;
     std::unique_ptr<FakeFileDialogService> m_files;
@@ -39,7 +43,8 @@ void TestVocabularySession::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_messages = std::make_unique<FakeMessageService>();
     m_files = std::make_unique<FakeFileDialogService>();
-    m_session = std::make_unique<VocabularySession>(*m_messages, *m_files, buildDataDir() + u'/');
+    m_session = std::make_unique<VocabularySession>(*m_messages, *m_files, buildDataDir() + u'/',
+                                                    userFolder());
 }
 
 void TestVocabularySession::cleanup()
@@ -127,7 +132,7 @@ void TestVocabularySession::openDialogRetriesWithTheNameFilledIn()
     QCOMPARE(m_messages->shown().size(), 1);
     const auto& requests = m_files->openRequests();
     QCOMPARE(requests.size(), 2);
-    QCOMPARE(requests.at(0).directory, buildDataDir() + u'/');
+    QCOMPARE(requests.at(0).directory, userFolder() + u'/');
     QCOMPARE(requests.at(0).fileName, QString());
     QCOMPARE(requests.at(1).fileName, bad);
     QVERIFY(!m_session->isOpen());
@@ -158,7 +163,8 @@ void TestVocabularySession::newVocabularyComesFromTheTemplate()
 void TestVocabularySession::failedCreationKeepsTheOpenVocabulary()
 {
     const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s});
-    VocabularySession noTemplate(*m_messages, *m_files, m_dir->path() + u"/nowhere/"_s);
+    VocabularySession noTemplate(*m_messages, *m_files, m_dir->path() + u"/nowhere/"_s,
+                                 userFolder());
     QVERIFY(noTemplate.openVocabulary(path));
     noTemplate.current().path = path;
     m_files->expect(m_dir->path() + u"/new.lxm"_s);
@@ -168,6 +174,37 @@ void TestVocabularySession::failedCreationKeepsTheOpenVocabulary()
     QCOMPARE(noTemplate.current().path, path);
     QCOMPARE(noTemplate.sources().vocabulary().recordCount(), 1);
     QVERIFY(!QFile::exists(m_dir->path() + u"/new.lxm"_s));
+}
+
+void TestVocabularySession::dialogsStartInTheUserFolder()
+{
+    // With nothing open and no file chosen before, both dialogs start in the user's folder,
+    // made if need be; New suggests a name no file there has yet.
+    const QString folder = userFolder() + u'/';
+    m_files->expect(std::nullopt);
+    QVERIFY(!m_session->openVocabularyDialog());
+    QCOMPARE(m_files->openRequests().last().directory, folder);
+    QVERIFY(!writeFile(folder, u"Vocabulary.lxm"_s, "taken").isEmpty());
+    m_files->expect(std::nullopt);
+    QVERIFY(!m_session->newVocabulary());
+    QCOMPARE(m_files->saveRequests().last().directory, folder);
+    QCOMPARE(m_files->saveRequests().last().fileName, folder + u"Vocabulary 2.lxm"_s);
+}
+
+void TestVocabularySession::installedSamplesOpenAsTheUsersCopy()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir(u"program"_s));
+    const QString programDir = m_dir->filePath(u"program/"_s);
+    const QString sample =
+        copyToDir(buildDataDir() + u"/Spa-Eng.lxm"_s, programDir, u"Spa-Eng.lxm"_s);
+    const QByteArray shipped = fileBytes(sample);
+    VocabularySession session(*m_messages, *m_files, programDir, userFolder());
+    m_files->expect(sample);
+    QVERIFY(session.openVocabularyDialog());
+    QCOMPARE(session.current().path, userFolder() + u"/Spa-Eng.lxm"_s);
+    QVERIFY(session.sources().headwords().recordCount() > 0);
+    session.close();
+    QCOMPARE(fileBytes(sample), shipped);
 }
 
 QTEST_MAIN(TestVocabularySession)

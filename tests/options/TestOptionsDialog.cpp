@@ -7,6 +7,7 @@
 #include "support/FakeKeyboardBackend.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -63,26 +64,35 @@ void TestOptionsDialog::startupVocabulary_data()
 {
     QTest::addColumn<QString>("stored");  // "StartUpOpen"
     QTest::addColumn<QString>("control"); // clicked, or focused when a text box
+    QTest::addColumn<QString>("typed");   // into the focused text box
     QTest::addColumn<QString>("written"); // "StartUpOpen"
-    QTest::addColumn<QString>("path");    // "StartupDB" afterwards
+    QTest::addColumn<QString>("path");    // "StartupDB" afterwards; %1: the current folder
 
     // The path is loaded and written only with "This Vocabulary" (2).
-    QTest::newRow("unchanged") << u"1"_s << QString() << u"1"_s << u"/old.lxm"_s;
+    QTest::newRow("unchanged") << u"1"_s << QString() << QString() << u"1"_s << u"/old.lxm"_s;
     QTest::newRow("last open leaves the path")
-        << u"2"_s << u"optSDLast"_s << u"1"_s << u"/old.lxm"_s;
-    QTest::newRow("focusing the text") << u"0"_s << u"txtStartupDB"_s << u"2"_s << QString();
-    QTest::newRow("none selected") << u"5"_s << QString() << u"2"_s << QString();
-    QTest::newRow("current vocabulary")
-        << u"1"_s << u"cmdMakeCurrentDefault"_s << u"2"_s << u"/home/me/current.lxm"_s;
-    QTest::newRow("browse") << u"0"_s << u"cmdBrowse"_s << u"2"_s << u"/data/chosen.lxm"_s;
+        << u"2"_s << u"optSDLast"_s << QString() << u"1"_s << u"/old.lxm"_s;
+    QTest::newRow("focusing the text")
+        << u"0"_s << u"txtStartupDB"_s << QString() << u"2"_s << QString();
+    QTest::newRow("none selected") << u"5"_s << QString() << QString() << u"2"_s << QString();
+    QTest::newRow("current vocabulary") << u"1"_s << u"cmdMakeCurrentDefault"_s << QString()
+                                        << u"2"_s << u"/home/me/current.lxm"_s;
+    QTest::newRow("browse")
+        << u"0"_s << u"cmdBrowse"_s << QString() << u"2"_s << u"/data/chosen.lxm"_s;
+    // A typed path names the same file wherever the program starts next time.
+    QTest::newRow("typed relative")
+        << u"0"_s << u"txtStartupDB"_s << u"./x/..//words.lxm"_s << u"2"_s << u"%1/words.lxm"_s;
 }
 
 void TestOptionsDialog::startupVocabulary()
 {
     QFETCH(QString, stored);
     QFETCH(QString, control);
+    QFETCH(QString, typed);
     QFETCH(QString, written);
     QFETCH(QString, path);
+    if (path.contains(u"%1"_s))
+        path = path.arg(QDir::currentPath());
 
     m_settings->setText(SettingsKey::StartUpOpen, stored);
     m_settings->setText(SettingsKey::StartupDB, u"/old.lxm"_s);
@@ -91,9 +101,10 @@ void TestOptionsDialog::startupVocabulary()
     open();
     QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
 
-    if (auto* text = qobject_cast<QLineEdit*>(m_dialog->findChild<QWidget*>(control)))
+    if (auto* text = qobject_cast<QLineEdit*>(m_dialog->findChild<QWidget*>(control))) {
         text->setFocus(Qt::MouseFocusReason);
-    else if (!control.isEmpty())
+        text->setText(typed);
+    } else if (!control.isEmpty())
         child<QAbstractButton>(control)->click();
     child<QPushButton>(u"cmdOK"_s)->click();
     QCOMPARE(m_settings->text(SettingsKey::StartUpOpen), written);

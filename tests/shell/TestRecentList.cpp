@@ -1,6 +1,8 @@
+#include "platform/FileNames.h"
 #include "shell/RecentList.h"
 #include "shell/SettingsStore.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +26,8 @@ class TestRecentList : public QObject {
 private slots:
     void mostRecentFirstAndGapsClosed();
     void persistsAndCaptions();
+    void oneFileOneItem_data();
+    void oneFileOneItem();
 };
 
 void TestRecentList::mostRecentFirstAndGapsClosed()
@@ -36,11 +40,11 @@ void TestRecentList::mostRecentFirstAndGapsClosed()
     list.remove(2);
     QCOMPARE(paths(list), (QStringList{u"/v/c.lxm"_s, u"/v/a.lxm"_s, QString(), QString()}));
     QCOMPARE(list.caption(2), u"&2 A"_s);
-    // The same file in another letter case moves up; the oldest falls off the end.
-    for (const QString& path : {u"/v/b.lxm"_s, u"/V/A.LXM"_s, u"/v/d.lxm"_s, u"/v/e.lxm"_s})
+    // A listed file moves up; the oldest falls off the end.
+    for (const QString& path : {u"/v/b.lxm"_s, u"/v/a.lxm"_s, u"/v/d.lxm"_s, u"/v/e.lxm"_s})
         list.add(path);
     QCOMPARE(paths(list),
-             (QStringList{u"/v/e.lxm"_s, u"/v/d.lxm"_s, u"/V/A.LXM"_s, u"/v/b.lxm"_s}));
+             (QStringList{u"/v/e.lxm"_s, u"/v/d.lxm"_s, u"/v/a.lxm"_s, u"/v/b.lxm"_s}));
     for (int i = 0; i < 4; ++i)
         list.remove(1);
     QVERIFY(list.isEmpty());
@@ -61,6 +65,48 @@ void TestRecentList::persistsAndCaptions()
     QCOMPARE(again.path(1), u"/home/me/spa-eng.lxm"_s);
     QCOMPARE(again.caption(1), u"&1 Spa-Eng"_s);
     QCOMPARE(reread.recent(9), QString());
+}
+
+void TestRecentList::oneFileOneItem_data()
+{
+    // Two spellings added in turn; the list then holds one item for one file, two for two.
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QStringList>("listed");
+
+    const bool caseMatters = FileNameCase == Qt::CaseSensitive;
+    QTest::newRow("names in another letter case")
+        << u"/v/Words.lxm"_s << u"/v/words.lxm"_s
+        << (caseMatters ? QStringList{u"/v/words.lxm"_s, u"/v/Words.lxm"_s}
+                        : QStringList{u"/v/words.lxm"_s});
+    QTest::newRow("dot parts and doubled separators")
+        << u"/v/a.lxm"_s << u"/v/./w/..//a.lxm"_s << QStringList{u"/v/a.lxm"_s};
+    QTest::newRow("relative, from the current folder")
+        << u"a.lxm"_s << u"%1/a.lxm"_s << QStringList{u"%1/a.lxm"_s};
+}
+
+void TestRecentList::oneFileOneItem()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QStringList, listed);
+    for (QString& path : listed)
+        path.replace(u"%1"_s, QDir::currentPath());
+    second.replace(u"%1"_s, QDir::currentPath());
+
+    RecentList list(4);
+    list.add(first);
+    list.add(second);
+    listed.resize(4);
+    QCOMPARE(paths(list), listed);
+
+    // A path written into the settings by hand is read the same way.
+    QTemporaryDir dir;
+    SettingsStore settings(dir.filePath(u"s.conf"_s));
+    settings.setRecent(1, first);
+    RecentList loaded = RecentList::load(settings);
+    loaded.add(second);
+    QCOMPARE(paths(loaded), listed);
 }
 
 QTEST_GUILESS_MAIN(TestRecentList)

@@ -31,7 +31,7 @@ MainWindowFixture::~MainWindowFixture()
 MainWindow& MainWindowFixture::start(const QStringList& arguments)
 {
     m_services.reset(new AppServices{messages, files, help, browser, keyboards, *m_settings,
-                                     sound, clock, m_programDir});
+                                     sound, clock, m_programDir, userFolder()});
     m_window = std::make_unique<MainWindow>(*m_services, parseArguments(arguments));
     return *m_window;
 }

@@ -42,6 +42,8 @@ public:
     QString vocabulary(const QString& name, const QStringList& entries) const;
     QString path(const QString& name) const { return m_dir.filePath(name); }
     const QString& programDir() const { return m_programDir; }
+    /// The folder for the user's own vocabularies, inside the fixture's folder.
+    QString userFolder() const { return m_dir.filePath(QStringLiteral("documents/Lex Mint")); }
     /// Points the settings at a file of this name in the fixture's folder.
     SettingsStore& useSettings(const QString& file);
     SettingsStore& settings() { return *m_settings; }

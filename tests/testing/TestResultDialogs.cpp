@@ -7,6 +7,7 @@
 #include "entries/EntryForm.h"
 #include "entries/EntryForms.h"
 #include "keyboards/KeyboardSwitcher.h"
+#include "platform/widgets/ElidedLabel.h"
 #include "platform/widgets/Twips.h"
 #include "testing/MistakeDialog.h"
 #include "testing/ResultDialog.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -45,6 +47,8 @@ class TestResultDialogs : public QObject {
 private slots:
     void resultShowsTheRun();
     void emptyRunDrawsNoShare();
+    void modeShownWhole_data();
+    void modeShownWhole();
     void mistakeShowsTheHeadword();
     void editOpensTheEntryFormThenCloses();
 };
@@ -89,6 +93,31 @@ void TestResultDialogs::emptyRunDrawsNoShare()
     QCOMPARE(QColor(drawn), dialog.palette().color(QPalette::Window));
     QVERIFY(!dialog.findChild<QLabel*>(u"lblCorrectPerc"_s)->isVisible());
     QVERIFY(!dialog.findChild<QLabel*>(u"lblIncorrectPerc"_s)->isVisible());
+}
+
+void TestResultDialogs::modeShownWhole_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("longest of the template") << u"Not Tested for a Week"_s << true;
+    QTest::newRow("a file's own, far too long") << QString(2000, u'W') << false;
+}
+
+void TestResultDialogs::modeShownWhole()
+{
+    // The dialog widens for the name, as far as the screen allows; a longer one is cut at its
+    // end. The chart stays in the middle.
+    QFETCH(QString, mode);
+    QFETCH(bool, whole);
+    FakeSoundService sound;
+    ResultDialog dialog(mode, 3, 2, sound, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.width() <= dialog.screen()->availableGeometry().width());
+    const auto* shown = dialog.findChild<ElidedLabel*>(u"lblMode"_s);
+    QVERIFY(shown && shown->text() == mode);
+    QCOMPARE(shown->shownText() == mode, whole);
+    QVERIFY(qAbs(twipsToPixelsX(dialog.chart().centre().x(), &dialog) - dialog.width() / 2) <= 1);
 }
 
 void TestResultDialogs::mistakeShowsTheHeadword()

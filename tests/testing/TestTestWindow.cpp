@@ -4,6 +4,7 @@
 #include "support/FakeSoundService.h"
 #include "support/StoreFixture.h"
 #include "support/TestVocabularyHost.h"
+#include "support/WholeText.h"
 
 #include "shell/SettingsStore.h"
 #include "entries/EntryForms.h"
@@ -88,6 +89,7 @@ private slots:
     void resultsOncePerRun_data();
     void resultsOncePerRun();
     void detailsPanelAndClosing();
+    void textsShownWhole();
     void keyboardAndInputMethods();
 
 private:
@@ -344,6 +346,18 @@ void TestTestWindow::detailsPanelAndClosing()
     m_window->close();
     QCOMPARE(m_modals->seen, QStringList{u"mistake Apfel"_s});
     QVERIFY(!m_settings->isYes(SettingsKey::Details));
+}
+
+void TestTestWindow::textsShownWhole()
+{
+    // A mode without entries ends the run at once.
+    makeVocabulary({u"Apfel|apple"_s});
+    m_messages.expect(MessageAnswer::Ok);
+    QVERIFY(open(u"Last Answer Wrong"_s));
+    QCOMPARE(text(u"lblProgress"_s), u"No more entries"_s);
+    QVERIFY(showsWholeText(*control<QLabel>(u"lblProgress"_s)));
+    QCOMPARE(control<QComboBox>(u"cmbMode"_s)->currentText(), u"Last Answer Wrong"_s);
+    QVERIFY(showsWholeText(*control<QComboBox>(u"cmbMode"_s)));
 }
 
 void TestTestWindow::keyboardAndInputMethods()
