@@ -207,7 +207,7 @@ std::optional<qint64> EntryForm::saveEntry(bool noDuplicateCheck)
         lines[line] = cut;
     }
     const QString headword = m_head->text();
-    if (headword.isEmpty()) {
+    if (entryrules::isBlank(headword)) {
         badEntry(QStringLiteral("Please enter a headword!"));
         return std::nullopt;
     }

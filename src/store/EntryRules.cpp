@@ -2,9 +2,14 @@
 
 namespace lexmint::entryrules {
 
+bool isBlank(const QString& text)
+{
+    return text.trimmed().isEmpty();
+}
+
 bool checkHeadword(const QString& headword, int declaredSize, StoreError* error)
 {
-    if (headword.isEmpty())
+    if (isBlank(headword))
         return fail(error, StoreError::Kind::InvalidValue,
                     QStringLiteral("A headword cannot be empty."));
     if (declaredSize > 0 && headword.size() > declaredSize)
@@ -16,7 +21,7 @@ bool checkHeadword(const QString& headword, int declaredSize, StoreError* error)
 
 bool checkDefinition(const QString& line, StoreError* error)
 {
-    if (line.trimmed().isEmpty())
+    if (isBlank(line))
         return fail(error, StoreError::Kind::InvalidValue,
                     QStringLiteral("A definition line cannot be empty."));
     if (line.size() > MaxDefinitionLength)

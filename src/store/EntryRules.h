@@ -12,9 +12,13 @@ namespace entryrules {
 inline constexpr int MaxDefinitionLines = 26;
 inline constexpr int MaxDefinitionLength = 100;
 
-/// Checks a headword: not empty, and no longer than the declared size (0 = no limit).
+/// Whether a text is empty once the blanks at its ends are trimmed.
+bool isBlank(const QString& text);
+
+/// Checks a headword: not blank, and no longer than the declared size (0 = no limit). The
+/// headword itself is stored as typed, blanks and all.
 bool checkHeadword(const QString& headword, int declaredSize, StoreError* error = nullptr);
-/// Checks one definition line: not empty, and at most MaxDefinitionLength characters.
+/// Checks one definition line: not blank, and at most MaxDefinitionLength characters.
 bool checkDefinition(const QString& line, StoreError* error = nullptr);
 
 } // namespace entryrules

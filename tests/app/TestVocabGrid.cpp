@@ -179,6 +179,8 @@ void TestVocabGrid::refusedEditKeepsTheTypedText_data()
 
     QTest::newRow("empty headword, Enter")
         << 0 << QString() << int(Qt::Key_Return) << 50 << u"A headword cannot be empty."_s;
+    QTest::newRow("blank headword, Enter")
+        << 0 << u" \u00a0 "_s << int(Qt::Key_Return) << 50 << u"A headword cannot be empty."_s;
     QTest::newRow("blank definition, Down")
         << 1 << u"  "_s << int(Qt::Key_Down) << 100 << u"A definition line cannot be empty."_s;
 }

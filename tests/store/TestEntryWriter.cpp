@@ -68,6 +68,7 @@ void TestEntryWriter::refusesBadEntriesWithoutWriting_data()
     QTest::addColumn<QString>("headword");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("no headword") << QString() << QStringList{u"x"_s};
+    QTest::newRow("headword of blanks") << u" \t\u00a0"_s << QStringList{u"x"_s};
     QTest::newRow("headword too long") << QString(51, u'h') << QStringList{u"x"_s};
     QTest::newRow("no lines") << u"h"_s << QStringList{};
     QTest::newRow("27 lines") << u"h"_s << QStringList(27, u"x"_s);
