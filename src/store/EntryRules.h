@@ -6,12 +6,17 @@
 
 namespace lexmint {
 
-/// The limits every entry keeps, wherever it is written from.
+/// The limits every entry keeps, wherever it is written from. Lengths count characters: one
+/// outside the basic plane, which takes two UTF-16 units, counts once.
 namespace entryrules {
 
 inline constexpr int MaxDefinitionLines = 26;
 inline constexpr int MaxDefinitionLength = 100;
 
+/// The number of characters of a text.
+qsizetype characterCount(QStringView text);
+/// The first `count` characters of a text, never cutting a character in two.
+QString firstCharacters(const QString& text, qsizetype count);
 /// Whether a text is empty once the blanks at its ends are trimmed.
 bool isBlank(const QString& text);
 
