@@ -168,31 +168,11 @@ bool RowWriter::deleteDefinition(qint64 rowId, StoreError* error)
     return deleteRow(m_db, QStringLiteral("Definitions"), QStringLiteral("rowid"), rowId, error);
 }
 
-bool RowWriter::fillMissingKeys(StoreError* error)
+bool RowWriter::storeKeys(qint64 id, const QString& headword, StoreError* error)
 {
-    SqlQuery missing(m_db,
-                     QStringLiteral("SELECT ID, Headword FROM Headwords "
-                                    "WHERE SortKey IS NULL OR FoldKey IS NULL"));
-    if (!missing.exec({}, error))
-        return false;
-    QList<std::pair<qint64, QString>> rows;
-    while (missing.next())
-        rows.append({missing.value(0).toLongLong(), missing.value(1).toString()});
-    missing.finish();
-    if (rows.isEmpty())
-        return true;
-
-    if (!m_db.transaction(error))
-        return false;
-    SqlQuery update(m_db,
-                    QStringLiteral("UPDATE Headwords SET FoldKey = ?, SortKey = ? WHERE ID = ?"));
-    for (const auto& [id, headword] : rows) {
-        if (!update.exec({textkeys::foldKey(headword), textkeys::sortKey(headword), id}, error)) {
-            m_db.rollback();
-            return false;
-        }
-    }
-    return m_db.commit(error);
+    return SqlQuery(m_db,
+                    QStringLiteral("UPDATE Headwords SET FoldKey = ?, SortKey = ? WHERE ID = ?"))
+        .exec({textkeys::foldKey(headword), textkeys::sortKey(headword), id}, error);
 }
 
 } // namespace lexmint
