@@ -275,6 +275,12 @@ void Database::rollback()
     m_db.rollback();
 }
 
+bool Database::inTransaction() const
+{
+    sqlite3* h = handle();
+    return h && sqlite3_get_autocommit(h) == 0;
+}
+
 bool Database::copyIntoMemory(StoreError* error)
 {
     sqlite3* h = handle();

@@ -29,7 +29,7 @@ public:
     bool storeKeys(qint64 id, const QString& headword, StoreError* error = nullptr);
 
 private:
-    bool checkHeadwordValues(QVariantMap& values, StoreError* error);
+    bool checkHeadwordValues(const QVariantMap& values, StoreError* error);
     bool checkDefinitionValues(const QVariantMap& values, StoreError* error);
 
     Database& m_db;
