@@ -257,9 +257,8 @@ void quickFindFloor(State& state, BenchVocabulary& vocabulary)
     int found = 0;
     for (auto _ : state) {
         const QString& prefix = QuickFindPrefixes.at(prefixes.next());
-        const QString low = textkeys::primaryPrefix(prefix);
-        if (first.bind(low, textkeys::prefixUpperBound(low), textkeys::foldKey(prefix) + u'*')
-                .step()) {
+        const std::optional<textkeys::KeyRange> range = textkeys::prefixRange(prefix);
+        if (range && first.bind(range->low, range->high, textkeys::foldKey(prefix) + u'*').step()) {
             ++found;
             if constexpr (WithPosition)
                 position.bind(first.value(SortKeyColumn), first.value(IdColumn)).run();

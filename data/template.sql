@@ -2,7 +2,8 @@
 --
 -- FoldKey (the case-folded headword) and SortKey (a key whose plain code-point order is
 -- dictionary order) are filled by Lex Mint; rows that another tool adds or renames get them
--- filled again when Lex Mint next opens the file. Lines counts each entry's definition lines
+-- filled again when Lex Mint next opens the file, and so do all rows when the property
+-- "KeyVersion" names another way of making them. Lines counts each entry's definition lines
 -- and is kept by triggers, so that positions in the data sheet can be computed from the index.
 
 CREATE TABLE Headwords (

@@ -1,5 +1,7 @@
 #include "app/CellEditorDelegate.h"
 
+#include "entries/CharacterLimit.h"
+#include "store/EntryRules.h"
 #include "keyboards/widgets/FieldLanguageHint.h"
 
 #include <QLineEdit>
@@ -34,7 +36,8 @@ void CellEditorDelegate::setEditorData(QWidget* editor, const QModelIndex& index
         takeRefusedText(index).value_or(index.data(Qt::EditRole).toString());
     // A stored text longer than the limit is shown whole, never cut short by the editor.
     if (const int limit = m_limit(index.column()); limit > 0)
-        line->setMaxLength(std::max(limit, int(text.size())));
+        line->setValidator(
+            new CharacterLimit(std::max<qsizetype>(limit, entryrules::characterCount(text)), line));
     line->setText(text);
 }
 

@@ -1,12 +1,13 @@
 #include "entries/EntryForm.h"
 
-#include "store/EntryText.h"
+#include "entries/CharacterLimit.h"
 #include "entries/VocabularyHost.h"
 #include "keyboards/widgets/FieldLanguageHint.h"
 #include "platform/MessageService.h"
 #include "platform/widgets/Twips.h"
 #include "store/Criteria.h"
 #include "store/EntryRules.h"
+#include "store/EntryText.h"
 #include "store/EntryWriter.h"
 #include "store/VocabInfo.h"
 #include "store/VocabularyFile.h"
@@ -127,7 +128,7 @@ void EntryForm::load()
 {
     const qint16 headwordSize = m_host.currentVocabulary().headwordSize;
     if (headwordSize > 0)
-        m_head->setMaxLength(headwordSize);
+        m_head->setValidator(new CharacterLimit(headwordSize, m_head));
     m_startPosition = m_host.sources().vocabulary().absolutePosition();
     if (!isEditMode())
         return;
@@ -215,7 +216,7 @@ std::optional<qint64> EntryForm::saveEntry(bool noDuplicateCheck)
         lines[line] = cut;
     }
     const QString headword = m_head->text();
-    if (headword.isEmpty()) {
+    if (entryrules::isBlank(headword)) {
         badEntry(QStringLiteral("Please enter a headword!"));
         return std::nullopt;
     }

@@ -11,7 +11,8 @@ namespace lexmint {
 ///   Headword = "text"     Headword >= "text"     Headword < "text"
 ///   Headword LIKE "text*"
 /// where every double quote inside the text is doubled (see quoteForCriteria). Text
-/// comparisons ignore letter case in every script; in LIKE, `*` matches any run of characters
+/// comparisons ignore letter case in every script, with full Unicode case folding ("STRASSE"
+/// equals "Straße"); in LIKE, `*` matches any run of characters
 /// and `?` one character, while every other character, `%` and `_` included, stands for itself.
 struct Criteria {
     enum class Op { IdEquals, HeadwordEquals, HeadwordAtLeast, HeadwordBelow, HeadwordLike };

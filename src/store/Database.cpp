@@ -111,6 +111,7 @@ void Database::close()
         QSqlDatabase::removeDatabase(m_connectionName);
     }
     m_path.clear();
+    m_refusesWrites = false;
 }
 
 std::shared_ptr<PreparedStatement> Database::statement(const QString& sql) const
@@ -148,7 +149,7 @@ sqlite3* Database::handle() const
 bool Database::isReadOnly() const
 {
     sqlite3* h = handle();
-    return !h || sqlite3_db_readonly(h, "main") != 0;
+    return !h || m_refusesWrites || sqlite3_db_readonly(h, "main") != 0;
 }
 
 std::optional<QStringList> Database::queryNames(StoreError* error) const
@@ -272,6 +273,46 @@ bool Database::commit(StoreError* error)
 void Database::rollback()
 {
     m_db.rollback();
+}
+
+bool Database::inTransaction() const
+{
+    sqlite3* h = handle();
+    return h && sqlite3_get_autocommit(h) == 0;
+}
+
+bool Database::copyIntoMemory(StoreError* error)
+{
+    sqlite3* h = handle();
+    if (!h)
+        return fail(error, StoreError::Kind::Engine, QStringLiteral("No file is open."));
+    // Statements prepared on the file would keep reading it.
+    m_statements.clear();
+    sqlite3_int64 size = 0;
+    unsigned char* copy = sqlite3_serialize(h, "main", &size, 0);
+    if (!copy)
+        return fail(error, StoreError::Kind::Engine,
+                    QStringLiteral("There is not enough memory for a copy of the file."),
+                    SQLITE_NOMEM);
+    // A copy in memory has no write-ahead log to read: it is marked as kept with a rollback
+    // journal, which it can be read and changed with.
+    constexpr sqlite3_int64 JournalModeBytes = 18;
+    if (size >= JournalModeBytes + 2)
+        copy[JournalModeBytes] = copy[JournalModeBytes + 1] = 1;
+    // The engine owns the copy from here on, and frees it even when this fails.
+    const int result = sqlite3_deserialize(
+        h, "main", copy, size, size,
+        SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE);
+    if (result != SQLITE_OK)
+        return fail(error, StoreError::Kind::Engine,
+                    QString::fromUtf8(sqlite3_errstr(result)), result);
+    return true;
+}
+
+bool Database::refuseWrites(StoreError* error)
+{
+    m_refusesWrites = SqlQuery(*this, QStringLiteral("PRAGMA query_only = ON")).exec({}, error);
+    return m_refusesWrites;
 }
 
 bool Database::copyDatabase(const QString& source, const QString& destination, StoreError* error,

@@ -56,6 +56,13 @@ public:
     bool transaction(StoreError* error = nullptr);
     bool commit(StoreError* error = nullptr);
     void rollback();
+    bool inTransaction() const;
+
+    /// Goes on with a private copy of the open file in memory: from then on, changes reach
+    /// the copy only, never the file.
+    bool copyIntoMemory(StoreError* error = nullptr);
+    /// Refuses every change from now on, as for a file that cannot be written.
+    bool refuseWrites(StoreError* error = nullptr);
 
     enum class Existing { Refuse, Replace };
     /// Copies source (a template) to destination. An existing destination makes the copy fail,
@@ -76,6 +83,7 @@ private:
     QString m_connectionName;
     QSqlDatabase m_db;
     QString m_path;
+    bool m_refusesWrites = false;
     mutable QHash<QString, std::shared_ptr<PreparedStatement>> m_statements;
 };
 

@@ -2,12 +2,44 @@
 
 namespace lexmint::entryrules {
 
+namespace {
+
+// How many UTF-16 units the character at `i` takes.
+qsizetype unitsAt(QStringView text, qsizetype i)
+{
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
+                                                                                            : 1;
+}
+
+} // namespace
+
+qsizetype characterCount(QStringView text)
+{
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); i += unitsAt(text, i))
+        ++count;
+    return count;
+}
+
+QString firstCharacters(const QString& text, qsizetype count)
+{
+    qsizetype end = 0;
+    for (; end < text.size() && count > 0; --count)
+        end += unitsAt(text, end);
+    return text.left(end);
+}
+
+bool isBlank(const QString& text)
+{
+    return text.trimmed().isEmpty();
+}
+
 bool checkHeadword(const QString& headword, int declaredSize, StoreError* error)
 {
-    if (headword.isEmpty())
+    if (isBlank(headword))
         return fail(error, StoreError::Kind::InvalidValue,
                     QStringLiteral("A headword cannot be empty."));
-    if (declaredSize > 0 && headword.size() > declaredSize)
+    if (declaredSize > 0 && characterCount(headword) > declaredSize)
         return fail(error, StoreError::Kind::InvalidValue,
                     QStringLiteral("A headword can be at most %1 characters long.")
                         .arg(declaredSize));
@@ -16,10 +48,10 @@ bool checkHeadword(const QString& headword, int declaredSize, StoreError* error)
 
 bool checkDefinition(const QString& line, StoreError* error)
 {
-    if (line.trimmed().isEmpty())
+    if (isBlank(line))
         return fail(error, StoreError::Kind::InvalidValue,
                     QStringLiteral("A definition line cannot be empty."));
-    if (line.size() > MaxDefinitionLength)
+    if (characterCount(line) > MaxDefinitionLength)
         return fail(error, StoreError::Kind::InvalidValue,
                     QStringLiteral("A definition line can be at most %1 characters long.")
                         .arg(MaxDefinitionLength));

@@ -22,7 +22,7 @@ QList<qsizetype> overlongLines(const QStringList& lines)
 {
     QList<qsizetype> positions;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (lines.at(i).size() > entryrules::MaxDefinitionLength)
+        if (entryrules::characterCount(lines.at(i)) > entryrules::MaxDefinitionLength)
             positions.append(i);
     }
     return positions;
@@ -30,10 +30,7 @@ QList<qsizetype> overlongLines(const QStringList& lines)
 
 QString truncated(const QString& line)
 {
-    qsizetype length = std::min<qsizetype>(line.size(), entryrules::MaxDefinitionLength);
-    if (length < line.size() && line.at(length - 1).isHighSurrogate())
-        --length;
-    return line.left(length);
+    return entryrules::firstCharacters(line, entryrules::MaxDefinitionLength);
 }
 
 bool tooManyLines(const QStringList& lines)

@@ -15,8 +15,7 @@ QStringList definitionLines(const QString& text);
 /// The positions of the lines longer than a definition line may be.
 QList<qsizetype> overlongLines(const QStringList& lines);
 
-/// The first characters of a line, as many as a definition line may hold; a character made
-/// of two UTF-16 units is never cut in half.
+/// The first characters of a line, as many as a definition line may hold.
 QString truncated(const QString& line);
 
 /// Whether there are more lines than an entry can hold.

@@ -28,8 +28,7 @@ bool checkColumns(const QVariantMap& values, const QStringList& allowed, const Q
                   StoreError* error)
 {
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        if (!allowed.contains(it.key()) && it.key() != QLatin1String("FoldKey")
-            && it.key() != QLatin1String("SortKey"))
+        if (!allowed.contains(it.key()))
             return fail(error, StoreError::Kind::InvalidValue,
                         QStringLiteral("%1 has no writable column %2.").arg(table, it.key()));
     }
@@ -89,6 +88,22 @@ bool deleteRow(Database& db, const QString& table, const QString& keyColumn, qin
     return true;
 }
 
+// Runs `write` within the caller's transaction, or in one of its own when there is none, so
+// that its changes are made together or not at all.
+template <typename Write>
+bool atomically(Database& db, StoreError* error, Write write)
+{
+    if (db.inTransaction())
+        return write();
+    if (!db.transaction(error))
+        return false;
+    if (!write()) {
+        db.rollback();
+        return false;
+    }
+    return db.commit(error);
+}
+
 } // namespace
 
 RowWriter::RowWriter(Database& db) : m_db(db)
@@ -97,19 +112,13 @@ RowWriter::RowWriter(Database& db) : m_db(db)
         db.textColumnSize(QStringLiteral("Headwords"), QStringLiteral("Headword")).value_or(0);
 }
 
-bool RowWriter::checkHeadwordValues(QVariantMap& values, StoreError* error)
+bool RowWriter::checkHeadwordValues(const QVariantMap& values, StoreError* error)
 {
     if (!checkColumns(values, HeadwordColumns, QStringLiteral("Headwords"), error))
         return false;
     const auto headword = values.constFind(QStringLiteral("Headword"));
-    if (headword == values.cend())
-        return true;
-    const QString text = headword->toString();
-    if (!entryrules::checkHeadword(text, m_headwordSize, error))
-        return false;
-    values.insert(QStringLiteral("FoldKey"), textkeys::foldKey(text));
-    values.insert(QStringLiteral("SortKey"), textkeys::sortKey(text));
-    return true;
+    return headword == values.cend()
+        || entryrules::checkHeadword(headword->toString(), m_headwordSize, error);
 }
 
 bool RowWriter::checkDefinitionValues(const QVariantMap& values, StoreError* error)
@@ -129,14 +138,29 @@ std::optional<qint64> RowWriter::insertHeadword(const QVariantMap& values, Store
     }
     if (!checkHeadwordValues(row, error))
         return std::nullopt;
+    const QString headword = row.value(QStringLiteral("Headword")).toString();
+    row.insert(QStringLiteral("FoldKey"), textkeys::foldKey(headword));
+    row.insert(QStringLiteral("SortKey"), textkeys::sortKey(headword));
     return insertRow(m_db, QStringLiteral("Headwords"), row, error);
 }
 
 bool RowWriter::updateHeadword(qint64 id, const QVariantMap& changes, StoreError* error)
 {
-    QVariantMap row = changes;
-    return checkHeadwordValues(row, error)
-        && updateRow(m_db, QStringLiteral("Headwords"), QStringLiteral("ID"), id, row, error);
+    if (!checkHeadwordValues(changes, error))
+        return false;
+    const auto headword = changes.constFind(QStringLiteral("Headword"));
+    if (headword == changes.cend())
+        return updateRow(m_db, QStringLiteral("Headwords"), QStringLiteral("ID"), id, changes,
+                         error);
+    // The file clears the keys of a headword renamed without new keys, for the sake of other
+    // tools that know nothing of them, and a rename to the same word written another way
+    // looks just like that. So the keys are stored after the headword, in a change of their
+    // own that the file does not watch.
+    return atomically(m_db, error, [&] {
+        return updateRow(m_db, QStringLiteral("Headwords"), QStringLiteral("ID"), id, changes,
+                         error)
+            && storeKeys(id, headword->toString(), error);
+    });
 }
 
 bool RowWriter::deleteHeadword(qint64 id, StoreError* error)
@@ -168,31 +192,11 @@ bool RowWriter::deleteDefinition(qint64 rowId, StoreError* error)
     return deleteRow(m_db, QStringLiteral("Definitions"), QStringLiteral("rowid"), rowId, error);
 }
 
-bool RowWriter::fillMissingKeys(StoreError* error)
+bool RowWriter::storeKeys(qint64 id, const QString& headword, StoreError* error)
 {
-    SqlQuery missing(m_db,
-                     QStringLiteral("SELECT ID, Headword FROM Headwords "
-                                    "WHERE SortKey IS NULL OR FoldKey IS NULL"));
-    if (!missing.exec({}, error))
-        return false;
-    QList<std::pair<qint64, QString>> rows;
-    while (missing.next())
-        rows.append({missing.value(0).toLongLong(), missing.value(1).toString()});
-    missing.finish();
-    if (rows.isEmpty())
-        return true;
-
-    if (!m_db.transaction(error))
-        return false;
-    SqlQuery update(m_db,
-                    QStringLiteral("UPDATE Headwords SET FoldKey = ?, SortKey = ? WHERE ID = ?"));
-    for (const auto& [id, headword] : rows) {
-        if (!update.exec({textkeys::foldKey(headword), textkeys::sortKey(headword), id}, error)) {
-            m_db.rollback();
-            return false;
-        }
-    }
-    return m_db.commit(error);
+    return SqlQuery(m_db,
+                    QStringLiteral("UPDATE Headwords SET FoldKey = ?, SortKey = ? WHERE ID = ?"))
+        .exec({textkeys::foldKey(headword), textkeys::sortKey(headword), id}, error);
 }
 
 } // namespace lexmint

@@ -25,11 +25,11 @@ public:
     bool updateDefinition(qint64 rowId, const QVariantMap& changes, StoreError* error = nullptr);
     bool deleteDefinition(qint64 rowId, StoreError* error = nullptr);
 
-    /// Computes the search keys of rows that lack them (added or renamed by another tool).
-    bool fillMissingKeys(StoreError* error = nullptr);
+    /// Stores the search keys of a headword into its row, leaving the rest of the row alone.
+    bool storeKeys(qint64 id, const QString& headword, StoreError* error = nullptr);
 
 private:
-    bool checkHeadwordValues(QVariantMap& values, StoreError* error);
+    bool checkHeadwordValues(const QVariantMap& values, StoreError* error);
     bool checkDefinitionValues(const QVariantMap& values, StoreError* error);
 
     Database& m_db;

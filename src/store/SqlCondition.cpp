@@ -43,14 +43,9 @@ SqlCondition SqlCondition::fromCriteria(const Criteria& criteria, const QString&
     // Matches lie in the sort-key range of the pattern's literal start, so the sort-key
     // index narrows the search before the pattern is tried.
     SqlCondition condition{alias + QStringLiteral("FoldKey GLOB ?"), {globPattern(criteria.text)}};
-    const QString low = textkeys::primaryPrefix(literalPrefix(criteria.text));
-    if (low.isEmpty())
-        return condition;
-    condition.sql += QStringLiteral(" AND %1SortKey >= ?").arg(alias);
-    condition.values.append(low);
-    if (const QString high = textkeys::prefixUpperBound(low); !high.isEmpty()) {
-        condition.sql += QStringLiteral(" AND %1SortKey < ?").arg(alias);
-        condition.values.append(high);
+    if (const auto range = textkeys::prefixRange(literalPrefix(criteria.text))) {
+        condition.sql += QStringLiteral(" AND %1SortKey >= ? AND %1SortKey < ?").arg(alias);
+        condition.values << range->low << range->high;
     }
     return condition;
 }

@@ -2,27 +2,43 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace lexmint::textkeys {
 
-/// The text in Unicode normalization form C with every letter case-folded, in any script.
-/// Two headwords match when their fold keys are equal.
-QString foldKey(const QString& text);
+/// Which case pairs folding follows.
+enum class CaseRules {
+    Common, ///< Unicode's default folding, for every language
+    Turkic, ///< Turkish and Azerbaijani: I is the capital of dotless ı, İ that of i
+};
 
-/// A key whose code-point order is dictionary order: base letters first, without regard to
-/// accents and letter case, then accents, then case, then the exact text. It is stored as
-/// plain text, so that the file stays usable by other tools and the engine can index it.
+/// The text with full Unicode case folding, in normalization form C. Two texts are the same
+/// word without regard to case when their fold keys are equal: "Straße" and "STRASSE", "ﬁle"
+/// and "FILE", a letter with its accent composed or written apart.
+QString foldKey(const QString& text, CaseRules rules = CaseRules::Common);
+
+/// A key whose code-point order is dictionary order by the Unicode collation rules: base
+/// letters first, then accents, then case. Texts that are equal after normalization have
+/// equal keys. It is plain ASCII text, so that the file stays usable by other tools and the
+/// engine can index it.
 QString sortKey(const QString& text);
 
-/// The part of the sort key that ignores letter case: every key of a text equal to `text`
-/// without regard to case starts with it, and keys that sort before it are smaller.
+/// The part of the sort key that ignores letter case: keys of texts equal to `text` without
+/// regard to case are not smaller, and keys of texts that sort before it are smaller.
 QString caseInsensitiveSortBound(const QString& text);
 
-/// The base-letter part of the sort key of `prefix`: the sort key of every text that starts
-/// with `prefix` (after folding) starts with it.
-QString primaryPrefix(const QString& prefix);
+/// Sort keys from `low` up to, not including, `high`.
+struct KeyRange {
+    QString low;
+    QString high;
+};
 
-/// The smallest text greater than every text that starts with `prefix`, or an empty text
-/// when there is none.
-QString prefixUpperBound(const QString& prefix);
+/// The range that holds the sort key of every text whose fold key starts with the fold key of
+/// `prefix`; nothing when the prefix does not narrow the search.
+std::optional<KeyRange> prefixRange(const QString& prefix);
+
+/// Names the way this build computes keys: the scheme and the version of the collation data.
+/// Keys stored under another version have to be computed again.
+qint32 keyVersion();
 
 } // namespace lexmint::textkeys

@@ -3,7 +3,7 @@
 #include "platform/MessageService.h"
 #include "store/DataSource.h"
 #include "store/Database.h"
-#include "store/RowWriter.h"
+#include "store/SearchKeys.h"
 #include "store/SqlQuery.h"
 
 namespace lexmint::vocabularyfile {
@@ -83,7 +83,7 @@ std::optional<VocabularyLayout> inspect(const QString& path, VocabInfo& info,
     std::optional<VocabularyLayout> layout = recognise(db, error);
     if (!layout)
         return std::nullopt;
-    if (!db.isReadOnly() && !RowWriter(db).fillMissingKeys(error))
+    if (!db.isReadOnly() && !searchkeys::update(db, error))
         return std::nullopt;
     info.headwordSize = layout->headwordSize;
     readVocabProperties(db, info, defaults, messages);

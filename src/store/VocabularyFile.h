@@ -28,9 +28,9 @@ inline constexpr auto PropertyErrorTitle = "Property Error";
 /// and its tables have the columns the program works with. Reads only.
 std::optional<VocabularyLayout> recognise(const Database& db, StoreError* error = nullptr);
 
-/// Opens a file, recognises it, and prepares it for use: computes missing search keys and
-/// reads the stored options into `info` (creating missing ones with the defaults). Nothing is
-/// written into a file that is not recognised. The file is closed again before returning.
+/// Opens a file, recognises it, and prepares it for use: brings the search keys up to date
+/// and reads the stored options into `info` (creating missing ones with the defaults). Nothing
+/// is written into a file that is not recognised. The file is closed again before returning.
 std::optional<VocabularyLayout> inspect(const QString& path, VocabInfo& info,
                                         const VocabInfo& defaults, MessageService& messages,
                                         StoreError* error = nullptr);

@@ -1,5 +1,7 @@
 #include "VocabularySources.h"
 
+#include "store/SearchKeys.h"
+
 namespace lexmint {
 
 VocabularySources::VocabularySources() = default;
@@ -26,6 +28,8 @@ bool VocabularySources::attach(const QString& path, StoreError* error)
 {
     auto db = std::make_unique<Database>();
     if (!db->open(path, error))
+        return false;
+    if (db->isReadOnly() && !searchkeys::useCurrentKeysReadOnly(*db, error))
         return false;
     const auto queries = db->queryNames(error);
     if (!queries)

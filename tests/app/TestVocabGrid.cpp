@@ -62,6 +62,8 @@ private slots:
     void positionFollowsTheSource();
     void refusedEditKeepsTheTypedText_data();
     void refusedEditKeepsTheTypedText();
+    void editorsCountCharacters_data();
+    void editorsCountCharacters();
     void headwordEditKeepsTheEntryCurrent();
     void keyboardFollowsTheColumn_data();
     void keyboardFollowsTheColumn();
@@ -174,13 +176,14 @@ void TestVocabGrid::refusedEditKeepsTheTypedText_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("leavingKey");
-    QTest::addColumn<int>("maxLength");
     QTest::addColumn<QString>("message");
 
     QTest::newRow("empty headword, Enter")
-        << 0 << QString() << int(Qt::Key_Return) << 50 << u"A headword cannot be empty."_s;
+        << 0 << QString() << int(Qt::Key_Return) << u"A headword cannot be empty."_s;
+    QTest::newRow("blank headword, Enter")
+        << 0 << u" \u00a0 "_s << int(Qt::Key_Return) << u"A headword cannot be empty."_s;
     QTest::newRow("blank definition, Down")
-        << 1 << u"  "_s << int(Qt::Key_Down) << 100 << u"A definition line cannot be empty."_s;
+        << 1 << u"  "_s << int(Qt::Key_Down) << u"A definition line cannot be empty."_s;
 }
 
 void TestVocabGrid::refusedEditKeepsTheTypedText()
@@ -188,16 +191,14 @@ void TestVocabGrid::refusedEditKeepsTheTypedText()
     QFETCH(int, column);
     QFETCH(QString, typed);
     QFETCH(int, leavingKey);
-    QFETCH(int, maxLength);
     QFETCH(QString, message);
     const QByteArray before = fileBytes(m_fixture->path());
     const QModelIndex cell = m_model->index(3, column);
     const QString stored = cell.data().toString();
 
     QLineEdit* editor = openEditor(3, column);
-    QCOMPARE(editor->maxLength(), maxLength);
     editor->clear();
-    QTest::keyClicks(editor, typed);
+    editor->insert(typed);
     QTest::keyClick(editor, Qt::Key(leavingKey));
     QTRY_COMPARE(m_messages.shown().size(), 1);
     QCOMPARE(m_messages.shown().first().title + u": "_s + m_messages.shown().first().text,
@@ -214,6 +215,29 @@ void TestVocabGrid::refusedEditKeepsTheTypedText()
     QTest::keyClick(editor, Qt::Key_Escape);
     QVERIFY(m_grid->hasFocus());
     QCOMPARE(openEditor(3, column)->text(), stored);
+}
+
+void TestVocabGrid::editorsCountCharacters_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("headword") << 0 << 50;
+    QTest::newRow("definition") << 1 << 100;
+}
+
+void TestVocabGrid::editorsCountCharacters()
+{
+    QFETCH(int, column);
+    QFETCH(int, limit);
+    const QString emoji = u"\U0001F600"_s;
+    QLineEdit* editor = openEditor(3, column);
+    editor->selectAll();
+    editor->insert(emoji.repeated(limit + 9)); // as a paste does
+    QCOMPARE(editor->text(), emoji.repeated(limit));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!m_grid->isEditing());
+    QVERIFY(m_messages.shown().isEmpty());
+    QCOMPARE(m_grid->currentIndex().data().toString(), emoji.repeated(limit));
 }
 
 void TestVocabGrid::headwordEditKeepsTheEntryCurrent()

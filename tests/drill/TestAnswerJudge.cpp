@@ -34,6 +34,9 @@ void TestAnswerJudge::judges_data()
     both("inner blanks differ", u"say hi"_s, u"say  hi"_s, false, false);
     both("Greek, final sigma", u"λόγος"_s, u"ΛΌΓΟΣ"_s, true, false);
     both("Deseret, outside the basic plane", u"\U00010400"_s, u"\U00010428"_s, true, false);
+    // Folding that turns one letter into two.
+    both("sharp s against SS", u"Straße"_s, u"STRASSE"_s, true, false);
+    both("ligature against its letters", u"\uFB01le"_s, u"FILE"_s, true, false);
     // The stored headword has a combining acute accent, the typed one a precomposed letter.
     both("precomposed against combining", u"cafe\u0301"_s, u"café"_s, true, true);
 

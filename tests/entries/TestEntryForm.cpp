@@ -213,6 +213,12 @@ void TestEntryForm::submit_data()
         .typed = lines26 + u"\nmore"_s,
         .messages = {u"!Bad Entry: An entry can have at most 26 definition lines."_s}};
     QTest::newRow("no headword") << Submit{.headword = {}, .messages = {badEntry + u"headword!"_s}};
+    QTest::newRow("headword of blanks")
+        << Submit{.headword = u" \u00a0 "_s, .messages = {badEntry + u"headword!"_s}};
+    // The field takes as many characters as the headword's size, counting each once.
+    const QString emoji = u"\U0001F600"_s;
+    QTest::newRow("headword over its size in characters of two units")
+        << Submit{.headword = emoji.repeated(60), .saved = emoji.repeated(50) + u"|cow"_s};
     QTest::newRow("blank definition")
         << Submit{.typed = u" \n "_s, .messages = {badEntry + u"definition!"_s}};
     QTest::newRow("nothing typed") << Submit{

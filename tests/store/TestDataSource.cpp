@@ -4,6 +4,7 @@
 #include "store/DataSource.h"
 #include "store/VocabularyFile.h"
 #include "store/VocabularySources.h"
+#include "support/FakeMessageService.h"
 
 #include <QTest>
 
@@ -24,6 +25,8 @@ private slots:
     void dictionaryOrderWithOneRowPerLine();
     void finds_data();
     void finds();
+    void renamingToTheSameWordKeepsTheEntry_data();
+    void renamingToTheSameWordKeepsTheEntry();
     void findNextAndLast();
     void refusedCriteriaMatchNothing();
     void inPlaceEditsFollowTheEntryRules_data();
@@ -113,6 +116,49 @@ void TestDataSource::finds()
     QCOMPARE(vocabulary.noMatch(), found.isEmpty());
     if (!found.isEmpty())
         QCOMPARE(vocabulary.value(u"Headword"_s).toString(), found);
+}
+
+void TestDataSource::renamingToTheSameWordKeepsTheEntry_data()
+{
+    QTest::addColumn<QString>("renamed");
+    QTest::addColumn<bool>("sameWord");
+    QTest::addColumn<bool>("olderBuild");
+    QTest::newRow("written apart") << u"Zu\u0308rich"_s << true << false;
+    QTest::newRow("the same text") << u"Z\u00fcrich"_s << true << false;
+    QTest::newRow("control character added") << u"Z\u00fcrich\u0007"_s << false << false;
+    QTest::newRow("written apart, in a file of an older build")
+        << u"Zu\u0308rich"_s << true << true;
+}
+
+void TestDataSource::renamingToTheSameWordKeepsTheEntry()
+{
+    QFETCH(QString, renamed);
+    QFETCH(bool, sameWord);
+    QFETCH(bool, olderBuild);
+    if (olderBuild) {
+        // An earlier rename cleared the keys, and the file has no key version.
+        QVERIFY(m_fixture->execRaw(u"UPDATE Headwords SET FoldKey = NULL, SortKey = NULL "
+                                   "WHERE Headword = 'Zürich';"
+                                   "DELETE FROM Properties WHERE Name = 'KeyVersion'"_s));
+        VocabInfo info;
+        FakeMessageService messages;
+        QVERIFY(vocabularyfile::inspect(m_fixture->path(), info, VocabInfo(), messages));
+        QVERIFY(m_sources->attach(m_fixture->path()));
+    }
+    DataSource& vocabulary = m_sources->vocabulary();
+    QVERIFY(vocabulary.findFirst(u"Headword LIKE \"zü*\""_s));
+    const int position = vocabulary.absolutePosition();
+    QVERIFY(vocabulary.edit());
+    vocabulary.setValue(u"Headword"_s, renamed);
+    QVERIFY(vocabulary.update());
+
+    // The sheet, quick find and the duplicate check still see the entry.
+    QCOMPARE(vocabulary.absolutePosition(), position);
+    QVERIFY(vocabulary.refresh());
+    QCOMPARE(vocabulary.recordCount(), 13);
+    QVERIFY(vocabulary.findFirst(u"Headword LIKE \"ZÜ*\""_s));
+    QCOMPARE(vocabulary.value(u"Headword"_s).toString(), renamed);
+    QCOMPARE(m_sources->headwords().findFirst(u"Headword = \"ZÜRICH\""_s), sameWord);
 }
 
 void TestDataSource::findNextAndLast()

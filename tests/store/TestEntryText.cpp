@@ -55,13 +55,13 @@ void TestEntryText::overlongLines_data()
     QTest::newRow("101 and 150 among short lines")
         << QStringList{u"short"_s, hundred + u'b', u"x"_s, QString(150, u'c')}
         << QList<qsizetype>{1, 3} << QStringList{u"short"_s, hundred, u"x"_s, QString(100, u'c')};
-    // Cutting after the first half of a character would store a broken character.
+    // A character of two UTF-16 units counts once and is never cut in half.
+    QTest::newRow("100 characters of two units")
+        << QStringList{emoji.repeated(100)} << QList<qsizetype>{}
+        << QStringList{emoji.repeated(100)};
     QTest::newRow("character of two units at the cut")
         << QStringList{QString(99, u'a') + emoji + u'z'} << QList<qsizetype>{0}
-        << QStringList{QString(99, u'a')};
-    QTest::newRow("character of two units before the cut")
-        << QStringList{QString(98, u'a') + emoji + u"zz"_s} << QList<qsizetype>{0}
-        << QStringList{QString(98, u'a') + emoji};
+        << QStringList{QString(99, u'a') + emoji};
 }
 
 void TestEntryText::overlongLines()

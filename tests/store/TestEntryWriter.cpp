@@ -43,6 +43,7 @@ private slots:
     void init();
     void refusesBadEntriesWithoutWriting_data();
     void refusesBadEntriesWithoutWriting();
+    void keepsEntriesAtTheirLimits();
     void failureHalfwayLeavesNothing();
     void replacementKeepsStatisticsUnderANewId();
     void failedReplacementKeepsTheOldEntryWhole();
@@ -68,7 +69,10 @@ void TestEntryWriter::refusesBadEntriesWithoutWriting_data()
     QTest::addColumn<QString>("headword");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("no headword") << QString() << QStringList{u"x"_s};
+    QTest::newRow("headword of blanks") << u" \t\u00a0"_s << QStringList{u"x"_s};
     QTest::newRow("headword too long") << QString(51, u'h') << QStringList{u"x"_s};
+    QTest::newRow("headword too long, in characters of two units")
+        << u"\U0001F600"_s.repeated(51) << QStringList{u"x"_s};
     QTest::newRow("no lines") << u"h"_s << QStringList{};
     QTest::newRow("27 lines") << u"h"_s << QStringList(27, u"x"_s);
     QTest::newRow("empty line among good ones") << u"h"_s << QStringList{u"x"_s, QString(), u"y"_s};
@@ -85,6 +89,16 @@ void TestEntryWriter::refusesBadEntriesWithoutWriting()
     QCOMPARE(count(*m_db, u"SELECT count(*) FROM Headwords"_s), 0);
     QCOMPARE(count(*m_db, u"SELECT count(*) FROM Definitions"_s), 0);
     QVERIFY(m_writer->addEntry(u"h"_s, QStringList(26, u"x"_s)));
+}
+
+void TestEntryWriter::keepsEntriesAtTheirLimits()
+{
+    // Lengths count characters, one of two UTF-16 units once; a headword keeps its blanks.
+    const QString emoji = u"\U0001F600"_s;
+    const qint64 id = m_writer->addEntry(u" "_s + emoji.repeated(48) + u" "_s,
+                                         {emoji.repeated(100)}).value_or(0);
+    QCOMPARE(linesOf(*m_db, id), QStringList{emoji.repeated(100)});
+    QCOMPARE(count(*m_db, u"SELECT length(Headword) FROM Headwords WHERE ID = %1"_s.arg(id)), 50);
 }
 
 void TestEntryWriter::failureHalfwayLeavesNothing()

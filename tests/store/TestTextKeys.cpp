@@ -15,6 +15,11 @@ bool sortsBefore(const QString& a, const QString& b)
     return textkeys::sortKey(a).toUtf8() < textkeys::sortKey(b).toUtf8();
 }
 
+bool inRange(const QString& key, const textkeys::KeyRange& range)
+{
+    return key.toUtf8() >= range.low.toUtf8() && key.toUtf8() < range.high.toUtf8();
+}
+
 } // namespace
 
 class TestTextKeys : public QObject {
@@ -24,8 +29,10 @@ private slots:
     void foldingIgnoresCaseInEveryScript();
     void foldingKeepsDifferentWordsApart();
     void dictionaryOrder();
+    void sameWordSameKey();
     void caseInsensitiveBoundCoversEveryCase();
-    void prefixesStayPrefixes();
+    void prefixRangeHoldsEveryExtension_data();
+    void prefixRangeHoldsEveryExtension();
 };
 
 void TestTextKeys::foldingIgnoresCaseInEveryScript_data()
@@ -33,10 +40,12 @@ void TestTextKeys::foldingIgnoresCaseInEveryScript_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::newRow("czech") << u"žluťoučký"_s << u"ŽLUŤOUČKÝ"_s;
-    QTest::newRow("greek") << u"λέξη"_s << u"ΛΈΞΗ"_s;
+    QTest::newRow("greek, final sigma") << u"λόγος"_s << u"ΛΌΓΟΣ"_s;
     QTest::newRow("cyrillic") << u"слово"_s << u"СЛОВО"_s;
-    QTest::newRow("german") << u"Straße"_s << u"STRASSE"_s.toLower().replace(u"ss"_s, u"ß"_s);
+    QTest::newRow("sharp s") << u"Straße"_s << u"STRASSE"_s;
+    QTest::newRow("ligature") << u"\uFB01le"_s << u"FILE"_s;
     QTest::newRow("composed and decomposed") << u"caf\u00e9"_s << u"CAFE\u0301"_s;
+    QTest::newRow("outside the basic plane") << u"\U00010400"_s << u"\U00010428"_s;
 }
 
 void TestTextKeys::foldingIgnoresCaseInEveryScript()
@@ -56,37 +65,73 @@ void TestTextKeys::dictionaryOrder()
 {
     // Accented letters sit beside their base letters, case does not split the alphabet, a word
     // comes before its own extensions, and ties are broken by accents, then by case.
-    const QStringList expected{u"ábaco"_s, u"Abend"_s,  u"abend"_s, u"abendbrot"_s, u"après"_s,
-                               u"Ärger"_s, u"arroz"_s,  u"Éclair"_s, u"ecole"_s,    u"école"_s,
-                               u"ice cream"_s, u"iceberg"_s, u"NINO"_s, u"niño"_s,  u"zapato"_s,
-                               u"Zürich"_s, u"Δέλτα"_s, u"ωμέγα"_s};
+    const QStringList expected{u"ábaco"_s,   u"abend"_s, u"Abend"_s,     u"abendbrot"_s,
+                               u"après"_s,   u"Ärger"_s, u"arroz"_s,     u"Éclair"_s,
+                               u"ecole"_s,   u"école"_s, u"ice cream"_s, u"iceberg"_s,
+                               u"NINO"_s,    u"niño"_s,  u"strasse"_s,   u"Straße"_s,
+                               u"zapato"_s,  u"Zürich"_s, u"Δέλτα"_s,    u"ωμέγα"_s,
+                               u"слово"_s,   u"เกม"_s,   u"ไก่"_s};
     QStringList sorted = expected;
     std::reverse(sorted.begin(), sorted.end());
     std::sort(sorted.begin(), sorted.end(), sortsBefore);
     QCOMPARE(sorted, expected);
+    // Plain text that any tool can show.
+    for (const QString& word : expected) {
+        const QString key = textkeys::sortKey(word);
+        QVERIFY(std::all_of(key.cbegin(), key.cend(),
+                            [](QChar c) { return c > u' ' && c < QChar(0x7F); }));
+    }
+}
+
+void TestTextKeys::sameWordSameKey()
+{
+    QCOMPARE(textkeys::sortKey(u"Zu\u0308rich"_s), textkeys::sortKey(u"Z\u00fcrich"_s));
+    QVERIFY(textkeys::sortKey(u"zurich"_s) != textkeys::sortKey(u"Zürich"_s));
 }
 
 void TestTextKeys::caseInsensitiveBoundCoversEveryCase()
 {
-    const QString bound = textkeys::caseInsensitiveSortBound(u"perro"_s);
-    for (const QString& word : {u"perro"_s, u"Perro"_s, u"PERRO"_s}) {
-        QVERIFY(textkeys::sortKey(word).startsWith(textkeys::caseInsensitiveSortBound(u"pErRo"_s)));
-        QVERIFY(textkeys::sortKey(word).toUtf8() >= bound.toUtf8());
-    }
-    QVERIFY(textkeys::sortKey(u"pera"_s).toUtf8() < bound.toUtf8());
-    QVERIFY(textkeys::sortKey(u"pez"_s).toUtf8() > bound.toUtf8());
+    const QByteArray bound = textkeys::caseInsensitiveSortBound(u"pErRo"_s).toUtf8();
+    for (const QString& word : {u"perro"_s, u"Perro"_s, u"PERRO"_s, u"perros"_s, u"pez"_s})
+        QVERIFY2(textkeys::sortKey(word).toUtf8() >= bound, qPrintable(word));
+    for (const QString& word : {u"pera"_s, u"perr"_s, u"Pe"_s})
+        QVERIFY2(textkeys::sortKey(word).toUtf8() < bound, qPrintable(word));
 }
 
-void TestTextKeys::prefixesStayPrefixes()
+void TestTextKeys::prefixRangeHoldsEveryExtension_data()
 {
-    for (const QString& word : {u"Éclair"_s, u"ECLAT"_s, u"eclipse"_s, u"Ēc"_s}) {
-        const QString key = textkeys::sortKey(word);
-        const QString low = textkeys::primaryPrefix(u"éc"_s);
-        const QString high = textkeys::prefixUpperBound(low);
-        QVERIFY2(key.toUtf8() >= low.toUtf8() && key.toUtf8() < high.toUtf8(), qPrintable(word));
-    }
-    QVERIFY(textkeys::sortKey(u"ed"_s).toUtf8() >= textkeys::prefixUpperBound(u"ec"_s).toUtf8());
-    QCOMPARE(textkeys::prefixUpperBound(QString()), QString());
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QStringList>("inside");
+    QTest::addColumn<QStringList>("outside");
+    QTest::newRow("accented letter") << u"éc"_s
+                                     << QStringList{u"Éclair"_s, u"ECLAT"_s, u"éco"_s}
+                                     << QStringList{u"ed"_s, u"eb"_s};
+    QTest::newRow("sharp s") << u"STRAS"_s << QStringList{u"Straße"_s, u"strasse"_s}
+                             << QStringList{u"strata"_s};
+    QTest::newRow("ligature") << u"fi"_s << QStringList{u"\uFB01le"_s, u"FIN"_s}
+                              << QStringList{u"fj"_s};
+    QTest::newRow("greek") << u"ΛΌ"_s << QStringList{u"λόγος"_s} << QStringList{u"λα"_s};
+    // A Thai vowel written first sorts after the consonant that follows it.
+    QTest::newRow("thai vowel written first")
+        << u"เก"_s << QStringList{u"เกม"_s, u"เก่า"_s} << QStringList{u"เด็ก"_s};
+    QTest::newRow("thai vowel last")
+        << u"กเ"_s << QStringList{u"กเด็ก"_s, u"กเกม"_s} << QStringList{u"ขเ"_s};
+    QTest::newRow("ending in two units") << u"\U00010428"_s
+                                         << QStringList{u"\U00010400x"_s} << QStringList{u"b"_s};
+}
+
+void TestTextKeys::prefixRangeHoldsEveryExtension()
+{
+    QFETCH(QString, prefix);
+    QFETCH(QStringList, inside);
+    QFETCH(QStringList, outside);
+    const std::optional<textkeys::KeyRange> range = textkeys::prefixRange(prefix);
+    QVERIFY(range);
+    for (const QString& word : inside)
+        QVERIFY2(inRange(textkeys::sortKey(word), *range), qPrintable(word));
+    for (const QString& word : outside)
+        QVERIFY2(!inRange(textkeys::sortKey(word), *range), qPrintable(word));
+    QVERIFY(!textkeys::prefixRange(QString()));
 }
 
 QTEST_GUILESS_MAIN(TestTextKeys)

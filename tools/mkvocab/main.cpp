@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "store/Database.h"
 #include "store/EntryWriter.h"
+#include "store/SearchKeys.h"
 #include "store/SqlQuery.h"
 
 #include <QCoreApplication>
@@ -58,6 +59,9 @@ int makeTemplate(const QString& schemaPath, const QString& out)
             sqlite3_free(message);
             return failWith(QStringLiteral("%1: %2").arg(schemaPath, text));
         }
+        // Vocabularies made from the template start with the key version of this build.
+        if (!searchkeys::update(db, &error))
+            return failWith(error.description);
     }
     return finish(out) ? 0 : failWith(QStringLiteral("cannot write %1").arg(out));
 }

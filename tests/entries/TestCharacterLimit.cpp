@@ -1,0 +1,52 @@
+#include "entries/CharacterLimit.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace lexmint;
+using namespace Qt::StringLiterals;
+
+class TestCharacterLimit : public QObject {
+    Q_OBJECT
+private slots:
+    void typingAndPastingStopAtTheLimit_data();
+    void typingAndPastingStopAtTheLimit();
+};
+
+void TestCharacterLimit::typingAndPastingStopAtTheLimit_data()
+{
+    // Texts with '|' at the cursor; the limit is five characters. E takes two UTF-16 units.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("inserted");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("fits") << u"ab|"_s << u"cd"_s << u"abcd|"_s;
+    QTest::newRow("pasted, cut at the limit") << u"|"_s << u"EEEEEEE"_s << u"EEEEE|"_s;
+    QTest::newRow("pasted in the middle") << u"a|b"_s << u"EEEE"_s << u"aEEE|b"_s;
+    QTest::newRow("typed at the limit") << u"ab|cEE"_s << u"x"_s << u"ab|cEE"_s;
+    QTest::newRow("over a selection") << u"[abc]|de"_s << u"EEEE"_s << u"EEE|de"_s;
+}
+
+void TestCharacterLimit::typingAndPastingStopAtTheLimit()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, inserted);
+    QFETCH(QString, after);
+    const QString emoji = u"\U0001F600"_s;
+    const auto plain = [&](QString text) {
+        return text.remove(u'|').remove(u'[').remove(u']').replace(u'E', emoji);
+    };
+    QLineEdit line;
+    line.setValidator(new CharacterLimit(5, &line));
+    line.setText(plain(before));
+    if (const qsizetype start = before.indexOf(u'['); start >= 0)
+        line.setSelection(int(start), int(before.indexOf(u']') - start - 1));
+    else
+        line.setCursorPosition(int(plain(before.left(before.indexOf(u'|'))).size()));
+    line.insert(plain(inserted));
+    QCOMPARE(line.text(), plain(after));
+    QCOMPARE(line.cursorPosition(), int(plain(after.left(after.indexOf(u'|'))).size()));
+}
+
+QTEST_MAIN(TestCharacterLimit)
+#include "TestCharacterLimit.moc"
