@@ -274,6 +274,11 @@ void Database::rollback()
     m_db.rollback();
 }
 
+bool Database::inTransaction() const
+{
+    return isOpen() && sqlite3_get_autocommit(handle()) == 0;
+}
+
 bool Database::copyDatabase(const QString& source, const QString& destination, StoreError* error,
                             Existing existing)
 {

@@ -56,6 +56,8 @@ public:
     bool transaction(StoreError* error = nullptr);
     bool commit(StoreError* error = nullptr);
     void rollback();
+    /// Whether a transaction begun with transaction() is still open.
+    bool inTransaction() const;
 
     enum class Existing { Refuse, Replace };
     /// Copies source (a template) to destination. An existing destination makes the copy fail,
