@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3
+  qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 libicu-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools qt6-svg-dev libqt6svg6
   libgl-dev libx11-dev fonts-dejavu-core
   libxkbregistry-dev xkb-data qt6-wayland
@@ -15,7 +15,7 @@ case "${1:-}" in
   --tests)
     packages+=(xvfb xauth x11-xkb-utils libxtst-dev libbenchmark-dev
       sway libwayland-dev libxkbcommon-dev
-      dbus-daemon dbus-session-bus-common python3-dbus python3-gi)
+      dbus-daemon dbus-session-bus-common python3-dbus python3-gi kdeedu-kvtml-data)
     packages+=("${packaging[@]}")
     ;;
   --package) packages+=("${packaging[@]}") ;;
