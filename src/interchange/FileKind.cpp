@@ -4,19 +4,40 @@
 
 namespace lexmint {
 
+namespace {
+
+struct KindName {
+    FileKind kind;
+    const char* suffix;
+    const char* description; ///< for file dialogs; none for vocabularies, which have their own
+};
+
+constexpr KindName KindNames[] = {
+    {FileKind::Vocabulary, "lxm", nullptr},
+    {FileKind::Csv, "csv", "CSV file"},
+    {FileKind::Tsv, "tsv", "Tab-separated text"},
+    {FileKind::FlashCard, "txt", "Flash-card text"},
+    {FileKind::Kvtml, "kvtml", "KVTML file"},
+};
+
+const KindName& nameOf(FileKind kind)
+{
+    for (const KindName& name : KindNames) {
+        if (name.kind == kind)
+            return name;
+    }
+    return KindNames[0];
+}
+
+} // namespace
+
 std::optional<FileKind> fileKindOf(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"lxm")
-        return FileKind::Vocabulary;
-    if (suffix == u"csv")
-        return FileKind::Csv;
-    if (suffix == u"tsv")
-        return FileKind::Tsv;
-    if (suffix == u"txt")
-        return FileKind::FlashCard;
-    if (suffix == u"kvtml")
-        return FileKind::Kvtml;
+    for (const KindName& name : KindNames) {
+        if (suffix == QLatin1StringView(name.suffix))
+            return name.kind;
+    }
     return std::nullopt;
 }
 
@@ -36,21 +57,17 @@ FileKind sniffFileKind(const QByteArray& head)
     return FileKind::Csv;
 }
 
+QString fileKindSuffix(FileKind kind)
+{
+    return QLatin1StringView(nameOf(kind).suffix);
+}
+
 QString fileKindFilter(FileKind kind)
 {
-    switch (kind) {
-    case FileKind::Vocabulary:
-        break; // the vocabulary dialogs have their own filters
-    case FileKind::Csv:
-        return QStringLiteral("CSV file (*.csv)");
-    case FileKind::Tsv:
-        return QStringLiteral("Tab-separated text (*.tsv)");
-    case FileKind::FlashCard:
-        return QStringLiteral("Flash-card text (*.txt)");
-    case FileKind::Kvtml:
-        return QStringLiteral("KVTML file (*.kvtml)");
-    }
-    return {};
+    const KindName& name = nameOf(kind);
+    return name.description ? QStringLiteral("%1 (*.%2)").arg(QLatin1StringView(name.description),
+                                                               QLatin1StringView(name.suffix))
+                            : QString();
 }
 
 const QList<FileKind>& exportKinds()

@@ -23,7 +23,11 @@ std::optional<FileKind> fileKindOf(const QString& path);
 /// XML is KVTML, a first line such as "#separator:tab" a flash-card text, anything else CSV.
 FileKind sniffFileKind(const QByteArray& head);
 
-/// The file dialog filter of a word-list kind, such as "CSV file (*.csv)".
+/// The extension of a kind, such as "csv".
+QString fileKindSuffix(FileKind kind);
+
+/// The file dialog filter of a word-list kind, such as "CSV file (*.csv)"; empty for a
+/// vocabulary, which the vocabulary dialogs offer in their own way.
 QString fileKindFilter(FileKind kind);
 
 /// The kinds a word list can be exported to, in the order the save dialog offers them.

@@ -112,6 +112,28 @@ private:
     QHash<QString, qint64> m_entries;
 };
 
+// A page cache large enough to hold what a big import changes, for as long as it lives: a
+// transaction whose changes outgrow the cache writes them out early, through the journal.
+class LargeCache {
+public:
+    explicit LargeCache(Database& db) : m_db(db)
+    {
+        m_previous = SqlQuery::scalar(db, QStringLiteral("PRAGMA cache_size")).value_or(QVariant());
+        SqlQuery(db, QStringLiteral("PRAGMA cache_size = -262144")).exec();
+    }
+    ~LargeCache()
+    {
+        if (m_previous.isValid())
+            SqlQuery(m_db, QStringLiteral("PRAGMA cache_size = %1").arg(m_previous.toLongLong())).exec();
+    }
+    LargeCache(const LargeCache&) = delete;
+    LargeCache& operator=(const LargeCache&) = delete;
+
+private:
+    Database& m_db;
+    QVariant m_previous;
+};
+
 } // namespace
 
 VocabularyImporter::VocabularyImporter(Database& db, const Clock& clock) : m_db(db), m_clock(clock)
@@ -123,6 +145,7 @@ VocabularyImporter::Outcome VocabularyImporter::run(const ImportPlan& plan, Dupl
                                                     StoreError* error)
 {
     report = ImportReport();
+    const LargeCache cache(m_db);
     if (!m_db.transaction(error))
         return Outcome::Failed;
     const auto abandon = [&](Outcome outcome) {
