@@ -3,28 +3,18 @@
 #include "shell/PathTitles.h"
 #include "platform/FileDialogService.h"
 #include "platform/MessageService.h"
+#include "platform/widgets/BusyPointer.h"
 #include "store/FileFormat.h"
 #include "store/VocabularyFile.h"
 
-#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 namespace lexmint {
 
 namespace {
 
 const QString OpenTitle = QStringLiteral("Open Vocabulary");
-
-/// Shows the busy pointer for as long as it lives.
-class BusyPointer {
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 } // namespace
 

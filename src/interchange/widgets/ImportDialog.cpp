@@ -2,6 +2,7 @@
 
 #include "interchange/DelimitedText.h"
 #include "interchange/TextDecoder.h"
+#include "platform/widgets/BusyPointer.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -39,15 +39,6 @@ void selectData(QComboBox* combo, const QVariant& value)
 {
     combo->setCurrentIndex(std::max(combo->findData(value), 0));
 }
-
-/// Shows the busy pointer for as long as it lives.
-class BusyPointer {
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 } // namespace
 
