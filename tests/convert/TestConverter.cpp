@@ -1,5 +1,6 @@
 #include "interchange/ImportPlan.h"
 #include "interchange/VocabularyReader.h"
+#include "interchange/WordListRows.h"
 #include "store/Database.h"
 #include "support/StoreFixture.h"
 
@@ -34,10 +35,7 @@ QStringList entriesOf(const QString& path)
             return {plan.error};
         entries = plan.acceptedEntries();
     }
-    QStringList rows;
-    for (const VocabularyEntry& entry : entries)
-        rows.append((QStringList{entry.headword} + entry.lines).join(u" | "_s));
-    return rows;
+    return entryRows(entries);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "interchange/ImportPlan.h"
 #include "interchange/VocabularyReader.h"
+#include "interchange/WordListRows.h"
 #include "interchange/widgets/ImportDialog.h"
 #include "interchange/widgets/InterchangeCommands.h"
 #include "store/Database.h"
@@ -24,12 +25,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList entriesOf(Database& db, const QString& mode = u"All"_s)
+QStringList entriesOf(Database& db)
 {
-    QStringList rows;
-    for (const VocabularyEntry& entry : vocabularyreader::read(db, mode).value_or(QList<VocabularyEntry>()))
-        rows.append((QStringList{entry.headword} + entry.lines).join(u" | "_s));
-    return rows;
+    return entryRows(vocabularyreader::read(db, u"All"_s).value_or(QList<VocabularyEntry>()));
 }
 
 // The preview rows of an import dialog as "headword | line | line" or "! reason".

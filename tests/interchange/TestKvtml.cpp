@@ -1,4 +1,5 @@
 #include "interchange/ImportPlan.h"
+#include "interchange/WordListRows.h"
 #include "interchange/KvtmlWriter.h"
 #include "interchange/VocabularyImporter.h"
 #include "store/Database.h"
@@ -30,16 +31,6 @@ const QByteArray OneIdentifier = "<identifier id=\"0\"><locale>de</locale></iden
 ImportPlan planOf(const QByteArray& bytes, const ImportSettings& settings = {})
 {
     return planImport(bytes, u"words.kvtml"_s, settings, 50);
-}
-
-QStringList accepted(const ImportPlan& plan)
-{
-    QStringList rows;
-    for (const ImportedEntry& entry : plan.entries) {
-        if (entry.accepted())
-            rows.append((QStringList{entry.headword} + entry.lines).join(u" | "_s));
-    }
-    return rows;
 }
 
 } // namespace
@@ -104,7 +95,7 @@ void TestKvtml::entriesAsTheUsualMappingReadsThem()
 
     const ImportPlan plan = planOf(bytes, settings);
     QVERIFY2(plan.ok(), qPrintable(plan.error));
-    QCOMPARE(accepted(plan), entries);
+    QCOMPARE(acceptedRows(plan), entries);
     QCOMPARE(plan.refusedRows().size(), refused);
 }
 
@@ -169,7 +160,7 @@ void TestKvtml::writtenFileReadsBackTheSame()
     const ImportPlan plan = planOf(kvtmlwriter::write(entries, u"Ger-Eng"_s));
     QVERIFY2(plan.ok(), qPrintable(plan.error));
     QCOMPARE(plan.columns, (QStringList{u"Headword"_s, u"Definitions"_s}));
-    QCOMPARE(accepted(plan), (QStringList{u"Stra\u00DFe | street | road <main> & \"high\""_s,
+    QCOMPARE(acceptedRows(plan), (QStringList{u"Stra\u00DFe | street | road <main> & \"high\""_s,
                                           u"\u010Dasto | often"_s}));
     QCOMPARE(plan.entries.at(0).statistics, entries.at(0).statistics);
     QVERIFY(!plan.entries.at(1).statistics); // never tested: no grade written

@@ -1,5 +1,6 @@
 #include "interchange/ImportPlan.h"
 #include "interchange/VocabularyReader.h"
+#include "interchange/WordListRows.h"
 #include "interchange/WordListWriter.h"
 #include "store/SqlQuery.h"
 #include "support/StoreFixture.h"
@@ -11,14 +12,6 @@ using namespace lexmint::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QStringList described(const QList<VocabularyEntry>& entries)
-{
-    QStringList rows;
-    for (const VocabularyEntry& entry : entries)
-        rows.append((QStringList{entry.headword} + entry.lines).join(u" | "_s));
-    return rows;
-}
 
 const QList<VocabularyEntry>& awkwardEntries()
 {
@@ -73,9 +66,9 @@ void TestWordListExport::roundTrips()
         const QStringList lines = settings.kind == FileKind::Kvtml
             ? entry.lines.join(u"; "_s).split(u"; "_s)
             : entry.lines;
-        expected.append((QStringList{entry.headword} + lines).join(u" | "_s));
+        expected.append(entryRow(entry.headword, lines));
     }
-    QCOMPARE(described(plan.acceptedEntries()), expected);
+    QCOMPARE(acceptedRows(plan), expected);
 }
 
 void TestWordListExport::layouts_data()
@@ -110,11 +103,11 @@ void TestWordListExport::testModeGivesItsEntries()
 
     const auto all = vocabularyreader::read(db, u"All"_s);
     QVERIFY(all);
-    QCOMPARE(described(*all), (QStringList{u"abaco | abacus | counting frame"_s, u"mal | bad"_s,
+    QCOMPARE(entryRows(*all), (QStringList{u"abaco | abacus | counting frame"_s, u"mal | bad"_s,
                                            u"zapato | shoe"_s}));
     const auto wrong = vocabularyreader::read(db, u"Last Answer Wrong"_s);
     QVERIFY(wrong);
-    QCOMPARE(described(*wrong), (QStringList{u"abaco | abacus | counting frame"_s, u"zapato | shoe"_s}));
+    QCOMPARE(entryRows(*wrong), (QStringList{u"abaco | abacus | counting frame"_s, u"zapato | shoe"_s}));
     QCOMPARE(wrong->at(1).statistics, (EntryStatistics{QDate(2026, 3, 14), 2, 1, 0}));
 
     StoreError error;

@@ -1,10 +1,12 @@
 #include "interchange/DelimitedText.h"
 #include "interchange/ImportPlan.h"
 #include "interchange/TextDecoder.h"
+#include "interchange/WordListRows.h"
 
 #include <QTest>
 
 using namespace lexmint;
+using namespace lexmint::test;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -16,8 +18,7 @@ QStringList described(const ImportPlan& plan)
     QStringList rows;
     for (const ImportedEntry& entry : plan.entries) {
         if (entry.accepted())
-            rows.append(u"%1: %2"_s.arg(entry.line).arg(
-                (QStringList{entry.headword} + entry.lines).join(u" | "_s)));
+            rows.append(u"%1: %2"_s.arg(entry.line).arg(entryRow(entry.headword, entry.lines)));
     }
     for (const RefusedRow& row : plan.refusedRows())
         rows.append(u"%1! %2"_s.arg(row.line).arg(row.reason));
