@@ -42,6 +42,14 @@ qint64 FloorEntryWriter::add(const GeneratedEntry& entry)
     return id;
 }
 
+void FloorEntryWriter::addAll(const QList<GeneratedEntry>& entries)
+{
+    m_begin.bind().run();
+    for (const GeneratedEntry& entry : entries)
+        insert(entry);
+    m_commit.bind().run();
+}
+
 qint64 FloorEntryWriter::replace(qint64 oldId, const GeneratedEntry& entry)
 {
     m_begin.bind().run();

@@ -12,6 +12,8 @@ public:
     FloorEntryWriter(sqlite3* db, QDate today);
 
     qint64 add(const GeneratedEntry& entry);
+    /// Adds all entries in one transaction, as an import does.
+    void addAll(const QList<GeneratedEntry>& entries);
     /// Writes the entry under a new ID with the statistics of `oldId`, and removes `oldId`.
     qint64 replace(qint64 oldId, const GeneratedEntry& entry);
 

@@ -15,7 +15,7 @@ case "${1:-}" in
   --tests)
     packages+=(xvfb xauth x11-xkb-utils libxtst-dev libbenchmark-dev
       sway libwayland-dev libxkbcommon-dev
-      dbus-daemon dbus-session-bus-common python3-dbus python3-gi)
+      dbus-daemon dbus-session-bus-common python3-dbus python3-gi kdeedu-kvtml-data)
     packages+=("${packaging[@]}")
     ;;
   --package) packages+=("${packaging[@]}") ;;

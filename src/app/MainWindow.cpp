@@ -8,6 +8,7 @@
 #include "app/VocabularySession.h"
 #include "entries/EntryForms.h"
 #include "entries/QuickFind.h"
+#include "interchange/widgets/InterchangeCommands.h"
 #include "keyboards/KeyboardSwitcher.h"
 #include "testing/TestWindow.h"
 #include "app/AboutDialog.h"
@@ -87,6 +88,9 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
 
     m_entryForms = std::make_unique<EntryForms>(*this, services.messages, services.keyboards,
                                                 services.clock, qint16(1), this);
+    m_interchange = new InterchangeCommands(*this, services.messages, services.files,
+                                            services.clock, this);
+    connect(m_interchange, &InterchangeCommands::done, this, &MainWindow::showOutcome);
 
     // The recent list comes first: its size decides how many menu items it gets.
     m_recent = RecentList::load(services.settings);
@@ -128,7 +132,12 @@ void MainWindow::createActions()
     a.vocOpen->setToolTip(tr("Open"));
     // Shown while a vocabulary is shown.
     a.vocClose = addAction("mnuVocClose", tr("&Close"), &MainWindow::closeVocabulary);
-    a.vocClose->setVisible(false);
+    a.vocImport = addAction("mnuVocImport", tr("&Import..."), nullptr);
+    connect(a.vocImport, &QAction::triggered, m_interchange, &InterchangeCommands::importWordList);
+    a.vocExport = addAction("mnuVocExport", tr("&Export..."), nullptr);
+    connect(a.vocExport, &QAction::triggered, m_interchange, &InterchangeCommands::exportWordList);
+    for (QAction* command : a.shownWithVocabulary())
+        command->setVisible(false);
     a.vocProps = addAction("mnuVocabProps", tr("&Properties..."), &MainWindow::showProperties);
     a.vocProps->setToolTip(tr("Properties"));
     a.vocExit = addAction("mnuVocExit", tr("E&xit"), nullptr);
@@ -169,7 +178,7 @@ void MainWindow::createMenus()
 
     m_vocabularyMenu = menuBar()->addMenu(tr("&Vocabulary"));
     m_vocabularyMenu->setObjectName(QStringLiteral("mnuVocab"));
-    m_vocabularyMenu->addActions({a.vocNew, a.vocOpen, a.vocClose});
+    m_vocabularyMenu->addActions({a.vocNew, a.vocOpen, a.vocClose, a.vocImport, a.vocExport});
     m_actions.propsSeparator = addSeparator(m_vocabularyMenu, "mnuSep0");
     m_vocabularyMenu->addAction(a.vocProps);
     m_recentSeparator = addSeparator(m_vocabularyMenu, "mnuSep01");
@@ -261,6 +270,24 @@ void MainWindow::createStatusBar()
     keyboardLabel->setToolTip(tr("Active Keyboard"));
     m_keyboardPanel = panel(new QLabel, "keyboard", 2);
     connect(m_actions.viewStatusBar, &QAction::toggled, bar, &QWidget::setVisible);
+
+    // The panels take the whole width, so outcomes get a share of their own while shown.
+    m_outcomePanel = new QLabel;
+    m_outcomePanel->setObjectName(QStringLiteral("outcome"));
+    m_outcomePanel->hide();
+    bar->addWidget(m_outcomePanel, 4);
+    m_outcomeTimer = new QTimer(this);
+    m_outcomeTimer->setSingleShot(true);
+    m_outcomeTimer->setInterval(std::chrono::seconds(20));
+    connect(m_outcomeTimer, &QTimer::timeout, this, [this] { showOutcome(QString()); });
+}
+
+void MainWindow::showOutcome(const QString& text)
+{
+    m_outcomePanel->setText(text);
+    m_outcomePanel->setVisible(!text.isEmpty());
+    if (!text.isEmpty())
+        m_outcomeTimer->start();
 }
 
 void MainWindow::loadSettings(const CommandLineRequest& commandLine)
@@ -544,7 +571,8 @@ void MainWindow::updateCaption(bool hide, bool testing)
     m_centre->setCurrentWidget(!hide ? static_cast<QWidget*>(m_grid)
                                      : testing ? m_blank
                                                : static_cast<QWidget*>(m_startPage));
-    m_actions.vocClose->setVisible(!hide);
+    for (QAction* command : m_actions.shownWithVocabulary())
+        command->setVisible(!hide);
     if (hide && !testing) {
         setWindowTitle(applicationTitle());
         return;

@@ -17,12 +17,14 @@ class QAction;
 class QLabel;
 class QMenu;
 class QStackedWidget;
+class QTimer;
 class QToolBar;
 
 namespace lexmint {
 
 class AboutDialog;
 class EntryForms;
+class InterchangeCommands;
 class OptionsDialog;
 class PropertiesDialog;
 class QuickFindDialog;
@@ -37,6 +39,8 @@ struct MainActions {
     QAction* vocNew = nullptr;
     QAction* vocOpen = nullptr;
     QAction* vocClose = nullptr;
+    QAction* vocImport = nullptr;
+    QAction* vocExport = nullptr;
     QAction* vocProps = nullptr;
     QAction* vocExit = nullptr;
     QAction* entryAdd = nullptr;
@@ -53,6 +57,9 @@ struct MainActions {
     QAction* propsSeparator = nullptr;
     QAction* findSeparator = nullptr;
     QAction* testSeparator = nullptr;
+
+    /// The commands on the vocabulary shown, visible while the data sheet shows one.
+    QList<QAction*> shownWithVocabulary() const { return {vocClose, vocImport, vocExport}; }
 };
 
 /// The main window: menus, toolbar, status bar and the data sheet of the open vocabulary.
@@ -122,6 +129,8 @@ private:
     void addEntry();
     void editEntry();
     void quickFind();
+    /// Shows what a command did left of the status bar's panels, for a while.
+    void showOutcome(const QString& text);
     QAction* addAction(const char* name, const QString& text, void (MainWindow::*slot)(),
                        QKeySequence shortcut = {});
 
@@ -138,6 +147,7 @@ private:
     std::unique_ptr<EntryForms> m_entryForms;
     QPointer<QuickFindDialog> m_quickFind;
     QPointer<TestWindow> m_testWindow;
+    InterchangeCommands* m_interchange = nullptr;
 
     MainActions m_actions;
     QMenu* m_vocabularyMenu = nullptr;
@@ -154,6 +164,8 @@ private:
     QLabel* m_pathPanel = nullptr;
     QLabel* m_countPanel = nullptr;
     QLabel* m_keyboardPanel = nullptr;
+    QLabel* m_outcomePanel = nullptr;
+    QTimer* m_outcomeTimer = nullptr;
 };
 
 } // namespace lexmint

@@ -3,13 +3,12 @@
 #include "shell/PathTitles.h"
 #include "platform/FileDialogService.h"
 #include "platform/MessageService.h"
+#include "platform/widgets/BusyPointer.h"
 #include "store/FileFormat.h"
 #include "store/VocabularyFile.h"
 
-#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QTimer>
 
 namespace lexmint {
@@ -27,15 +26,6 @@ QString unusedVocabularyName(const QString& folder)
         name = folder + QStringLiteral("Vocabulary %1.lxm").arg(number);
     return name;
 }
-
-/// Shows the busy pointer for as long as it lives.
-class BusyPointer {
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 } // namespace
 

@@ -56,6 +56,7 @@ public:
     bool transaction(StoreError* error = nullptr);
     bool commit(StoreError* error = nullptr);
     void rollback();
+    /// Whether a transaction begun with transaction() is still open.
     bool inTransaction() const;
 
     /// Goes on with a private copy of the open file in memory: from then on, changes reach

@@ -12,10 +12,20 @@ namespace {
 const QStringList StatisticsColumns{QStringLiteral("LastTestedOn"), QStringLiteral("Tested"),
                                     QStringLiteral("Correct"), QStringLiteral("LastOK")};
 
-// Runs `write` inside a transaction that is committed only when it succeeds.
+bool failLineCount(StoreError* error)
+{
+    return fail(error, StoreError::Kind::InvalidValue,
+                QStringLiteral("An entry has from 1 to %1 definition lines.")
+                    .arg(entryrules::MaxDefinitionLines));
+}
+
+// Runs `write` inside a transaction that is committed only when it succeeds. Inside the
+// caller's own transaction, the caller decides what is kept.
 template <typename Write>
 auto inTransaction(Database& db, StoreError* error, Write write) -> decltype(write())
 {
+    if (db.inTransaction())
+        return write();
     if (!db.transaction(error))
         return {};
     auto result = write();
@@ -35,31 +45,67 @@ EntryWriter::EntryWriter(Database& db, const Clock& clock) : m_db(db), m_clock(c
 }
 
 std::optional<qint64> EntryWriter::writeEntry(const QString& headword, const QStringList& lines,
-                                              StoreError* error)
+                                              const EntryStatistics* statistics, StoreError* error)
 {
     if (lines.isEmpty() || lines.size() > entryrules::MaxDefinitionLines) {
-        fail(error, StoreError::Kind::InvalidValue,
-             QStringLiteral("An entry has from 1 to %1 definition lines.")
-                 .arg(entryrules::MaxDefinitionLines));
+        failLineCount(error);
         return std::nullopt;
     }
-    const std::optional<qint64> id = m_writer.insertHeadword(
-        {{QStringLiteral("Headword"), headword}, {QStringLiteral("LastTestedOn"), m_clock.today()}},
-        error);
-    if (!id)
-        return std::nullopt;
-    for (const QString& line : lines) {
-        if (!m_writer.insertDefinition({{QStringLiteral("ID"), *id}, {QStringLiteral("Definition"), line}},
-                                     error))
-            return std::nullopt;
+    QVariantMap row{{QStringLiteral("Headword"), headword},
+                    {QStringLiteral("LastTestedOn"), m_clock.today()}};
+    if (statistics) {
+        if (statistics->lastTestedOn.isValid())
+            row.insert(QStringLiteral("LastTestedOn"), statistics->lastTestedOn);
+        row.insert(QStringLiteral("Tested"), statistics->tested);
+        row.insert(QStringLiteral("Correct"), statistics->correct);
+        row.insert(QStringLiteral("LastOK"), statistics->lastOk);
     }
+    const std::optional<qint64> id = m_writer.insertHeadword(row, error);
+    if (!id || !writeLines(*id, lines, error))
+        return std::nullopt;
     return id;
+}
+
+bool EntryWriter::writeLines(qint64 id, const QStringList& lines, StoreError* error)
+{
+    for (const QString& line : lines) {
+        if (!m_writer.insertDefinition({{QStringLiteral("ID"), id}, {QStringLiteral("Definition"), line}},
+                                       error))
+            return false;
+    }
+    return true;
 }
 
 std::optional<qint64> EntryWriter::addEntry(const QString& headword, const QStringList& lines,
                                             StoreError* error)
 {
-    return inTransaction(m_db, error, [&] { return writeEntry(headword, lines, error); });
+    return inTransaction(m_db, error, [&] { return writeEntry(headword, lines, nullptr, error); });
+}
+
+std::optional<qint64> EntryWriter::addEntry(const QString& headword, const QStringList& lines,
+                                            const EntryStatistics& statistics, StoreError* error)
+{
+    return inTransaction(m_db, error,
+                         [&] { return writeEntry(headword, lines, &statistics, error); });
+}
+
+bool EntryWriter::appendLines(qint64 id, const QStringList& lines, StoreError* error)
+{
+    return inTransaction(m_db, error, [&] {
+        SqlQuery entry(m_db, QStringLiteral("SELECT count(*), (SELECT count(*) FROM Definitions AS d "
+                                            "WHERE d.ID = h.ID) FROM Headwords AS h WHERE h.ID = ?"));
+        if (!entry.exec({id}, error) || !entry.next())
+            return false;
+        const bool exists = entry.value(0).toInt() > 0;
+        const int lineCount = entry.value(1).toInt();
+        entry.finish();
+        if (!exists)
+            return fail(error, StoreError::Kind::RowMissing,
+                        QStringLiteral("The entry to add lines to no longer exists."));
+        if (lineCount + lines.size() > entryrules::MaxDefinitionLines)
+            return failLineCount(error);
+        return writeLines(id, lines, error);
+    });
 }
 
 std::optional<EntryWriter::Replacement> EntryWriter::replaceEntry(qint64 oldId,
@@ -68,7 +114,7 @@ std::optional<EntryWriter::Replacement> EntryWriter::replaceEntry(qint64 oldId,
                                                                   StoreError* error)
 {
     return inTransaction(m_db, error, [&]() -> std::optional<Replacement> {
-        const std::optional<qint64> newId = writeEntry(headword, lines, error);
+        const std::optional<qint64> newId = writeEntry(headword, lines, nullptr, error);
         if (!newId)
             return std::nullopt;
         Replacement replacement{*newId, false};

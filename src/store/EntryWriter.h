@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/EntryStatistics.h"
 #include "store/RowWriter.h"
 #include "store/StoreError.h"
 
@@ -14,7 +15,8 @@ class Database;
 
 /// Writes whole entries: a headword with its definition lines. Each operation is one
 /// transaction, so that a failure or a killed process at any moment leaves either the old
-/// state of the file or the new one, never part of an entry.
+/// state of the file or the new one, never part of an entry. An operation called while the
+/// caller holds a transaction of its own joins it; the caller then commits or rolls back.
 class EntryWriter {
 public:
     EntryWriter(Database& db, const Clock& clock);
@@ -22,6 +24,13 @@ public:
     /// Adds an entry dated today, with fresh statistics; returns its new ID.
     std::optional<qint64> addEntry(const QString& headword, const QStringList& lines,
                                    StoreError* error = nullptr);
+    /// Adds an entry that brings its statistics with it; returns its new ID.
+    std::optional<qint64> addEntry(const QString& headword, const QStringList& lines,
+                                   const EntryStatistics& statistics, StoreError* error = nullptr);
+
+    /// Adds definition lines after those an entry has; its ID and statistics stay. Refused
+    /// when the entry would have more lines than it may hold.
+    bool appendLines(qint64 id, const QStringList& lines, StoreError* error = nullptr);
 
     struct Replacement {
         qint64 newId = 0;
@@ -37,7 +46,8 @@ public:
 
 private:
     std::optional<qint64> writeEntry(const QString& headword, const QStringList& lines,
-                                     StoreError* error);
+                                     const EntryStatistics* statistics, StoreError* error);
+    bool writeLines(qint64 id, const QStringList& lines, StoreError* error);
 
     Database& m_db;
     const Clock& m_clock;

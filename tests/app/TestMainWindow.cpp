@@ -64,6 +64,7 @@ private slots:
     void keyboardComesBackToTheFormAfterABox();
     void failedNewKeepsTheOpenVocabulary();
     void unreadableVocabularyIsReported();
+    void importFillsTheDataSheetAndSaysWhatItDid();
 
 private:
     MainWindow& start(const QStringList& arguments = {}) { return m_fx->start(arguments); }
@@ -196,9 +197,10 @@ void TestMainWindow::commandStates_data()
     QTest::addColumn<QStringList>("enabled");
     QTest::addColumn<QStringList>("disabled");
 
-    const QStringList vocabularyCommands{u"mnuVocabProps"_s, u"mnuVocClose"_s, u"mnuEntryAdd"_s,
-                                         u"mnuEntryEdit"_s,  u"mnuEntryFind"_s, u"test"_s,
-                                         u"mnuViewRefresh"_s, u"findsep"_s};
+    const QStringList vocabularyCommands{u"mnuVocabProps"_s, u"mnuVocClose"_s, u"mnuVocImport"_s,
+                                         u"mnuVocExport"_s,  u"mnuEntryAdd"_s,  u"mnuEntryEdit"_s,
+                                         u"mnuEntryFind"_s,  u"test"_s,         u"mnuViewRefresh"_s,
+                                         u"findsep"_s};
     const QStringList entryCommands{u"mnuEntryEdit"_s, u"mnuEntryFind"_s, u"test"_s,
                                     u"mnuViewRefresh"_s};
     QTest::newRow("nothing open")
@@ -233,6 +235,16 @@ void TestMainWindow::commandStates()
     QCOMPARE(m_window()->findChild<QMenu*>(u"mnuTest"_s)->menuAction()->isVisible(), entries > 0);
     QCOMPARE(shown(), entries < 0 ? u"StartPage"_s : u"VocabGrid"_s);
     QCOMPARE(panel(u"no_entries"_s), entries < 0 ? QString() : u"%1 entries"_s.arg(entries));
+
+    // Every item of the Vocabulary menu has an access key of its own.
+    QStringList keys;
+    for (const QAction* item : m_window()->findChild<QMenu*>(u"mnuVocab"_s)->actions()) {
+        const qsizetype amp = item->text().indexOf(u'&');
+        if (item->isVisible() && amp >= 0)
+            keys.append(item->text().mid(amp + 1, 1).toLower());
+    }
+    keys.sort();
+    QCOMPARE(QSet<QString>(keys.cbegin(), keys.cend()).size(), keys.size());
 }
 
 void TestMainWindow::commandLineFileSkipsTheWelcome()
@@ -595,6 +607,24 @@ void TestMainWindow::unreadableVocabularyIsReported()
     QTRY_COMPARE(m_fx->messages.shown().size(), 1);
     QCOMPARE(m_fx->messages.shown().first().text,
              u"The vocabulary could not be read.\r\nfile is not a database"_s);
+}
+
+void TestMainWindow::importFillsTheDataSheetAndSaysWhatItDid()
+{
+    start({vocabulary(u"mine.lxm"_s)});
+    m_fx->files.expect(writeFile(m_fx->path(QString()), u"more.csv"_s, "cuatro,four\ncinco,five\n"_ba));
+    bool imported = false;
+    QTimer::singleShot(0, this, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->findChild<QPushButton*>(u"cmdImport"_s)->click();
+            imported = true;
+        }
+    });
+    action(u"mnuVocImport"_s)->trigger();
+    QTRY_VERIFY(imported);
+    QCOMPARE(panel(u"no_entries"_s), u"3 entries"_s);
+    QCOMPARE(panel(u"outcome"_s), u"Imported: 2 added, 0 merged, 0 refused."_s);
+    QCOMPARE(m_window()->grid().model()->rowCount(), 3);
 }
 
 QTEST_MAIN(TestMainWindow)

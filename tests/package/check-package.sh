@@ -11,7 +11,7 @@ failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's#^\./#/#')
-for path in /usr/bin/lexmint \
+for path in /usr/bin/lexmint /usr/bin/lexmint-convert \
   /usr/share/lexmint/vocab.mdn /usr/share/lexmint/install.ini \
   /usr/share/lexmint/Spa-Eng.lxm /usr/share/lexmint/Fre-Eng.lxm \
   /usr/share/lexmint/Ger-Eng.lxm /usr/share/lexmint/English.lxm \
@@ -26,7 +26,7 @@ fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite libqt6help6 libqt6svg6 libsqlite3-0 libx11-6 \
-  libxkbregistry0; do
+  libxkbregistry0 libicu72; do
   grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 

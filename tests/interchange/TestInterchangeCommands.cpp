@@ -1,0 +1,235 @@
+#include "interchange/ImportPlan.h"
+#include "interchange/VocabularyReader.h"
+#include "interchange/WordListRows.h"
+#include "interchange/widgets/ImportDialog.h"
+#include "interchange/widgets/InterchangeCommands.h"
+#include "store/Database.h"
+#include "support/FakeFileDialogService.h"
+#include "support/FakeMessageService.h"
+#include "support/StoreFixture.h"
+#include "support/TestVocabularyHost.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace lexmint;
+using namespace lexmint::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList entriesOf(Database& db)
+{
+    return entryRows(vocabularyreader::read(db, u"All"_s).value_or(QList<VocabularyEntry>()));
+}
+
+// The preview rows of an import dialog as "headword | line | line" or "! reason".
+QStringList previewOf(const ImportDialog& dialog)
+{
+    const auto* preview = dialog.findChild<QTableWidget*>(u"grdPreview"_s);
+    QStringList rows;
+    for (int row = 0; row < preview->rowCount(); ++row) {
+        const QString refusal = preview->item(row, 3)->text();
+        rows.append(refusal.isEmpty() ? preview->item(row, 1)->text() + u" | "_s
+                                            + preview->item(row, 2)->text().replace(u'\n', u" | "_s)
+                                      : u"! "_s + refusal);
+    }
+    return rows;
+}
+
+// Presses a button of the next modal dialog once it shows, after `look` has seen it.
+template <typename Look>
+void whenModal(QObject* context, const QString& button, Look look, bool* handled)
+{
+    QTimer::singleShot(0, context, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        look(modal);
+        if (auto* push = modal->findChild<QPushButton*>(button))
+            push->click();
+        *handled = true;
+    });
+}
+
+} // namespace
+
+class TestInterchangeCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void dialogRereadsTheFileAsTold_data();
+    void dialogRereadsTheFileAsTold();
+    void importShowsThenStoresAndReports();
+    void refusedRowsAreReportedAndCanBeSaved();
+    void exportWritesTheChosenKindAndMode();
+    void exportRefusesAnUnknownKind();
+
+private:
+    std::unique_ptr<StoreFixture> m_fixture;
+    std::unique_ptr<TestVocabularyHost> m_host;
+    FakeMessageService m_messages;
+    FakeFileDialogService m_files;
+    std::unique_ptr<InterchangeCommands> m_commands;
+};
+
+void TestInterchangeCommands::init()
+{
+    m_fixture = std::make_unique<StoreFixture>();
+    m_fixture->addEntries({u"Haus|house"_s, u"mal|bad"_s});
+    QVERIFY(m_fixture->execRaw(u"UPDATE Headwords SET Tested = 1, LastOK = 0 WHERE Headword = 'mal'"_s));
+    VocabInfo vocabulary;
+    vocabulary.path = m_fixture->path();
+    vocabulary.headwordSize = 50;
+    m_host = std::make_unique<TestVocabularyHost>(vocabulary);
+    QVERIFY(m_host->isAttached());
+    m_messages.clear();
+    m_commands = std::make_unique<InterchangeCommands>(*m_host, m_messages, m_files,
+                                                       m_fixture->clock, nullptr);
+}
+
+void TestInterchangeCommands::cleanup()
+{
+    m_commands.reset();
+    QVERIFY(m_files.allResultsUsed());
+    QVERIFY(m_messages.allAnswersUsed());
+}
+
+void TestInterchangeCommands::dialogRereadsTheFileAsTold_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("after");
+
+    QTest::newRow("separator")
+        << "Baum;tree, plant\nAuto;car\n"_ba << u"cmbSeparator"_s << u","_s
+        << QStringList{u"Baum | tree, plant"_s, u"Auto | car"_s}
+        << QStringList{u"Baum;tree | plant"_s, u"! There is no definition."_s};
+    QTest::newRow("legacy code page")
+        << "caf\xE9,coffee\n"_ba << u"cmbEncoding"_s << u"windows-1252"_s << QStringList()
+        << QStringList{u"caf\u00E9 | coffee"_s};
+    QTest::newRow("headword column")
+        << "house,Haus\n"_ba << u"cmbHeadword"_s << u"1"_s << QStringList{u"house | Haus"_s}
+        << QStringList{u"Haus | house"_s};
+    QTest::newRow("split")
+        << "Baum,tree/plant\n"_ba << u"cmbSplit"_s << u"/"_s << QStringList{u"Baum | tree/plant"_s}
+        << QStringList{u"Baum | tree | plant"_s};
+}
+
+void TestInterchangeCommands::dialogRereadsTheFileAsTold()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, control);
+    QFETCH(QString, choice);
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+
+    ImportDialog dialog(u"words.csv"_s, bytes, 50);
+    QCOMPARE(previewOf(dialog), before);
+    auto* import = dialog.findChild<QPushButton*>(u"cmdImport"_s);
+    QCOMPARE(import->isEnabled(), !before.isEmpty());
+
+    auto* combo = dialog.findChild<QComboBox*>(control);
+    const int index = combo->findData(choice);
+    combo->setCurrentIndex(index >= 0 ? index : choice.toInt());
+    QCOMPARE(previewOf(dialog), after);
+    QVERIFY(import->isEnabled());
+    QCOMPARE(dialog.plan().entries.size(), after.size());
+}
+
+void TestInterchangeCommands::importShowsThenStoresAndReports()
+{
+    const QString path = writeFile(m_fixture->dir(), u"list.csv"_s,
+                                   "\xEF\xBB\xBFWord;Meaning\r\nHaus;home\r\nBaum;\"tree\r\nplant\"\r\n"_ba);
+    m_files.expect(path);
+    QSignalSpy done(m_commands.get(), &InterchangeCommands::done);
+    QStringList shown;
+    bool handled = false;
+    whenModal(this, u"cmdImport"_s, [&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<ImportDialog*>(modal))
+            shown = previewOf(*dialog);
+    }, &handled);
+    m_commands->importWordList();
+    QTRY_VERIFY(handled);
+
+    QCOMPARE(shown, (QStringList{u"Haus | home"_s, u"Baum | tree | plant"_s}));
+    QCOMPARE(done.size(), 1);
+    QCOMPARE(done.at(0).at(0).toString(), u"Imported: 1 added, 1 merged, 0 refused."_s);
+    QCOMPARE(m_host->dataRefreshes(), 1);
+    QCOMPARE(m_host->contextUpdates(), 1);
+    QCOMPARE(entriesOf(*m_host->sources().database()),
+             (QStringList{u"Baum | tree | plant"_s, u"Haus | house | home"_s, u"mal | bad"_s}));
+}
+
+void TestInterchangeCommands::refusedRowsAreReportedAndCanBeSaved()
+{
+    const QString path = writeFile(m_fixture->dir(), u"list.csv"_s, "eins,one\n,none\nzwei\n"_ba);
+    const QString reportPath = m_fixture->dir() + u"/report.txt"_s;
+    m_files.expect(path);
+    m_files.expect(reportPath);
+    bool imported = false;
+    bool reported = false;
+    whenModal(this, u"cmdImport"_s, [&](QWidget*) {
+        // The report follows the import dialog.
+        whenModal(this, u"cmdClose"_s, [](QWidget* report) {
+            report->findChild<QPushButton*>(u"cmdSave"_s)->click();
+        }, &reported);
+    }, &imported);
+    m_commands->importWordList();
+    QTRY_VERIFY(imported && reported);
+
+    const QString saved = QString::fromUtf8(fileBytes(reportPath));
+    QVERIFY(saved.contains(u"1 added, 0 merged, 2 refused"_s));
+    QVERIFY(saved.contains(u"Line 2: The headword is empty."_s));
+    QVERIFY(saved.contains(u"Line 3: There is no definition."_s));
+}
+
+void TestInterchangeCommands::exportWritesTheChosenKindAndMode()
+{
+    const QString path = m_fixture->dir() + u"/wrong.kvtml"_s;
+    m_files.expect(path);
+    QSignalSpy done(m_commands.get(), &InterchangeCommands::done);
+    bool handled = false;
+    QStringList modes;
+    whenModal(this, u"cmdExport"_s, [&](QWidget* modal) {
+        auto* mode = modal->findChild<QComboBox*>(u"cmbMode"_s);
+        for (int i = 0; i < mode->count(); ++i)
+            modes.append(mode->itemData(i).toString());
+        mode->setCurrentIndex(mode->findData(u"Last Answer Wrong"_s));
+        QVERIFY(!modal->findChild<QCheckBox*>(u"chkByteOrderMark"_s)->isVisibleTo(modal));
+    }, &handled);
+    m_commands->exportWordList();
+    QTRY_VERIFY(handled);
+
+    QCOMPARE(modes.value(0), u"All"_s);
+    QVERIFY(modes.contains(u"Never Tested"_s));
+    QCOMPARE(m_files.saveRequests().constLast().filters.size(), 4);
+    const ImportPlan plan = planImport(fileBytes(path), path, ImportSettings(), 50);
+    QCOMPARE(plan.acceptedEntries().size(), 1);
+    QCOMPARE(plan.acceptedEntries().at(0).headword, u"mal"_s);
+    QCOMPARE(plan.acceptedEntries().at(0).statistics.tested, 1);
+    QCOMPARE(done.at(0).at(0).toString(), u"1 entries exported to %1."_s.arg(path));
+}
+
+void TestInterchangeCommands::exportRefusesAnUnknownKind()
+{
+    m_files.expect(m_fixture->dir() + u"/words.lxm"_s);
+    m_messages.expect(MessageAnswer::Ok);
+    m_commands->exportWordList();
+    QCOMPARE(m_messages.shown().size(), 1);
+    QCOMPARE(m_messages.shown().at(0).icon, MessageIcon::Exclamation);
+    QVERIFY(!QFileInfo::exists(m_fixture->dir() + u"/words.lxm"_s));
+}
+
+QTEST_MAIN(TestInterchangeCommands)
+#include "TestInterchangeCommands.moc"

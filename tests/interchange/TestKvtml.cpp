@@ -1,0 +1,207 @@
+#include "interchange/ImportPlan.h"
+#include "interchange/WordListRows.h"
+#include "interchange/KvtmlWriter.h"
+#include "interchange/VocabularyImporter.h"
+#include "store/Database.h"
+#include "support/StoreFixture.h"
+
+#include <QDirIterator>
+#include <QTest>
+
+using namespace lexmint;
+using namespace lexmint::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString KdeEducationFolder = u"/usr/share/apps/kvtml"_s;
+
+QByteArray document(const QByteArray& identifiers, const QByteArray& entries,
+                    const QByteArray& prolog = {})
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + prolog + "<kvtml version=\"2.0\">\n"
+        + "<identifiers>" + identifiers + "</identifiers>\n<entries>\n" + entries
+        + "</entries>\n</kvtml>\n";
+}
+
+const QByteArray TwoIdentifiers = "<identifier id=\"0\"><name>Deutsch</name><locale>de</locale></identifier>"
+                                  "<identifier id=\"1\"><name>English</name><locale>en</locale></identifier>";
+const QByteArray OneIdentifier = "<identifier id=\"0\"><locale>de</locale></identifier>";
+
+ImportPlan planOf(const QByteArray& bytes, const ImportSettings& settings = {})
+{
+    return planImport(bytes, u"words.kvtml"_s, settings, 50);
+}
+
+} // namespace
+
+class TestKvtml : public QObject {
+    Q_OBJECT
+private slots:
+    void entriesAsTheUsualMappingReadsThem_data();
+    void entriesAsTheUsualMappingReadsThem();
+    void gradesBecomeStatistics();
+    void hostileDocumentsAreRefused_data();
+    void hostileDocumentsAreRefused();
+    void writtenFileReadsBackTheSame();
+    void kdeEducationFilesAreRead();
+};
+
+void TestKvtml::entriesAsTheUsualMappingReadsThem_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<ImportSettings>("settings");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("refused");
+
+    const QByteArray twoWords =
+        "<entry id=\"0\"><translation id=\"0\"><text>Haus</text></translation>"
+        "<translation id=\"1\"><text>house; home</text></translation></entry>"
+        "<entry id=\"1\"><translation id=\"1\"><text>tree</text></translation>"
+        "<translation id=\"0\"><text>Baum</text></translation></entry>";
+    QTest::newRow("first identifier headword, second split at '; '")
+        << document(TwoIdentifiers, twoWords) << ImportSettings()
+        << QStringList{u"Haus | house | home"_s, u"Baum | tree"_s} << 0;
+    ImportSettings whole;
+    whole.splitAt = QString();
+    QTest::newRow("kept whole") << document(TwoIdentifiers, twoWords) << whole
+                                << QStringList{u"Haus | house; home"_s, u"Baum | tree"_s} << 0;
+    ImportSettings reversed;
+    reversed.headwordColumn = 1;
+    reversed.definitionColumns = QList<int>{0};
+    QTest::newRow("identifiers swapped") << document(TwoIdentifiers, twoWords) << reversed
+                                         << QStringList{u"house; home | Haus"_s, u"tree | Baum"_s} << 0;
+    QTest::newRow("one identifier: the comment is the definition")
+        << document(OneIdentifier,
+                    "<entry id=\"0\"><translation id=\"0\"><text>Igel</text>"
+                    "<comment>hat Stacheln; rollt sich ein</comment></translation></entry>"
+                    "<entry id=\"1\"><translation id=\"0\"><text>Uhu</text></translation></entry>")
+        << ImportSettings() << QStringList{u"Igel | hat Stacheln; rollt sich ein"_s} << 1;
+    QTest::newRow("entries without translations, ids that are not numbers")
+        << document(TwoIdentifiers,
+                    "<entry id=\"0\"/><entry><inactive>false</inactive></entry>"
+                    "<entry id=\"x\"><translation id=\"0\"><text>Tag</text></translation>"
+                    "<translation id=\"one\"><text>day</text></translation>"
+                    "<translation id=\"1\"><text>day</text></translation></entry>")
+        << ImportSettings() << QStringList{u"Tag | day"_s} << 2;
+}
+
+void TestKvtml::entriesAsTheUsualMappingReadsThem()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(ImportSettings, settings);
+    QFETCH(QStringList, entries);
+    QFETCH(int, refused);
+
+    const ImportPlan plan = planOf(bytes, settings);
+    QVERIFY2(plan.ok(), qPrintable(plan.error));
+    QCOMPARE(acceptedRows(plan), entries);
+    QCOMPARE(plan.refusedRows().size(), refused);
+}
+
+void TestKvtml::gradesBecomeStatistics()
+{
+    const QByteArray bytes = document(
+        TwoIdentifiers,
+        "<entry id=\"0\"><translation id=\"0\"><text>Haus</text><grade><currentgrade>3</currentgrade>"
+        "<count>5</count><errorcount>2</errorcount><date>2025-11-02T18:04:55</date></grade>"
+        "</translation><translation id=\"1\"><text>house</text></translation></entry>"
+        "<entry id=\"1\"><translation id=\"0\"><text>Baum</text></translation><translation id=\"1\">"
+        "<text>tree</text><grade><currentgrade>0</currentgrade><count>4</count>"
+        "<errorcount>9</errorcount><date>1700000000</date></grade></translation></entry>");
+    const ImportPlan plan = planOf(bytes);
+    QCOMPARE(plan.entries.size(), 2);
+    QCOMPARE(plan.entries.at(0).statistics, (EntryStatistics{QDate(2025, 11, 2), 5, 3, 1}));
+    // An error count above the count is clamped; a date may be seconds since 1970.
+    QCOMPARE(plan.entries.at(1).statistics, (EntryStatistics{QDate(2023, 11, 14), 4, 0, 0}));
+}
+
+void TestKvtml::hostileDocumentsAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+
+    QByteArray bomb = "<!DOCTYPE kvtml [\n<!ENTITY a \"aaaaaaaaaa\">\n";
+    for (char name = 'b'; name <= 'j'; ++name)
+        bomb += "<!ENTITY " + QByteArray(1, name) + " \"" + QByteArray(10, '&').replace("&", "&" + QByteArray(1, char(name - 1)) + ";") + "\">\n";
+    bomb += "]>\n";
+    QTest::newRow("entity bomb")
+        << document(TwoIdentifiers, "<entry id=\"0\"><translation id=\"0\"><text>&j;</text></translation></entry>", bomb);
+    QTest::newRow("external entity")
+        << document(TwoIdentifiers,
+                    "<entry id=\"0\"><translation id=\"0\"><text>&x;</text></translation></entry>",
+                    "<!DOCTYPE kvtml [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>\n");
+    QTest::newRow("external parameter entity")
+        << document(TwoIdentifiers, {},
+                    "<!DOCTYPE kvtml [<!ENTITY % p SYSTEM \"http://127.0.0.1:9/x.dtd\"> %p;]>\n");
+    QTest::newRow("undeclared entity under an external DTD")
+        << document(TwoIdentifiers,
+                    "<entry id=\"0\"><translation id=\"0\"><text>&x;</text></translation></entry>",
+                    "<!DOCTYPE kvtml SYSTEM \"http://127.0.0.1:9/kvtml2.dtd\">\n");
+    QTest::newRow("older KVTML") << "<?xml version=\"1.0\"?><kvtml><e><o>Haus</o></e></kvtml>"_ba;
+    QTest::newRow("cut off") << document(TwoIdentifiers, "<entry id=\"0\"><translation").left(200);
+    QTest::newRow("not XML") << "Haus,house\n"_ba;
+    QTest::newRow("empty") << QByteArray();
+}
+
+void TestKvtml::hostileDocumentsAreRefused()
+{
+    QFETCH(QByteArray, bytes);
+    const ImportPlan plan = planOf(bytes);
+    QVERIFY(!plan.ok());
+    QVERIFY(plan.entries.isEmpty());
+}
+
+void TestKvtml::writtenFileReadsBackTheSame()
+{
+    const QList<VocabularyEntry> entries{
+        {u"Stra\u00DFe"_s, {u"street"_s, u"road <main> & \"high\""_s}, {QDate(2026, 1, 5), 7, 5, 0}},
+        {u"\u010Dasto"_s, {u"often"_s}, {QDate(2026, 3, 14), 0, 0, -1}},
+    };
+    const ImportPlan plan = planOf(kvtmlwriter::write(entries, u"Ger-Eng"_s));
+    QVERIFY2(plan.ok(), qPrintable(plan.error));
+    QCOMPARE(plan.columns, (QStringList{u"Headword"_s, u"Definitions"_s}));
+    QCOMPARE(acceptedRows(plan), (QStringList{u"Stra\u00DFe | street | road <main> & \"high\""_s,
+                                          u"\u010Dasto | often"_s}));
+    QCOMPARE(plan.entries.at(0).statistics, entries.at(0).statistics);
+    QVERIFY(!plan.entries.at(1).statistics); // never tested: no grade written
+}
+
+void TestKvtml::kdeEducationFilesAreRead()
+{
+    if (!QFileInfo(KdeEducationFolder).isDir())
+        QSKIP("The word files of the KDE education programs are not installed.");
+    StoreFixture fixture;
+    Database db;
+    QVERIFY(db.open(fixture.path()));
+    VocabularyImporter importer(db, fixture.clock);
+
+    int files = 0;
+    int imported = 0;
+    QDirIterator it(KdeEducationFolder, {u"*.kvtml"_s}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const ImportPlan plan = planImport(file.readAll(), path, ImportSettings(), 50);
+        ++files;
+        if (!plan.ok() || plan.columns.value(1) != u"Comment")
+            continue;
+        // Every entry with a word and a comment within the entry limits becomes an entry.
+        for (const ImportedEntry& entry : plan.entries) {
+            const bool withinLimits = !entry.headword.isEmpty() && !entry.lines.isEmpty()
+                && entry.headword.size() <= 50 && entry.lines.size() <= 26
+                && std::all_of(entry.lines.cbegin(), entry.lines.cend(),
+                               [](const QString& line) { return line.size() <= 100; });
+            QVERIFY2(entry.accepted() == withinLimits, qPrintable(path + u": "_s + entry.refusal));
+        }
+        ImportReport report;
+        QCOMPARE(importer.run(plan, DuplicateRule::Add, report), VocabularyImporter::Outcome::Done);
+        QCOMPARE(qsizetype(report.added), plan.acceptedCount());
+        imported += report.added;
+    }
+    QVERIFY(files > 300);
+    QVERIFY(imported > 9000);
+}
+
+QTEST_GUILESS_MAIN(TestKvtml)
+#include "TestKvtml.moc"

@@ -1,0 +1,173 @@
+#include "interchange/ImportPlan.h"
+#include "interchange/VocabularyImporter.h"
+#include "store/SqlQuery.h"
+#include "support/StoreFixture.h"
+
+#include <QTest>
+
+using namespace lexmint;
+using namespace lexmint::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every entry as "headword|line|line" in ID order.
+QStringList contents(Database& db)
+{
+    SqlQuery query(db, u"SELECT h.Headword, group_concat(d.Definition, '|') FROM Headwords AS h "
+                       "JOIN (SELECT ID, Definition FROM Definitions ORDER BY rowid) AS d "
+                       "ON d.ID = h.ID GROUP BY h.ID ORDER BY h.ID"_s);
+    QStringList entries;
+    if (query.exec())
+        while (query.next())
+            entries.append(query.value(0).toString() + u'|' + query.value(1).toString());
+    return entries;
+}
+
+ImportPlan csvPlan(const QString& text)
+{
+    return planImport(text.toUtf8(), u"words.csv"_s, ImportSettings(), 50);
+}
+
+} // namespace
+
+class TestVocabularyImport : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void duplicateRules_data();
+    void duplicateRules();
+    void mergeBeyondTheLineLimitIsRefused();
+    void statisticsComeAlong();
+    void cancelledImportLeavesTheFileAsItWas();
+    void failedImportLeavesTheFileAsItWas();
+
+private:
+    std::unique_ptr<StoreFixture> m_fixture;
+};
+
+void TestVocabularyImport::init()
+{
+    m_fixture = std::make_unique<StoreFixture>();
+    QVERIFY(m_fixture->isValid());
+}
+
+void TestVocabularyImport::duplicateRules_data()
+{
+    QTest::addColumn<DuplicateRule>("rule");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("report");
+
+    // The vocabulary holds "Essen|food" and "cafe\u0301|coffee house" (not in form C); the file
+    // brings "essen|to eat", "Essen|food|meal", "caf\u00E9|coffee house|bar" and "Essen|dish".
+    QTest::newRow("merge") << DuplicateRule::Merge
+                           << QStringList{u"Essen|food|meal|dish"_s, u"cafe\u0301|coffee house|bar"_s,
+                                          u"essen|to eat"_s}
+                           << u"1 added, 3 merged, 0 refused"_s;
+    QTest::newRow("skip") << DuplicateRule::Skip
+                          << QStringList{u"Essen|food"_s, u"cafe\u0301|coffee house"_s, u"essen|to eat"_s}
+                          << u"1 added, 0 merged, 3 skipped, 0 refused"_s;
+    QTest::newRow("add") << DuplicateRule::Add
+                         << QStringList{u"Essen|food"_s, u"cafe\u0301|coffee house"_s, u"essen|to eat"_s,
+                                        u"Essen|food|meal"_s, u"caf\u00E9|coffee house|bar"_s,
+                                        u"Essen|dish"_s}
+                         << u"4 added, 0 merged, 0 refused"_s;
+}
+
+void TestVocabularyImport::duplicateRules()
+{
+    QFETCH(DuplicateRule, rule);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, report);
+
+    m_fixture->addEntries({u"Essen|food"_s, u"cafe\u0301|coffee house"_s});
+    Database db;
+    QVERIFY(db.open(m_fixture->path()));
+    ImportReport done;
+    const ImportPlan plan = csvPlan(u"essen,to eat\nEssen,food,meal\ncaf\u00E9,coffee house,bar\nEssen,dish\n"_s);
+    QCOMPARE(VocabularyImporter(db, m_fixture->clock).run(plan, rule, done),
+             VocabularyImporter::Outcome::Done);
+    QCOMPARE(contents(db), entries);
+    QCOMPARE(done.summary(), report);
+}
+
+void TestVocabularyImport::mergeBeyondTheLineLimitIsRefused()
+{
+    m_fixture->addEntries({u"viel|"_s + QStringList(25, u"x"_s).join(u'|')});
+    Database db;
+    QVERIFY(db.open(m_fixture->path()));
+    ImportReport report;
+    const ImportPlan plan = csvPlan(u"viel,a,b\nwenig,little\nviel,x\n"_s);
+    QCOMPARE(VocabularyImporter(db, m_fixture->clock).run(plan, DuplicateRule::Merge, report),
+             VocabularyImporter::Outcome::Done);
+    QCOMPARE(report.refused.size(), 1);
+    QCOMPARE(report.refused.at(0).line, 1);
+    QCOMPARE(report.skipped, 1); // line 3 brings nothing new
+    QCOMPARE(report.added, 1);
+    QVERIFY(report.text(u"words.csv"_s).contains(u"Line 1: "_s));
+}
+
+void TestVocabularyImport::statisticsComeAlong()
+{
+    m_fixture->addEntries({u"alt|old"_s});
+    Database db;
+    QVERIFY(db.open(m_fixture->path()));
+    SqlQuery(db, u"UPDATE Headwords SET Tested = 3, Correct = 2, LastOK = 1"_s).exec();
+    const QList<VocabularyEntry> source{
+        {u"alt"_s, {u"aged"_s}, {QDate(2025, 1, 1), 9, 9, 1}},
+        {u"neu"_s, {u"new"_s}, {QDate(2025, 2, 3), 4, 1, 0}},
+        {u"nie"_s, {u"never"_s}, {QDate(), 0, 0, -1}},
+    };
+    ImportReport report;
+    QCOMPARE(VocabularyImporter(db, m_fixture->clock)
+                 .run(planFromEntries(source, 50), DuplicateRule::Merge, report),
+             VocabularyImporter::Outcome::Done);
+    // A merged entry keeps its own statistics; new ones bring theirs or start afresh today.
+    QCOMPARE(entryStatistics(db, u"alt"_s), u"2026-03-14 3 2 1"_s);
+    QCOMPARE(entryStatistics(db, u"neu"_s), u"2025-02-03 4 1 0"_s);
+    QCOMPARE(entryStatistics(db, u"nie"_s), u"2026-03-14 0 0 -1"_s);
+}
+
+void TestVocabularyImport::cancelledImportLeavesTheFileAsItWas()
+{
+    m_fixture->addEntries({u"eins|one"_s});
+    const QByteArray before = fileBytes(m_fixture->path());
+    QString text;
+    for (int i = 0; i < 2000; ++i)
+        text += u"wort%1,word %1\n"_s.arg(i);
+    Database db;
+    QVERIFY(db.open(m_fixture->path()));
+    ImportReport report;
+    int calls = 0;
+    const auto cancelLate = [&calls](qsizetype done, qsizetype) { return ++calls < 5 || done == 0; };
+    QCOMPARE(VocabularyImporter(db, m_fixture->clock)
+                 .run(csvPlan(text), DuplicateRule::Merge, report, cancelLate),
+             VocabularyImporter::Outcome::Cancelled);
+    QCOMPARE(report.added, 0);
+    db.close();
+    QCOMPARE(fileBytes(m_fixture->path()), before);
+}
+
+void TestVocabularyImport::failedImportLeavesTheFileAsItWas()
+{
+    // The file refuses one line halfway through, as a full disk would refuse a page.
+    QVERIFY(m_fixture->execRaw(u"CREATE TRIGGER Refuse BEFORE INSERT ON Definitions "
+                               "WHEN new.Definition = 'boom' BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s));
+    m_fixture->addEntries({u"eins|one"_s});
+    const QByteArray before = fileBytes(m_fixture->path());
+    Database db;
+    QVERIFY(db.open(m_fixture->path()));
+    ImportReport report;
+    StoreError error;
+    QCOMPARE(VocabularyImporter(db, m_fixture->clock)
+                 .run(csvPlan(u"zwei,two\neins,uno\ndrei,boom\nvier,four\n"_s), DuplicateRule::Merge,
+                      report, {}, &error),
+             VocabularyImporter::Outcome::Failed);
+    QVERIFY(error.description.contains(u"disk full"_s));
+    QCOMPARE(contents(db), QStringList{u"eins|one"_s});
+    db.close();
+    QCOMPARE(fileBytes(m_fixture->path()), before);
+}
+
+QTEST_GUILESS_MAIN(TestVocabularyImport)
+#include "TestVocabularyImport.moc"

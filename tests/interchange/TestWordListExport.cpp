@@ -1,0 +1,135 @@
+#include "interchange/ImportPlan.h"
+#include "interchange/VocabularyReader.h"
+#include "interchange/WordListRows.h"
+#include "interchange/WordListWriter.h"
+#include "store/SqlQuery.h"
+#include "support/StoreFixture.h"
+
+#include <QTest>
+
+using namespace lexmint;
+using namespace lexmint::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QList<VocabularyEntry>& awkwardEntries()
+{
+    static const QList<VocabularyEntry> entries{
+        {u"say \"hi\""_s, {u"greet, wave; nod"_s, u"a|b\tc"_s}, {}},
+        {u"#tag"_s, {u"# not a header"_s}, {}},
+        {u"\u017Elu\u0165ou\u010Dk\u00FD"_s, {u"yellowish"_s, u"\u201Cquoted\u201D"_s}, {}},
+        {u"\u03BB\u03AD\u03BE\u03B7"_s, {u"word"_s}, {}},
+        {u"x"_s, {u"Headword"_s}, {}},
+    };
+    return entries;
+}
+
+} // namespace
+
+class TestWordListExport : public QObject {
+    Q_OBJECT
+private slots:
+    void roundTrips_data();
+    void roundTrips();
+    void layouts_data();
+    void layouts();
+    void testModeGivesItsEntries();
+    void failedWriteLeavesNoFile();
+};
+
+void TestWordListExport::roundTrips_data()
+{
+    QTest::addColumn<ExportSettings>("settings");
+    QTest::addColumn<QString>("fileName");
+
+    QTest::newRow("CSV") << ExportSettings{FileKind::Csv, u',', false, {}} << u"a.csv"_s;
+    QTest::newRow("CSV, semicolons, byte order mark")
+        << ExportSettings{FileKind::Csv, u';', true, {}} << u"a.csv"_s;
+    QTest::newRow("tab-separated") << ExportSettings{FileKind::Tsv, u',', false, {}} << u"a.tsv"_s;
+    QTest::newRow("flash cards") << ExportSettings{FileKind::FlashCard, u',', false, {}} << u"a.txt"_s;
+    QTest::newRow("KVTML") << ExportSettings{FileKind::Kvtml, u',', false, u"Words"_s} << u"a.kvtml"_s;
+}
+
+void TestWordListExport::roundTrips()
+{
+    QFETCH(ExportSettings, settings);
+    QFETCH(QString, fileName);
+
+    const QByteArray bytes = wordlistwriter::write(awkwardEntries(), settings);
+    const ImportPlan plan = planImport(bytes, fileName, ImportSettings(), 50);
+    QVERIFY2(plan.ok(), qPrintable(plan.error));
+    QVERIFY(plan.refusedRows().isEmpty());
+    QStringList expected;
+    for (const VocabularyEntry& entry : awkwardEntries()) {
+        // KVTML keeps the lines of an entry joined by "; ", which also parts a line holding it.
+        const QStringList lines = settings.kind == FileKind::Kvtml
+            ? entry.lines.join(u"; "_s).split(u"; "_s)
+            : entry.lines;
+        expected.append(entryRow(entry.headword, lines));
+    }
+    QCOMPARE(acceptedRows(plan), expected);
+}
+
+void TestWordListExport::layouts_data()
+{
+    QTest::addColumn<ExportSettings>("settings");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("CSV with byte order mark and semicolons")
+        << ExportSettings{FileKind::Csv, u';', true, {}}
+        << "\xEF\xBB\xBFHeadword;Definitions\r\ncaf\xC3\xA9;\"coffee\nbar; pub\"\r\n"_ba;
+    QTest::newRow("flash cards")
+        << ExportSettings{FileKind::FlashCard, u',', false, {}}
+        << "#separator:tab\n#html:false\n#columns:Headword\tDefinitions\ncaf\xC3\xA9\t\"coffee\nbar; pub\"\n"_ba;
+}
+
+void TestWordListExport::layouts()
+{
+    QFETCH(ExportSettings, settings);
+    QFETCH(QByteArray, bytes);
+    const QList<VocabularyEntry> entries{{u"caf\u00E9"_s, {u"coffee"_s, u"bar; pub"_s}, {}}};
+    QCOMPARE(wordlistwriter::write(entries, settings), bytes);
+}
+
+void TestWordListExport::testModeGivesItsEntries()
+{
+    StoreFixture fixture;
+    fixture.addEntries({u"zapato|shoe"_s, u"abaco|abacus|counting frame"_s, u"mal|bad"_s});
+    QVERIFY(fixture.execRaw(u"UPDATE Headwords SET Tested = 2, Correct = 1, LastOK = 0 "
+                            "WHERE Headword <> 'mal'"_s));
+    Database db;
+    QVERIFY(db.open(fixture.path()));
+
+    const auto all = vocabularyreader::read(db, u"All"_s);
+    QVERIFY(all);
+    QCOMPARE(entryRows(*all), (QStringList{u"abaco | abacus | counting frame"_s, u"mal | bad"_s,
+                                           u"zapato | shoe"_s}));
+    const auto wrong = vocabularyreader::read(db, u"Last Answer Wrong"_s);
+    QVERIFY(wrong);
+    QCOMPARE(entryRows(*wrong), (QStringList{u"abaco | abacus | counting frame"_s, u"zapato | shoe"_s}));
+    QCOMPARE(wrong->at(1).statistics, (EntryStatistics{QDate(2026, 3, 14), 2, 1, 0}));
+
+    StoreError error;
+    QVERIFY(!vocabularyreader::read(db, u"Headwords"_s, &error)); // a table is no test mode
+    QVERIFY(error);
+}
+
+void TestWordListExport::failedWriteLeavesNoFile()
+{
+    QTemporaryDir dir;
+    const QString existing = writeFile(dir.path(), u"kept.kvtml"_s, "old"_ba);
+    const QString nowhere = dir.filePath(u"missing/words.csv"_s);
+    QString error;
+    QVERIFY(!wordlistwriter::writeFile(nowhere, awkwardEntries(), ExportSettings(), &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFileInfo::exists(nowhere));
+    // A vocabulary is never written as a word list, and the file under that name stays.
+    QVERIFY(!wordlistwriter::writeFile(existing, awkwardEntries(),
+                                       ExportSettings{FileKind::Vocabulary, u',', false, {}}, &error));
+    QCOMPARE(fileBytes(existing), "old"_ba);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"kept.kvtml"_s});
+}
+
+QTEST_GUILESS_MAIN(TestWordListExport)
+#include "TestWordListExport.moc"
