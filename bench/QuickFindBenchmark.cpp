@@ -21,6 +21,7 @@
 #include "entries/VocabularyHost.h"
 #include "keyboards/KeyboardSwitcher.h"
 #include "keyboards/NoKeyboardBackend.h"
+#include "keyboards/widgets/KeyboardFocus.h"
 #include "store/VocabInfo.h"
 #include "store/VocabularyFile.h"
 #include "store/VocabularySources.h"
@@ -71,7 +72,6 @@ public:
     const VocabInfo& currentVocabulary() const override { return m_vocab; }
     void dataRefresh() override { m_grid->dataRefresh(); }
     void contextUpdate() override {}
-    void setKeyboardLabel(const QString&) override {}
     void showVocabularyCurrent() override { m_grid->showSourceCurrent(); }
 
 private:
@@ -181,6 +181,7 @@ Figures run(const QString& path, int rounds)
         fail(QStringLiteral("Cannot bind %1").arg(path));
     NoKeyboardBackend keyboards;
     KeyboardSwitcher switcher(keyboards, messages);
+    KeyboardFocus keyboardFocus(switcher);
     SheetHost host(sources, vocab);
 
     QWidget window;
@@ -188,7 +189,7 @@ Figures run(const QString& path, int rounds)
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
     VocabularyModel model(sources.vocabulary(), messages);
-    auto* grid = new VocabGrid(model, switcher, vocab, &window);
+    auto* grid = new VocabGrid(model, keyboardFocus, vocab, &window);
     layout->addWidget(grid);
     host.setGrid(grid);
     grid->dataRefresh();
@@ -199,7 +200,7 @@ Figures run(const QString& path, int rounds)
     for (int round = 0; round < rounds; ++round) {
         for (qsizetype p = 0; p < Prefixes.size(); ++p) {
             const QString& prefix = Prefixes.at(p);
-            QuickFindDialog dialog(host, switcher, &window);
+            QuickFindDialog dialog(host, keyboardFocus, &window);
             dialog.show();
             waitUntilExposed(dialog);
             auto* word = dialog.findChild<QLineEdit*>(QStringLiteral("txtWord"));

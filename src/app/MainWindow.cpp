@@ -57,7 +57,10 @@ void present(QWidget* window)
 
 MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandLine,
                        QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_messages(services.messages, this)
+    : QMainWindow(parent),
+      m_services(services),
+      m_messages(services.messages, this),
+      m_keyboardFocus(services.keyboards)
 {
     setObjectName(QStringLiteral("frmVocab"));
     setWindowTitle(applicationTitle());
@@ -75,8 +78,8 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
             [this] { m_entryForms->closeAll(); });
 
     auto* model = new VocabularyModel(m_session->sources().vocabulary(), m_messages, this);
-    m_grid = new VocabGrid(*model, services.keyboards, m_session->current());
-    connect(m_grid, &VocabGrid::keyboardLabelChanged, this, &MainWindow::setKeyboardLabel);
+    m_grid = new VocabGrid(*model, m_keyboardFocus, m_session->current());
+    connect(&m_keyboardFocus, &KeyboardFocus::labelChanged, this, &MainWindow::setKeyboardLabel);
     m_blank = new QWidget;
     m_blank->setObjectName(QStringLiteral("Blank"));
     m_blank->setBackgroundRole(QPalette::Dark);
@@ -86,7 +89,7 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
     m_centre->addWidget(m_blank);
     setCentralWidget(m_centre);
 
-    m_entryForms = std::make_unique<EntryForms>(*this, services.messages, services.keyboards,
+    m_entryForms = std::make_unique<EntryForms>(*this, services.messages, m_keyboardFocus,
                                                 services.clock, qint16(1), this);
     m_interchange = new InterchangeCommands(*this, services.messages, services.files,
                                             services.clock, this);
@@ -586,10 +589,9 @@ void MainWindow::startTest(const QString& mode)
 {
     // The data sheet is hidden so that the answers cannot be read off it.
     updateCaption(true, true);
-    TestWindow test(*this, *m_entryForms, m_services.messages, m_services.keyboards,
+    TestWindow test(*this, *m_entryForms, m_services.messages, m_keyboardFocus,
                     m_services.clock, m_services.settings, m_services.help, m_services.sound,
                     testModeNames(), mode, this);
-    m_testWindow = &test;
     test.exec();
     updateCaption(false, false);
     contextUpdate();
@@ -652,8 +654,7 @@ void MainWindow::quickFind()
 {
     if (m_grid->isEditing())
         return;
-    QuickFindDialog dialog(*this, m_services.keyboards, this);
-    m_quickFind = &dialog;
+    QuickFindDialog dialog(*this, m_keyboardFocus, this);
     dialog.exec();
 }
 
@@ -665,18 +666,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     saveSettings();
-    // Every field that switched the keyboard gives the user's own layout back.
-    m_entryForms->restoreKeyboards();
-    if (m_quickFind)
-        m_quickFind->restoreKeyboard();
-    if (m_testWindow)
-        m_testWindow->restoreKeyboard();
-    m_grid->restoreKeyboard();
     m_entryForms->closeAll();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this)
             window->close();
     }
+    // The program ends without handling the focus changes still to come.
+    m_keyboardFocus.restore();
     event->accept();
 }
 

@@ -6,6 +6,7 @@
 #include "shell/RecentList.h"
 #include "shell/StartupPlan.h"
 #include "entries/VocabularyHost.h"
+#include "keyboards/widgets/KeyboardFocus.h"
 #include "platform/widgets/WindowMessages.h"
 
 #include <QMainWindow>
@@ -27,9 +28,7 @@ class EntryForms;
 class InterchangeCommands;
 class OptionsDialog;
 class PropertiesDialog;
-class QuickFindDialog;
 class StartPage;
-class TestWindow;
 class VocabGrid;
 class VocabularySession;
 
@@ -90,8 +89,6 @@ public slots:
     void dataRefresh() override;
     /// Re-derives the commands, the status bar and the test modes from the open vocabulary.
     void contextUpdate() override;
-    /// Names the keyboard layout of the focused field in the status bar; empty clears it.
-    void setKeyboardLabel(const QString& name) override;
     /// Hides the data sheet and runs a test in the given mode.
     void startTest(const QString& mode);
 
@@ -131,11 +128,14 @@ private:
     void quickFind();
     /// Shows what a command did left of the status bar's panels, for a while.
     void showOutcome(const QString& text);
+    /// Names the keyboard layout of the focused field in the status bar; empty clears it.
+    void setKeyboardLabel(const QString& name);
     QAction* addAction(const char* name, const QString& text, void (MainWindow::*slot)(),
                        QKeySequence shortcut = {});
 
     AppServices& m_services;
     WindowMessages m_messages;
+    KeyboardFocus m_keyboardFocus;
     VocabularySession* m_session = nullptr;
     StartupPlan m_plan;
     RecentList m_recent{1};
@@ -145,8 +145,6 @@ private:
     QPointer<PropertiesDialog> m_properties;
     QPointer<OptionsDialog> m_options;
     std::unique_ptr<EntryForms> m_entryForms;
-    QPointer<QuickFindDialog> m_quickFind;
-    QPointer<TestWindow> m_testWindow;
     InterchangeCommands* m_interchange = nullptr;
 
     MainActions m_actions;

@@ -8,7 +8,6 @@
 #include "store/EntryRules.h"
 #include "store/VocabInfo.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QScopedValueRollback>
 
@@ -20,14 +19,14 @@ namespace {
 constexpr int RecordSelectorWidth = 285; // twips
 } // namespace
 
-VocabGrid::VocabGrid(VocabularyModel& model, KeyboardSwitcher& switcher, const VocabInfo& vocab,
+VocabGrid::VocabGrid(VocabularyModel& model, KeyboardFocus& keyboards, const VocabInfo& vocab,
                      QWidget* parent)
     : QTableView(parent),
       m_model(model),
       m_vocab(vocab),
-      m_keyboard(switcher),
       m_delegate(new CellEditorDelegate([this](int column) { return editorLimit(column); },
-                                        [this] { return wantedLayout(); }, this))
+                                        [this] { return wantedLayout(); }, this)),
+      m_keyboard(keyboards, this, [this] { return wantedLayout(); })
 {
     setObjectName(QStringLiteral("VocabGrid"));
     setModel(&m_model);
@@ -59,17 +58,8 @@ VocabGrid::VocabGrid(VocabularyModel& model, KeyboardSwitcher& switcher, const V
         if (currentIndex().isValid())
             scrollTo(currentIndex());
     });
-    m_focusConnection =
-        connect(qApp, &QApplication::focusChanged, this, &VocabGrid::focusChanged);
-
     applyColumnModes();
     layoutColumns(false);
-}
-
-VocabGrid::~VocabGrid()
-{
-    // Destroying the widget moves the focus away, after this object's members are gone.
-    disconnect(m_focusConnection);
 }
 
 bool VocabGrid::dataRefresh(StoreError* error)
@@ -140,35 +130,7 @@ KeyboardLayoutId VocabGrid::wantedLayout() const
 
 void VocabGrid::setGridKeyboard()
 {
-    emit keyboardLabelChanged(m_keyboard.switchTo(wantedLayout()));
-}
-
-void VocabGrid::leaveKeyboard()
-{
-    m_keyboard.leave();
-    emit keyboardLabelChanged(QString());
-}
-
-void VocabGrid::restoreKeyboard()
-{
-    if (m_keyboard.held())
-        leaveKeyboard();
-}
-
-bool VocabGrid::owns(const QWidget* widget) const
-{
-    return widget && (widget == this || isAncestorOf(widget));
-}
-
-void VocabGrid::focusChanged(QWidget* old, QWidget* now)
-{
-    // The cell editor is part of the sheet: moving the focus into it or back keeps the layout.
-    const bool had = owns(old);
-    const bool has = owns(now);
-    if (has && !had)
-        setGridKeyboard();
-    else if (had && !has)
-        leaveKeyboard();
+    m_keyboard.switchNow();
 }
 
 void VocabGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
@@ -178,8 +140,8 @@ void VocabGrid::currentChanged(const QModelIndex& current, const QModelIndex& pr
         m_model.setCurrentRow(current.row());
     // Only while the sheet's layouts are in use, so that a move made for another window
     // (a find, a refresh) does not switch the layout under that window.
-    if (current.column() != previous.column() && m_keyboard.held())
-        setGridKeyboard();
+    if (current.column() != previous.column())
+        m_keyboard.layoutChanged();
 }
 
 int VocabGrid::editorLimit(int column) const

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "keyboards/KeyboardContext.h"
+#include "keyboards/widgets/TypingContext.h"
 
 #include <QTableView>
 
 namespace lexmint {
 
 class CellEditorDelegate;
-class KeyboardSwitcher;
+class KeyboardFocus;
 class VocabularyModel;
 struct StoreError;
 struct VocabInfo;
@@ -29,9 +29,8 @@ class VocabGrid final : public QTableView {
 public:
     /// `vocab` describes the open vocabulary (an empty path when none is) and must outlive the
     /// sheet.
-    VocabGrid(VocabularyModel& model, KeyboardSwitcher& switcher, const VocabInfo& vocab,
+    VocabGrid(VocabularyModel& model, KeyboardFocus& keyboards, const VocabInfo& vocab,
               QWidget* parent = nullptr);
-    ~VocabGrid() override;
 
     /// Reads the source again and shows it from its first row, with freshly laid out columns.
     bool dataRefresh(StoreError* error = nullptr);
@@ -41,8 +40,6 @@ public:
     /// Switches to the layout of the current column (also when the sheet does not have the
     /// focus, as after opening a vocabulary).
     void setGridKeyboard();
-    /// Puts back the user's layout if the sheet still holds it, as when the program ends.
-    void restoreKeyboard();
 
     bool isEditing() const;
     /// The ID of the current row's entry; 0 when there is no current row.
@@ -54,10 +51,6 @@ public:
     /// Makes the source's current row (after a find, say) the current row and shows it.
     void showSourceCurrent();
 
-signals:
-    /// The name of the layout for the status bar; empty when the sheet lost the focus.
-    void keyboardLabelChanged(const QString& label);
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -66,18 +59,14 @@ protected:
 private:
     KeyboardLayoutId wantedLayout() const;
     int editorLimit(int column) const;
-    bool owns(const QWidget* widget) const;
-    void focusChanged(QWidget* old, QWidget* now);
-    void leaveKeyboard();
     void columnResized(int column, int oldSize, int newSize);
     void applyColumnModes();
     void reopenRefusedEdit();
 
     VocabularyModel& m_model;
     const VocabInfo& m_vocab;
-    GridKeyboard m_keyboard;
     CellEditorDelegate* m_delegate;
-    QMetaObject::Connection m_focusConnection;
+    TypingContext m_keyboard;
     bool m_layingOut = false;
 };
 

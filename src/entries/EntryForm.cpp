@@ -2,7 +2,6 @@
 
 #include "entries/CharacterLimit.h"
 #include "entries/VocabularyHost.h"
-#include "keyboards/widgets/FieldLanguageHint.h"
 #include "platform/MessageService.h"
 #include "platform/widgets/Twips.h"
 #include "store/Criteria.h"
@@ -49,7 +48,7 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
 
 } // namespace
 
-EntryForm::EntryForm(VocabularyHost& host, MessageService& messages, KeyboardSwitcher& keyboards,
+EntryForm::EntryForm(VocabularyHost& host, MessageService& messages, KeyboardFocus& keyboards,
                      const Clock& clock, qint16 entryFormBehaviour, std::optional<qint64> entryId,
                      QWidget* parent)
     : QDialog(parent),
@@ -64,8 +63,9 @@ EntryForm::EntryForm(VocabularyHost& host, MessageService& messages, KeyboardSwi
       m_add(makeButton(QStringLiteral("cmdAdd"), QStringLiteral("Add"), this)),
       m_delete(makeButton(QStringLiteral("cmdDel"), QStringLiteral("Delete"), this)),
       m_close(makeButton(QStringLiteral("cmdClose"), QStringLiteral("Close"), this)),
-      m_headKeyboard(keyboards),
-      m_definitionKeyboard(keyboards)
+      m_headKeyboard(keyboards, m_head, [&host] { return host.currentVocabulary().keybHead; }),
+      m_definitionKeyboard(keyboards, m_definition,
+                           [&host] { return host.currentVocabulary().keybDef; })
 {
     setObjectName(QStringLiteral("frmAdd"));
     setWindowTitle(QStringLiteral("Add New Entry"));
@@ -75,8 +75,6 @@ EntryForm::EntryForm(VocabularyHost& host, MessageService& messages, KeyboardSwi
     m_definition->setObjectName(QStringLiteral("txtDef"));
     m_definition->setToolTip(QStringLiteral("Enter the definition of the above word/phrase here"));
     m_definition->setTabChangesFocus(true);
-    FieldLanguageHint::install(m_head, [this] { return m_host.currentVocabulary().keybHead; });
-    FieldLanguageHint::install(m_definition, [this] { return m_host.currentVocabulary().keybDef; });
     m_keyboardLabel->setObjectName(QStringLiteral("lblKeyboard"));
     m_keyboardLabel->setToolTip(QStringLiteral("Active keyboard in the current context"));
     m_keyboardLabel->setAlignment(Qt::AlignCenter);
@@ -105,6 +103,10 @@ EntryForm::EntryForm(VocabularyHost& host, MessageService& messages, KeyboardSwi
     connect(m_add, &QPushButton::clicked, this, &EntryForm::submit);
     connect(m_delete, &QPushButton::clicked, this, &EntryForm::deleteEntry);
     connect(m_close, &QPushButton::clicked, this, &EntryForm::closeClicked);
+    for (const TypingContext* field : {&m_headKeyboard, &m_definitionKeyboard}) {
+        connect(field, &TypingContext::entered, this, &EntryForm::fieldEntered);
+        connect(field, &TypingContext::left, this, &EntryForm::fieldLeft);
+    }
 
     load();
     m_head->setFocus();
@@ -115,13 +117,6 @@ EntryForm::~EntryForm()
     // Destroying the fields moves the focus away after this object's members are gone.
     m_head->removeEventFilter(this);
     m_definition->removeEventFilter(this);
-    restoreKeyboards();
-}
-
-void EntryForm::restoreKeyboards()
-{
-    m_headKeyboard.leave();
-    m_definitionKeyboard.leave();
 }
 
 void EntryForm::load()
@@ -371,20 +366,6 @@ bool EntryForm::eventFilter(QObject* watched, QEvent* event)
 {
     const bool head = watched == m_head;
     switch (event->type()) {
-    case QEvent::FocusIn:
-        // A context menu of the field keeps the field's layout.
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-            const VocabInfo& vocab = m_host.currentVocabulary();
-            if (head)
-                fieldEntered(m_headKeyboard, vocab.keybHead);
-            else
-                fieldEntered(m_definitionKeyboard, vocab.keybDef);
-        }
-        break;
-    case QEvent::FocusOut:
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            fieldLeft(head ? m_headKeyboard : m_definitionKeyboard);
-        break;
     case QEvent::KeyPress: {
         const auto& key = *static_cast<QKeyEvent*>(event);
         if (head ? headKey(key) : definitionKey(key))
@@ -451,18 +432,14 @@ void EntryForm::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void EntryForm::fieldEntered(KeyboardContext& context, KeyboardLayoutId layout)
+void EntryForm::fieldEntered(KeyboardLayoutId layout, const QString& name)
 {
-    const QString name = context.enter(layout);
     m_keyboardLabel->setText(name.left(3));
     paintKeyboardLabel(layout != KeybCurrent);
-    m_host.setKeyboardLabel(name);
 }
 
-void EntryForm::fieldLeft(KeyboardContext& context)
+void EntryForm::fieldLeft()
 {
-    context.leave();
-    m_host.setKeyboardLabel({});
     m_keyboardLabel->clear();
     paintKeyboardLabel(false);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keyboards/KeyboardContext.h"
+#include "keyboards/widgets/TypingContext.h"
 #include "platform/widgets/WindowMessages.h"
 
 #include <QDialog>
@@ -16,7 +16,7 @@ namespace lexmint {
 
 class Clock;
 class Database;
-class KeyboardSwitcher;
+class KeyboardFocus;
 class MessageService;
 class VocabularyHost;
 struct StoreError;
@@ -43,15 +43,13 @@ class EntryForm final : public QDialog {
 public:
     /// Loads the form: empty for a new entry, or with the entry `entryId` (an entry that no
     /// longer exists is reported as an inconsistency, and the form opens empty).
-    EntryForm(VocabularyHost& host, MessageService& messages, KeyboardSwitcher& keyboards,
+    EntryForm(VocabularyHost& host, MessageService& messages, KeyboardFocus& keyboards,
               const Clock& clock, qint16 entryFormBehaviour, std::optional<qint64> entryId,
               QWidget* parent = nullptr);
     ~EntryForm() override;
 
     /// The entry being edited; nothing in add mode.
     std::optional<qint64> entryId() const { return m_entryId; }
-    /// Switches back to the layouts the fields hold, as when the program ends.
-    void restoreKeyboards();
     /// The behaviour bits that the form's keys follow from now on.
     void setEntryFormBehaviour(qint16 bits) { m_behaviour = bits; }
     /// Whether the form may close: yes when its fields are as loaded, otherwise the user's
@@ -81,8 +79,8 @@ private:
     void reportStoreError(const QString& what, const StoreError& error);
     bool headKey(const QKeyEvent& key);
     bool definitionKey(const QKeyEvent& key);
-    void fieldEntered(KeyboardContext& context, KeyboardLayoutId layout);
-    void fieldLeft(KeyboardContext& context);
+    void fieldEntered(KeyboardLayoutId layout, const QString& name);
+    void fieldLeft();
     void paintKeyboardLabel(bool highlighted);
 
     VocabularyHost& m_host;
@@ -97,8 +95,8 @@ private:
     QPushButton* m_add;
     QPushButton* m_delete;
     QPushButton* m_close;
-    KeyboardContext m_headKeyboard;
-    KeyboardContext m_definitionKeyboard;
+    TypingContext m_headKeyboard;
+    TypingContext m_definitionKeyboard;
 
     QString m_origHeadword;
     QString m_origDefinition;

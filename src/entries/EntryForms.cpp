@@ -9,7 +9,7 @@
 namespace lexmint {
 
 EntryForms::EntryForms(VocabularyHost& host, MessageService& messages,
-                       KeyboardSwitcher& keyboards, const Clock& clock,
+                       KeyboardFocus& keyboards, const Clock& clock,
                        qint16 entryFormBehaviour, QWidget* parentWindow)
     : m_host(host),
       m_messages(messages),
@@ -78,12 +78,6 @@ void EntryForms::show(std::optional<qint64> id, Mode mode, QWidget* requester)
         open->showNormal();
     open->raise();
     open->activateWindow();
-}
-
-void EntryForms::restoreKeyboards()
-{
-    for (EntryForm* form : openForms())
-        form->restoreKeyboards();
 }
 
 bool EntryForms::mayCloseAll()

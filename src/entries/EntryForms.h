@@ -11,7 +11,7 @@ namespace lexmint {
 
 class Clock;
 class EntryForm;
-class KeyboardSwitcher;
+class KeyboardFocus;
 class MessageService;
 class VocabularyHost;
 
@@ -25,7 +25,7 @@ public:
     };
 
     /// The forms opened from the main window are windows of `parentWindow` (the main window).
-    EntryForms(VocabularyHost& host, MessageService& messages, KeyboardSwitcher& keyboards,
+    EntryForms(VocabularyHost& host, MessageService& messages, KeyboardFocus& keyboards,
                const Clock& clock, qint16 entryFormBehaviour, QWidget* parentWindow);
     ~EntryForms();
     EntryForms(const EntryForms&) = delete;
@@ -43,8 +43,6 @@ public:
 
     /// The forms that are open, oldest first.
     QList<EntryForm*> openForms() const;
-    /// Switches back to the layouts that open forms hold, as when the program ends.
-    void restoreKeyboards();
     /// Whether every open form may close, before the vocabulary they work on goes: each form
     /// that holds changes asks its "Discard changes?" question. The first No keeps that form
     /// and gives false; nothing is closed here.
@@ -55,7 +53,7 @@ public:
 private:
     VocabularyHost& m_host;
     MessageService& m_messages;
-    KeyboardSwitcher& m_keyboards;
+    KeyboardFocus& m_keyboards;
     const Clock& m_clock;
     qint16 m_behaviour;
     QWidget* m_parentWindow;

@@ -1,14 +1,12 @@
 #include "entries/QuickFind.h"
 
 #include "entries/VocabularyHost.h"
-#include "keyboards/widgets/FieldLanguageHint.h"
 #include "platform/widgets/Twips.h"
 #include "store/Criteria.h"
 #include "store/DataSource.h"
 #include "store/VocabInfo.h"
 #include "store/VocabularySources.h"
 
-#include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -25,13 +23,13 @@ constexpr int WordWidth = 3600;
 constexpr int Margin = 120;
 } // namespace
 
-QuickFindDialog::QuickFindDialog(VocabularyHost& host, KeyboardSwitcher& switcher,
+QuickFindDialog::QuickFindDialog(VocabularyHost& host, KeyboardFocus& keyboards,
                                  QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_host(host),
-      m_keyboard(switcher),
       m_word(new QLineEdit(this)),
+      m_keyboard(keyboards, m_word, [&host] { return host.currentVocabulary().keybHead; }),
       m_startPosition(host.sources().vocabulary().absolutePosition())
 {
     setObjectName(u"frmQSearch"_s);
@@ -40,8 +38,6 @@ QuickFindDialog::QuickFindDialog(VocabularyHost& host, KeyboardSwitcher& switche
 
     m_word->setObjectName(u"txtWord"_s);
     m_word->setMinimumWidth(twipsToPixelsX(WordWidth, this));
-    m_word->installEventFilter(this);
-    FieldLanguageHint::install(m_word, [this] { return m_host.currentVocabulary().keybHead; });
     connect(m_word, &QLineEdit::textChanged, this, &QuickFindDialog::findHeadword);
     connect(m_word, &QLineEdit::returnPressed, this, &QDialog::accept);
 
@@ -85,34 +81,6 @@ void QuickFindDialog::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-bool QuickFindDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_word) {
-        if (event->type() == QEvent::FocusIn)
-            enterKeyboard();
-        else if (event->type() == QEvent::FocusOut)
-            leaveKeyboard();
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void QuickFindDialog::enterKeyboard()
-{
-    m_host.setKeyboardLabel(m_keyboard.enter(m_host.currentVocabulary().keybHead));
-}
-
-void QuickFindDialog::leaveKeyboard()
-{
-    m_keyboard.leave();
-    m_host.setKeyboardLabel(QString());
-}
-
-void QuickFindDialog::restoreKeyboard()
-{
-    if (m_keyboard.held())
-        leaveKeyboard();
 }
 
 } // namespace lexmint

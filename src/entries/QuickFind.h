@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keyboards/KeyboardContext.h"
+#include "keyboards/widgets/TypingContext.h"
 
 #include <QDialog>
 
@@ -8,7 +8,7 @@ class QLineEdit;
 
 namespace lexmint {
 
-class KeyboardSwitcher;
+class KeyboardFocus;
 class VocabularyHost;
 
 /// Quick find: while the user types, the data sheet jumps to the first entry, in the sheet's
@@ -25,27 +25,21 @@ class QuickFindDialog final : public QDialog {
 public:
     /// Remembers the "Vocabulary" source's current row for Esc, and places the window just
     /// inside the top left corner of `parent`'s window.
-    QuickFindDialog(VocabularyHost& host, KeyboardSwitcher& switcher, QWidget* parent = nullptr);
+    QuickFindDialog(VocabularyHost& host, KeyboardFocus& keyboards, QWidget* parent = nullptr);
 
     /// The position Esc goes back to; -1 when there was no current row.
     int startPosition() const { return m_startPosition; }
-    /// Puts back the user's layout if the text box still holds it, as when the program ends
-    /// while the window is open.
-    void restoreKeyboard();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void findHeadword(const QString& text);
     void returnToStart();
-    void enterKeyboard();
-    void leaveKeyboard();
 
     VocabularyHost& m_host;
-    KeyboardContext m_keyboard;
     QLineEdit* m_word;
+    TypingContext m_keyboard;
     int m_startPosition;
 };
 

@@ -20,8 +20,6 @@ public:
     virtual void dataRefresh() = 0;
     /// Re-derives the main window's commands, entry count and test modes.
     virtual void contextUpdate() = 0;
-    /// Names the keyboard layout of the focused field in the status bar; empty clears it.
-    virtual void setKeyboardLabel(const QString& name) = 0;
     /// Shows the current row of the "Vocabulary" source in the data sheet, after a find or a
     /// move of that source.
     virtual void showVocabularyCurrent() = 0;

@@ -11,10 +11,17 @@ KeyboardContext::KeyboardContext(KeyboardSwitcher& switcher) : m_switcher(switch
 
 QString KeyboardContext::enter(KeyboardLayoutId requested)
 {
-    const KeyboardLayoutId previous = m_switcher.activateKeyboard(requested);
-    // KeybCurrent restores nothing, so a later switch may still learn the user's layout.
-    if (!m_held || *m_held == KeybCurrent)
-        m_held = previous;
+    if (requested == KeybCurrent) {
+        if (m_held)
+            m_switcher.activateKeyboard(*m_held);
+        else
+            m_held = KeybCurrent;
+    } else {
+        const KeyboardLayoutId previous = m_switcher.activateKeyboard(requested);
+        // KeybCurrent restores nothing, so a later switch may still learn the user's layout.
+        if (!m_held || *m_held == KeybCurrent)
+            m_held = previous;
+    }
     return keyboardName(requested);
 }
 
@@ -22,17 +29,6 @@ void KeyboardContext::leave()
 {
     if (const std::optional<KeyboardLayoutId> layout = std::exchange(m_held, std::nullopt))
         m_switcher.activateKeyboard(*layout);
-}
-
-QString GridKeyboard::switchTo(KeyboardLayoutId wanted)
-{
-    if (wanted != KeybCurrent)
-        return enter(wanted);
-    if (const std::optional<KeyboardLayoutId> layout = held())
-        switcher().activateKeyboard(*layout);
-    else
-        hold(KeybCurrent);
-    return keyboardName(KeybCurrent);
 }
 
 } // namespace lexmint

@@ -49,7 +49,7 @@ void KeyboardSwitcher::reportMissing(qint32 layout)
                                     "selection for this vocabulary.");
     message.icon = MessageIcon::Exclamation;
     message.buttons = MessageButtons::Ok;
-    m_messages.show(message);
+    tellLater(message);
 }
 
 void KeyboardSwitcher::tellCannotSwitch()
@@ -65,6 +65,11 @@ void KeyboardSwitcher::tellCannotSwitch()
         "desktop's keyboard layout indicator or its shortcut (often Super+Space).");
     message.icon = MessageIcon::Information;
     message.buttons = MessageButtons::Ok;
+    tellLater(message);
+}
+
+void KeyboardSwitcher::tellLater(const Message& message)
+{
     // A modal box shown while a field takes the focus would take the focus from it halfway.
     QTimer::singleShot(0, &m_pending, [this, message] { m_messages.show(message); });
 }

@@ -7,11 +7,12 @@ namespace lexmint {
 
 class KeyboardBackend;
 class MessageService;
+struct Message;
 
 /// Switches to the layout a typing context asks for and tells the user, once per layout for
 /// as long as this object lives (one run of the program), when that layout is not installed.
-/// On a desktop that lets no program switch layouts it tells the user that instead, once, and
-/// only after the field asking has taken the focus.
+/// On a desktop that lets no program switch layouts it tells the user that instead, once.
+/// Either message comes only after the field asking has taken the focus.
 class KeyboardSwitcher {
 public:
     KeyboardSwitcher(KeyboardBackend& backend, MessageService& messages);
@@ -26,6 +27,7 @@ public:
 private:
     void reportMissing(qint32 layout);
     void tellCannotSwitch();
+    void tellLater(const Message& message);
 
     KeyboardBackend& m_backend;
     MessageService& m_messages;

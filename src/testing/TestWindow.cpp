@@ -3,7 +3,6 @@
 #include "shell/SettingsStore.h"
 #include "entries/EntryForms.h"
 #include "entries/VocabularyHost.h"
-#include "keyboards/widgets/FieldLanguageHint.h"
 #include "platform/HelpService.h"
 #include "platform/widgets/Twips.h"
 #include "store/VocabInfo.h"
@@ -113,7 +112,7 @@ QString dateText(const QVariant& value)
 } // namespace
 
 TestWindow::TestWindow(VocabularyHost& host, EntryForms& entryForms, MessageService& messages,
-                       KeyboardSwitcher& keyboards, const Clock& clock, SettingsStore& settings,
+                       KeyboardFocus& keyboards, const Clock& clock, SettingsStore& settings,
                        HelpService& help, SoundService& sound, const QStringList& modes,
                        const QString& testMode, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -124,8 +123,9 @@ TestWindow::TestWindow(VocabularyHost& host, EntryForms& entryForms, MessageServ
       m_messages(messages, this),
       m_settings(settings),
       m_sound(sound),
-      m_keyboard(keyboards),
-      m_run(host.sources().testWords(), judgeOf(host.currentVocabulary()), m_messages, clock)
+      m_run(host.sources().testWords(), judgeOf(host.currentVocabulary()), m_messages, clock),
+      m_guess(new QLineEdit(this)),
+      m_keyboard(keyboards, m_guess, [&host] { return host.currentVocabulary().keybHead; })
 {
     setObjectName(u"frmTest"_s);
     setWindowTitle(u"Test"_s);
@@ -146,15 +146,12 @@ TestWindow::~TestWindow()
 {
     // Destroying the box moves the focus away after this object's members are gone.
     m_guess->removeEventFilter(this);
-    restoreKeyboard();
 }
 
 void TestWindow::buildControls(const QStringList& modes, HelpService& help)
 {
-    m_guess = new QLineEdit(this);
     m_guess->setObjectName(u"txtGuess"_s);
     m_guess->installEventFilter(this);
-    FieldLanguageHint::install(m_guess, [this] { return m_host.currentVocabulary().keybHead; });
     m_definitions = new QPlainTextEdit(this);
     m_definitions->setObjectName(u"txtDef"_s);
     m_definitions->setReadOnly(true);
@@ -477,15 +474,6 @@ bool TestWindow::eventFilter(QObject* watched, QEvent* event)
 bool TestWindow::guessEvent(QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::FocusIn:
-        // A context menu of the box keeps the box's layout.
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            enterKeyboard();
-        return false;
-    case QEvent::FocusOut:
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            leaveKeyboard();
-        return false;
     case QEvent::InputMethod: {
         const bool wasComposing = m_composing;
         m_composing = !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
@@ -504,23 +492,6 @@ bool TestWindow::guessEvent(QEvent* event)
     default:
         return false;
     }
-}
-
-void TestWindow::enterKeyboard()
-{
-    m_host.setKeyboardLabel(m_keyboard.enter(m_host.currentVocabulary().keybHead));
-}
-
-void TestWindow::leaveKeyboard()
-{
-    m_keyboard.leave();
-    m_host.setKeyboardLabel(QString());
-}
-
-void TestWindow::restoreKeyboard()
-{
-    if (m_keyboard.held())
-        leaveKeyboard();
 }
 
 } // namespace lexmint

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "keyboards/KeyboardContext.h"
 #include "drill/TestRun.h"
+#include "keyboards/widgets/TypingContext.h"
 #include "platform/widgets/WindowMessages.h"
 
 #include <QDialog>
@@ -19,7 +19,7 @@ namespace lexmint {
 class Clock;
 class EntryForms;
 class HelpService;
-class KeyboardSwitcher;
+class KeyboardFocus;
 class MessageService;
 class SettingsStore;
 class SoundService;
@@ -41,14 +41,10 @@ public:
     /// offers them all. The window is placed over `parent`'s window, and shows the details
     /// panel when it was open when the window was last closed.
     TestWindow(VocabularyHost& host, EntryForms& entryForms, MessageService& messages,
-               KeyboardSwitcher& keyboards, const Clock& clock, SettingsStore& settings,
+               KeyboardFocus& keyboards, const Clock& clock, SettingsStore& settings,
                HelpService& help, SoundService& sound, const QStringList& modes,
                const QString& testMode, QWidget* parent = nullptr);
     ~TestWindow() override;
-
-    /// Puts back the user's layout if the answer box still holds it, as when the program ends
-    /// while the window is open.
-    void restoreKeyboard();
 
     /// Closing remembers whether the details panel was open.
     void done(int result) override;
@@ -76,18 +72,16 @@ private:
     void restartAnyTime();
     void setDetailsShown(bool shown);
     bool guessEvent(QEvent* event);
-    void enterKeyboard();
-    void leaveKeyboard();
 
     VocabularyHost& m_host;
     EntryForms& m_entryForms;
     WindowMessages m_messages;
     SettingsStore& m_settings;
     SoundService& m_sound;
-    KeyboardContext m_keyboard;
     TestRun m_run;
 
-    QLineEdit* m_guess = nullptr;
+    QLineEdit* m_guess;
+    TypingContext m_keyboard;
     QPlainTextEdit* m_definitions = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_restart = nullptr;

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
-#include "shell/SettingsStore.h"
 #include "app/VocabGrid.h"
+#include "store/Database.h"
+#include "shell/SettingsStore.h"
 #include "app/VocabularySession.h"
 #include "app/FirstRunDialog.h"
 #include "entries/EntryForm.h"
@@ -9,6 +10,7 @@
 #include "platform/widgets/ElidedLabel.h"
 #include "support/MainWindowFixture.h"
 #include "support/StoreFixture.h"
+#include "support/ModalWindow.h"
 #include "support/TestFiles.h"
 #include "support/WholeText.h"
 
@@ -30,10 +32,29 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 using namespace lexmint;
 using namespace lexmint::test;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint32 UsEnglish = 0x0409; // the user's own layout
+constexpr qint32 Czech = 0x0405;
+constexpr qint32 German = 0x0407;
+
+// What the user does, and the layout active and named in the status bar afterwards.
+struct FocusStep {
+    QString action;
+    qint32 active;
+    QString panel;
+};
+using FocusSteps = QList<FocusStep>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(FocusSteps)
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -56,7 +77,10 @@ private slots:
     void settingsAreWrittenAtExit();
     void testModesFollowTheirRows();
     void addSwitchOpensTheEntryForm();
-    void exitGivesBackTheLayoutAFormHolds();
+    void keyboardFollowsTheFocus_data();
+    void keyboardFollowsTheFocus();
+    void missingLayoutIsReportedOnceTheFocusSettled();
+    void exitGivesBackTheLayoutOfASheetWithoutFocus();
     void propertiesAndOptionsOpenOnce();
     void formsGoWithTheirVocabulary_data();
     void formsGoWithTheirVocabulary();
@@ -80,8 +104,15 @@ private:
         return SettingsStore(m_fx->path(file));
     }
     MainWindow* m_window() const { return m_fx->window(); }
+    QString vocabularyWithKeyboards(qint32 head, qint32 definition);
+    void openWithKeyboards(qint32 head, qint32 definition);
+    void runFocusSteps(const FocusSteps& steps, qsizetype& next, bool inModal);
+    void doFocusStep(const QString& action);
+    void checkFocusStep(const FocusStep& step);
 
     std::unique_ptr<MainWindowFixture> m_fx;
+    QPointer<QMenu> m_menu;
+    QWindow m_elsewhere; // a window that is none of the program's
 };
 
 void TestMainWindow::init()
@@ -182,7 +213,7 @@ void TestMainWindow::statusPanelsShowTheirText()
     QVERIFY(QDir().mkpath(folder));
     start({makeVocabulary(folder, u"mine.lxm"_s, {u"uno|meaning"_s})}).show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window()));
-    m_window()->setKeyboardLabel(keyboardName(KeybCurrent));
+    m_window()->findChild<QLabel*>(u"keyboard"_s)->setText(keyboardName(KeybCurrent));
     for (const QString& name : {u"no_entries"_s, u"keyboardlabel"_s, u"keyboard"_s})
         QTRY_VERIFY2(showsWholeText(*m_window()->findChild<QLabel*>(name)), qPrintable(name));
     const auto* path = m_window()->findChild<ElidedLabel*>(u"filepath"_s);
@@ -426,25 +457,202 @@ void TestMainWindow::addSwitchOpensTheEntryForm()
     QTRY_VERIFY(m_window()->findChild<QWidget*>(u"frmAdd"_s)->isVisible());
 }
 
-void TestMainWindow::exitGivesBackTheLayoutAFormHolds()
+QString TestMainWindow::vocabularyWithKeyboards(qint32 head, qint32 definition)
 {
-    const QString path = vocabulary(u"mine.lxm"_s);
-    {
-        Database db;
-        QVERIFY(db.open(path));
-        QVERIFY(db.createProperty(u"UserKeybH"_s, 0x0405));
-    }
+    const QString path = vocabulary(u"mine.lxm"_s, 2);
+    Database db;
+    if (!db.open(path) || !db.createProperty(u"UserKeybH"_s, head)
+        || !db.createProperty(u"UserKeybD"_s, definition))
+        return QString();
+    return path;
+}
+
+void TestMainWindow::openWithKeyboards(qint32 head, qint32 definition)
+{
+    const QString path = vocabularyWithKeyboards(head, definition);
+    QVERIFY(!path.isEmpty());
     start({path}).show();
     QVERIFY(QTest::qWaitForWindowActive(m_window()));
-    action(u"mnuEntryAdd"_s)->trigger();
-    auto* form = m_window()->findChild<QWidget*>(u"frmAdd"_s);
-    QVERIFY(form && QTest::qWaitForWindowActive(form));
-    form->findChild<QWidget*>(u"txtHead"_s)->setFocus();
-    QTRY_COMPARE(m_fx->backend.activeLayout(), 0x0405);
-    QCOMPARE(panel(u"keyboard"_s), u"Czech"_s);
+}
 
+void TestMainWindow::keyboardFollowsTheFocus_data()
+{
+    // Headwords are typed in Czech, definitions in German. A step that opens a modal window
+    // (F7: quick find, or the test) runs the steps after it inside that window, up to the one
+    // that closes it.
+    QTest::addColumn<FocusSteps>("steps");
+    const QString czech = u"Czech"_s;
+    const QString german = u"German (Standard)"_s;
+    const FocusStep sheet{u"sheet"_s, Czech, czech};
+    const FocusStep definitions{u"definitions"_s, German, german};
+    const FocusStep form{u"F5"_s, Czech, czech};
+    const FocusStep exit{u"exit"_s, UsEnglish, QString()};
+
+    QTest::newRow("sheet, entry form") << FocusSteps{sheet, form, exit};
+    QTest::newRow("sheet, entry form, main window, entry form")
+        << FocusSteps{sheet, definitions, form, {u"main"_s, German, german},
+                      {u"form"_s, Czech, czech}, exit};
+    // The offscreen platform leaves no window active after a dialog; a window manager would
+    // activate the main window, as "main" does.
+    QTest::newRow("sheet, quick find, sheet")
+        << FocusSteps{sheet, definitions, {u"F7"_s, Czech, czech},
+                      {u"Esc"_s, UsEnglish, QString()}, {u"main"_s, German, german}, exit};
+    QTest::newRow("exit from quick find")
+        << FocusSteps{sheet, definitions, {u"F7"_s, Czech, czech}, exit};
+    QTest::newRow("exit from the test")
+        << FocusSteps{sheet, definitions, {u"test"_s, Czech, czech}, exit};
+    QTest::newRow("context menu of a field")
+        << FocusSteps{sheet, form, {u"menu"_s, Czech, czech}, {u"menu closed"_s, Czech, czech},
+                      exit};
+    QTest::newRow("menu bar over the sheet")
+        << FocusSteps{sheet, {u"Alt"_s, Czech, czech}, {u"Down"_s, Czech, czech},
+                      {u"Esc"_s, Czech, czech}, exit};
+    QTest::newRow("another window takes the focus")
+        << FocusSteps{sheet, form, {u"away"_s, UsEnglish, QString()}, {u"form"_s, Czech, czech},
+                      {u"away"_s, UsEnglish, QString()}, {u"main"_s, Czech, czech}, exit};
+}
+
+void TestMainWindow::keyboardFollowsTheFocus()
+{
+    QFETCH(FocusSteps, steps);
+    openWithKeyboards(Czech, German);
+    qsizetype next = 0;
+    runFocusSteps(steps, next, false);
+}
+
+// Carries out the steps from `next` on and checks each, until one closes the modal window they
+// run in (`next` is then that step, left for the caller to check) or none is left. A step that
+// opens a modal window runs the steps after it from inside that window's event loop.
+void TestMainWindow::runFocusSteps(const FocusSteps& steps, qsizetype& next, bool inModal)
+{
+    for (; next < steps.size(); ++next) {
+        const FocusStep& step = steps.at(next);
+        const QString modal = step.action == u"F7"  ? u"frmQSearch"_s
+                              : step.action == u"test" ? u"frmTest"_s
+                                                       : QString();
+        if (modal.isEmpty()) {
+            doFocusStep(step.action);
+            if (inModal && (step.action == u"Esc" || step.action == u"exit"))
+                return;
+        } else {
+            qsizetype inside = next + 1;
+            const bool ran = runInModalWindow(
+                modal, Activation::ByPlatform, [&] { doFocusStep(step.action); },
+                [&](QWidget*) {
+                    checkFocusStep(step);
+                    if (!QTest::currentTestFailed())
+                        runFocusSteps(steps, inside, true);
+                });
+            QVERIFY2(ran, qPrintable(modal + u" did not open"_s));
+            QVERIFY(inside < steps.size());
+            next = inside;
+        }
+        if (QTest::currentTestFailed())
+            return;
+        checkFocusStep(steps.at(next));
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+void TestMainWindow::doFocusStep(const QString& what)
+{
+    VocabGrid& grid = m_window()->grid();
+    auto* form = m_window()->findChild<QWidget*>(u"frmAdd"_s);
+    if (what == u"sheet") {
+        grid.setCurrentIndex(grid.model()->index(0, 0));
+        grid.setFocus();
+    } else if (what == u"definitions") {
+        QTest::keyClick(&grid, Qt::Key_Right);
+    } else if (what == u"F5" || what == u"F7" || what == u"test") {
+        action(what == u"F5" ? u"mnuEntryAdd"_s : what == u"F7" ? u"mnuEntryFind"_s : what)
+            ->trigger();
+        if (what == u"F5")
+            QTRY_COMPARE(QApplication::activeWindow(), m_window()->findChild<QWidget*>(u"frmAdd"_s));
+    } else if (what == u"main" || what == u"form") {
+        // The widgets learn of an activation after the platform's window does.
+        QWidget* window = what == u"main" ? m_window() : form;
+        window->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+    } else if (what == u"menu") {
+        auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(field);
+        m_menu = field->createStandardContextMenu();
+        m_menu->setAttribute(Qt::WA_DeleteOnClose);
+        m_menu->popup(field->mapToGlobal(QPoint()));
+        QTRY_VERIFY(m_menu->isVisible());
+    } else if (what == u"menu closed") {
+        m_menu->close();
+    } else if (what == u"away") {
+        m_elsewhere.show();
+        m_elsewhere.requestActivate();
+        QTRY_VERIFY(!QApplication::activeWindow());
+    } else if (const QHash<QString, Qt::Key> keys{{u"Alt"_s, Qt::Key_Alt},
+                                                  {u"Down"_s, Qt::Key_Down},
+                                                  {u"Tab"_s, Qt::Key_Tab},
+                                                  {u"Esc"_s, Qt::Key_Escape}};
+               keys.contains(what)) {
+        QTest::keyClick(QApplication::focusWidget(), keys.value(what));
+    } else if (what == u"exit") {
+        m_window()->close();
+    } else {
+        QFAIL(qPrintable(u"no step "_s + what));
+    }
+}
+
+void TestMainWindow::checkFocusStep(const FocusStep& step)
+{
+    const auto state = [&](qint32 active, const QString& panelText) {
+        return u"after %1: %2 active, panel \"%3\""_s.arg(step.action).arg(active, 0, 16).arg(
+            panelText);
+    };
+    // The program ends right after Exit, without handling the events still to come.
+    if (step.action == u"exit")
+        QCOMPARE(state(m_fx->backend.activeLayout(), panel(u"keyboard"_s)),
+                 state(step.active, step.panel));
+    else
+        QTRY_COMPARE(state(m_fx->backend.activeLayout(), panel(u"keyboard"_s)),
+                     state(step.active, step.panel));
+}
+
+void TestMainWindow::missingLayoutIsReportedOnceTheFocusSettled()
+{
+    // Definitions in Russian, which is not installed. The message comes once the focus change
+    // is over: every receiver has been told of it, and the status bar names the layout.
+    openWithKeyboards(German, 0x0419);
+    QString lastToldOf;
+    connect(qApp, &QApplication::focusChanged, this,
+            [&](QWidget*, QWidget* now) { lastToldOf = now ? now->objectName() : QString(); });
+    QStringList atMessage;
+    m_fx->messages.setOnShow([&](const Message& message) {
+        atMessage << message.title << lastToldOf << panel(u"keyboard"_s);
+    });
+    doFocusStep(u"F5"_s);
+    doFocusStep(u"Tab"_s);
+    QTRY_COMPARE(atMessage,
+                 (QStringList{u"Keyboard Not Installed"_s, u"txtDef"_s, u"Russian"_s}));
+    // Once per run of the program.
+    doFocusStep(u"main"_s);
+    doFocusStep(u"form"_s);
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"txtDef"_s);
+    QCOMPARE(m_fx->messages.shown().size(), 1);
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
+void TestMainWindow::exitGivesBackTheLayoutOfASheetWithoutFocus()
+{
+    // Opened from the menu while no widget has the focus, the sheet switches to its layout at
+    // once; Exit gives the user's own back although the sheet never had the focus.
+    start().show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window()));
+    if (QWidget* startPage = QApplication::focusWidget())
+        startPage->clearFocus();
+    m_fx->files.expect(vocabularyWithKeyboards(Czech, German));
+    action(u"mnuVocOpen"_s)->trigger();
+    QCOMPARE(m_fx->backend.activeLayout(), Czech);
+    QVERIFY(!m_window()->grid().hasFocus());
     m_window()->close();
-    QCOMPARE(m_fx->backend.activeLayout(), 0x0409);
+    QCOMPARE(m_fx->backend.activeLayout(), UsEnglish);
 }
 
 void TestMainWindow::propertiesAndOptionsOpenOnce()

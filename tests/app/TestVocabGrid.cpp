@@ -7,6 +7,7 @@
 #include "app/VocabularyModel.h"
 #include "keyboards/KeyboardCatalogue.h"
 #include "keyboards/KeyboardSwitcher.h"
+#include "keyboards/widgets/KeyboardFocus.h"
 #include "store/RowWriter.h"
 #include "store/SqlQuery.h"
 #include "store/VocabInfo.h"
@@ -77,6 +78,7 @@ private:
     FakeMessageService m_messages;
     std::unique_ptr<FakeKeyboardBackend> m_backend;
     std::unique_ptr<KeyboardSwitcher> m_switcher;
+    std::unique_ptr<KeyboardFocus> m_keyboards;
     VocabInfo m_vocab;
     std::unique_ptr<VocabularyModel> m_model;
     std::unique_ptr<QWidget> m_window;
@@ -93,6 +95,7 @@ void TestVocabGrid::init()
     m_backend = std::make_unique<FakeKeyboardBackend>(QList<qint32>{UsEnglish, German, Czech},
                                                       UsEnglish);
     m_switcher = std::make_unique<KeyboardSwitcher>(*m_backend, m_messages);
+    m_keyboards = std::make_unique<KeyboardFocus>(*m_switcher);
     m_vocab = VocabInfo{m_fixture->path(), 50, 0, German, Czech};
     m_model = std::make_unique<VocabularyModel>(m_sources->vocabulary(), m_messages);
 
@@ -100,7 +103,7 @@ void TestVocabGrid::init()
     m_window = std::make_unique<QWidget>();
     auto* layout = new QVBoxLayout(m_window.get());
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_grid = new VocabGrid(*m_model, *m_switcher, m_vocab));
+    layout->addWidget(m_grid = new VocabGrid(*m_model, *m_keyboards, m_vocab));
     layout->addWidget(m_other = new QLineEdit);
     m_other->setFocus();
     m_window->resize(600, 300);
@@ -112,6 +115,7 @@ void TestVocabGrid::init()
 void TestVocabGrid::cleanup()
 {
     m_window.reset();
+    m_keyboards.reset();
     QVERIFY(m_messages.allAnswersUsed());
     m_messages.clear();
 }
@@ -242,7 +246,7 @@ void TestVocabGrid::editorsCountCharacters()
 
 void TestVocabGrid::headwordEditKeepsTheEntryCurrent()
 {
-    const QSignalSpy labels(m_grid, &VocabGrid::keyboardLabelChanged);
+    const QSignalSpy labels(m_keyboards.get(), &KeyboardFocus::labelChanged);
     QLineEdit* editor = openEditor(3, 0); // zapato
     const qint64 id = m_grid->currentEntryId();
     editor->selectAll();
@@ -284,7 +288,7 @@ void TestVocabGrid::keyboardFollowsTheColumn()
     QFETCH(qint32, activeInDef);
     m_vocab = VocabInfo{open ? m_fixture->path() : QString(), 50, 0, head, def};
     m_grid->setCurrentIndex(m_model->index(1, 0));
-    QSignalSpy labels(m_grid, &VocabGrid::keyboardLabelChanged);
+    QSignalSpy labels(m_keyboards.get(), &KeyboardFocus::labelChanged);
     // What is active and named in the status bar after each step.
     const auto expect = [&](qint32 active, const QString& label) {
         QCOMPARE(m_backend->activeLayout(), active);
@@ -306,16 +310,16 @@ void TestVocabGrid::keyboardFollowsTheColumn()
     QVERIFY(!m_grid->isEditing());
     expect(UsEnglish, QString());
     // A layout that is not installed is reported once.
-    QCOMPARE(m_messages.shown().size(), head == Russian ? 1 : 0);
+    QTRY_COMPARE(m_messages.shown().size(), head == Russian ? 1 : 0);
 
     // After a vocabulary is opened the layout is switched without the focus; the program's
     // end gives the user's own back, once.
     m_grid->setGridKeyboard();
     QCOMPARE(m_backend->activeLayout(), activeInDef);
-    m_grid->restoreKeyboard();
+    m_keyboards->restore();
     QCOMPARE(m_backend->activeLayout(), UsEnglish);
     const qsizetype activations = m_backend->activations().size();
-    m_grid->restoreKeyboard();
+    m_keyboards->restore();
     QCOMPARE(m_backend->activations().size(), activations);
 }
 

@@ -7,11 +7,13 @@
 #include "entries/EntryForms.h"
 #include "keyboards/KeyboardCatalogue.h"
 #include "keyboards/KeyboardSwitcher.h"
+#include "keyboards/widgets/KeyboardFocus.h"
 #include "store/EntryWriter.h"
 #include "store/SqlQuery.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -110,6 +112,7 @@ private:
     FakeMessageService m_messages;
     std::unique_ptr<FakeKeyboardBackend> m_backend;
     std::unique_ptr<KeyboardSwitcher> m_switcher;
+    std::unique_ptr<KeyboardFocus> m_keyboards;
     QPointer<EntryForm> m_form;
     QObject* m_formWindow = nullptr; // kept for comparing once the form is gone
 };
@@ -125,6 +128,8 @@ void TestEntryForm::init()
     QVERIFY(m_host->isAttached());
     m_backend = std::make_unique<FakeKeyboardBackend>(QList<qint32>{UsEnglish, German}, UsEnglish);
     m_switcher = std::make_unique<KeyboardSwitcher>(*m_backend, m_messages);
+    m_keyboards = std::make_unique<KeyboardFocus>(*m_switcher);
+    m_host->showKeyboardLabels(*m_keyboards);
 }
 
 void TestEntryForm::cleanup()
@@ -139,7 +144,7 @@ void TestEntryForm::cleanup()
 EntryForm* TestEntryForm::openForm(int entry, qint16 bits)
 {
     const auto id = entry == New ? std::nullopt : std::optional<qint64>(m_ids[entry]);
-    m_form = new EntryForm(*m_host, m_messages, *m_switcher, m_fixture->clock, bits, id);
+    m_form = new EntryForm(*m_host, m_messages, *m_keyboards, m_fixture->clock, bits, id);
     m_formWindow = m_form;
     m_form->setAttribute(Qt::WA_DeleteOnClose);
     m_form->show();
@@ -431,10 +436,13 @@ void TestEntryForm::keys()
 
 void TestEntryForm::keyboardFollowsTheFocus()
 {
-    // The headword field has the focus on opening: its layout is active and named.
+    // The headword field has the focus on opening: its layout is active and named, in the
+    // form by its first three letters.
     QVERIFY(openForm(New));
+    const auto* label = m_form->findChild<QLabel*>(u"lblKeyboard"_s);
     QTRY_COMPARE(m_backend->activeLayout(), German);
     QCOMPARE(m_host->keyboardLabel(), u"German (Standard)"_s);
+    QCOMPARE(label->text(), u"Ger"_s);
     // The definition field leaves the layout alone; the user's own comes back.
     QTest::keyClick(head(), Qt::Key_Tab);
     QTRY_VERIFY(definition()->hasFocus());
@@ -442,21 +450,23 @@ void TestEntryForm::keyboardFollowsTheFocus()
     QCOMPARE(m_host->keyboardLabel(), keyboardName(KeybCurrent));
     button(u"cmdAdd"_s)->setFocus();
     QTRY_COMPARE(m_host->keyboardLabel(), QString());
+    QCOMPARE(label->text(), QString());
 
-    // At the program's end the user's layout comes back once, and only once.
+    // A form that goes while a field has the focus gives the user's layout back, once.
     head()->setFocus();
     QTRY_COMPARE(m_backend->activeLayout(), German);
-    m_form->restoreKeyboards();
-    QCOMPARE(m_backend->activeLayout(), UsEnglish);
-    const qsizetype activations = m_backend->activations().size();
     delete m_form;
+    QCOMPARE(m_backend->activeLayout(), UsEnglish);
+    QCOMPARE(m_host->keyboardLabel(), QString());
+    const qsizetype activations = m_backend->activations().size();
+    m_keyboards->restore();
     QCOMPARE(m_backend->activations().size(), activations);
 }
 
 void TestEntryForm::oneEditFormPerEntry()
 {
     QWidget mainWindow;
-    EntryForms forms(*m_host, m_messages, *m_switcher, m_fixture->clock, entryformbits::KeysMove,
+    EntryForms forms(*m_host, m_messages, *m_keyboards, m_fixture->clock, entryformbits::KeysMove,
                      &mainWindow);
     for (const std::optional<qint64> id :
          QList<std::optional<qint64>>{std::nullopt, std::nullopt, m_ids[Baum], m_ids[Baum]})

@@ -6,6 +6,7 @@
 #include "entries/QuickFind.h"
 #include "keyboards/KeyboardCatalogue.h"
 #include "keyboards/KeyboardSwitcher.h"
+#include "keyboards/widgets/KeyboardFocus.h"
 #include "platform/widgets/Twips.h"
 
 #include <QApplication>
@@ -63,6 +64,7 @@ private:
     FakeKeyboardBackend m_backend{{UsEnglish, Greek}, UsEnglish};
     FakeMessageService m_messages;
     std::unique_ptr<KeyboardSwitcher> m_switcher;
+    std::unique_ptr<KeyboardFocus> m_keyboards;
     std::unique_ptr<TestVocabularyHost> m_host;
     std::unique_ptr<QuickFindDialog> m_dialog;
 };
@@ -78,6 +80,7 @@ void TestQuickFind::initTestCase()
 void TestQuickFind::cleanup()
 {
     m_dialog.reset();
+    m_keyboards.reset();
     m_host.reset();
     QVERIFY(m_messages.allAnswersUsed());
     m_messages.clear();
@@ -87,15 +90,17 @@ bool TestQuickFind::open(const QStringList& entries)
 {
     m_backend = FakeKeyboardBackend({UsEnglish, Greek}, UsEnglish);
     m_switcher = std::make_unique<KeyboardSwitcher>(m_backend, m_messages);
+    m_keyboards = std::make_unique<KeyboardFocus>(*m_switcher);
     VocabInfo vocab;
     vocab.path = makeVocabulary(m_dir.path(), u"v%1.lxm"_s.arg(++m_files), entries);
     vocab.keybHead = Greek;
     m_host = std::make_unique<TestVocabularyHost>(vocab);
     if (vocab.path.isEmpty() || !m_host->isAttached())
         return false;
+    m_host->showKeyboardLabels(*m_keyboards);
     if (!entries.isEmpty())
         m_host->sources().vocabulary().setAbsolutePosition(StartRow);
-    m_dialog = std::make_unique<QuickFindDialog>(*m_host, *m_switcher, &m_mainWindow);
+    m_dialog = std::make_unique<QuickFindDialog>(*m_host, *m_keyboards, &m_mainWindow);
     m_dialog->show();
     return QTest::qWaitFor([this] { return QApplication::focusWidget() == word(); });
 }
@@ -167,7 +172,7 @@ void TestQuickFind::closing()
 
     m_host->clearRecords();
     if (ending == u"exit") {
-        m_dialog->restoreKeyboard();
+        m_keyboards->restore();
         QCOMPARE(m_backend.activeLayout(), UsEnglish);
         QCOMPARE(m_host->keyboardLabel(), QString());
     }

@@ -19,6 +19,7 @@ MainWindowFixture::MainWindowFixture()
     for (const QString& file : {u"vocab.mdn"_s, u"Spa-Eng.lxm"_s, u"English.lxm"_s})
         copyToDir(buildDataDir() + u'/' + file, m_programDir, file);
     useSettings(u"settings.conf"_s).setNumber(SettingsKey::MainWinState, 0);
+    useKeyboards(backend);
     setSqlClock(clock);
 }
 
@@ -30,7 +31,7 @@ MainWindowFixture::~MainWindowFixture()
 
 MainWindow& MainWindowFixture::start(const QStringList& arguments)
 {
-    m_services.reset(new AppServices{messages, files, help, browser, keyboards, *m_settings,
+    m_services.reset(new AppServices{messages, files, help, browser, *m_keyboards, *m_settings,
                                      sound, clock, m_programDir, userFolder()});
     m_window = std::make_unique<MainWindow>(*m_services, parseArguments(arguments));
     return *m_window;
@@ -54,6 +55,11 @@ QAction* MainWindowFixture::action(const QString& name) const
 QString MainWindowFixture::vocabulary(const QString& name, const QStringList& entries) const
 {
     return makeVocabulary(m_dir.path(), name, entries);
+}
+
+void MainWindowFixture::useKeyboards(KeyboardBackend& desktop)
+{
+    m_keyboards = std::make_unique<KeyboardSwitcher>(desktop, messages);
 }
 
 SettingsStore& MainWindowFixture::useSettings(const QString& file)

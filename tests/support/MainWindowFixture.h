@@ -23,8 +23,8 @@ namespace lexmint::test {
 
 /// The real main window on test doubles of every service: a temporary folder with a program
 /// folder (template and samples copied, since opening a vocabulary may store its options in
-/// them), a settings file that is not a first run, and a keyboard backend with US English and
-/// Czech installed.
+/// them), a settings file that is not a first run, and a keyboard backend with US English (active),
+/// Czech and German installed.
 class MainWindowFixture {
 public:
     MainWindowFixture();
@@ -47,6 +47,8 @@ public:
     /// Points the settings at a file of this name in the fixture's folder.
     SettingsStore& useSettings(const QString& file);
     SettingsStore& settings() { return *m_settings; }
+    /// Switches the layouts of `desktop` instead of those of `backend`; before start().
+    void useKeyboards(KeyboardBackend& desktop);
 
     FakeMessageService messages;
     FakeFileDialogService files;
@@ -54,13 +56,13 @@ public:
     FakeBrowserService browser;
     FakeSoundService sound;
     TestClock clock;
-    FakeKeyboardBackend backend{{0x0409, 0x0405}, 0x0409};
-    KeyboardSwitcher keyboards{backend, messages};
+    FakeKeyboardBackend backend{{0x0409, 0x0405, 0x0407}, 0x0409};
 
 private:
     QTemporaryDir m_dir;
     QString m_programDir;
     std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<KeyboardSwitcher> m_keyboards;
     std::unique_ptr<AppServices> m_services;
     std::unique_ptr<MainWindow> m_window;
 };

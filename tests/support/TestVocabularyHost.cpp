@@ -1,10 +1,23 @@
 #include "support/TestVocabularyHost.h"
 
+#include "keyboards/widgets/KeyboardFocus.h"
+
 namespace lexmint::test {
 
 TestVocabularyHost::TestVocabularyHost(const VocabInfo& vocab) : m_vocab(vocab)
 {
     m_sources.attach(m_vocab.path);
+}
+
+TestVocabularyHost::~TestVocabularyHost()
+{
+    QObject::disconnect(m_labelConnection);
+}
+
+void TestVocabularyHost::showKeyboardLabels(KeyboardFocus& keyboards)
+{
+    m_labelConnection = QObject::connect(&keyboards, &KeyboardFocus::labelChanged,
+                                         [this](const QString& name) { m_labels.append(name); });
 }
 
 void TestVocabularyHost::dataRefresh()

@@ -5,7 +5,12 @@
 #include "store/VocabularySources.h"
 
 #include <QList>
+#include <QMetaObject>
 #include <QStringList>
+
+namespace lexmint {
+class KeyboardFocus;
+}
 
 namespace lexmint::test {
 
@@ -17,6 +22,9 @@ public:
     /// Opens the vocabulary at the path of `vocab`, which also gives its options; isAttached()
     /// tells whether it could be opened.
     explicit TestVocabularyHost(const VocabInfo& vocab);
+    ~TestVocabularyHost() override;
+    TestVocabularyHost(const TestVocabularyHost&) = delete;
+    TestVocabularyHost& operator=(const TestVocabularyHost&) = delete;
 
     bool isAttached() const { return m_sources.isAttached(); }
     VocabInfo& vocabulary() { return m_vocab; }
@@ -25,11 +33,12 @@ public:
     const VocabInfo& currentVocabulary() const override { return m_vocab; }
     void dataRefresh() override;
     void contextUpdate() override { ++m_contextUpdates; }
-    void setKeyboardLabel(const QString& name) override { m_labels.append(name); }
     void showVocabularyCurrent() override;
 
     int dataRefreshes() const { return m_dataRefreshes; }
     int contextUpdates() const { return m_contextUpdates; }
+    /// Shows the layout names of `keyboards` in the status bar, as the main window does.
+    void showKeyboardLabels(KeyboardFocus& keyboards);
     /// Every text given to the status bar's keyboard panel, in order; empty texts clear it.
     const QStringList& keyboardLabels() const { return m_labels; }
     QString keyboardLabel() const { return m_labels.value(m_labels.size() - 1); }
@@ -45,6 +54,7 @@ private:
     int m_dataRefreshes = 0;
     int m_contextUpdates = 0;
     QStringList m_labels;
+    QMetaObject::Connection m_labelConnection;
     QStringList m_shown;
 };
 

@@ -8,6 +8,7 @@
 #include "entries/EntryForms.h"
 #include "keyboards/KeyboardSwitcher.h"
 #include "platform/widgets/ElidedLabel.h"
+#include "keyboards/widgets/KeyboardFocus.h"
 #include "platform/widgets/Twips.h"
 #include "testing/MistakeDialog.h"
 #include "testing/ResultDialog.h"
@@ -33,7 +34,8 @@ struct TestWindowRig {
     TestVocabularyHost host{VocabInfo{fixture.path()}};
     FakeMessageService messages;
     FakeKeyboardBackend backend{{KeybCurrent}, KeybCurrent};
-    KeyboardSwitcher keyboards{backend, messages};
+    KeyboardSwitcher switcher{backend, messages};
+    KeyboardFocus keyboards{switcher};
     QWidget testWindow;
     EntryForms forms{host, messages, keyboards, fixture.clock, 0, &testWindow};
     FakeSoundService sound;

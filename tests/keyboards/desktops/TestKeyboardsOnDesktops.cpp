@@ -18,6 +18,7 @@
 #include "entries/EntryForms.h"
 #include "entries/QuickFind.h"
 #include "keyboards/KeyboardSwitcher.h"
+#include "keyboards/widgets/KeyboardFocus.h"
 #include "keyboards/desktop/DesktopKeyboardBackend.h"
 #include "keyboards/xkb/XkbLayoutIds.h"
 #include "testing/TestWindow.h"
@@ -87,6 +88,7 @@ private:
     std::unique_ptr<KeyboardBackend> m_backend;
     FakeMessageService m_messages;
     std::unique_ptr<KeyboardSwitcher> m_switcher;
+    std::unique_ptr<KeyboardFocus> m_keyboards;
     StoreFixture m_fixture;
     std::unique_ptr<TestVocabularyHost> m_host;
     std::unique_ptr<SettingsStore> m_settings;
@@ -104,12 +106,13 @@ void TestKeyboardsOnDesktops::initTestCase()
     QVERIFY(m_probe->switchLayout(GermanGroup)); // the user's own, left active by each test
     m_backend = makeDesktopKeyboardBackend();
     m_switcher = std::make_unique<KeyboardSwitcher>(*m_backend, m_messages);
+    m_keyboards = std::make_unique<KeyboardFocus>(*m_switcher);
     QVERIFY(m_fixture.isValid());
     QCOMPARE(m_fixture.addEntries({u"Abend|evening"_s}).size(), 1);
     m_host = std::make_unique<TestVocabularyHost>(VocabInfo{m_fixture.path(), 50, 0, Czech, Us, 0});
     QVERIFY(m_host->isAttached());
     m_settings = std::make_unique<SettingsStore>(m_fixture.dir() + u"/settings.conf"_s);
-    m_entryForms = std::make_unique<EntryForms>(*m_host, m_messages, *m_switcher, m_fixture.clock, 0,
+    m_entryForms = std::make_unique<EntryForms>(*m_host, m_messages, *m_keyboards, m_fixture.clock, 0,
                                                 nullptr);
     m_model = std::make_unique<VocabularyModel>(m_host->sources().vocabulary(), m_messages);
 }
@@ -131,7 +134,7 @@ void TestKeyboardsOnDesktops::readsTheDesktopLayouts()
 
 void TestKeyboardsOnDesktops::entryFormTypesInTheFieldsLayouts()
 {
-    EntryForm form(*m_host, m_messages, *m_switcher, m_fixture.clock, entryformbits::KeysMove,
+    EntryForm form(*m_host, m_messages, *m_keyboards, m_fixture.clock, entryformbits::KeysMove,
                    std::nullopt);
     auto* head = form.findChild<QLineEdit*>(u"txtHead"_s);
     auto* definition = form.findChild<QPlainTextEdit*>(u"txtDef"_s);
@@ -160,7 +163,7 @@ void TestKeyboardsOnDesktops::entryFormTypesInTheFieldsLayouts()
     m_probe->pressKeys("y2");
     QTRY_COMPARE(definition->toPlainText(), u"y2"_s);
 
-    form.restoreKeyboards(); // as at the program's end
+    m_keyboards->restore(); // as at the program's end
     QCOMPARE(m_probe->activeLayout(), GermanGroup);
     QVERIFY(m_messages.shown().isEmpty());
 }
@@ -171,11 +174,11 @@ OpenContext TestKeyboardsOnDesktops::open(Context context)
     QString fieldName;
     switch (context) {
     case Context::QuickFind:
-        opened.window = std::make_unique<QuickFindDialog>(*m_host, *m_switcher);
+        opened.window = std::make_unique<QuickFindDialog>(*m_host, *m_keyboards);
         fieldName = u"txtWord"_s;
         break;
     case Context::TestAnswer:
-        opened.window = std::make_unique<TestWindow>(*m_host, *m_entryForms, m_messages, *m_switcher,
+        opened.window = std::make_unique<TestWindow>(*m_host, *m_entryForms, m_messages, *m_keyboards,
                                                      m_fixture.clock, *m_settings, m_help, m_sound,
                                                      QStringList{u"All"_s}, u"All"_s);
         fieldName = u"txtGuess"_s;
@@ -197,7 +200,7 @@ OpenContext TestKeyboardsOnDesktops::openSheet(int column)
     OpenContext opened;
     opened.window = std::make_unique<QWidget>();
     auto* layout = new QVBoxLayout(opened.window.get());
-    auto* sheet = new VocabGrid(*m_model, *m_switcher, m_host->currentVocabulary());
+    auto* sheet = new VocabGrid(*m_model, *m_keyboards, m_host->currentVocabulary());
     layout->addWidget(sheet);
     if (!showActive(*opened.window) || !sheet->dataRefresh())
         return opened;
