@@ -10,6 +10,11 @@ namespace lexmint::test {
 
 using namespace Qt::StringLiterals;
 
+bool DesktopProbe::hasFocus(const QWidget&) const
+{
+    return true;
+}
+
 std::unique_ptr<DesktopProbe> DesktopProbe::forSession()
 {
     if (QGuiApplication::platformName() == u"xcb")

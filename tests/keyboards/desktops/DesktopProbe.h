@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class QWidget;
+
 namespace lexmint::test {
 
 /// The desktop's keyboard as the user and his own tools see it, through channels of their own
@@ -24,6 +26,10 @@ public:
     /// Presses and releases, one after the other, the keys that type `keys` (ASCII) in the
     /// first layout, whatever layout is active when they arrive.
     virtual void pressKeys(const char* keys) = 0;
+    /// Whether the desktop sends the keys pressed now to `window`. Qt may take a window for
+    /// active before the X server gives it the input focus (a window manager still on its
+    /// way); a Wayland compositor tells Qt itself.
+    virtual bool hasFocus(const QWidget& window) const;
 
     /// The probe of the desktop the test runs on: the X server on Qt's X11 platform, otherwise
     /// sway when $SWAYSOCK is set, otherwise KDE Plasma's KWin.

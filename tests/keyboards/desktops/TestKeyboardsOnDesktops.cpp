@@ -4,14 +4,18 @@
 // from a keyboard of the desktop, so that the desktop's active layout decides what it types.
 
 #include "DesktopProbe.h"
+#include "X11Probe.h"
 
 #include "support/FakeHelpService.h"
 #include "support/FakeMessageService.h"
 #include "support/FakeSoundService.h"
+#include "support/MainWindowFixture.h"
+#include "support/ModalWindow.h"
 #include "support/StoreFixture.h"
 #include "support/TestVocabularyHost.h"
 
 #include "shell/SettingsStore.h"
+#include "app/MainWindow.h"
 #include "app/VocabGrid.h"
 #include "app/VocabularyModel.h"
 #include "entries/EntryForm.h"
@@ -21,12 +25,17 @@
 #include "keyboards/widgets/KeyboardFocus.h"
 #include "keyboards/desktop/DesktopKeyboardBackend.h"
 #include "keyboards/xkb/XkbLayoutIds.h"
+#include "store/Database.h"
 #include "testing/TestWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QInputMethodQueryEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -50,20 +59,20 @@ struct OpenContext {
     QLineEdit* field = nullptr;
 };
 
-// Gives `window` the focus. An X server without a window manager gives it to no window by
-// itself; a Wayland compositor focuses a new window and, when it goes, the one before. (Qt's
-// activation requests on Wayland keep memory they never free.)
-bool activate(QWidget& window)
+QString focusedText()
 {
-    if (QGuiApplication::platformName() != u"wayland")
-        window.activateWindow();
-    return QTest::qWaitFor([&] { return window.isActiveWindow(); });
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(focus))
+        return line->text();
+    if (auto* text = qobject_cast<QPlainTextEdit*>(focus))
+        return text->toPlainText();
+    return u"(no text box has the focus)"_s;
 }
 
-bool showActive(QWidget& window)
+// The active layout and the main window's keyboard panel in the status bar.
+QString stateOf(int group, const QString& panel)
 {
-    window.show();
-    return activate(window);
+    return u"layout %1, panel \"%2\""_s.arg(group).arg(panel);
 }
 
 } // namespace
@@ -79,10 +88,14 @@ private slots:
     void entryFormTypesInTheFieldsLayouts();
     void everyContextTypesInItsLayout_data();
     void everyContextTypesInItsLayout();
+    void mainWindowTypesInEachContextsLayout();
 
 private:
+    bool activate(QWidget& window);
+    bool showActive(QWidget& window);
     OpenContext open(Context context);
     OpenContext openSheet(int column);
+    QString state(const MainWindow& window) const;
 
     std::unique_ptr<DesktopProbe> m_probe;
     std::unique_ptr<KeyboardBackend> m_backend;
@@ -168,6 +181,22 @@ void TestKeyboardsOnDesktops::entryFormTypesInTheFieldsLayouts()
     QVERIFY(m_messages.shown().isEmpty());
 }
 
+// Gives `window` the focus. An X server without a window manager gives it to no window by
+// itself; a Wayland compositor focuses a new window and, when it goes, the one before. (Qt's
+// activation requests on Wayland keep memory they never free.)
+bool TestKeyboardsOnDesktops::activate(QWidget& window)
+{
+    if (QGuiApplication::platformName() != u"wayland")
+        window.activateWindow();
+    return QTest::qWaitFor([&] { return window.isActiveWindow() && m_probe->hasFocus(window); });
+}
+
+bool TestKeyboardsOnDesktops::showActive(QWidget& window)
+{
+    window.show();
+    return activate(window);
+}
+
 OpenContext TestKeyboardsOnDesktops::open(Context context)
 {
     OpenContext opened;
@@ -250,6 +279,119 @@ void TestKeyboardsOnDesktops::everyContextTypesInItsLayout()
     QVERIFY(showActive(other));
     QTRY_COMPARE(m_probe->activeLayout(), GermanGroup);
     QVERIFY(m_messages.shown().isEmpty());
+}
+
+QString TestKeyboardsOnDesktops::state(const MainWindow& window) const
+{
+    return stateOf(m_probe->activeLayout(), window.findChild<QLabel*>(u"keyboard"_s)->text());
+}
+
+void TestKeyboardsOnDesktops::mainWindowTypesInEachContextsLayout()
+{
+    // Keys by name and another program's window need the X server.
+    auto* x11 = dynamic_cast<X11Probe*>(m_probe.get());
+    if (!x11)
+        QSKIP("drives the main window on an X server only");
+    const Activation activation =
+        x11->hasWindowManager() ? Activation::ByPlatform : Activation::ByTest;
+    const auto expectActive = [this, activation](QWidget* window) {
+        if (activation == Activation::ByTest)
+            window->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        QTRY_VERIFY(m_probe->hasFocus(*window));
+    };
+    QStandardPaths::setTestModeEnabled(true);
+
+    // Headwords are typed in Czech, definitions in US English.
+    MainWindowFixture fixture;
+    fixture.useKeyboards(*m_backend);
+    const QString path = fixture.vocabulary(u"words.lxm"_s, {u"uno|one"_s, u"dos|two"_s});
+    {
+        Database db;
+        QVERIFY(db.open(path));
+        QVERIFY(db.createProperty(u"UserKeybH"_s, Czech));
+        QVERIFY(db.createProperty(u"UserKeybD"_s, Us));
+    }
+    MainWindow& window = fixture.start({path});
+    window.show();
+    expectActive(&window);
+    QVERIFY(!QTest::currentTestFailed());
+    const QString czech = stateOf(CzechGroup, u"Czech"_s);
+    const QString us = stateOf(UsGroup, u"English (United States)"_s);
+
+    // The sheet's headword column: the first key starts an edit, in Czech.
+    VocabGrid& grid = window.grid();
+    grid.setCurrentIndex(grid.model()->index(0, 0));
+    grid.setFocus();
+    QTRY_COMPARE(state(window), czech);
+    x11->pressKeys("2");
+    QTRY_COMPARE(focusedText(), u"ě"_s);
+    x11->pressKey("Escape");
+    QTRY_VERIFY(!grid.isEditing());
+
+    // F5: the entry form's fields type in their own layouts from the first key on.
+    x11->pressKey("F5");
+    QTRY_VERIFY(window.findChild<QWidget*>(u"frmAdd"_s));
+    auto* form = window.findChild<QWidget*>(u"frmAdd"_s);
+    expectActive(form);
+    QVERIFY(!QTest::currentTestFailed());
+    QTRY_COMPARE(state(window), czech);
+    x11->pressKeys("y2");
+    QTRY_COMPARE(focusedText(), u"zě"_s);
+    x11->pressKey("Tab");
+    QTRY_COMPARE(state(window), us);
+    x11->pressKeys("y2");
+    QTRY_COMPARE(focusedText(), u"y2"_s);
+    for (auto* field : form->findChildren<QLineEdit*>())
+        field->clear();
+    form->findChild<QPlainTextEdit*>()->clear();
+    form->findChild<QPushButton*>(u"cmdClose"_s)->click();
+    expectActive(&window);
+    QVERIFY(!QTest::currentTestFailed());
+
+    // F7 from the sheet's definition column: quick find types in Czech, and the sheet is back
+    // in its column's layout afterwards.
+    QTRY_COMPARE(state(window), czech);
+    x11->pressKey("Right");
+    QTRY_COMPARE(state(window), us);
+    QVERIFY(runInModalWindow(
+        u"frmQSearch"_s, activation, [x11] { x11->pressKey("F7"); },
+        [&](QWidget* find) {
+            QTRY_VERIFY(x11->hasFocus(*find));
+            QTRY_COMPARE(state(window), czech);
+            x11->pressKeys("2y");
+            QTRY_COMPARE(focusedText(), u"ěz"_s);
+            x11->pressKey("Escape");
+        }));
+    expectActive(&window);
+    QTRY_COMPARE(state(window), us);
+
+    // The test window's answer box.
+    QVERIFY(runInModalWindow(
+        u"frmTest"_s, activation, [&fixture] { fixture.action(u"test"_s)->trigger(); },
+        [&](QWidget* test) {
+            QTRY_VERIFY(x11->hasFocus(*test));
+            QTRY_COMPARE(state(window), czech);
+            x11->pressKeys("2y");
+            QTRY_COMPARE(focusedText(), u"ěz"_s);
+            test->findChild<QPushButton*>(u"cmdFinish"_s)->click();
+        }));
+
+    // Another program gets the focus, and the user's own layout is back for it.
+    expectActive(&window);
+    grid.setFocus();
+    QTRY_COMPARE(state(window), us);
+    x11->takeFocus();
+    QTRY_COMPARE(state(window), stateOf(GermanGroup, QString()));
+    x11->giveFocus(window.winId());
+    QTRY_COMPARE(state(window), us);
+
+    // Exit gives it back at once: the program ends without handling the events still to come.
+    fixture.action(u"mnuVocExit"_s)->trigger();
+    QCOMPARE(m_probe->activeLayout(), int(GermanGroup));
+    fixture.stop();
+    QCOMPARE(m_probe->activeLayout(), int(GermanGroup));
+    QVERIFY(fixture.messages.shown().isEmpty());
 }
 
 // Qt's Wayland platform keeps its connection's objects to the end and frees none of the
