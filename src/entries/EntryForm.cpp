@@ -3,6 +3,7 @@
 #include "entries/CharacterLimit.h"
 #include "entries/VocabularyHost.h"
 #include "platform/MessageService.h"
+#include "platform/widgets/EnterKey.h"
 #include "platform/widgets/Twips.h"
 #include "store/Criteria.h"
 #include "store/EntryRules.h"
@@ -26,11 +27,6 @@ namespace lexmint {
 namespace {
 
 constexpr int EnterCode = 13;
-
-bool isEnter(const QKeyEvent& key)
-{
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
 
 QString headwordCriteria(const QString& op, const QString& headword)
 {

@@ -4,6 +4,7 @@
 #include "entries/EntryForms.h"
 #include "entries/VocabularyHost.h"
 #include "platform/HelpService.h"
+#include "platform/widgets/EnterKey.h"
 #include "platform/widgets/Twips.h"
 #include "store/VocabInfo.h"
 #include "store/VocabularyFile.h"
@@ -58,11 +59,6 @@ AnswerJudge judgeOf(const VocabInfo& vocabulary)
     return AnswerJudge(vocabulary.flags & vocabflags::CaseSensitive
                            ? AnswerJudge::LetterCase::Significant
                            : AnswerJudge::LetterCase::Ignored);
-}
-
-bool isEnter(const QKeyEvent& key)
-{
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
 }
 
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
