@@ -33,12 +33,21 @@ public:
     Database& operator=(const Database&) = delete;
 
     bool open(const QString& path, StoreError* error = nullptr);
-    /// Opens for reading only, as for a file on read-only media.
-    bool openReadOnly(const QString& path, StoreError* error = nullptr);
+    /// Opens for reading only, as for a file on read-only media. A refused write then gives
+    /// `reason` as its description, when there is one: the reason the program keeps the file
+    /// read-only.
+    bool openReadOnly(const QString& path, StoreError* error = nullptr,
+                      const QString& reason = {});
     void close();
     bool isOpen() const;
     QString path() const { return m_path; }
     bool isReadOnly() const;
+    const QString& readOnlyReason() const { return m_readOnlyReason; }
+
+    /// Takes a saved query out of use for as long as the connection is open, after it took
+    /// longer to read than it may; true when it was in use until now.
+    bool leaveOut(const QString& query) { return !std::exchange(m_leftOut[query], true); }
+    bool isLeftOut(const QString& query) const { return m_leftOut.value(query); }
 
     /// Names of the saved queries (the file's views) in the order the file lists them.
     std::optional<QStringList> queryNames(StoreError* error = nullptr) const;
@@ -85,6 +94,8 @@ private:
     QSqlDatabase m_db;
     QString m_path;
     bool m_refusesWrites = false;
+    QString m_readOnlyReason;
+    QHash<QString, bool> m_leftOut;
     mutable QHash<QString, std::shared_ptr<PreparedStatement>> m_statements;
 };
 

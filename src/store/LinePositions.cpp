@@ -21,9 +21,9 @@ bool LinePositions::load(Database& db, StoreError* error)
     sqlite3* handle = db.handle();
     if (!handle)
         return fail(error, StoreError::Kind::Engine, QStringLiteral("The vocabulary is not open."));
-    const auto failed = [handle, error](int result) {
+    const auto failed = [&db, handle, error](int result) {
         if (error)
-            *error = engineError(result, QString::fromUtf8(sqlite3_errmsg(handle)));
+            *error = engineError(result, QString::fromUtf8(sqlite3_errmsg(handle)), db);
         return false;
     };
     sqlite3_stmt* statement = nullptr;
