@@ -395,7 +395,8 @@ void checkTestModes(State& state, BenchVocabulary& vocabulary)
             break;
         withRows = 0;
         for (const QString& name : *names)
-            withRows += name != QLatin1String("Vocabulary") && vocabularyfile::queryHasRows(db, name);
+            withRows += name != QLatin1String("Vocabulary")
+                && vocabularyfile::queryHasRows(db, name, session.messages());
     }
     state.counters["withRows"] = withRows;
 }

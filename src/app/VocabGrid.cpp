@@ -30,6 +30,7 @@ VocabGrid::VocabGrid(VocabularyModel& model, KeyboardSwitcher& switcher, const V
                                         [this] { return wantedLayout(); }, this))
 {
     setObjectName(QStringLiteral("VocabGrid"));
+    m_model.setTextLimit([this](int column) { return editorLimit(column); });
     setModel(&m_model);
     setItemDelegate(m_delegate);
     setTabKeyNavigation(false);

@@ -53,9 +53,12 @@ bool TestRun::start(const QString& mode)
     m_testWords.setRecordSource(mode);
     StoreError error;
     if (!m_testWords.refresh(&error)) {
-        m_messages.show({u"The test mode '%1' could not be read.\r\n%2"_s.arg(mode,
-                                                                             error.description),
-                         QString(), MessageIcon::Exclamation, MessageButtons::Ok});
+        if (error.kind == StoreError::Kind::TooSlow)
+            vocabularyfile::leaveOut(*m_testWords.database(), mode, m_messages);
+        else
+            m_messages.show({u"The test mode '%1' could not be read.\r\n%2"_s.arg(
+                                 mode, error.description),
+                             QString(), MessageIcon::Exclamation, MessageButtons::Ok});
         return false;
     }
     // The source reads which entries the mode returns once, here; that fixes the run.

@@ -224,4 +224,13 @@ bool RowWriter::storeKeys(qint64 id, const QString& headword, StoreError* error)
         .exec({textkeys::foldKey(headword), textkeys::sortKey(headword), id}, error);
 }
 
+bool RowWriter::recountLines(StoreError* error)
+{
+    return SqlQuery(m_db, QStringLiteral(
+                              "UPDATE Headwords SET Lines = (SELECT count(*) FROM Definitions AS d "
+                              "WHERE d.ID = Headwords.ID) WHERE Lines IS NOT (SELECT count(*) "
+                              "FROM Definitions AS d WHERE d.ID = Headwords.ID)"))
+        .exec({}, error);
+}
+
 } // namespace lexmint

@@ -6,9 +6,17 @@
 
 #include <QSignalSpy>
 
-#include <sqlite3.h>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QSemaphore>
+#include <QThread>
+
+#include <sqlite3.h>
+
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace lexmint;
 using namespace lexmint::test;
@@ -23,6 +31,10 @@ private slots:
     void refusedFilesChangeNothing_data();
     void refusedFilesChangeNothing();
     void lockedFileIsRefused();
+    void nonRegularFilesAreRefusedAtOnce_data();
+    void nonRegularFilesAreRefusedAtOnce();
+    void unsafeFilesOpenReadOnlyWithTheReason_data();
+    void unsafeFilesOpenReadOnlyWithTheReason();
     void openDialogRetriesWithTheNameFilledIn();
     void newVocabularyComesFromTheTemplate();
     void failedCreationKeepsTheOpenVocabulary();
@@ -120,6 +132,97 @@ void TestVocabularySession::lockedFileIsRefused()
         u"SQLite Engine Error 5: The vocabulary is in use by another program."_s));
     QVERIFY(!m_session->isOpen());
     QVERIFY(m_session->openVocabulary(path));
+}
+
+void TestVocabularySession::nonRegularFilesAreRefusedAtOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason"); // %1 stands for the path
+
+    QTest::newRow("named pipe")
+        << u"pipe"_s
+        << u"\"%1\" is not a regular file but, for example, a named pipe or a device, which "
+           "cannot hold a vocabulary."_s;
+    QTest::newRow("folder") << u"folder"_s << u"\"%1\" is a folder, not a file."_s;
+}
+
+void TestVocabularySession::nonRegularFilesAreRefusedAtOnce()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString path = m_dir->filePath(u"odd.lxm"_s);
+    if (kind == u"pipe"_s)
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QDir(m_dir->path()).mkdir(u"odd.lxm"_s));
+    // Should the program wait for a writer to the pipe, one comes after a while, lets it go on
+    // and makes the test fail.
+    QSemaphore finished;
+    std::atomic<bool> released = false;
+    std::unique_ptr<QThread> watchdog(QThread::create([&] {
+        if (finished.tryAcquire(1, 10'000))
+            return;
+        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+        released = fd >= 0;
+        if (fd >= 0)
+            ::close(fd);
+    }));
+    watchdog->start();
+
+    const bool opened = m_session->openVocabulary(path);
+    finished.release();
+    watchdog->wait();
+    QVERIFY(!released);
+    QVERIFY(!opened);
+    QCOMPARE(m_messages->shown().size(), 1);
+    QCOMPARE(m_messages->shown().first().text,
+             u"Cannot open %1\r"_s.arg(path) + reason.arg(path));
+}
+
+void TestVocabularySession::unsafeFilesOpenReadOnlyWithTheReason_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("text"); // how it begins; %1 stands for the path
+    QTest::addColumn<MessageIcon>("icon");
+
+    QTest::newRow("damaged") << u"cut"_s << u"The vocabulary file %1 is damaged. It was opened "
+                                             "read-only, so that no more of it is lost"_s
+                             << MessageIcon::Critical;
+    QTest::newRow("trigger of its own")
+        << u"CREATE TRIGGER Sneaky AFTER INSERT ON Headwords BEGIN DELETE FROM Definitions; END;"_s
+        << u"The vocabulary file %1 contains triggers that Lex Mint did not create: Sneaky."_s
+        << MessageIcon::Exclamation;
+}
+
+void TestVocabularySession::unsafeFilesOpenReadOnlyWithTheReason()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, text);
+    QFETCH(MessageIcon, icon);
+    const QString path = makeVocabulary(m_dir->path(), u"unsafe.lxm"_s, {});
+    QVERIFY(addManyEntries(path, 400));
+    if (damage == u"cut"_s)
+        QVERIFY(!writeFile(m_dir->path(), u"unsafe.lxm"_s, fileBytes(path).chopped(1000))
+                     .isEmpty());
+    else
+        QVERIFY(execRaw(path, damage));
+    const QByteArray before = fileBytes(path);
+    QSignalSpy salvage(m_session.get(), &VocabularySession::salvageRequested);
+    if (icon == MessageIcon::Critical)
+        m_messages->expect(MessageAnswer::No);
+
+    QVERIFY(m_session->openVocabulary(path));
+    QCOMPARE(m_messages->shown().size(), 1);
+    const Message& shown = m_messages->shown().first();
+    QVERIFY2(shown.text.startsWith(text.arg(path)), qPrintable(shown.text));
+    QCOMPARE(shown.icon, icon);
+    QVERIFY(m_session->isReadOnly());
+    QVERIFY(!m_session->current().readOnlyReason.isEmpty());
+    QVERIFY(m_session->sources().vocabulary().recordCount() > 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(salvage.size(), 0);
+    m_session->close();
+    QCOMPARE(fileBytes(path), before);
 }
 
 void TestVocabularySession::openDialogRetriesWithTheNameFilledIn()
