@@ -12,6 +12,8 @@
 #include "VocabularyGenerator.h"
 #include "platform/Clock.h"
 #include "store/EntryWriter.h"
+#include "store/FileSoundness.h"
+#include "store/LinePositions.h"
 #include "store/TextKeys.h"
 #include "store/VocabularyFile.h"
 #include "store/VocabularySources.h"
@@ -179,12 +181,17 @@ void openFirstRowsFloor(State& state, BenchVocabulary& vocabulary)
 {
     for (auto _ : state) {
         {
-            // Recognising the file: its queries, its columns, its options and missing keys.
+            // Recognising the file: its queries, its columns, its soundness and triggers, its
+            // options and missing keys.
             const SqliteConnection file(vocabulary.readPath);
             SqliteStatement(file.handle(),
                             "SELECT name FROM sqlite_schema WHERE type = 'view' ORDER BY rowid")
                 .run();
             SqliteStatement(file.handle(), "SELECT name, type FROM pragma_table_info('Headwords')")
+                .run();
+            SqliteStatement(file.handle(), "PRAGMA quick_check(1)").run();
+            SqliteStatement(file.handle(),
+                            "SELECT name, sql FROM sqlite_schema WHERE type = 'trigger'")
                 .run();
             SqliteStatement property(file.handle(), "SELECT Value FROM Properties WHERE Name = ?");
             for (const char* name : {"UserFlags", "UserKeybH", "UserKeybD"})
@@ -424,6 +431,33 @@ void checkTestModesFloor(State& state, BenchVocabulary& vocabulary)
     state.counters["withRows"] = withRows;
 }
 
+// What opening a writable vocabulary checks before it writes: the file's structure, its
+// triggers and its stored line counts.
+void checkBeforeWriting(State& state, BenchVocabulary& vocabulary)
+{
+    StoreSession session(state, vocabulary.readPath);
+    const Database& db = session.database();
+    for (auto _ : state) {
+        if (!succeeded(state,
+                       !filesoundness::checkBeforeWriting(db)
+                           && LinePositions::checkStoredCounts(db).trusted,
+                       "The vocabulary was found unsafe"))
+            break;
+    }
+}
+
+void checkBeforeWritingFloor(State& state, BenchVocabulary& vocabulary)
+{
+    const SqliteConnection file(vocabulary.readPath);
+    for (auto _ : state) {
+        SqliteStatement(file.handle(), "PRAGMA quick_check(1)").run();
+        SqliteStatement(file.handle(),
+                        "SELECT name, sql FROM sqlite_schema WHERE type = 'trigger'")
+            .run();
+        SqliteStatement(file.handle(), "SELECT total(Lines), min(Lines) FROM Headwords").run();
+    }
+}
+
 using Benchmark = void (*)(State&, BenchVocabulary&);
 
 struct Operation {
@@ -442,6 +476,7 @@ const Operation Operations[] = {
     {"ReplaceEntry", replaceEntry, replaceEntryFloor},
     {"WriteAnswer", writeAnswer, writeAnswerFloor},
     {"CheckTestModes", checkTestModes, checkTestModesFloor},
+    {"CheckBeforeWriting", checkBeforeWriting, checkBeforeWritingFloor},
 };
 
 constexpr int Sizes[] = {1'000, 10'000, 100'000};
