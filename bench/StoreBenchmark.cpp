@@ -181,7 +181,7 @@ void openFirstRowsFloor(State& state, BenchVocabulary& vocabulary)
 {
     for (auto _ : state) {
         {
-            // Recognising the file: its queries, its columns, its soundness and triggers, its
+            // Recognising the file: its queries, its columns, its length and triggers, its
             // options and missing keys.
             const SqliteConnection file(vocabulary.readPath);
             SqliteStatement(file.handle(),
@@ -189,7 +189,7 @@ void openFirstRowsFloor(State& state, BenchVocabulary& vocabulary)
                 .run();
             SqliteStatement(file.handle(), "SELECT name, type FROM pragma_table_info('Headwords')")
                 .run();
-            SqliteStatement(file.handle(), "PRAGMA quick_check(1)").run();
+            SqliteStatement(file.handle(), "PRAGMA page_size").run();
             SqliteStatement(file.handle(),
                             "SELECT name, sql FROM sqlite_schema WHERE type = 'trigger'")
                 .run();
@@ -431,31 +431,49 @@ void checkTestModesFloor(State& state, BenchVocabulary& vocabulary)
     state.counters["withRows"] = withRows;
 }
 
-// What opening a writable vocabulary checks before it writes: the file's structure, its
-// triggers and its stored line counts.
-void checkBeforeWriting(State& state, BenchVocabulary& vocabulary)
+// What opening a writable vocabulary checks: whether the file was cut short, its triggers and
+// its stored line counts.
+void checkAtOpen(State& state, BenchVocabulary& vocabulary)
 {
     StoreSession session(state, vocabulary.readPath);
     const Database& db = session.database();
     for (auto _ : state) {
         if (!succeeded(state,
-                       !filesoundness::checkBeforeWriting(db)
+                       !filesoundness::checkAtOpen(db)
                            && LinePositions::checkStoredCounts(db).trusted,
                        "The vocabulary was found unsafe"))
             break;
     }
 }
 
-void checkBeforeWritingFloor(State& state, BenchVocabulary& vocabulary)
+void checkAtOpenFloor(State& state, BenchVocabulary& vocabulary)
 {
     const SqliteConnection file(vocabulary.readPath);
     for (auto _ : state) {
-        SqliteStatement(file.handle(), "PRAGMA quick_check(1)").run();
+        SqliteStatement(file.handle(), "PRAGMA page_size").run();
         SqliteStatement(file.handle(),
                         "SELECT name, sql FROM sqlite_schema WHERE type = 'trigger'")
             .run();
         SqliteStatement(file.handle(), "SELECT total(Lines), min(Lines) FROM Headwords").run();
     }
+}
+
+// What a session checks once, before its first write: the whole file.
+void checkBeforeFirstWrite(State& state, BenchVocabulary& vocabulary)
+{
+    StoreSession session(state, vocabulary.readPath);
+    const Database& db = session.database();
+    for (auto _ : state) {
+        if (!succeeded(state, !filesoundness::isDamaged(db), "The vocabulary was found damaged"))
+            break;
+    }
+}
+
+void checkBeforeFirstWriteFloor(State& state, BenchVocabulary& vocabulary)
+{
+    const SqliteConnection file(vocabulary.readPath);
+    for (auto _ : state)
+        SqliteStatement(file.handle(), "PRAGMA quick_check(1)").run();
 }
 
 using Benchmark = void (*)(State&, BenchVocabulary&);
@@ -476,7 +494,8 @@ const Operation Operations[] = {
     {"ReplaceEntry", replaceEntry, replaceEntryFloor},
     {"WriteAnswer", writeAnswer, writeAnswerFloor},
     {"CheckTestModes", checkTestModes, checkTestModesFloor},
-    {"CheckBeforeWriting", checkBeforeWriting, checkBeforeWritingFloor},
+    {"CheckAtOpen", checkAtOpen, checkAtOpenFloor},
+    {"CheckBeforeFirstWrite", checkBeforeFirstWrite, checkBeforeFirstWriteFloor},
 };
 
 constexpr int Sizes[] = {1'000, 10'000, 100'000};

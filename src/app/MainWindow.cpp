@@ -74,6 +74,7 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
     // An entry form works on the vocabulary it was opened for, and on no other.
     connect(m_session, &VocabularySession::vocabularyClosing, this,
             [this] { m_entryForms->closeAll(); });
+    connect(m_session, &VocabularySession::becameReadOnly, this, &MainWindow::contextUpdate);
     connect(m_session, &VocabularySession::salvageRequested, this, [this](const QString& path) {
         if (m_session->saveReadableAsNew(path))
             showOpened();

@@ -5,6 +5,7 @@
 #include "platform/MessageService.h"
 #include "platform/widgets/BusyPointer.h"
 #include "store/FileFormat.h"
+#include "store/FileSoundness.h"
 #include "store/Salvage.h"
 #include "store/VocabularyFile.h"
 
@@ -76,7 +77,7 @@ void VocabularySession::reportKeptReadOnly(const QString& path, const WriteRefus
     const QString file = QDir::toNativeSeparators(path);
     switch (refusal.cause) {
     case WriteRefusal::Cause::Damaged:
-        if (m_messages.show({QStringLiteral("The vocabulary file %1 is damaged. It was opened "
+        if (m_messages.show({QStringLiteral("The vocabulary file %1 is damaged. Lex Mint keeps it "
                                             "read-only, so that no more of it is lost: you can "
                                             "look at its entries and test yourself, but nothing "
                                             "is saved in it.\r\rSave what can still be read as a "
@@ -90,8 +91,8 @@ void VocabularySession::reportKeptReadOnly(const QString& path, const WriteRefus
     case WriteRefusal::Cause::ForeignTriggers:
         m_messages.show({QStringLiteral("The vocabulary file %1 contains triggers that Lex Mint "
                                         "did not create: %2.\rThey could change or delete "
-                                        "entries whenever Lex Mint writes into the file, so it "
-                                        "was opened read-only. Remove them with another tool, "
+                                        "entries whenever Lex Mint writes into the file, so Lex "
+                                        "Mint keeps it read-only. Remove them with another tool, "
                                         "such as sqlite3, to change the vocabulary in Lex Mint.")
                              .arg(file, refusal.triggers.join(QStringLiteral(", "))),
                          OpenTitle, MessageIcon::Exclamation, MessageButtons::Ok});
@@ -144,6 +145,7 @@ bool VocabularySession::openVocabulary(const QString& path)
         reportEngineError(error);
         return false;
     }
+    checkBeforeFirstWrite(path);
     info.path = m_current.path;
     m_current = info;
     m_testModes = layout->testModes;
@@ -162,6 +164,30 @@ bool VocabularySession::openFile(const QString& path)
         return false;
     m_current.path = file;
     return true;
+}
+
+void VocabularySession::checkBeforeFirstWrite(const QString& path)
+{
+    Database* opened = m_sources.database();
+    if (opened->isReadOnly())
+        return;
+    opened->checkBeforeFirstWrite([this, path, opened](const Database& db) {
+        QString reason = filesoundness::damageBeforeFirstWrite(db);
+        if (!reason.isEmpty()) {
+            // Told once the write that found the damage has told why it failed.
+            QMetaObject::invokeMethod(
+                this,
+                [this, path, opened, reason] {
+                    if (m_sources.database() != opened)
+                        return;
+                    m_current.readOnlyReason = reason;
+                    emit becameReadOnly();
+                    reportKeptReadOnly(path, {WriteRefusal::Cause::Damaged, {}, {}});
+                },
+                Qt::QueuedConnection);
+        }
+        return reason;
+    });
 }
 
 QString VocabularySession::templatePath() const

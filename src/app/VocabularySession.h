@@ -77,6 +77,8 @@ signals:
     /// The user asked to save what can be read of the damaged vocabulary just opened; sent
     /// once the opening is done, so that the caller has shown that vocabulary first.
     void salvageRequested(const QString& damagedPath);
+    /// The open vocabulary turned out damaged at its first write, and is now kept read-only.
+    void becameReadOnly();
 
 private:
     /// Where a file dialog starts, ending in a separator.
@@ -85,6 +87,8 @@ private:
     /// comes back absolute and clean.
     std::optional<QString> askForNewFile(const QString& title);
     QString templatePath() const;
+    /// Has the whole file checked before the open connection first writes into it.
+    void checkBeforeFirstWrite(const QString& path);
     void reportEngineError(const StoreError& error);
     void reportRefused(const QString& path, const QString& reason);
     void reportReadError(const StoreError& error);

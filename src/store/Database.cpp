@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlResult>
 #include <QStorageInfo>
 #include <QUrl>
 
@@ -53,6 +54,16 @@ bool failedWrite(StoreError* error, const QString& destination, qint64 bytesLeft
     return fail(error, StoreError::Kind::Engine,
                 QStringLiteral("Cannot write \"%1\": %2").arg(destination, fileError),
                 SQLITE_IOERR);
+}
+
+// Whether a prepared statement may change the file; reading, transaction control and the
+// connection's own settings do not.
+bool changesFile(const QSqlQuery& query)
+{
+    const QVariant handle = query.result() ? query.result()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3_stmt*") != 0)
+        return true;
+    return sqlite3_stmt_readonly(*static_cast<sqlite3_stmt* const*>(handle.constData())) == 0;
 }
 
 } // namespace
@@ -129,6 +140,7 @@ void Database::close()
     m_statements.clear();
     m_leftOut.clear();
     m_readOnlyReason.clear();
+    m_firstWriteCheck = nullptr;
     if (m_db.isValid()) {
         m_db.close();
         m_db = QSqlDatabase();
@@ -148,6 +160,7 @@ std::shared_ptr<PreparedStatement> Database::statement(const QString& sql) const
     auto fresh = std::make_shared<PreparedStatement>(PreparedStatement{QSqlQuery(m_db), false});
     fresh->query.setForwardOnly(true);
     fresh->prepared = fresh->query.prepare(sql);
+    fresh->writes = fresh->prepared && changesFile(fresh->query);
     if (!cached && m_statements.size() <= MaxCachedStatements)
         cached = fresh;
     else if (!cached)
@@ -173,7 +186,17 @@ sqlite3* Database::handle() const
 bool Database::isReadOnly() const
 {
     sqlite3* h = handle();
-    return !h || m_refusesWrites || sqlite3_db_readonly(h, "main") != 0;
+    return !h || m_refusesWrites || sqlite3_db_readonly(h, "main") != 0 || !m_readOnlyReason.isEmpty();
+}
+
+bool Database::mayWrite(StoreError* error) const
+{
+    if (m_firstWriteCheck) {
+        const auto check = std::exchange(m_firstWriteCheck, nullptr);
+        m_readOnlyReason = check(*this);
+    }
+    return m_readOnlyReason.isEmpty()
+        || fail(error, StoreError::Kind::ReadOnly, m_readOnlyReason, SQLITE_READONLY);
 }
 
 std::optional<QStringList> Database::queryNames(StoreError* error) const

@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -18,6 +19,7 @@ namespace lexmint {
 struct PreparedStatement {
     QSqlQuery query;
     bool prepared = false;
+    bool writes = false; ///< the statement may change the file
 };
 
 /// One connection to a vocabulary file: the database engine layer.
@@ -41,8 +43,21 @@ public:
     void close();
     bool isOpen() const;
     QString path() const { return m_path; }
+    /// True also once the program keeps the file read-only (see readOnlyReason()).
     bool isReadOnly() const;
     const QString& readOnlyReason() const { return m_readOnlyReason; }
+
+    /// Runs `check` once, right before the first statement that would change the file, so
+    /// that the file is known to be sound before anything is written into it. When the check
+    /// gives a reason, nothing is written through this connection from then on and every
+    /// write fails with that reason.
+    void checkBeforeFirstWrite(std::function<QString(const Database&)> check)
+    {
+        m_firstWriteCheck = std::move(check);
+    }
+    /// Whether a statement that changes the file may run; runs the first-write check when it
+    /// is due.
+    bool mayWrite(StoreError* error) const;
 
     /// Takes a saved query out of use for as long as the connection is open, after it took
     /// longer to read than it may; true when it was in use until now.
@@ -94,7 +109,8 @@ private:
     QSqlDatabase m_db;
     QString m_path;
     bool m_refusesWrites = false;
-    QString m_readOnlyReason;
+    mutable QString m_readOnlyReason;
+    mutable std::function<QString(const Database&)> m_firstWriteCheck;
     QHash<QString, bool> m_leftOut;
     mutable QHash<QString, std::shared_ptr<PreparedStatement>> m_statements;
 };

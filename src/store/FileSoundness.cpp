@@ -45,30 +45,21 @@ const QSet<QString>& ownTriggers()
     return triggers;
 }
 
-// A file cut short in the middle of a page lost its end. (One shorter than its header says
-// does not get this far: the engine refuses to read it.)
-bool isCutShort(const Database& db)
-{
-    const qint64 pageSize =
-        SqlQuery::scalar(db, QStringLiteral("PRAGMA page_size")).value_or(0).toLongLong();
-    return pageSize <= 0 || QFileInfo(db.path()).size() % pageSize != 0;
-}
-
 } // namespace
 
 QString WriteRefusal::reason() const
 {
     switch (cause) {
     case Cause::Damaged:
-        return QStringLiteral("The vocabulary file is damaged, so it was opened read-only and "
-                              "nothing is written into it.");
+        return QStringLiteral("The vocabulary file is damaged, so Lex Mint keeps it read-only and "
+                              "writes nothing into it.");
     case Cause::ForeignTriggers:
         return QStringLiteral("The vocabulary file contains triggers that Lex Mint did not create "
-                              "(%1), so it was opened read-only and nothing is written into it.")
+                              "(%1), so Lex Mint keeps it read-only and writes nothing into it.")
             .arg(triggers.join(QStringLiteral(", ")));
     case Cause::Unprepared:
-        return QStringLiteral("The vocabulary file could not be prepared for use, so it was "
-                              "opened read-only: %1")
+        return QStringLiteral("The vocabulary file could not be prepared for use, so Lex Mint "
+                              "keeps it read-only: %1")
             .arg(detail);
     case Cause::None:
         break;
@@ -78,13 +69,20 @@ QString WriteRefusal::reason() const
 
 namespace filesoundness {
 
+bool isCutShort(const Database& db)
+{
+    // One shorter than its header says does not get this far: the engine refuses to read it.
+    const qint64 pageSize =
+        SqlQuery::scalar(db, QStringLiteral("PRAGMA page_size")).value_or(0).toLongLong();
+    return pageSize <= 0 || QFileInfo(db.path()).size() % pageSize != 0;
+}
+
 bool isDamaged(const Database& db)
 {
-    if (isCutShort(db))
-        return true;
     // The quick check walks every page of every table and index; reading fails as well when
     // the damage is beyond what it can report.
-    return SqlQuery::scalar(db, QStringLiteral("PRAGMA quick_check(1)")).value_or(QVariant())
+    return isCutShort(db)
+        || SqlQuery::scalar(db, QStringLiteral("PRAGMA quick_check(1)")).value_or(QVariant())
         != QVariant(QStringLiteral("ok"));
 }
 
@@ -102,13 +100,18 @@ QStringList foreignTriggers(const Database& db)
     return foreign;
 }
 
-WriteRefusal checkBeforeWriting(const Database& db)
+WriteRefusal checkAtOpen(const Database& db)
 {
-    if (isDamaged(db))
+    if (isCutShort(db))
         return {WriteRefusal::Cause::Damaged, {}, {}};
     if (QStringList triggers = foreignTriggers(db); !triggers.isEmpty())
         return {WriteRefusal::Cause::ForeignTriggers, std::move(triggers), {}};
     return {};
+}
+
+QString damageBeforeFirstWrite(const Database& db)
+{
+    return isDamaged(db) ? WriteRefusal{WriteRefusal::Cause::Damaged, {}, {}}.reason() : QString();
 }
 
 } // namespace filesoundness

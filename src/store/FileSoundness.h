@@ -29,6 +29,10 @@ struct WriteRefusal {
 /// Checks of a vocabulary file before anything is written into it.
 namespace filesoundness {
 
+/// Whether the file was cut short in the middle of a page, as a file broken off while it was
+/// copied or downloaded is. Looks at the file's size only.
+bool isCutShort(const Database& db);
+
 /// Whether the engine finds the file damaged: cut short, or with broken pages or tables.
 /// Reads the whole file once.
 bool isDamaged(const Database& db);
@@ -37,8 +41,12 @@ bool isDamaged(const Database& db);
 /// trigger is the program's own when its definition is one of the template's.
 QStringList foreignTriggers(const Database& db);
 
-/// Damage first, then foreign triggers: the reason not to write into the file, if any.
-WriteRefusal checkBeforeWriting(const Database& db);
+/// What opening checks, at next to no cost: a file cut short, then foreign triggers.
+WriteRefusal checkAtOpen(const Database& db);
+
+/// The check of a whole file before its first write (see Database::checkBeforeFirstWrite):
+/// the reason not to write into a damaged file, or nothing.
+QString damageBeforeFirstWrite(const Database& db);
 
 } // namespace filesoundness
 } // namespace lexmint

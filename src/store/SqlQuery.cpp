@@ -110,6 +110,8 @@ bool SqlQuery::exec(std::initializer_list<QVariant> values, StoreError* error)
 bool SqlQuery::exec(const QVariantList& values, StoreError* error)
 {
     QSqlQuery& statement = query();
+    if (m_statement->prepared && m_statement->writes && !m_db.mayWrite(error))
+        return false;
     if (m_statement->prepared) {
         for (int i = 0; i < values.size(); ++i)
             statement.bindValue(i, values.at(i));

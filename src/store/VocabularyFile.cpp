@@ -105,22 +105,30 @@ std::optional<VocabularyLayout> inspect(const QString& path, VocabInfo& info,
     std::optional<VocabularyLayout> layout = recognise(db, error);
     if (!layout)
         return std::nullopt;
-    // The first write into the file comes only after it is known to be safe.
+    // The first write into the file comes only after it is known to be safe: what costs
+    // nothing is checked now, the whole file once something is about to be written.
     if (!db.isReadOnly()) {
-        layout->refusal = filesoundness::checkBeforeWriting(db);
-        StoreError prepareError;
-        if (!layout->refusal && !prepare(db, &prepareError)) {
-            // A file in use by another program is refused; it can be opened once it is free.
-            if (prepareError.number == SQLITE_BUSY) {
-                if (error)
-                    *error = prepareError;
-                return std::nullopt;
-            }
-            layout->refusal = {WriteRefusal::Cause::Unprepared, {}, prepareError.description};
+        layout->refusal = filesoundness::checkAtOpen(db);
+        db.checkBeforeFirstWrite(filesoundness::damageBeforeFirstWrite);
+    }
+    StoreError prepareError;
+    if (!layout->refusal && !db.isReadOnly() && !prepare(db, &prepareError)) {
+        // A file in use by another program is refused; it can be opened once it is free.
+        if (prepareError.number == SQLITE_BUSY) {
+            if (error)
+                *error = prepareError;
+            return std::nullopt;
         }
+        layout->refusal = prepareError.number == SQLITE_CORRUPT
+            ? WriteRefusal{WriteRefusal::Cause::Damaged, {}, {}}
+            : WriteRefusal{WriteRefusal::Cause::Unprepared, {}, prepareError.description};
     }
     info.headwordSize = layout->headwordSize;
     readVocabProperties(db, info, defaults, messages, !layout->refusal);
+    // Preparing the file, or storing its missing options, may have been the first write and
+    // found the file damaged.
+    if (!db.readOnlyReason().isEmpty())
+        layout->refusal = {WriteRefusal::Cause::Damaged, {}, {}};
     return layout;
 }
 
@@ -140,7 +148,8 @@ void readVocabProperties(Database& db, VocabInfo& info, const VocabInfo& default
             failed = true;
         }
     }
-    if (failed)
+    // A file found damaged on the way is reported as such, not as a property error.
+    if (failed && db.readOnlyReason().isEmpty())
         reportPropertyError(messages);
 }
 
@@ -148,6 +157,7 @@ bool writeVocabProperties(const VocabInfo& info, MessageService& messages)
 {
     Database db;
     bool written = info.readOnlyReason.isEmpty() && db.open(info.path) && db.transaction();
+    db.checkBeforeFirstWrite(filesoundness::damageBeforeFirstWrite);
     for (const StoredOption& option : StoredOptions) {
         if (!written)
             break;

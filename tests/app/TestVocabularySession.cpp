@@ -1,4 +1,5 @@
 #include "app/VocabularySession.h"
+#include "store/EntryWriter.h"
 #include "support/FakeFileDialogService.h"
 #include "support/FakeMessageService.h"
 #include "support/StoreFixture.h"
@@ -35,6 +36,7 @@ private slots:
     void nonRegularFilesAreRefusedAtOnce();
     void unsafeFilesOpenReadOnlyWithTheReason_data();
     void unsafeFilesOpenReadOnlyWithTheReason();
+    void damageFoundAtTheFirstWriteKeepsTheFileReadOnly();
     void openDialogRetriesWithTheNameFilledIn();
     void newVocabularyComesFromTheTemplate();
     void failedCreationKeepsTheOpenVocabulary();
@@ -185,8 +187,8 @@ void TestVocabularySession::unsafeFilesOpenReadOnlyWithTheReason_data()
     QTest::addColumn<QString>("text"); // how it begins; %1 stands for the path
     QTest::addColumn<MessageIcon>("icon");
 
-    QTest::newRow("damaged") << u"cut"_s << u"The vocabulary file %1 is damaged. It was opened "
-                                             "read-only, so that no more of it is lost"_s
+    QTest::newRow("damaged") << u"cut"_s << u"The vocabulary file %1 is damaged. Lex Mint keeps "
+                                             "it read-only, so that no more of it is lost"_s
                              << MessageIcon::Critical;
     QTest::newRow("trigger of its own")
         << u"CREATE TRIGGER Sneaky AFTER INSERT ON Headwords BEGIN DELETE FROM Definitions; END;"_s
@@ -223,6 +225,50 @@ void TestVocabularySession::unsafeFilesOpenReadOnlyWithTheReason()
     QCOMPARE(salvage.size(), 0);
     m_session->close();
     QCOMPARE(fileBytes(path), before);
+}
+
+void TestVocabularySession::damageFoundAtTheFirstWriteKeepsTheFileReadOnly()
+{
+    // A vocabulary that needs nothing written when it is opened, with a broken page that
+    // opening does not read: the last of the definitions, which belong to entries in the
+    // middle of the sheet.
+    const QString path = makeVocabulary(m_dir->path(), u"broken.lxm"_s, {});
+    QVERIFY(addManyEntries(path, 400));
+    QVERIFY(m_session->openVocabulary(path));
+    m_session->close();
+    sqlite3* raw = nullptr;
+    sqlite3_stmt* leaf = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &raw), SQLITE_OK);
+    sqlite3_prepare_v2(raw, "SELECT pageno, pgsize FROM dbstat WHERE name = 'Definitions' "
+                            "AND pagetype = 'leaf' ORDER BY pageno DESC LIMIT 1",
+                       -1, &leaf, nullptr);
+    QCOMPARE(sqlite3_step(leaf), SQLITE_ROW);
+    const qsizetype page = sqlite3_column_int(leaf, 0) - 1;
+    const qsizetype pageSize = sqlite3_column_int(leaf, 1);
+    sqlite3_finalize(leaf);
+    sqlite3_close(raw);
+    QByteArray bytes = fileBytes(path);
+    bytes[page * pageSize] = '\x7f'; // no kind of page
+    QVERIFY(!writeFile(m_dir->path(), u"broken.lxm"_s, bytes).isEmpty());
+
+    // Opening reads only, and costs no pass over the whole file.
+    QVERIFY(m_session->openVocabulary(path));
+    QVERIFY(m_messages->shown().isEmpty());
+    QVERIFY(!m_session->isReadOnly());
+    QSignalSpy readOnly(m_session.get(), &VocabularySession::becameReadOnly);
+    m_messages->expect(MessageAnswer::No);
+    StoreError error;
+    QVERIFY(!EntryWriter(*m_session->sources().database(), TestClock())
+                 .addEntry(u"new"_s, {u"line"_s}, &error));
+    QVERIFY2(error.description.contains(u"damaged"_s), qPrintable(error.description));
+    QVERIFY(readOnly.wait());
+    QCOMPARE(m_messages->shown().size(), 1);
+    QVERIFY(m_messages->shown().first().text.startsWith(
+        u"The vocabulary file %1 is damaged."_s.arg(path)));
+    QVERIFY(m_session->isReadOnly());
+    QCOMPARE(m_session->current().readOnlyReason, error.description);
+    m_session->close();
+    QCOMPARE(fileBytes(path), bytes);
 }
 
 void TestVocabularySession::openDialogRetriesWithTheNameFilledIn()
