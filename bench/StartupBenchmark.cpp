@@ -131,7 +131,7 @@ int measure(int& argc, char** argv, const QString& path)
     QApplication::setOrganizationName(organizationName());
     FirstSheetPaint probe;
     app.installEventFilter(&probe);
-    Application program({path});
+    Application program({QFile::encodeName(path)});
     program.start();
     return QApplication::exec();
 }

@@ -12,6 +12,8 @@
 #include "VocabularyGenerator.h"
 #include "platform/Clock.h"
 #include "store/EntryWriter.h"
+#include "store/FileSoundness.h"
+#include "store/LinePositions.h"
 #include "store/TextKeys.h"
 #include "store/VocabularyFile.h"
 #include "store/VocabularySources.h"
@@ -179,12 +181,17 @@ void openFirstRowsFloor(State& state, BenchVocabulary& vocabulary)
 {
     for (auto _ : state) {
         {
-            // Recognising the file: its queries, its columns, its options and missing keys.
+            // Recognising the file: its queries, its columns, its length and triggers, its
+            // options and missing keys.
             const SqliteConnection file(vocabulary.readPath);
             SqliteStatement(file.handle(),
                             "SELECT name FROM sqlite_schema WHERE type = 'view' ORDER BY rowid")
                 .run();
             SqliteStatement(file.handle(), "SELECT name, type FROM pragma_table_info('Headwords')")
+                .run();
+            SqliteStatement(file.handle(), "PRAGMA page_size").run();
+            SqliteStatement(file.handle(),
+                            "SELECT name, sql FROM sqlite_schema WHERE type = 'trigger'")
                 .run();
             SqliteStatement property(file.handle(), "SELECT Value FROM Properties WHERE Name = ?");
             for (const char* name : {"UserFlags", "UserKeybH", "UserKeybD"})
@@ -395,7 +402,8 @@ void checkTestModes(State& state, BenchVocabulary& vocabulary)
             break;
         withRows = 0;
         for (const QString& name : *names)
-            withRows += name != QLatin1String("Vocabulary") && vocabularyfile::queryHasRows(db, name);
+            withRows += name != QLatin1String("Vocabulary")
+                && vocabularyfile::queryHasRows(db, name, session.messages());
     }
     state.counters["withRows"] = withRows;
 }
@@ -423,6 +431,51 @@ void checkTestModesFloor(State& state, BenchVocabulary& vocabulary)
     state.counters["withRows"] = withRows;
 }
 
+// What opening a writable vocabulary checks: whether the file was cut short, its triggers and
+// its stored line counts.
+void checkAtOpen(State& state, BenchVocabulary& vocabulary)
+{
+    StoreSession session(state, vocabulary.readPath);
+    const Database& db = session.database();
+    for (auto _ : state) {
+        if (!succeeded(state,
+                       !filesoundness::checkAtOpen(db)
+                           && LinePositions::checkStoredCounts(db).trusted,
+                       "The vocabulary was found unsafe"))
+            break;
+    }
+}
+
+void checkAtOpenFloor(State& state, BenchVocabulary& vocabulary)
+{
+    const SqliteConnection file(vocabulary.readPath);
+    for (auto _ : state) {
+        SqliteStatement(file.handle(), "PRAGMA page_size").run();
+        SqliteStatement(file.handle(),
+                        "SELECT name, sql FROM sqlite_schema WHERE type = 'trigger'")
+            .run();
+        SqliteStatement(file.handle(), "SELECT total(Lines), min(Lines) FROM Headwords").run();
+    }
+}
+
+// What a session checks once, before its first write: the whole file.
+void checkBeforeFirstWrite(State& state, BenchVocabulary& vocabulary)
+{
+    StoreSession session(state, vocabulary.readPath);
+    const Database& db = session.database();
+    for (auto _ : state) {
+        if (!succeeded(state, !filesoundness::isDamaged(db), "The vocabulary was found damaged"))
+            break;
+    }
+}
+
+void checkBeforeFirstWriteFloor(State& state, BenchVocabulary& vocabulary)
+{
+    const SqliteConnection file(vocabulary.readPath);
+    for (auto _ : state)
+        SqliteStatement(file.handle(), "PRAGMA quick_check(1)").run();
+}
+
 using Benchmark = void (*)(State&, BenchVocabulary&);
 
 struct Operation {
@@ -441,6 +494,8 @@ const Operation Operations[] = {
     {"ReplaceEntry", replaceEntry, replaceEntryFloor},
     {"WriteAnswer", writeAnswer, writeAnswerFloor},
     {"CheckTestModes", checkTestModes, checkTestModesFloor},
+    {"CheckAtOpen", checkAtOpen, checkAtOpenFloor},
+    {"CheckBeforeFirstWrite", checkBeforeFirstWrite, checkBeforeFirstWriteFloor},
 };
 
 constexpr int Sizes[] = {1'000, 10'000, 100'000};

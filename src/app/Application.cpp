@@ -12,7 +12,7 @@
 
 namespace lexmint {
 
-Application::Application(const QStringList& arguments)
+Application::Application(const QByteArrayList& arguments)
     : m_arguments(arguments),
       m_programDir(InstallRecord().programDir()),
       m_messages([this](int context) { m_help.showTopic(context); }),

@@ -11,7 +11,7 @@
 #include "platform/widgets/QtMessageService.h"
 #include "platform/widgets/QtSoundService.h"
 
-#include <QStringList>
+#include <QByteArrayList>
 
 #include <memory>
 
@@ -24,14 +24,15 @@ class SplashWindow;
 /// window, then the main window, is all it does; the windows take it from there.
 class Application {
 public:
-    explicit Application(const QStringList& arguments);
+    /// `arguments` as the system passed them, without the program name.
+    explicit Application(const QByteArrayList& arguments);
     ~Application();
 
     /// Shows the splash window and the main window; the event loop then runs the program.
     void start();
 
 private:
-    QStringList m_arguments;
+    QByteArrayList m_arguments;
     QString m_programDir;
     SettingsStore m_settings;
     SystemClock m_clock;

@@ -22,6 +22,7 @@
 #include "platform/widgets/ElidedLabel.h"
 #include "platform/widgets/Twips.h"
 #include "store/VocabularyFile.h"
+#include "store/VocabularyRows.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -76,6 +77,11 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
     // An entry form works on the vocabulary it was opened for, and on no other.
     connect(m_session, &VocabularySession::vocabularyClosing, this,
             [this] { m_entryForms->closeAll(); });
+    connect(m_session, &VocabularySession::becameReadOnly, this, &MainWindow::contextUpdate);
+    connect(m_session, &VocabularySession::salvageRequested, this, [this](const QString& path) {
+        if (m_session->saveReadableAsNew(path))
+            showOpened();
+    });
 
     auto* model = new VocabularyModel(m_session->sources().vocabulary(), m_messages, this);
     m_grid = new VocabGrid(*model, m_keyboardFocus, m_session->current());
@@ -108,7 +114,9 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
     m_centre->setCurrentWidget(m_startPage);
 
     loadSettings(commandLine);
-    if (!m_plan.path.isEmpty())
+    if (m_plan.pathUnreadable)
+        m_session->refuseUnreadableName(m_plan.path);
+    else if (!m_plan.path.isEmpty())
         openAtStartup(m_plan.path);
     contextUpdate();
 }
@@ -377,7 +385,7 @@ void MainWindow::firstActivation()
         && m_session->isOpen())
         addEntry();
     else if (m_plan.startForm == qint16(StartupPlan::Form::Test)
-             && m_testMenu->menuAction()->isVisible())
+             && m_testMenu->menuAction()->isVisible() && m_actions.test->isEnabled())
         startTest(QStringLiteral("All"));
 }
 
@@ -512,12 +520,24 @@ void MainWindow::contextUpdate()
 {
     const bool open = m_session->isOpen();
     VocabularySources& sources = m_session->sources();
-    const CommandState state =
-        CommandState::derive(open, open && sources.vocabulary().recordCount() > 0);
+    const bool hasEntries = open && sources.vocabulary().recordCount() > 0;
+    // Which test modes have entries. A mode that takes too long to read is left out from then
+    // on, and the Test menu no longer offers it.
+    QHash<QString, bool> modeHasRows;
+    if (hasEntries) {
+        for (const QString& mode : testModeNames())
+            modeHasRows.insert(mode, vocabularyfile::queryHasRows(*sources.database(), mode,
+                                                                  m_services.messages));
+        if (testModeNames().size() != m_testModeActions.size())
+            rebuildTestMenu();
+    }
+    const CommandState state = CommandState::derive(
+        open, hasEntries, !hasEntries || !sources.database()->isLeftOut(QStringLiteral("All")));
     applyCommandState(state);
 
     if (open) {
-        m_session->current().entryCount = sources.headwords().recordCount();
+        m_session->current().entryCount =
+            static_cast<qint32>(VocabularyRows::entryCount(*sources.database()).value_or(0));
         m_countPanel->setText(tr("%1 entries").arg(m_session->current().entryCount));
         m_pathPanel->setText(m_session->isReadOnly()
                                  ? tr("%1 (read-only)").arg(m_session->current().path)
@@ -527,10 +547,8 @@ void MainWindow::contextUpdate()
         m_keyboardPanel->clear();
         m_pathPanel->clear();
     }
-    if (state.testMenuVisible()) {
-        for (QAction* mode : std::as_const(m_testModeActions))
-            mode->setEnabled(vocabularyfile::queryHasRows(*sources.database(), mode->data().toString()));
-    }
+    for (QAction* mode : std::as_const(m_testModeActions))
+        mode->setEnabled(modeHasRows.value(mode->data().toString()));
 }
 
 void MainWindow::rebuildTestMenu()
@@ -552,7 +570,13 @@ void MainWindow::rebuildTestMenu()
 
 QStringList MainWindow::testModeNames() const
 {
-    return QStringList{QStringLiteral("All")} + m_session->testModes();
+    QStringList names{QStringLiteral("All")};
+    const Database* db = m_session->sources().database();
+    for (const QString& mode : m_session->testModes()) {
+        if (!db || !db->isLeftOut(mode))
+            names.append(mode);
+    }
+    return names;
 }
 
 void MainWindow::refreshRecentMenu()
@@ -615,7 +639,8 @@ void MainWindow::showProperties()
         m_properties = new PropertiesDialog(
             {m_session->current(),
              [this](const QString& mode) {
-                 return vocabularyfile::queryRowCount(*m_session->sources().database(), mode);
+                 return vocabularyfile::queryRowCount(*m_session->sources().database(), mode,
+                                                      m_services.messages);
              },
              testModeNames(),
              m_services.messages, m_services.help, m_services.keyboards.backend()},

@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace lexmint {
 
 using namespace Qt::StringLiterals;
@@ -51,29 +53,29 @@ StartPage::StartPage(QAction* newVocabulary, QAction* open, const QList<QAction*
     start->addWidget(commandButton(newVocabulary, u"New Vocabulary..."_s, page));
     start->addWidget(commandButton(open, u"Open Vocabulary..."_s, page));
 
-    // The recent-list items keep their own text and visibility; the buttons follow them, and
-    // the heading is shown while any of them is.
+    // The recent-list items keep their own text and visibility; each button follows its item,
+    // and the heading is shown while any of them is. The heading counts the buttons shown, so
+    // that a change to one item costs the same however long the list is.
     const auto [recentHeading, recentColumn] = section(u"Recent Vocabularies"_s, column);
-    QList<QToolButton*> recentButtons;
+    const auto shown = std::make_shared<qsizetype>(0);
     for (QAction* item : recent) {
         auto* button = new QToolButton(page);
         button->setObjectName(u"start_"_s + item->objectName());
         button->setDefaultAction(item);
         button->setAutoRaise(true);
+        button->hide();
         recentColumn->addWidget(button);
-        recentButtons.append(button);
+        const auto follow = [heading = recentHeading, shown, item, button] {
+            if (button->isHidden() != item->isVisible())
+                return;
+            button->setVisible(item->isVisible());
+            *shown += item->isVisible() ? 1 : -1;
+            heading->setVisible(*shown > 0);
+        };
+        connect(item, &QAction::changed, this, follow);
+        follow();
     }
-    const auto followRecent = [heading = recentHeading, recent, recentButtons] {
-        bool any = false;
-        for (qsizetype i = 0; i < recent.size(); ++i) {
-            recentButtons[i]->setVisible(recent[i]->isVisible());
-            any = any || recent[i]->isVisible();
-        }
-        heading->setVisible(any);
-    };
-    for (QAction* item : recent)
-        connect(item, &QAction::changed, this, followRecent);
-    followRecent();
+    recentHeading->setVisible(*shown > 0);
 
     QVBoxLayout* samples = section(u"Samples"_s, column).items;
     for (const SampleVocabulary& sample : sampleVocabularies()) {

@@ -29,6 +29,7 @@ VocabGrid::VocabGrid(VocabularyModel& model, KeyboardFocus& keyboards, const Voc
       m_keyboard(keyboards, this, [this] { return wantedLayout(); })
 {
     setObjectName(QStringLiteral("VocabGrid"));
+    m_model.setTextLimit([this](int column) { return editorLimit(column); });
     setModel(&m_model);
     setItemDelegate(m_delegate);
     setTabKeyNavigation(false);

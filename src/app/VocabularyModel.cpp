@@ -2,6 +2,7 @@
 
 #include "platform/MessageService.h"
 #include "store/DataSource.h"
+#include "store/EntryText.h"
 
 #include <algorithm>
 
@@ -78,9 +79,15 @@ QVariant VocabularyModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    if (role != Qt::DisplayRole && role != Qt::EditRole)
+    if (role == Qt::EditRole)
+        return value(index.row(), index.column());
+    if (role != Qt::DisplayRole)
         return {};
-    return value(index.row(), index.column());
+    const QVariant shown = value(index.row(), index.column());
+    if (shown.typeId() != QMetaType::QString)
+        return shown;
+    const int limit = m_textLimit ? m_textLimit(index.column()) : 0;
+    return entrytext::shownText(shown.toString(), limit > 0 ? limit : entryrules::MaxFieldLength);
 }
 
 QVariant VocabularyModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -3,6 +3,8 @@
 #include <QAbstractTableModel>
 #include <QHash>
 
+#include <functional>
+
 #include <utility>
 
 namespace lexmint {
@@ -19,6 +21,9 @@ struct StoreError;
 /// Headword and Definition can be edited in place; the value is written through the source,
 /// which checks it against the entry rules. A refused value is reported to the user and
 /// nothing is written.
+///
+/// A text longer than its column's limit (text from elsewhere can be megabytes long) is shown
+/// cut, ending in an ellipsis; it is edited whole.
 class VocabularyModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -32,6 +37,8 @@ public:
     VocabularyModel(DataSource& source, MessageService& messages, QObject* parent = nullptr);
 
     DataSource& source() const { return m_source; }
+    /// The most characters each column takes (0: no limit of its own), for showing texts.
+    void setTextLimit(std::function<int(int column)> limit) { m_textLimit = std::move(limit); }
     /// Shows the source afresh after it was refreshed, attached or detached.
     void reload();
 
@@ -71,6 +78,7 @@ private:
 
     DataSource& m_source;
     MessageService& m_messages;
+    std::function<int(int column)> m_textLimit;
     QStringList m_columns;
     int m_rowCount = 0;
     mutable QHash<int, Page> m_pages;

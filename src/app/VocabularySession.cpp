@@ -5,6 +5,8 @@
 #include "platform/MessageService.h"
 #include "platform/widgets/BusyPointer.h"
 #include "store/FileFormat.h"
+#include "store/FileSoundness.h"
+#include "store/Salvage.h"
 #include "store/VocabularyFile.h"
 
 #include <QDir>
@@ -70,8 +72,56 @@ void VocabularySession::reportReadError(const StoreError& error)
     });
 }
 
+void VocabularySession::reportKeptReadOnly(const QString& path, const WriteRefusal& refusal)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    switch (refusal.cause) {
+    case WriteRefusal::Cause::Damaged:
+        if (m_messages.show({QStringLiteral("The vocabulary file %1 is damaged. Lex Mint keeps it "
+                                            "read-only, so that no more of it is lost: you can "
+                                            "look at its entries and test yourself, but nothing "
+                                            "is saved in it.\r\rSave what can still be read as a "
+                                            "new vocabulary?")
+                                 .arg(file),
+                             OpenTitle, MessageIcon::Critical, MessageButtons::YesNo})
+            == MessageAnswer::Yes)
+            QMetaObject::invokeMethod(
+                this, [this, path] { emit salvageRequested(path); }, Qt::QueuedConnection);
+        return;
+    case WriteRefusal::Cause::ForeignTriggers:
+        m_messages.show({QStringLiteral("The vocabulary file %1 contains triggers that Lex Mint "
+                                        "did not create: %2.\rThey could change or delete "
+                                        "entries whenever Lex Mint writes into the file, so Lex "
+                                        "Mint keeps it read-only. Remove them with another tool, "
+                                        "such as sqlite3, to change the vocabulary in Lex Mint.")
+                             .arg(file, refusal.triggers.join(QStringLiteral(", "))),
+                         OpenTitle, MessageIcon::Exclamation, MessageButtons::Ok});
+        return;
+    case WriteRefusal::Cause::Unprepared:
+        m_messages.show({QStringLiteral("The vocabulary file %1 was opened read-only, because it "
+                                        "could not be prepared for use:\r%2")
+                             .arg(file, refusal.detail),
+                         OpenTitle, MessageIcon::Exclamation, MessageButtons::Ok});
+        return;
+    case WriteRefusal::Cause::None:
+        return;
+    }
+}
+
+void VocabularySession::refuseUnreadableName(const QString& path)
+{
+    reportRefused(path, QStringLiteral("The file's name is not valid UTF-8 text, and Lex Mint can "
+                                       "open only files whose names are. Rename the file, for "
+                                       "example in the file manager, and open it again."));
+}
+
 bool VocabularySession::openVocabulary(const QString& path)
 {
+    // Told before anything opens the file: opening a named pipe would wait for a writer.
+    if (const QString notAFile = whyNotAFile(path); !notAFile.isEmpty()) {
+        reportRefused(path, notAFile);
+        return false;
+    }
     if (detectFileFormat(path) == FileFormat::Access) {
         reportRefused(path, QStringLiteral("This is an Access database, such as a vocabulary of an "
                                            "older Lex Mint. This version cannot read that format."));
@@ -90,14 +140,17 @@ bool VocabularySession::openVocabulary(const QString& path)
     }
     if (isOpen())
         emit vocabularyClosing();
-    if (!m_sources.attach(path, &error)) {
+    info.readOnlyReason = layout->refusal.reason();
+    if (!m_sources.attach(path, &error, info.readOnlyReason)) {
         reportEngineError(error);
         return false;
     }
+    checkBeforeFirstWrite(path);
     info.path = m_current.path;
     m_current = info;
     m_testModes = layout->testModes;
     emit vocabularyOpened(path);
+    reportKeptReadOnly(path, layout->refusal);
     return true;
 }
 
@@ -113,6 +166,35 @@ bool VocabularySession::openFile(const QString& path)
     return true;
 }
 
+void VocabularySession::checkBeforeFirstWrite(const QString& path)
+{
+    Database* opened = m_sources.database();
+    if (opened->isReadOnly())
+        return;
+    opened->checkBeforeFirstWrite([this, path, opened](const Database& db) {
+        QString reason = filesoundness::damageBeforeFirstWrite(db);
+        if (!reason.isEmpty()) {
+            // Told once the write that found the damage has told why it failed.
+            QMetaObject::invokeMethod(
+                this,
+                [this, path, opened, reason] {
+                    if (m_sources.database() != opened)
+                        return;
+                    m_current.readOnlyReason = reason;
+                    emit becameReadOnly();
+                    reportKeptReadOnly(path, {WriteRefusal::Cause::Damaged, {}, {}});
+                },
+                Qt::QueuedConnection);
+        }
+        return reason;
+    });
+}
+
+QString VocabularySession::templatePath() const
+{
+    return m_programDir + QStringLiteral("vocab.mdn");
+}
+
 QString VocabularySession::dialogFolder() const
 {
     if (!m_dialogFile.isEmpty())
@@ -124,27 +206,34 @@ QString VocabularySession::dialogFolder() const
     return m_userFolder + PathSeparator;
 }
 
-bool VocabularySession::newVocabulary()
+std::optional<QString> VocabularySession::askForNewFile(const QString& title)
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Create New Vocabulary");
+    request.title = title;
     request.directory = dialogFolder();
     request.fileName = unusedVocabularyName(request.directory);
     request.filters = QStringList{VocabularyFilter};
     request.defaultSuffix = QStringLiteral("lxm");
     const std::optional<QString> chosen = m_files.saveFile(request);
     if (!chosen)
+        return std::nullopt;
+    m_dialogFile = absolutePath(*chosen);
+    return m_dialogFile;
+}
+
+bool VocabularySession::newVocabulary()
+{
+    const std::optional<QString> chosen = askForNewFile(QStringLiteral("Create New Vocabulary"));
+    if (!chosen)
         return false;
-    const QString path = absolutePath(*chosen);
-    m_dialogFile = path;
+    const QString& path = *chosen;
 
     BusyPointer busy;
     // The copy takes the file's name only once it is complete, so a failed copy costs nothing,
     // not even when it was to replace the open vocabulary.
     const bool replacesOpen = isOpen() && samePath(m_current.path, path);
     StoreError error;
-    if (!Database::copyDatabase(m_programDir + QStringLiteral("vocab.mdn"), path, &error,
-                                Database::Existing::Replace)) {
+    if (!Database::copyDatabase(templatePath(), path, &error, Database::Existing::Replace)) {
         m_messages.show({QStringLiteral("Cannot create new database.\rError %1: %2")
                              .arg(error.number)
                              .arg(error.description),
@@ -183,6 +272,40 @@ bool VocabularySession::openVocabularyDialog()
         request.directory = dirOfPath(path);
         request.fileName = path;
     }
+}
+
+bool VocabularySession::saveReadableAsNew(const QString& damagedPath)
+{
+    const QString title = QStringLiteral("Save As New Vocabulary");
+    const std::optional<QString> chosen = askForNewFile(title);
+    if (!chosen)
+        return false;
+    if (samePath(*chosen, damagedPath)) {
+        m_messages.show({QStringLiteral("The damaged file itself cannot take the entries, since "
+                                        "they are read from it. Choose another file."),
+                         title, MessageIcon::Exclamation, MessageButtons::Ok});
+        return false;
+    }
+
+    BusyPointer busy;
+    StoreError error;
+    const std::optional<int> saved =
+        salvageVocabulary(damagedPath, templatePath(), *chosen, &error);
+    if (!saved) {
+        m_messages.show({QStringLiteral("The entries could not be saved.\rError %1: %2")
+                             .arg(error.number)
+                             .arg(error.description),
+                         title, MessageIcon::Critical, MessageButtons::Ok});
+        return false;
+    }
+    if (!openVocabulary(*chosen))
+        return false;
+    m_current.path = *chosen;
+    m_messages.show({QStringLiteral("%1 entries were saved in %2.")
+                         .arg(*saved)
+                         .arg(QDir::toNativeSeparators(*chosen)),
+                     title, MessageIcon::Information, MessageButtons::Ok});
+    return true;
 }
 
 QString VocabularySession::personalCopy(const QString& samplePath) const

@@ -10,6 +10,7 @@ namespace lexmint {
 
 class FileDialogService;
 class MessageService;
+struct WriteRefusal;
 
 /// The open vocabulary and the ways to open, create and close one. It checks a file before
 /// anything changes: a refused file leaves the open vocabulary, its test modes and the file
@@ -38,12 +39,20 @@ public:
     const QString& programDir() const { return m_programDir; }
 
     /// Checks the file and binds the data sources to it. The path of current() is left to
-    /// the caller. False, after a message, when the file was refused.
+    /// the caller. False, after a message, when the file was refused. A file that must not be
+    /// written into (damaged, with triggers of its own, or not ready for use) is opened
+    /// read-only with a message; for a damaged one the user may ask to save what can be read
+    /// as a new vocabulary (salvageRequested()).
     bool openVocabulary(const QString& path);
     /// Opens the vocabulary a path names and makes it the open one, with its path kept absolute
     /// and clean; a file in the install folder is opened as the user's own copy. False, after a
     /// message, when the file was refused.
     bool openFile(const QString& path);
+    /// Refuses a start-up file whose name could not be read as text, with that reason.
+    void refuseUnreadableName(const QString& path);
+    /// Asks for a file name and saves what can be read of the damaged vocabulary at
+    /// `damagedPath` there as a new vocabulary, which it then opens. True when it is open.
+    bool saveReadableAsNew(const QString& damagedPath);
     /// Asks for a file name, suggesting one not yet taken, makes it a copy of the template and
     /// opens it. True when a new vocabulary is open. The open vocabulary stays open, and its file
     /// as it was, until the copy is complete, also when the copy is to replace it.
@@ -65,13 +74,25 @@ signals:
     /// The open vocabulary is about to be closed or replaced by another; whatever works on it
     /// must let go of it now.
     void vocabularyClosing();
+    /// The user asked to save what can be read of the damaged vocabulary just opened; sent
+    /// once the opening is done, so that the caller has shown that vocabulary first.
+    void salvageRequested(const QString& damagedPath);
+    /// The open vocabulary turned out damaged at its first write, and is now kept read-only.
+    void becameReadOnly();
 
 private:
     /// Where a file dialog starts, ending in a separator.
     QString dialogFolder() const;
+    /// Asks for the name of a file to create, in the save dialog with this title; the name
+    /// comes back absolute and clean.
+    std::optional<QString> askForNewFile(const QString& title);
+    QString templatePath() const;
+    /// Has the whole file checked before the open connection first writes into it.
+    void checkBeforeFirstWrite(const QString& path);
     void reportEngineError(const StoreError& error);
     void reportRefused(const QString& path, const QString& reason);
     void reportReadError(const StoreError& error);
+    void reportKeptReadOnly(const QString& path, const WriteRefusal& refusal);
 
     MessageService& m_messages;
     FileDialogService& m_files;

@@ -8,7 +8,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(lexmint::applicationTitle());
     QApplication::setOrganizationName(lexmint::organizationName());
-    lexmint::Application program(QApplication::arguments().mid(1));
+    // The arguments as bytes: a file name need not be valid text. Qt has taken out its own.
+    QByteArrayList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(argv[i]);
+    lexmint::Application program(arguments);
     program.start();
     return QApplication::exec();
 }

@@ -4,9 +4,7 @@
 #include "platform/MessageService.h"
 #include "store/DataSource.h"
 #include "store/Database.h"
-
-#include <QDir>
-#include <QFileInfo>
+#include "store/VocabularyFile.h"
 
 #include <cmath>
 #include <limits>
@@ -22,16 +20,6 @@ namespace {
 qint64 plusOne(qint64 count)
 {
     return count < std::numeric_limits<qint64>::max() ? count + 1 : count;
-}
-
-// Why a write failed, in the user's terms. The engine takes a file removed or moved while it
-// is open for a read-only one; the user is told what really happened.
-QString reasonFor(const StoreError& error, const Database* db)
-{
-    if (db && !QFileInfo::exists(db->path()))
-        return u"The vocabulary file %1 is no longer there; it was moved or deleted."_s.arg(
-            QDir::toNativeSeparators(db->path()));
-    return error.description;
 }
 
 } // namespace
@@ -65,9 +53,12 @@ bool TestRun::start(const QString& mode)
     m_testWords.setRecordSource(mode);
     StoreError error;
     if (!m_testWords.refresh(&error)) {
-        m_messages.show({u"The test mode '%1' could not be read.\r\n%2"_s.arg(mode,
-                                                                             error.description),
-                         QString(), MessageIcon::Exclamation, MessageButtons::Ok});
+        if (error.kind == StoreError::Kind::TooSlow)
+            vocabularyfile::leaveOut(*m_testWords.database(), mode, m_messages);
+        else
+            m_messages.show({u"The test mode '%1' could not be read.\r\n%2"_s.arg(
+                                 mode, error.description),
+                             QString(), MessageIcon::Exclamation, MessageButtons::Ok});
         return false;
     }
     // The source reads which entries the mode returns once, here; that fixes the run.
@@ -125,7 +116,7 @@ TestRun::Verdict TestRun::answer(const QString& text)
         return Verdict::EntryGone;
     }
     if (!written)
-        reportUnsavedAnswer(reasonFor(error, m_testWords.database()));
+        reportUnsavedAnswer(error.description);
     ++m_tested;
     if (right)
         ++m_correct;
@@ -146,7 +137,7 @@ bool TestRun::countLastAnswerAsRight()
         written = m_testWords.update(&error);
     }
     if (!written) {
-        reportUnsavedAnswer(reasonFor(error, m_testWords.database()));
+        reportUnsavedAnswer(error.description);
         return false;
     }
     ++m_correct;

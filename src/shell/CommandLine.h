@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,7 @@ struct CommandLineRequest {
     bool add = false;              ///< open the entry form for a new entry
     bool test = false;             ///< start a test in mode "All"
     std::optional<QString> file;   ///< vocabulary to open
+    bool fileNameUnreadable = false; ///< the file's name was not valid text (shown with U+FFFD)
     bool valid = true;             ///< false: show the usage message and change nothing
 };
 
@@ -22,9 +24,12 @@ inline QString commandLineUsage()
 
 /// Reads the arguments as the shell has split them (without the program name): each argument
 /// is one word. "/add" or "--add" and "/test" or "--test" (any letter case) are the switches;
-/// anything else is the file name. Two file names, both switches, or an empty file name make
-/// the request invalid.
+/// anything else is the file name, and so is every argument after "--", which ends the
+/// switches. Two file names, both switches, or an empty file name make the request invalid.
 CommandLineRequest parseArguments(const QStringList& arguments);
+/// The same for the arguments as the system passes them, as bytes; a file name that is not
+/// valid UTF-8 is marked, since no file can be opened under the text it reads as.
+CommandLineRequest parseArguments(const QByteArrayList& arguments);
 
 /// Reads a command line given as one string, where blanks separate the words and a file name
 /// with blanks is written in double quotes. Switches are recognised by their first characters,

@@ -92,6 +92,18 @@ SettingsStore::SettingsStore()
 SettingsStore::SettingsStore(const QString& filePath)
     : m_settings(filePath, QSettings::IniFormat)
 {
+    // QSettings matches INI keys by exact spelling, so the spelling the file holds is looked up
+    // once. Where a file holds a key twice in different case, the first one counts.
+    const QStringList keys = m_settings.allKeys();
+    for (const QString& path : keys) {
+        const qsizetype slash = path.indexOf(u'/');
+        if (slash < 0
+            || QStringView(path).first(slash).compare(groupName, Qt::CaseInsensitive) != 0)
+            continue;
+        const QString name = path.sliced(slash + 1).toCaseFolded();
+        if (!m_storedKeys.contains(name))
+            m_storedKeys.insert(name, path);
+    }
 }
 
 bool SettingsStore::contains(SettingsKey key) const
@@ -154,19 +166,10 @@ void SettingsStore::setRecent(int index, const QString& path)
 
 std::optional<QString> SettingsStore::storedKey(QStringView name) const
 {
-    // QSettings matches INI keys by exact spelling, so look for the spelling the file holds.
-    const QStringList keys = m_settings.allKeys();
-    for (const QString& path : keys) {
-        const qsizetype slash = path.indexOf(u'/');
-        if (slash < 0)
-            continue;
-        const QStringView group = QStringView(path).first(slash);
-        const QStringView key = QStringView(path).sliced(slash + 1);
-        if (group.compare(groupName, Qt::CaseInsensitive) == 0
-            && key.compare(name, Qt::CaseInsensitive) == 0)
-            return path;
-    }
-    return std::nullopt;
+    const auto found = m_storedKeys.constFind(name.toString().toCaseFolded());
+    if (found == m_storedKeys.cend())
+        return std::nullopt;
+    return *found;
 }
 
 QString SettingsStore::read(QStringView name, const QString& fallback) const
@@ -185,8 +188,10 @@ QString SettingsStore::read(QStringView name, const QString& fallback) const
 void SettingsStore::write(QStringView name, const QString& value)
 {
     std::optional<QString> key = storedKey(name);
-    if (!key)
+    if (!key) {
         key = groupName.toString() + u'/' + name.toString();
+        m_storedKeys.insert(name.toString().toCaseFolded(), *key);
+    }
     m_settings.setValue(*key, value);
 }
 

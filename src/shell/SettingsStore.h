@@ -2,6 +2,7 @@
 
 #include "shell/SettingsKeys.h"
 
+#include <QHash>
 #include <QSettings>
 #include <QString>
 
@@ -47,6 +48,9 @@ private:
     qint32 number(SettingsKey key, qint32 lowest, qint32 highest) const;
 
     QSettings m_settings;
+    /// The keys of the section as the file spells them, by their case-folded names, so that
+    /// finding a key takes the same time however many keys the file holds.
+    QHash<QString, QString> m_storedKeys;
 };
 
 } // namespace lexmint

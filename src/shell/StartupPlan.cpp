@@ -21,8 +21,10 @@ StartupPlan StartupPlan::make(const SettingsStore& settings, const CommandLineRe
         plan.startForm = qint16(Form::EntryForm);
     else if (request.test)
         plan.startForm = qint16(Form::Test);
-    if (request.file)
+    if (request.file) {
         plan.path = *request.file;
+        plan.pathUnreadable = request.fileNameUnreadable;
+    }
     return plan;
 }
 

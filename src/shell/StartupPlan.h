@@ -16,6 +16,7 @@ struct StartupPlan {
     qint16 openMode = 1;   ///< as stored; values other than the three above open nothing
     qint16 startForm = 0;  ///< as stored, or as the command line asks
     QString path;          ///< the vocabulary to open, empty for none
+    bool pathUnreadable = false; ///< the command line's file name was not valid text
     bool showUsage = false;
 
     /// Reads "StartUpOpen", "StartupDB" and "StartupForm", then applies the command line:

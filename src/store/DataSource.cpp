@@ -43,7 +43,7 @@ std::unique_ptr<RowSet> DataSource::createRows(const QStringList& queries, Store
         return nullptr;
     }
     StoreError readError;
-    auto rows = std::make_unique<KeysetRows>(*m_db, m_recordSource, readError);
+    auto rows = std::make_unique<KeysetRows>(*m_db, m_recordSource, &readError);
     if (readError) {
         readFailed(readError);
         if (error)

@@ -1,14 +1,18 @@
 #include "Database.h"
 
 #include "SqlQuery.h"
+#include "store/FileFormat.h"
 
 #include <QAtomicInt>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlResult>
+#include <QStorageInfo>
 #include <QUrl>
 
 #include <sqlite3.h>
@@ -36,6 +40,32 @@ bool configureDefensively(sqlite3* handle)
         && sqlite3_db_config(handle, SQLITE_DBCONFIG_ENABLE_QPSG, 1, &applied) == SQLITE_OK;
 }
 
+// Why writing a copy failed: a full disk by its name, as the file's own error often says
+// nothing useful then.
+bool failedWrite(StoreError* error, const QString& destination, qint64 bytesLeft,
+                 const QString& fileError)
+{
+    const QStorageInfo disk(QFileInfo(destination).absolutePath());
+    if (disk.isValid() && disk.bytesAvailable() < std::max<qint64>(bytesLeft, 1))
+        return fail(error, StoreError::Kind::Engine,
+                    QStringLiteral("The disk is full: there is no room for \"%1\".")
+                        .arg(QDir::toNativeSeparators(destination)),
+                    SQLITE_FULL);
+    return fail(error, StoreError::Kind::Engine,
+                QStringLiteral("Cannot write \"%1\": %2").arg(destination, fileError),
+                SQLITE_IOERR);
+}
+
+// Whether a prepared statement may change the file; reading, transaction control and the
+// connection's own settings do not.
+bool changesFile(const QSqlQuery& query)
+{
+    const QVariant handle = query.result() ? query.result()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3_stmt*") != 0)
+        return true;
+    return sqlite3_stmt_readonly(*static_cast<sqlite3_stmt* const*>(handle.constData())) == 0;
+}
+
 } // namespace
 
 Database::Database() : m_connectionName(nextConnectionName()) {}
@@ -52,21 +82,21 @@ bool Database::open(const QString& path, StoreError* error)
     return openWithMode(path, QLatin1String("rw"), error);
 }
 
-bool Database::openReadOnly(const QString& path, StoreError* error)
+bool Database::openReadOnly(const QString& path, StoreError* error, const QString& reason)
 {
-    return openWithMode(path, QLatin1String("ro"), error);
+    if (!openWithMode(path, QLatin1String("ro"), error))
+        return false;
+    m_readOnlyReason = reason;
+    return true;
 }
 
 bool Database::openWithMode(const QString& path, QLatin1String mode, StoreError* error)
 {
     close();
+    // Opening anything but a regular file could block (a named pipe waits for a writer).
+    if (const QString notAFile = whyNotAFile(path); !notAFile.isEmpty())
+        return fail(error, StoreError::Kind::Engine, notAFile, SQLITE_CANTOPEN);
     const QFileInfo info(path);
-    if (!info.exists())
-        return fail(error, StoreError::Kind::Engine,
-                    QStringLiteral("The file \"%1\" does not exist.").arg(path), SQLITE_CANTOPEN);
-    if (!info.isFile())
-        return fail(error, StoreError::Kind::Engine,
-                    QStringLiteral("\"%1\" is not a file.").arg(path), SQLITE_CANTOPEN);
 
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded)
@@ -74,11 +104,14 @@ bool Database::openWithMode(const QString& path, QLatin1String mode, StoreError*
     m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
     if (!m_db.open()) {
         if (error)
-            *error = engineError(m_db.lastError());
+            *error = engineError(m_db.lastError(), *this);
         close();
         return false;
     }
-    if (!configureDefensively(handle())) {
+    // Extended result codes tell a file deleted or a folder that is read-only from a file that
+    // is read-only.
+    if (!configureDefensively(handle())
+        || sqlite3_extended_result_codes(handle(), 1) != SQLITE_OK) {
         close();
         return fail(error, StoreError::Kind::Engine,
                     QStringLiteral("The database engine could not be configured safely."));
@@ -105,6 +138,9 @@ bool Database::openWithMode(const QString& path, QLatin1String mode, StoreError*
 void Database::close()
 {
     m_statements.clear();
+    m_leftOut.clear();
+    m_readOnlyReason.clear();
+    m_firstWriteCheck = nullptr;
     if (m_db.isValid()) {
         m_db.close();
         m_db = QSqlDatabase();
@@ -124,6 +160,7 @@ std::shared_ptr<PreparedStatement> Database::statement(const QString& sql) const
     auto fresh = std::make_shared<PreparedStatement>(PreparedStatement{QSqlQuery(m_db), false});
     fresh->query.setForwardOnly(true);
     fresh->prepared = fresh->query.prepare(sql);
+    fresh->writes = fresh->prepared && changesFile(fresh->query);
     if (!cached && m_statements.size() <= MaxCachedStatements)
         cached = fresh;
     else if (!cached)
@@ -149,7 +186,17 @@ sqlite3* Database::handle() const
 bool Database::isReadOnly() const
 {
     sqlite3* h = handle();
-    return !h || m_refusesWrites || sqlite3_db_readonly(h, "main") != 0;
+    return !h || m_refusesWrites || sqlite3_db_readonly(h, "main") != 0 || !m_readOnlyReason.isEmpty();
+}
+
+bool Database::mayWrite(StoreError* error) const
+{
+    if (m_firstWriteCheck) {
+        const auto check = std::exchange(m_firstWriteCheck, nullptr);
+        m_readOnlyReason = check(*this);
+    }
+    return m_readOnlyReason.isEmpty()
+        || fail(error, StoreError::Kind::ReadOnly, m_readOnlyReason, SQLITE_READONLY);
 }
 
 std::optional<QStringList> Database::queryNames(StoreError* error) const
@@ -251,28 +298,26 @@ bool Database::createProperty(const QString& name, qint32 value, StoreError* err
                .exec({name, value}, error);
 }
 
+// The statements run as the store's own, so that a failure keeps the engine's result code
+// and with it the real cause, such as a full disk at the commit.
 bool Database::transaction(StoreError* error)
 {
-    if (m_db.transaction())
-        return true;
-    if (error)
-        *error = engineError(m_db.lastError());
-    return false;
+    return SqlQuery(*this, QStringLiteral("BEGIN")).exec({}, error);
 }
 
 bool Database::commit(StoreError* error)
 {
-    if (m_db.commit())
+    if (SqlQuery(*this, QStringLiteral("COMMIT")).exec({}, error))
         return true;
-    if (error)
-        *error = engineError(m_db.lastError());
-    m_db.rollback();
+    rollback();
     return false;
 }
 
 void Database::rollback()
 {
-    m_db.rollback();
+    // Some failures end the transaction themselves; then there is nothing left to roll back.
+    if (sqlite3* h = handle(); h && !sqlite3_get_autocommit(h))
+        SqlQuery(*this, QStringLiteral("ROLLBACK")).exec();
 }
 
 bool Database::inTransaction() const
@@ -333,17 +378,23 @@ bool Database::copyDatabase(const QString& source, const QString& destination, S
         return fail(error, StoreError::Kind::Engine,
                     QStringLiteral("Cannot write \"%1\": %2").arg(destination, out.errorString()),
                     SQLITE_CANTOPEN);
+    qint64 copied = 0;
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(1 << 16);
         if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
-            break;
-        if (out.write(chunk) != chunk.size())
-            break;
+            return fail(error, StoreError::Kind::Engine,
+                        QStringLiteral("Cannot read \"%1\": %2").arg(source, in.errorString()),
+                        SQLITE_IOERR);
+        // A write cut short (by a full disk, say) must not leave a partial copy behind, even
+        // where the file does not report an error of its own.
+        if (out.write(chunk) != chunk.size()) {
+            out.cancelWriting();
+            return failedWrite(error, destination, in.size() - copied, out.errorString());
+        }
+        copied += chunk.size();
     }
-    if (in.error() != QFileDevice::NoError || !out.commit())
-        return fail(error, StoreError::Kind::Engine,
-                    QStringLiteral("Cannot write \"%1\": %2").arg(destination, out.errorString()),
-                    SQLITE_IOERR);
+    if (!out.commit())
+        return failedWrite(error, destination, in.size() - copied, out.errorString());
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -18,6 +19,7 @@ namespace lexmint {
 struct PreparedStatement {
     QSqlQuery query;
     bool prepared = false;
+    bool writes = false; ///< the statement may change the file
 };
 
 /// One connection to a vocabulary file: the database engine layer.
@@ -33,12 +35,34 @@ public:
     Database& operator=(const Database&) = delete;
 
     bool open(const QString& path, StoreError* error = nullptr);
-    /// Opens for reading only, as for a file on read-only media.
-    bool openReadOnly(const QString& path, StoreError* error = nullptr);
+    /// Opens for reading only, as for a file on read-only media. A refused write then gives
+    /// `reason` as its description, when there is one: the reason the program keeps the file
+    /// read-only.
+    bool openReadOnly(const QString& path, StoreError* error = nullptr,
+                      const QString& reason = {});
     void close();
     bool isOpen() const;
     QString path() const { return m_path; }
+    /// True also once the program keeps the file read-only (see readOnlyReason()).
     bool isReadOnly() const;
+    const QString& readOnlyReason() const { return m_readOnlyReason; }
+
+    /// Runs `check` once, right before the first statement that would change the file, so
+    /// that the file is known to be sound before anything is written into it. When the check
+    /// gives a reason, nothing is written through this connection from then on and every
+    /// write fails with that reason.
+    void checkBeforeFirstWrite(std::function<QString(const Database&)> check)
+    {
+        m_firstWriteCheck = std::move(check);
+    }
+    /// Whether a statement that changes the file may run; runs the first-write check when it
+    /// is due.
+    bool mayWrite(StoreError* error) const;
+
+    /// Takes a saved query out of use for as long as the connection is open, after it took
+    /// longer to read than it may; true when it was in use until now.
+    bool leaveOut(const QString& query) { return !std::exchange(m_leftOut[query], true); }
+    bool isLeftOut(const QString& query) const { return m_leftOut.value(query); }
 
     /// Names of the saved queries (the file's views) in the order the file lists them.
     std::optional<QStringList> queryNames(StoreError* error = nullptr) const;
@@ -85,6 +109,9 @@ private:
     QSqlDatabase m_db;
     QString m_path;
     bool m_refusesWrites = false;
+    mutable QString m_readOnlyReason;
+    mutable std::function<QString(const Database&)> m_firstWriteCheck;
+    QHash<QString, bool> m_leftOut;
     mutable QHash<QString, std::shared_ptr<PreparedStatement>> m_statements;
 };
 

@@ -12,6 +12,8 @@ namespace entryrules {
 
 inline constexpr int MaxDefinitionLines = 26;
 inline constexpr int MaxDefinitionLength = 100;
+/// The longest text a field takes where no smaller limit is declared.
+inline constexpr int MaxFieldLength = 32767;
 
 /// The number of characters of a text.
 qsizetype characterCount(QStringView text);

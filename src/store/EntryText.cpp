@@ -28,9 +28,15 @@ QList<qsizetype> overlongLines(const QStringList& lines)
     return positions;
 }
 
-QString truncated(const QString& line)
+QString truncated(const QString& text, qsizetype limit)
 {
-    return entryrules::firstCharacters(line, entryrules::MaxDefinitionLength);
+    return entryrules::firstCharacters(text, limit);
+}
+
+QString shownText(const QString& text, qsizetype limit)
+{
+    const QString shown = truncated(text, limit);
+    return shown.size() == text.size() ? text : shown + QChar(0x2026);
 }
 
 bool tooManyLines(const QStringList& lines)

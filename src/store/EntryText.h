@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/EntryRules.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -15,8 +17,13 @@ QStringList definitionLines(const QString& text);
 /// The positions of the lines longer than a definition line may be.
 QList<qsizetype> overlongLines(const QStringList& lines);
 
-/// The first characters of a line, as many as a definition line may hold.
-QString truncated(const QString& line);
+/// The first characters of a text, at most `limit` (by default as many as a definition line
+/// may hold); a character is never cut in half.
+QString truncated(const QString& text, qsizetype limit = entryrules::MaxDefinitionLength);
+
+/// A text as shown where at most `limit` characters are allowed: cut, and ending in an
+/// ellipsis, when it is longer. Text from elsewhere can be megabytes long.
+QString shownText(const QString& text, qsizetype limit);
 
 /// Whether there are more lines than an entry can hold.
 bool tooManyLines(const QStringList& lines);

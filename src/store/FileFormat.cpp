@@ -1,11 +1,33 @@
 #include "FileFormat.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace lexmint {
 
+QString whyNotAFile(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!info.exists())
+        return QStringLiteral("The file \"%1\" does not exist.").arg(shown);
+    if (info.isDir())
+        return QStringLiteral("\"%1\" is a folder, not a file.").arg(shown);
+    if (!info.isFile())
+        return QStringLiteral("\"%1\" is not a regular file but, for example, a named pipe or a "
+                              "device, which cannot hold a vocabulary.")
+            .arg(shown);
+    return {};
+}
+
 FileFormat detectFileFormat(const QString& path)
 {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FileFormat::Missing;
+    if (!info.isFile())
+        return FileFormat::NotAFile;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return FileFormat::Missing;

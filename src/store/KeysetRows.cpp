@@ -1,6 +1,7 @@
 #include "KeysetRows.h"
 
 #include "store/Database.h"
+#include "store/QueryBudget.h"
 #include "store/SqlQuery.h"
 
 #include <QSet>
@@ -13,9 +14,14 @@ enum KeyIndex { IdIndex, PositionIndex };
 
 } // namespace
 
-KeysetRows::KeysetRows(Database& db, const QString& query, StoreError& error)
+KeysetRows::KeysetRows(Database& db, const QString& query, StoreError* error)
     : m_db(db), m_writer(db)
 {
+    if (db.isLeftOut(query)) {
+        fail(error, StoreError::Kind::TooSlow,
+             QStringLiteral("The test mode \"%1\" was left out.").arg(query));
+        return;
+    }
     m_columns = db.columnNames(query);
     const QStringList tableColumns = db.columnNames(QStringLiteral("Headwords"));
     QStringList selects;
@@ -25,17 +31,30 @@ KeysetRows::KeysetRows(Database& db, const QString& query, StoreError& error)
                            : QStringLiteral("NULL"));
     m_valuesSql = QStringLiteral("SELECT %1 FROM Headwords WHERE ID = ?")
                       .arg(selects.join(QStringLiteral(", ")));
-
     if (!m_columns.contains(QStringLiteral("ID"), Qt::CaseInsensitive)) {
-        fail(&error, StoreError::Kind::NotVocabulary,
+        fail(error, StoreError::Kind::NotVocabulary,
              QStringLiteral("The test mode \"%1\" does not list the entries' IDs.").arg(query));
         return;
     }
-    SqlQuery ids(db, QStringLiteral("SELECT ID FROM %1").arg(quotedIdentifier(query)));
-    if (!ids.exec({}, &error))
+
+    const QueryBudget budget(db);
+    // One row more than may be read tells that the query has too many.
+    SqlQuery ids(db, QStringLiteral("SELECT ID FROM %1 LIMIT %2")
+                         .arg(quotedIdentifier(query))
+                         .arg(MaxRows + 1));
+    if (!ids.exec({}, error))
         return;
     while (ids.next())
         m_ids.append(ids.value(0).toLongLong());
+    if (const StoreError stepError = ids.lastError(); stepError) {
+        m_ids.clear();
+        if (error)
+            *error = stepError;
+    } else if (m_ids.size() > MaxRows) {
+        m_ids.clear();
+        fail(error, StoreError::Kind::TooSlow,
+             QStringLiteral("The test mode \"%1\" returns too many rows.").arg(query));
+    }
 }
 
 std::optional<Row> KeysetRows::rowAt(int position)

@@ -14,8 +14,13 @@ class Database;
 /// to Headwords.
 class KeysetRows final : public RowSet {
 public:
-    /// Reads the entry IDs of `query`; `error` says why when the query could not be read.
-    KeysetRows(Database& db, const QString& query, StoreError& error);
+    /// At most this many rows are read from a test mode.
+    static constexpr qsizetype MaxRows = 1'000'000;
+
+    /// Reads the entry IDs of `query` within a query budget and at most MaxRows of them;
+    /// `error` tells when the query could not be read (StoreError::Kind::TooSlow when it went
+    /// past the budget, or the file's query is already left out).
+    KeysetRows(Database& db, const QString& query, StoreError* error);
 
     QStringList columns() const override { return m_columns; }
     std::optional<Row> first(const SqlCondition* condition) override;

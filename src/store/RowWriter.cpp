@@ -7,6 +7,10 @@
 
 #include <QDate>
 
+#include <sqlite3.h>
+
+#include <limits>
+
 namespace lexmint {
 
 namespace {
@@ -104,6 +108,19 @@ bool atomically(Database& db, StoreError* error, Write write)
     return db.commit(error);
 }
 
+// The engine numbers new entries after the highest number ever used; at the largest integer
+// there is no next one, which it reports as a full database.
+bool idsExhausted(const Database& db)
+{
+    return SqlQuery::scalar(
+               db, QStringLiteral("SELECT max(coalesce((SELECT max(ID) FROM Headwords), 0), "
+                                  "coalesce((SELECT max(seq) FROM sqlite_sequence "
+                                  "WHERE name = 'Headwords'), 0))"))
+               .value_or(0)
+               .toLongLong()
+        == std::numeric_limits<qint64>::max();
+}
+
 } // namespace
 
 RowWriter::RowWriter(Database& db) : m_db(db)
@@ -141,7 +158,15 @@ std::optional<qint64> RowWriter::insertHeadword(const QVariantMap& values, Store
     const QString headword = row.value(QStringLiteral("Headword")).toString();
     row.insert(QStringLiteral("FoldKey"), textkeys::foldKey(headword));
     row.insert(QStringLiteral("SortKey"), textkeys::sortKey(headword));
-    return insertRow(m_db, QStringLiteral("Headwords"), row, error);
+    std::optional<qint64> id = insertRow(m_db, QStringLiteral("Headwords"), row, error);
+    if (!id && error && error->number == SQLITE_FULL && idsExhausted(m_db))
+        fail(error, StoreError::Kind::Engine,
+             QStringLiteral("The vocabulary has no entry numbers left: the file already holds "
+                            "the highest number an entry can have (%1), so no entry can be added "
+                            "to it. Create a new vocabulary for further entries.")
+                 .arg(std::numeric_limits<qint64>::max()),
+             SQLITE_FULL);
+    return id;
 }
 
 bool RowWriter::updateHeadword(qint64 id, const QVariantMap& changes, StoreError* error)
@@ -197,6 +222,15 @@ bool RowWriter::storeKeys(qint64 id, const QString& headword, StoreError* error)
     return SqlQuery(m_db,
                     QStringLiteral("UPDATE Headwords SET FoldKey = ?, SortKey = ? WHERE ID = ?"))
         .exec({textkeys::foldKey(headword), textkeys::sortKey(headword), id}, error);
+}
+
+bool RowWriter::recountLines(StoreError* error)
+{
+    return SqlQuery(m_db, QStringLiteral(
+                              "UPDATE Headwords SET Lines = (SELECT count(*) FROM Definitions AS d "
+                              "WHERE d.ID = Headwords.ID) WHERE Lines IS NOT (SELECT count(*) "
+                              "FROM Definitions AS d WHERE d.ID = Headwords.ID)"))
+        .exec({}, error);
 }
 
 } // namespace lexmint

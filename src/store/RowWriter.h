@@ -27,6 +27,8 @@ public:
 
     /// Stores the search keys of a headword into its row, leaving the rest of the row alone.
     bool storeKeys(qint64 id, const QString& headword, StoreError* error = nullptr);
+    /// Counts every entry's definition lines afresh where the stored count is wrong.
+    bool recountLines(StoreError* error = nullptr);
 
 private:
     bool checkHeadwordValues(const QVariantMap& values, StoreError* error);

@@ -2,48 +2,83 @@
 
 #include "store/Database.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSqlError>
+
+#include <sqlite3.h>
 
 namespace lexmint {
 
 namespace {
 
-enum PrimaryResult { Busy = 5, ReadOnly = 8, Full = 13 };
-
-// What the user can do about the failures that have a cause outside the program.
-QString explanation(int primaryResult)
+// What the user can do about the failures that have a cause outside the program; empty where
+// the engine's own description is all there is to say.
+QString explanation(int result, const Database& db)
 {
-    switch (primaryResult) {
-    case Busy:
+    const QString file = QDir::toNativeSeparators(db.path());
+    switch (result) {
+    case SQLITE_READONLY_DBMOVED:
+        // The engine notices that its file is gone only as a refusal to write.
+        return QFileInfo::exists(db.path())
+            ? QStringLiteral("The vocabulary file %1 was replaced by another file after it was "
+                             "opened, so the change was not saved.")
+                  .arg(file)
+            : QStringLiteral("The vocabulary file %1 is no longer there; it was moved or deleted.")
+                  .arg(file);
+    case SQLITE_READONLY_DIRECTORY:
+        return QStringLiteral("The folder of the vocabulary file is read-only. Saving a change "
+                              "needs a temporary journal file beside the vocabulary, so the "
+                              "change was not saved, although the file itself could be written.");
+    default:
+        break;
+    }
+    switch (result & 0xff) {
+    case SQLITE_BUSY:
         return QStringLiteral("The vocabulary is in use by another program. Nothing was changed; "
                               "try again once the other program has finished with it.");
-    case ReadOnly:
-        return QStringLiteral("The vocabulary file is read-only, so the change was not saved.");
-    case Full:
+    case SQLITE_READONLY:
+        return db.readOnlyReason().isEmpty()
+            ? QStringLiteral("The vocabulary file is read-only, so the change was not saved.")
+            : db.readOnlyReason();
+    case SQLITE_CORRUPT:
+        return QStringLiteral("The vocabulary file is damaged.");
+    case SQLITE_FULL:
         return QStringLiteral("The disk is full, so the change was not saved.");
     default:
         return {};
     }
 }
 
-} // namespace
-
-StoreError engineError(const QSqlError& error)
+StoreError::Kind kindOf(int primaryResult)
 {
-    bool ok = false;
-    const int number = error.nativeErrorCode().toInt(&ok);
-    return engineError(ok ? number : 0,
-                       error.databaseText().isEmpty() ? error.text() : error.databaseText());
+    switch (primaryResult) {
+    case SQLITE_READONLY:
+        return StoreError::Kind::ReadOnly;
+    case SQLITE_INTERRUPT: // only query budgets interrupt the engine
+        return StoreError::Kind::TooSlow;
+    default:
+        return StoreError::Kind::Engine;
+    }
 }
 
-StoreError engineError(int resultCode, const QString& text)
+} // namespace
+
+StoreError engineError(const QSqlError& error, const Database& db)
 {
-    const int primary = resultCode & 0xff;
-    QString description = explanation(primary);
+    bool ok = false;
+    const int result = error.nativeErrorCode().toInt(&ok);
+    return engineError(ok ? result : 0,
+                       error.databaseText().isEmpty() ? error.text() : error.databaseText(), db);
+}
+
+StoreError engineError(int resultCode, const QString& text, const Database& db)
+{
+    QString description = resultCode != 0 ? explanation(resultCode, db) : QString();
     if (description.isEmpty())
         description = text;
-    const auto kind = primary == ReadOnly ? StoreError::Kind::ReadOnly : StoreError::Kind::Engine;
-    return StoreError{kind, resultCode, description};
+    const int primary = resultCode & 0xff;
+    return StoreError{kindOf(primary), primary, description};
 }
 
 QString quotedIdentifier(const QString& name)
@@ -52,7 +87,10 @@ QString quotedIdentifier(const QString& name)
     return QLatin1Char('"') + quoted.replace(u'"', QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
-SqlQuery::SqlQuery(const Database& db, const QString& sql) : m_statement(db.statement(sql)) {}
+SqlQuery::SqlQuery(const Database& db, const QString& sql)
+    : m_db(db), m_statement(db.statement(sql))
+{
+}
 
 SqlQuery::~SqlQuery()
 {
@@ -72,6 +110,8 @@ bool SqlQuery::exec(std::initializer_list<QVariant> values, StoreError* error)
 bool SqlQuery::exec(const QVariantList& values, StoreError* error)
 {
     QSqlQuery& statement = query();
+    if (m_statement->prepared && m_statement->writes && !m_db.mayWrite(error))
+        return false;
     if (m_statement->prepared) {
         for (int i = 0; i < values.size(); ++i)
             statement.bindValue(i, values.at(i));
@@ -79,8 +119,14 @@ bool SqlQuery::exec(const QVariantList& values, StoreError* error)
             return true;
     }
     if (error)
-        *error = engineError(statement.lastError());
+        *error = engineError(statement.lastError(), m_db);
     return false;
+}
+
+StoreError SqlQuery::lastError() const
+{
+    const QSqlError error = query().lastError();
+    return error.isValid() ? engineError(error, m_db) : StoreError{};
 }
 
 std::optional<QVariant> SqlQuery::scalar(const Database& db, const QString& sql,

@@ -27,6 +27,8 @@ public:
     bool exec(std::initializer_list<QVariant> values = {}, StoreError* error = nullptr);
     bool exec(const QVariantList& values, StoreError* error = nullptr);
     bool next() { return query().next(); }
+    /// What stopped the statement, when next() ended on an error rather than at the last row.
+    StoreError lastError() const;
     QVariant value(int column) const { return query().value(column); }
     QVariant lastInsertId() const { return query().lastInsertId(); }
     int numRowsAffected() const { return query().numRowsAffected(); }
@@ -40,15 +42,17 @@ public:
 private:
     QSqlQuery& query() const;
 
+    const Database& m_db;
     std::shared_ptr<PreparedStatement> m_statement;
 };
 
 /// An identifier quoted for SQL, for names that come from the file's own schema.
 QString quotedIdentifier(const QString& name);
 
-/// Turns the engine's last error into a StoreError (read-only files get their own kind).
-StoreError engineError(const QSqlError& error);
+/// Turns the engine's last error on `db` into a StoreError that names the real cause in the
+/// user's terms where the program knows it (read-only files get their own kind).
+StoreError engineError(const QSqlError& error, const Database& db);
 /// The same for an engine result code and the engine's text, where the engine is used directly.
-StoreError engineError(int resultCode, const QString& text);
+StoreError engineError(int resultCode, const QString& text, const Database& db);
 
 } // namespace lexmint

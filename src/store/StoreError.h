@@ -15,6 +15,7 @@ struct StoreError {
         ReadOnly,         ///< the file cannot be written
         InvalidValue,     ///< a value breaks the rules of its column
         RowMissing,       ///< the row to change no longer exists
+        TooSlow,          ///< a saved query ran past the time or rows it may take
     };
 
     Kind kind = Kind::None;

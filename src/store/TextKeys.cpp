@@ -1,5 +1,7 @@
 #include "TextKeys.h"
 
+#include "store/EntryRules.h"
+
 #include <QVarLengthArray>
 
 #include <unicode/normalizer2.h>
@@ -38,6 +40,15 @@ icu::UnicodeString toIcu(const QString& text)
     return {reinterpret_cast<const char16_t*>(text.constData()), static_cast<int32_t>(text.size())};
 }
 
+// Keys are made from the start of a text only. No headword is longer, and a text from
+// elsewhere that is (megabytes, say) must not take long to key or make a key of its size.
+constexpr qsizetype MaxKeyedLength = 1024;
+
+icu::UnicodeString keyedPart(const QString& text)
+{
+    return toIcu(entryrules::firstCharacters(text, MaxKeyedLength));
+}
+
 QString fromIcu(const icu::UnicodeString& text)
 {
     return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
@@ -49,7 +60,7 @@ icu::UnicodeString folded(const QString& text, CaseRules rules)
     const icu::Normalizer2* composed = icu::Normalizer2::getNFCInstance(status);
     if (U_FAILURE(status))
         unicodeDataMissing(status);
-    icu::UnicodeString result = composed->normalize(toIcu(text), status);
+    icu::UnicodeString result = composed->normalize(keyedPart(text), status);
     result.foldCase(rules == CaseRules::Turkic ? U_FOLD_CASE_EXCLUDE_SPECIAL_I
                                                : U_FOLD_CASE_DEFAULT);
     result = composed->normalize(result, status);
@@ -165,13 +176,13 @@ QString foldKey(const QString& text, CaseRules rules)
 
 QString sortKey(const QString& text)
 {
-    const CollationKey key = collation().key(toIcu(text));
+    const CollationKey key = collation().key(keyedPart(text));
     return digits(key, key.size());
 }
 
 QString caseInsensitiveSortBound(const QString& text)
 {
-    const CollationKey key = collation().key(toIcu(text));
+    const CollationKey key = collation().key(keyedPart(text));
     return digits(key, levelsLength(key, 2));
 }
 

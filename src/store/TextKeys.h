@@ -4,6 +4,8 @@
 
 #include <optional>
 
+/// The keys of a text are made from its first 1024 characters only, so that making them takes
+/// little time whatever a file holds.
 namespace lexmint::textkeys {
 
 /// Which case pairs folding follows.

@@ -21,6 +21,9 @@ struct VocabInfo {
     KeyboardLayoutId keybHead = KeybCurrent;
     KeyboardLayoutId keybDef = KeybCurrent;
     qint32 flags = vocabflags::WarnDoubles;
+    /// Why the program keeps the open vocabulary read-only although its file could be written
+    /// (a damaged file, say); empty when it does not.
+    QString readOnlyReason = {};
 };
 
 } // namespace lexmint

@@ -3,8 +3,14 @@
 #include "platform/MessageService.h"
 #include "store/DataSource.h"
 #include "store/Database.h"
+#include "store/LinePositions.h"
+#include "store/QueryBudget.h"
+#include "store/RowWriter.h"
 #include "store/SearchKeys.h"
 #include "store/SqlQuery.h"
+#include "store/TableShapes.h"
+
+#include <sqlite3.h>
 
 namespace lexmint::vocabularyfile {
 
@@ -30,12 +36,36 @@ void reportPropertyError(MessageService& messages)
                    MessageButtons::Ok});
 }
 
-bool hasColumns(const Database& db, const QString& table, const QStringList& required)
+// Makes the file ready for use: search keys brought up to date, line counts that agree with
+// the lines. Each step is one transaction, so a failure (a full disk, say) leaves the
+// file as that step found it.
+bool prepare(Database& db, StoreError* error)
 {
-    const QStringList columns = db.columnNames(table);
-    return std::all_of(required.cbegin(), required.cend(), [&](const QString& column) {
-        return columns.contains(column, Qt::CaseInsensitive);
-    });
+    return searchkeys::update(db, error)
+        && (LinePositions::checkStoredCounts(db).trusted || RowWriter(db).recountLines(error));
+}
+
+// The first value a query over a saved query gives, read within a query budget; a query that
+// goes past it is left out.
+std::optional<QVariant> budgetedScalar(Database& db, const QString& query, const QString& sql,
+                                       MessageService& messages)
+{
+    if (db.isLeftOut(query))
+        return std::nullopt;
+    const QueryBudget budget(db);
+    StoreError error;
+    std::optional<QVariant> value =
+        SqlQuery::scalar(db, sql.arg(quotedIdentifier(query)), {}, &error);
+    if (error.kind == StoreError::Kind::TooSlow)
+        leaveOut(db, query, messages);
+    return value;
+}
+
+void reportLeftOut(MessageService& messages, const QString& mode)
+{
+    messages.show({QStringLiteral("The test mode \"%1\" takes too long to read and was left out")
+                       .arg(mode),
+                   QString(), MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 } // namespace
@@ -46,15 +76,7 @@ std::optional<VocabularyLayout> recognise(const Database& db, StoreError* error)
     if (!queries)
         return std::nullopt;
     const bool vocabulary = queries->contains(QStringLiteral("Vocabulary"))
-        && queries->contains(QStringLiteral("All"))
-        && hasColumns(db, QStringLiteral("Headwords"),
-                      {QStringLiteral("ID"), QStringLiteral("Headword"),
-                       QStringLiteral("LastTestedOn"), QStringLiteral("Tested"),
-                       QStringLiteral("Correct"), QStringLiteral("LastOK"),
-                       QStringLiteral("FoldKey"), QStringLiteral("SortKey"),
-                       QStringLiteral("Lines")})
-        && hasColumns(db, QStringLiteral("Definitions"),
-                      {QStringLiteral("ID"), QStringLiteral("Definition")});
+        && queries->contains(QStringLiteral("All")) && hasVocabularyTables(db);
     if (!vocabulary) {
         fail(error, StoreError::Kind::NotVocabulary, QStringLiteral("Not a Lex Mint database."));
         return std::nullopt;
@@ -83,15 +105,35 @@ std::optional<VocabularyLayout> inspect(const QString& path, VocabInfo& info,
     std::optional<VocabularyLayout> layout = recognise(db, error);
     if (!layout)
         return std::nullopt;
-    if (!db.isReadOnly() && !searchkeys::update(db, error))
-        return std::nullopt;
+    // The first write into the file comes only after it is known to be safe: what costs
+    // nothing is checked now, the whole file once something is about to be written.
+    if (!db.isReadOnly()) {
+        layout->refusal = filesoundness::checkAtOpen(db);
+        db.checkBeforeFirstWrite(filesoundness::damageBeforeFirstWrite);
+    }
+    StoreError prepareError;
+    if (!layout->refusal && !db.isReadOnly() && !prepare(db, &prepareError)) {
+        // A file in use by another program is refused; it can be opened once it is free.
+        if (prepareError.number == SQLITE_BUSY) {
+            if (error)
+                *error = prepareError;
+            return std::nullopt;
+        }
+        layout->refusal = prepareError.number == SQLITE_CORRUPT
+            ? WriteRefusal{WriteRefusal::Cause::Damaged, {}, {}}
+            : WriteRefusal{WriteRefusal::Cause::Unprepared, {}, prepareError.description};
+    }
     info.headwordSize = layout->headwordSize;
-    readVocabProperties(db, info, defaults, messages);
+    readVocabProperties(db, info, defaults, messages, !layout->refusal);
+    // Preparing the file, or storing its missing options, may have been the first write and
+    // found the file damaged.
+    if (!db.readOnlyReason().isEmpty())
+        layout->refusal = {WriteRefusal::Cause::Damaged, {}, {}};
     return layout;
 }
 
 void readVocabProperties(Database& db, VocabInfo& info, const VocabInfo& defaults,
-                         MessageService& messages)
+                         MessageService& messages, bool mayWrite)
 {
     bool failed = false;
     for (const StoredOption& option : StoredOptions) {
@@ -101,19 +143,21 @@ void readVocabProperties(Database& db, VocabInfo& info, const VocabInfo& default
         if (const auto value = db.property(name, &error)) {
             info.*option.field = *value;
         } else if (error.kind == StoreError::Kind::PropertyMissing) {
-            failed |= !db.createProperty(name, defaults.*option.field);
+            failed |= mayWrite && !db.createProperty(name, defaults.*option.field);
         } else {
             failed = true;
         }
     }
-    if (failed)
+    // A file found damaged on the way is reported as such, not as a property error.
+    if (failed && db.readOnlyReason().isEmpty())
         reportPropertyError(messages);
 }
 
 bool writeVocabProperties(const VocabInfo& info, MessageService& messages)
 {
     Database db;
-    bool written = db.open(info.path) && db.transaction();
+    bool written = info.readOnlyReason.isEmpty() && db.open(info.path) && db.transaction();
+    db.checkBeforeFirstWrite(filesoundness::damageBeforeFirstWrite);
     for (const StoredOption& option : StoredOptions) {
         if (!written)
             break;
@@ -151,22 +195,26 @@ QString getDefinitions(DataSource& definitions, qint64 id, MessageService& messa
     return lines.join(QStringLiteral("\r\n"));
 }
 
-bool queryHasRows(Database& db, const QString& query)
+bool queryHasRows(Database& db, const QString& query, MessageService& messages)
 {
-    return SqlQuery::scalar(db,
-                            QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1)")
-                                .arg(quotedIdentifier(query)))
+    return budgetedScalar(db, query, QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1)"), messages)
         .value_or(false)
         .toBool();
 }
 
-std::optional<qint64> queryRowCount(const Database& db, const QString& query)
+std::optional<qint64> queryRowCount(Database& db, const QString& query, MessageService& messages)
 {
-    const std::optional<QVariant> count = SqlQuery::scalar(
-        db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(quotedIdentifier(query)));
+    const std::optional<QVariant> count =
+        budgetedScalar(db, query, QStringLiteral("SELECT COUNT(*) FROM %1"), messages);
     if (!count)
         return std::nullopt;
     return count->toLongLong();
+}
+
+void leaveOut(Database& db, const QString& mode, MessageService& messages)
+{
+    if (db.leaveOut(mode))
+        reportLeftOut(messages, mode);
 }
 
 void reportInconsistency(MessageService& messages)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/FileSoundness.h"
 #include "store/StoreError.h"
 #include "store/VocabInfo.h"
 
@@ -17,6 +18,7 @@ class MessageService;
 struct VocabularyLayout {
     QStringList testModes;   ///< saved queries other than "Vocabulary" and "All", in file order
     qint16 headwordSize = 0; ///< declared size of the headword column
+    WriteRefusal refusal;    ///< why the file is to be used read-only, although it is writable
 };
 
 /// Reading and writing what a vocabulary file holds beside its entries.
@@ -25,22 +27,26 @@ namespace vocabularyfile {
 inline constexpr auto PropertyErrorTitle = "Property Error";
 
 /// Recognises an open file as a vocabulary: its saved queries include "Vocabulary" and "All",
-/// and its tables have the columns the program works with. Reads only.
+/// and its tables have the shape the program works with. Reads only.
 std::optional<VocabularyLayout> recognise(const Database& db, StoreError* error = nullptr);
 
-/// Opens a file, recognises it, and prepares it for use: brings the search keys up to date
-/// and reads the stored options into `info` (creating missing ones with the defaults). Nothing
-/// is written into a file that is not recognised. The file is closed again before returning.
+/// Opens a file, recognises it, and prepares it for use: computes missing search keys and line
+/// counts that disagree with the lines, and reads the stored options into `info` (creating
+/// missing ones with the defaults). Nothing is written into a file that is not recognised or
+/// that the layout's refusal keeps read-only: a damaged file, one with triggers of its own, or
+/// one that could not be prepared. The file is closed again before returning.
 std::optional<VocabularyLayout> inspect(const QString& path, VocabInfo& info,
                                         const VocabInfo& defaults, MessageService& messages,
                                         StoreError* error = nullptr);
 
 /// Reads the three stored options into `info`, creating each missing one with the value of
-/// `defaults`; any other failure keeps the default and is reported once, as a property error.
+/// `defaults` where the file may be written (otherwise the default just applies); any other
+/// failure keeps the default and is reported once, as a property error.
 void readVocabProperties(Database& db, VocabInfo& info, const VocabInfo& defaults,
-                         MessageService& messages);
+                         MessageService& messages, bool mayWrite = true);
 
-/// Stores the options of `info` into the file at its path, all three or none.
+/// Stores the options of `info` into the file at its path, all three or none. A vocabulary
+/// kept read-only (see VocabInfo::readOnlyReason) is not written.
 bool writeVocabProperties(const VocabInfo& info, MessageService& messages);
 
 /// The definition lines of an entry joined with CR LF, read through the Definitions source.
@@ -48,11 +54,18 @@ bool writeVocabProperties(const VocabInfo& info, MessageService& messages);
 /// reported, and an empty text returned.
 QString getDefinitions(DataSource& definitions, qint64 id, MessageService& messages);
 
-/// Whether a saved query returns at least one row; false also when it cannot be read.
-bool queryHasRows(Database& db, const QString& query);
+/// Whether a saved query returns at least one row; false also when it cannot be read. Like
+/// every read of a test mode, it runs within a query budget: a mode that goes past it is left
+/// out (see leaveOut()).
+bool queryHasRows(Database& db, const QString& query, MessageService& messages);
 
-/// How many rows a saved query returns; nothing when it cannot be run.
-std::optional<qint64> queryRowCount(const Database& db, const QString& query);
+/// How many rows a saved query returns; nothing when it cannot be run or is left out.
+std::optional<qint64> queryRowCount(Database& db, const QString& query,
+                                    MessageService& messages);
+
+/// Takes a test mode that takes too long to read out of use while the file is open, and
+/// tells the user the first time.
+void leaveOut(Database& db, const QString& mode, MessageService& messages);
 
 /// Tells the user that the file does not hold what the program expects of it.
 void reportInconsistency(MessageService& messages);

@@ -9,6 +9,9 @@ namespace {
 
 enum KeyIndex { SortKeyIndex, IdIndex, LineRowIdIndex };
 
+// The entries that have their keys; the others wait until the file can be written.
+const QString ListedCondition = QStringLiteral("h.SortKey IS NOT NULL");
+
 KeyedRows::Shape vocabularyShape()
 {
     KeyedRows::Shape shape;
@@ -17,11 +20,11 @@ KeyedRows::Shape vocabularyShape()
     shape.selects = QStringList{QStringLiteral("h.Headword"), QStringLiteral("d.Definition"),
                                 QStringLiteral("h.ID")};
     shape.keys = QStringList{QStringLiteral("h.SortKey"), QStringLiteral("h.ID"),
-                             QStringLiteral("d.rowid")};
-    // CROSS JOIN keeps the headwords as the outer loop, so that the sort-key index gives the
-    // order and no sorting is needed.
-    shape.from = QStringLiteral("Headwords AS h CROSS JOIN Definitions AS d ON d.ID = h.ID");
-    shape.where = QStringLiteral("h.SortKey IS NOT NULL");
+                             QStringLiteral("coalesce(d.rowid, 0)")};
+    // The headwords are the outer loop, so that the sort-key index gives the order and only
+    // each entry's few lines are sorted.
+    shape.from = QStringLiteral("Headwords AS h LEFT JOIN Definitions AS d ON d.ID = h.ID");
+    shape.where = ListedCondition;
     return shape;
 }
 
@@ -29,11 +32,27 @@ KeyedRows::Shape vocabularyShape()
 
 VocabularyRows::VocabularyRows(Database& db) : KeyedRows(db, vocabularyShape()), m_writer(db) {}
 
+std::optional<qint64> VocabularyRows::entryCount(const Database& db)
+{
+    const auto count = SqlQuery::scalar(
+        db, QStringLiteral("SELECT count(*) FROM Headwords AS h WHERE ") + ListedCondition);
+    if (!count)
+        return std::nullopt;
+    return count->toLongLong();
+}
+
+const LinePositions::StoredCounts& VocabularyRows::storedCounts()
+{
+    if (!m_storedCounts)
+        m_storedCounts = LinePositions::checkStoredCounts(db());
+    return *m_storedCounts;
+}
+
 const LinePositions* VocabularyRows::positions()
 {
     if (!m_positionsLoaded) {
         StoreError error;
-        m_positionsLoaded = m_positions.load(db(), &error);
+        m_positionsLoaded = m_positions.load(db(), storedCounts().trusted, &error);
         if (!m_positionsLoaded)
             readFailed(error);
     }
@@ -43,18 +62,14 @@ const LinePositions* VocabularyRows::positions()
 int VocabularyRows::count()
 {
     if (m_positionsLoaded)
-        return m_positions.lineCount();
-    // Counting alone does not need to know where each entry's lines start. Edits in place
-    // change no line count, so the count holds until the rows are read again.
-    if (m_count)
-        return *m_count;
-    const std::optional<QVariant> lines = readScalar(
-        QStringLiteral("SELECT total(Lines) FROM Headwords WHERE SortKey IS NOT NULL"));
-    // A count that could not be read is not kept, so that the next question reads again.
-    if (!lines)
-        return 0;
-    m_count = lines->toInt();
-    return *m_count;
+        return m_positions.rowCount();
+    // Counting alone does not need to know where each entry's rows start, as long as the
+    // stored counts can be trusted. Edits in place change no count, so it holds until the
+    // rows are read again.
+    if (storedCounts().trusted)
+        return storedCounts().rows;
+    const LinePositions* lines = positions();
+    return lines ? lines->rowCount() : 0;
 }
 
 int VocabularyRows::positionOf(const Row& row)
@@ -71,7 +86,10 @@ int VocabularyRows::positionOf(const Row& row)
 
 std::optional<Row> VocabularyRows::rowOfLine(qint64 id, qint64 lineRowId)
 {
-    const SqlCondition line{QStringLiteral("h.ID = ? AND d.rowid = ?"), {id, lineRowId}};
+    // Line 0 stands for an entry without lines; once it has one, that line is the entry's row.
+    const SqlCondition line =
+        lineRowId == 0 ? SqlCondition{QStringLiteral("h.ID = ?"), {id}}
+                       : SqlCondition{QStringLiteral("h.ID = ? AND d.rowid = ?"), {id, lineRowId}};
     QList<Row> rows = select(&line, Direction::Forward, nullptr, false, 1);
     if (rows.isEmpty())
         return std::nullopt;
@@ -89,9 +107,9 @@ std::optional<Row> VocabularyRows::at(int position)
     const auto lineRowId = readScalar(
         QStringLiteral("SELECT rowid FROM Definitions WHERE ID = ? ORDER BY rowid LIMIT 1 OFFSET ?"),
         {place->id, place->line});
-    if (!lineRowId)
+    if (!lineRowId && place->line > 0)
         return std::nullopt;
-    return rowOfLine(place->id, lineRowId->toLongLong());
+    return rowOfLine(place->id, lineRowId.value_or(0).toLongLong());
 }
 
 Row VocabularyRows::reread(const Row& row)
@@ -120,9 +138,7 @@ bool VocabularyRows::update(const Row& row, const QVariantMap& changes, StoreErr
     const bool written =
         (headwordChanges.isEmpty()
          || m_writer.updateHeadword(row.key.value(IdIndex).toLongLong(), headwordChanges, error))
-        && (lineChanges.isEmpty()
-            || m_writer.updateDefinition(row.key.value(LineRowIdIndex).toLongLong(), lineChanges,
-                                         error));
+        && (lineChanges.isEmpty() || writeLine(row, lineChanges, error));
     if (!written) {
         db().rollback();
         return false;
@@ -132,6 +148,16 @@ bool VocabularyRows::update(const Row& row, const QVariantMap& changes, StoreErr
     if (!headwordChanges.isEmpty())
         m_positionsLoaded = false;
     return true;
+}
+
+bool VocabularyRows::writeLine(const Row& row, const QVariantMap& changes, StoreError* error)
+{
+    const qint64 lineRowId = row.key.value(LineRowIdIndex).toLongLong();
+    if (lineRowId != 0)
+        return m_writer.updateDefinition(lineRowId, changes, error);
+    QVariantMap line = changes;
+    line.insert(QStringLiteral("ID"), row.key.value(IdIndex));
+    return m_writer.insertDefinition(line, error).has_value();
 }
 
 bool VocabularyRows::remove(const Row&, StoreError* error)

@@ -24,10 +24,13 @@ bool VocabularySources::bindAll(Database* db, StoreError* error)
     return bound;
 }
 
-bool VocabularySources::attach(const QString& path, StoreError* error)
+bool VocabularySources::attach(const QString& path, StoreError* error,
+                               const QString& readOnlyReason)
 {
     auto db = std::make_unique<Database>();
-    if (!db->open(path, error))
+    const bool opened = readOnlyReason.isEmpty() ? db->open(path, error)
+                                                 : db->openReadOnly(path, error, readOnlyReason);
+    if (!opened)
         return false;
     if (db->isReadOnly() && !searchkeys::useCurrentKeysReadOnly(*db, error))
         return false;

@@ -17,7 +17,10 @@ public:
 
     /// Binds all sources to the file and refreshes them. When the file lacks the test mode of
     /// TestWords, TestWords falls back to "All". On failure the previous binding stays.
-    bool attach(const QString& path, StoreError* error = nullptr);
+    /// With a `readOnlyReason` the file is opened for reading only, and every refused write
+    /// gives that reason.
+    bool attach(const QString& path, StoreError* error = nullptr,
+                const QString& readOnlyReason = {});
     void detach();
     bool isAttached() const { return m_db && m_db->isOpen(); }
     /// Where failed reads of the sources the windows browse (Vocabulary, Headwords and

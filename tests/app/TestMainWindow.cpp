@@ -8,6 +8,8 @@
 #include "store/SqlQuery.h"
 #include "keyboards/KeyboardCatalogue.h"
 #include "platform/widgets/ElidedLabel.h"
+#include "app/VocabularyModel.h"
+#include "store/QueryBudget.h"
 #include "support/MainWindowFixture.h"
 #include "support/StoreFixture.h"
 #include "support/ModalWindow.h"
@@ -19,6 +21,8 @@
 #include <QDir>
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,6 +34,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTableView>
 #include <QTimer>
 #include <QToolBar>
 #include <QWindow>
@@ -59,7 +64,11 @@ Q_DECLARE_METATYPE(FocusSteps)
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QueryBudget::setTimeLimit(std::chrono::milliseconds(300));
+    }
     void init();
     void cleanup();
     void firstRunWelcomesAndOpensASample();
@@ -89,6 +98,15 @@ private slots:
     void failedNewKeepsTheOpenVocabulary();
     void unreadableVocabularyIsReported();
     void importFillsTheDataSheetAndSaysWhatItDid();
+
+    // Files and settings from elsewhere
+    void slowTestModesAreLeftOut_data();
+    void slowTestModesAreLeftOut();
+    void inconsistentFileShowsWhatItHolds();
+    void hugeHeadwordIsShownCut();
+    void unreadableFileNameIsRefusedWithItsReason();
+    void damagedVocabularyOffersToSaveWhatCanBeRead();
+    void longRecentListStartsAtOnce();
 
 private:
     MainWindow& start(const QStringList& arguments = {}) { return m_fx->start(arguments); }
@@ -833,6 +851,152 @@ void TestMainWindow::importFillsTheDataSheetAndSaysWhatItDid()
     QCOMPARE(panel(u"no_entries"_s), u"3 entries"_s);
     QCOMPARE(panel(u"outcome"_s), u"Imported: 2 added, 0 merged, 0 refused."_s);
     QCOMPARE(m_window()->grid().model()->rowCount(), 3);
+}
+
+void TestMainWindow::slowTestModesAreLeftOut_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("sql");
+
+    // A query that looks for a row that never comes.
+    const QString endless =
+        u"AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT i AS ID, "
+        "'x' AS Headword, NULL AS LastTestedOn, 0 AS Tested, 0 AS Correct, -1 AS LastOK "
+        "FROM n WHERE i < 0"_s;
+    QTest::newRow("a mode of the file's own")
+        << u"Endless"_s << u"CREATE VIEW Endless "_s + endless;
+    QTest::newRow("the mode All")
+        << u"All"_s << u"DROP VIEW \"All\"; CREATE VIEW \"All\" "_s + endless;
+}
+
+void TestMainWindow::slowTestModesAreLeftOut()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, sql);
+    const QString path = vocabulary(u"mine.lxm"_s, 2);
+    QVERIFY(execRaw(path, sql));
+    // As the start-up vocabulary, with a test to start at once.
+    m_fx->settings().setText(SettingsKey::StartupDB, path);
+    m_fx->settings().setNumber(SettingsKey::StartupForm, 2);
+    QStringList modalsShown;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modalsShown.append(modal->objectName());
+            modal->close();
+        }
+    });
+    watch.start(10);
+    start().show();
+    bool activated = false;
+    QTimer::singleShot(0, this, [&] { activated = true; });
+    QTRY_VERIFY(activated);
+    watch.stop();
+
+    QCOMPARE(m_fx->messages.shown().size(), 1);
+    QCOMPARE(m_fx->messages.shown().first().text,
+             u"The test mode \"%1\" takes too long to read and was left out"_s.arg(mode));
+    QHash<QString, QAction*> modes;
+    for (QAction* item : m_window()->findChild<QMenu*>(u"mnuTest"_s)->actions())
+        modes.insert(item->data().toString(), item);
+    if (mode == u"All") {
+        QVERIFY(!modes.value(u"All"_s)->isEnabled());
+        QVERIFY(!action(u"test"_s)->isEnabled());
+        QCOMPARE(modalsShown, QStringList());
+    } else {
+        QVERIFY(!modes.contains(mode));
+        QVERIFY(modes.value(u"Never Tested"_s)->isEnabled());
+        QCOMPARE(modalsShown, QStringList{u"frmTest"_s});
+    }
+    // Reading the entries again, as after every change, does not report it again.
+    m_window()->contextUpdate();
+    QCOMPARE(m_fx->messages.shown().size(), 1);
+}
+
+void TestMainWindow::inconsistentFileShowsWhatItHolds()
+{
+    const QString path = vocabulary(u"mine.lxm"_s, 3);
+    QVERIFY(execRaw(path, u"DELETE FROM Definitions WHERE ID = "
+                          "(SELECT ID FROM Headwords WHERE Headword = 'dos');"
+                          "INSERT INTO Definitions VALUES (999, 'orphan');"_s));
+    start({path});
+    // Every entry has its row, the one without lines too; lines without an entry have none.
+    const QAbstractItemModel* sheet = m_window()->findChild<QTableView*>(u"VocabGrid"_s)->model();
+    QCOMPARE(sheet->rowCount(), 3);
+    QCOMPARE(panel(u"no_entries"_s), u"3 entries"_s);
+    QCOMPARE(sheet->index(0, VocabularyModel::HeadwordColumn).data().toString(), u"dos"_s);
+    QCOMPARE(sheet->index(0, VocabularyModel::DefinitionColumn).data().toString(), QString());
+    QVERIFY(action(u"mnuEntryEdit"_s)->isEnabled());
+}
+
+void TestMainWindow::hugeHeadwordIsShownCut()
+{
+    const QString path = vocabulary(u"mine.lxm"_s, 1);
+    QVERIFY(execRaw(path, u"INSERT INTO Headwords (Headword) "
+                          "VALUES ('a' || hex(zeroblob(5000000)));"
+                          "INSERT INTO Definitions VALUES (last_insert_rowid(), 'huge');"_s));
+    QElapsedTimer opening;
+    opening.start();
+    start({path}).show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window()));
+    QVERIFY2(opening.elapsed() < 10'000, qPrintable(QString::number(opening.elapsed())));
+    const QModelIndex huge =
+        m_window()->findChild<QTableView*>(u"VocabGrid"_s)->model()->index(0, 0);
+    QCOMPARE(huge.data(Qt::DisplayRole).toString(), u'a' + QString(49, u'0') + QChar(0x2026));
+    QCOMPARE(huge.data(Qt::EditRole).toString().size(), 10'000'001);
+}
+
+void TestMainWindow::unreadableFileNameIsRefusedWithItsReason()
+{
+    CommandLineRequest request;
+    request.file = u"/home/me/w\ufffdrter.lxm"_s;
+    request.fileNameUnreadable = true;
+    m_fx->start(request);
+    QCOMPARE(m_fx->messages.shown().size(), 1);
+    QCOMPARE(m_fx->messages.shown().first().text,
+             u"Cannot open /home/me/w\ufffdrter.lxm\rThe file's name is not valid UTF-8 text, and "
+             "Lex Mint can open only files whose names are. Rename the file, for example in the "
+             "file manager, and open it again."_s);
+    QVERIFY(!m_window()->session().isOpen());
+}
+
+void TestMainWindow::damagedVocabularyOffersToSaveWhatCanBeRead()
+{
+    const QString whole = m_fx->vocabulary(u"whole.lxm"_s, {});
+    QVERIFY(addManyEntries(whole, 400));
+    const QString damaged =
+        writeFile(m_fx->path(QString()), u"damaged.lxm"_s, fileBytes(whole).chopped(1000));
+    const QByteArray before = fileBytes(damaged);
+    const QString saved = m_fx->path(u"saved.lxm"_s);
+    m_fx->messages.expect(MessageAnswer::Yes);
+    m_fx->files.expect(saved);
+    m_fx->messages.expect(MessageAnswer::Ok);
+
+    start({damaged});
+    // Open, read-only, until the user has chosen where to save what can be read.
+    QCOMPARE(m_fx->messages.shown().first().icon, MessageIcon::Critical);
+    QVERIFY(m_fx->messages.shown().first().text.startsWith(
+        u"The vocabulary file %1 is damaged."_s.arg(damaged)));
+    QVERIFY(panel(u"filepath"_s).endsWith(u"(read-only)"_s));
+    QTRY_COMPARE(m_window()->windowTitle(), u"Saved - Lex Mint"_s);
+    QVERIFY(m_fx->messages.shown().last().text.endsWith(u"entries were saved in %1."_s.arg(saved)));
+    QVERIFY(!m_window()->session().isReadOnly());
+    QVERIFY(panel(u"no_entries"_s).section(u' ', 0, 0).toInt() > 300);
+    QCOMPARE(fileBytes(damaged), before);
+}
+
+void TestMainWindow::longRecentListStartsAtOnce()
+{
+    QByteArray ini = "[Settings]\nMainWinState=0\nRecentCount=10000\n";
+    for (int i = 1; i <= 10'000; ++i)
+        ini += "Recent" + QByteArray::number(i) + "=/v/w" + QByteArray::number(i) + ".lxm\n";
+    writeFile(m_fx->path(QString()), u"long.conf"_s, ini);
+    m_fx->useSettings(u"long.conf"_s);
+    QElapsedTimer starting;
+    starting.start();
+    start();
+    QVERIFY2(starting.elapsed() < 10'000, qPrintable(QString::number(starting.elapsed())));
+    QCOMPARE(action(u"mnuVocabRecent10000"_s)->text(), u"&10000 W10000"_s);
 }
 
 QTEST_MAIN(TestMainWindow)

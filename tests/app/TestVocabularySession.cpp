@@ -1,4 +1,5 @@
 #include "app/VocabularySession.h"
+#include "store/EntryWriter.h"
 #include "support/FakeFileDialogService.h"
 #include "support/FakeMessageService.h"
 #include "support/StoreFixture.h"
@@ -6,9 +7,17 @@
 
 #include <QSignalSpy>
 
-#include <sqlite3.h>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QSemaphore>
+#include <QThread>
+
+#include <sqlite3.h>
+
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace lexmint;
 using namespace lexmint::test;
@@ -23,6 +32,11 @@ private slots:
     void refusedFilesChangeNothing_data();
     void refusedFilesChangeNothing();
     void lockedFileIsRefused();
+    void nonRegularFilesAreRefusedAtOnce_data();
+    void nonRegularFilesAreRefusedAtOnce();
+    void unsafeFilesOpenReadOnlyWithTheReason_data();
+    void unsafeFilesOpenReadOnlyWithTheReason();
+    void damageFoundAtTheFirstWriteKeepsTheFileReadOnly();
     void openDialogRetriesWithTheNameFilledIn();
     void newVocabularyComesFromTheTemplate();
     void failedCreationKeepsTheOpenVocabulary();
@@ -120,6 +134,141 @@ void TestVocabularySession::lockedFileIsRefused()
         u"SQLite Engine Error 5: The vocabulary is in use by another program."_s));
     QVERIFY(!m_session->isOpen());
     QVERIFY(m_session->openVocabulary(path));
+}
+
+void TestVocabularySession::nonRegularFilesAreRefusedAtOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason"); // %1 stands for the path
+
+    QTest::newRow("named pipe")
+        << u"pipe"_s
+        << u"\"%1\" is not a regular file but, for example, a named pipe or a device, which "
+           "cannot hold a vocabulary."_s;
+    QTest::newRow("folder") << u"folder"_s << u"\"%1\" is a folder, not a file."_s;
+}
+
+void TestVocabularySession::nonRegularFilesAreRefusedAtOnce()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString path = m_dir->filePath(u"odd.lxm"_s);
+    if (kind == u"pipe"_s)
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QDir(m_dir->path()).mkdir(u"odd.lxm"_s));
+    // Should the program wait for a writer to the pipe, one comes after a while, lets it go on
+    // and makes the test fail.
+    QSemaphore finished;
+    std::atomic<bool> released = false;
+    std::unique_ptr<QThread> watchdog(QThread::create([&] {
+        if (finished.tryAcquire(1, 10'000))
+            return;
+        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+        released = fd >= 0;
+        if (fd >= 0)
+            ::close(fd);
+    }));
+    watchdog->start();
+
+    const bool opened = m_session->openVocabulary(path);
+    finished.release();
+    watchdog->wait();
+    QVERIFY(!released);
+    QVERIFY(!opened);
+    QCOMPARE(m_messages->shown().size(), 1);
+    QCOMPARE(m_messages->shown().first().text,
+             u"Cannot open %1\r"_s.arg(path) + reason.arg(path));
+}
+
+void TestVocabularySession::unsafeFilesOpenReadOnlyWithTheReason_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("text"); // how it begins; %1 stands for the path
+    QTest::addColumn<MessageIcon>("icon");
+
+    QTest::newRow("damaged") << u"cut"_s << u"The vocabulary file %1 is damaged. Lex Mint keeps "
+                                             "it read-only, so that no more of it is lost"_s
+                             << MessageIcon::Critical;
+    QTest::newRow("trigger of its own")
+        << u"CREATE TRIGGER Sneaky AFTER INSERT ON Headwords BEGIN DELETE FROM Definitions; END;"_s
+        << u"The vocabulary file %1 contains triggers that Lex Mint did not create: Sneaky."_s
+        << MessageIcon::Exclamation;
+}
+
+void TestVocabularySession::unsafeFilesOpenReadOnlyWithTheReason()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, text);
+    QFETCH(MessageIcon, icon);
+    const QString path = makeVocabulary(m_dir->path(), u"unsafe.lxm"_s, {});
+    QVERIFY(addManyEntries(path, 400));
+    if (damage == u"cut"_s)
+        QVERIFY(!writeFile(m_dir->path(), u"unsafe.lxm"_s, fileBytes(path).chopped(1000))
+                     .isEmpty());
+    else
+        QVERIFY(execRaw(path, damage));
+    const QByteArray before = fileBytes(path);
+    QSignalSpy salvage(m_session.get(), &VocabularySession::salvageRequested);
+    if (icon == MessageIcon::Critical)
+        m_messages->expect(MessageAnswer::No);
+
+    QVERIFY(m_session->openVocabulary(path));
+    QCOMPARE(m_messages->shown().size(), 1);
+    const Message& shown = m_messages->shown().first();
+    QVERIFY2(shown.text.startsWith(text.arg(path)), qPrintable(shown.text));
+    QCOMPARE(shown.icon, icon);
+    QVERIFY(m_session->isReadOnly());
+    QVERIFY(!m_session->current().readOnlyReason.isEmpty());
+    QVERIFY(m_session->sources().vocabulary().recordCount() > 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(salvage.size(), 0);
+    m_session->close();
+    QCOMPARE(fileBytes(path), before);
+}
+
+void TestVocabularySession::damageFoundAtTheFirstWriteKeepsTheFileReadOnly()
+{
+    // A vocabulary that needs nothing written when it is opened, with a broken page that
+    // opening does not read: the last of the definitions, which belong to entries in the
+    // middle of the sheet.
+    const QString path = makeVocabulary(m_dir->path(), u"broken.lxm"_s, {});
+    QVERIFY(addManyEntries(path, 400));
+    QVERIFY(m_session->openVocabulary(path));
+    m_session->close();
+    sqlite3* raw = nullptr;
+    sqlite3_stmt* leaf = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &raw), SQLITE_OK);
+    sqlite3_prepare_v2(raw, "SELECT pageno, pgsize FROM dbstat WHERE name = 'Definitions' "
+                            "AND pagetype = 'leaf' ORDER BY pageno DESC LIMIT 1",
+                       -1, &leaf, nullptr);
+    QCOMPARE(sqlite3_step(leaf), SQLITE_ROW);
+    const qsizetype page = sqlite3_column_int(leaf, 0) - 1;
+    const qsizetype pageSize = sqlite3_column_int(leaf, 1);
+    sqlite3_finalize(leaf);
+    sqlite3_close(raw);
+    QByteArray bytes = fileBytes(path);
+    bytes[page * pageSize] = '\x7f'; // no kind of page
+    QVERIFY(!writeFile(m_dir->path(), u"broken.lxm"_s, bytes).isEmpty());
+
+    // Opening reads only, and costs no pass over the whole file.
+    QVERIFY(m_session->openVocabulary(path));
+    QVERIFY(m_messages->shown().isEmpty());
+    QVERIFY(!m_session->isReadOnly());
+    QSignalSpy readOnly(m_session.get(), &VocabularySession::becameReadOnly);
+    m_messages->expect(MessageAnswer::No);
+    StoreError error;
+    QVERIFY(!EntryWriter(*m_session->sources().database(), TestClock())
+                 .addEntry(u"new"_s, {u"line"_s}, &error));
+    QVERIFY2(error.description.contains(u"damaged"_s), qPrintable(error.description));
+    QVERIFY(readOnly.wait());
+    QCOMPARE(m_messages->shown().size(), 1);
+    QVERIFY(m_messages->shown().first().text.startsWith(
+        u"The vocabulary file %1 is damaged."_s.arg(path)));
+    QVERIFY(m_session->isReadOnly());
+    QCOMPARE(m_session->current().readOnlyReason, error.description);
+    m_session->close();
+    QCOMPARE(fileBytes(path), bytes);
 }
 
 void TestVocabularySession::openDialogRetriesWithTheNameFilledIn()

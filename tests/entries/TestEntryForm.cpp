@@ -164,6 +164,10 @@ void TestEntryForm::obstruct(const QString& obstacle, int entry)
     } else if (obstacle == u"deleted") {
         QVERIFY(EntryWriter(*m_host->sources().database(), m_fixture->clock)
                     .deleteEntry(m_ids[entry]));
+    } else if (obstacle == u"removed" || obstacle == u"replaced") {
+        QVERIFY(QFile::remove(m_fixture->path()));
+        if (obstacle == u"replaced")
+            QVERIFY(QFile::copy(m_fixture->templatePath(), m_fixture->path()));
     } else if (obstacle == u"tested") { // an answer in a test
         QVERIFY(m_fixture->execRaw(u"UPDATE Headwords SET LastTestedOn = '2025-01-02', Tested = "
                                    "5, Correct = 3, LastOK = 0 WHERE ID = %1"_s.arg(m_ids[entry])));
@@ -190,9 +194,8 @@ bool TestEntryForm::shownOverTheForm() const
 
 QString TestEntryForm::scalar(const QString& sql) const
 {
-    Database db;
-    return db.open(m_fixture->path()) ? SqlQuery::scalar(db, sql).value_or(QVariant()).toString()
-                                      : u"unreadable"_s;
+    // Through the form's own connection, which still reaches a file removed meanwhile.
+    return SqlQuery::scalar(*m_host->sources().database(), sql).value_or(QVariant()).toString();
 }
 
 void TestEntryForm::submit_data()
@@ -262,6 +265,14 @@ void TestEntryForm::submit_data()
     QTest::newRow("read-only file") << Submit{
         .obstacle = u"read-only"_s, .messages = {u"!: The entry was not saved.\r\nThe vocabulary "
                                                  "file is read-only"_s}};
+    // The engine takes a file gone from under it for a read-only one; the form names the
+    // file and what became of it.
+    QTest::newRow("file deleted while the form is open")
+        << Submit{.obstacle = u"removed"_s,
+                  .messages = {u"!: The entry was not saved.\r\nThe vocabulary file /"_s}};
+    QTest::newRow("file replaced while the form is open")
+        << Submit{.edited = Baum, .obstacle = u"replaced"_s,
+                  .messages = {u"!: The changes were not saved.\r\nThe vocabulary file /"_s}};
 }
 
 void TestEntryForm::submit()

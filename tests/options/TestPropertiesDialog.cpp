@@ -73,7 +73,9 @@ std::unique_ptr<PropertiesDialog> TestPropertiesDialog::make(const QStringList& 
     return std::make_unique<PropertiesDialog>(
         PropertiesDialog::Context{
             m_current,
-            [this](const QString& mode) { return vocabularyfile::queryRowCount(m_db, mode); },
+            [this](const QString& mode) {
+                return vocabularyfile::queryRowCount(m_db, mode, m_messages);
+            },
             modes, m_messages, m_help, m_backend});
 }
 

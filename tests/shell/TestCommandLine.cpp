@@ -22,6 +22,8 @@ QString described(const CommandLineRequest& request)
         words.append(u"test"_s);
     if (request.file)
         words.append(u'[' + *request.file + u']');
+    if (request.fileNameUnreadable)
+        words.append(u"unreadable"_s);
     return words.join(u' ');
 }
 
@@ -54,6 +56,17 @@ void TestCommandLine::parses_data()
     QTest::newRow("two files")
         << QVariant(QStringList{u"a.lxm"_s, u"b.lxm"_s}) << u"invalid [a.lxm]"_s;
     QTest::newRow("empty file name") << QVariant(QStringList{QString()}) << u"invalid []"_s;
+    QTest::newRow("end of switches alone") << QVariant(QStringList{u"--"_s}) << QString();
+    QTest::newRow("switch-like name after the end of switches")
+        << QVariant(QStringList{u"/test"_s, u"--"_s, u"--add"_s}) << u"test [--add]"_s;
+    QTest::newRow("two ends of switches")
+        << QVariant(QStringList{u"--"_s, u"--"_s}) << u"[--]"_s;
+    // Bytes that are not UTF-8 name a file that cannot be opened under the text they read as.
+    QTest::newRow("name not valid UTF-8")
+        << QVariant::fromValue(QByteArrayList{"--add", "w\xf6rter.lxm"})
+        << u"add [w\ufffdrter.lxm] unreadable"_s;
+    QTest::newRow("name valid UTF-8")
+        << QVariant::fromValue(QByteArrayList{"w\xc3\xb6rter.lxm"}) << u"[w\u00f6rter.lxm]"_s;
 
     QTest::newRow("line: blank") << QVariant(u"   "_s) << QString();
     QTest::newRow("line: mixed case switch") << QVariant(u"/Test x.lxm"_s) << u"test [x.lxm]"_s;
@@ -68,10 +81,12 @@ void TestCommandLine::parses()
 {
     QFETCH(QVariant, input);
     QFETCH(QString, request);
-    QCOMPARE(described(input.typeId() == QMetaType::QStringList
-                           ? parseArguments(input.toStringList())
-                           : parseCommandLine(input.toString())),
-             request);
+    const CommandLineRequest parsed = input.typeId() == QMetaType::QStringList
+        ? parseArguments(input.toStringList())
+        : input.typeId() == QMetaType::QByteArrayList
+        ? parseArguments(input.value<QByteArrayList>())
+        : parseCommandLine(input.toString());
+    QCOMPARE(described(parsed), request);
 }
 
 void TestCommandLine::startupPlan_data()

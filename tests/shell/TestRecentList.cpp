@@ -3,6 +3,8 @@
 #include "shell/SettingsStore.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +30,8 @@ private slots:
     void persistsAndCaptions();
     void oneFileOneItem_data();
     void oneFileOneItem();
+    void longStoredListsTakeLinearTime_data();
+    void longStoredListsTakeLinearTime();
 };
 
 void TestRecentList::mostRecentFirstAndGapsClosed()
@@ -107,6 +111,48 @@ void TestRecentList::oneFileOneItem()
     RecentList loaded = RecentList::load(settings);
     loaded.add(second);
     QCOMPARE(paths(loaded), listed);
+}
+
+void TestRecentList::longStoredListsTakeLinearTime_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("listed");
+
+    // Reading each key once used to look at every key: 20,000 took about a minute.
+    QTest::newRow("all of them listed") << 20'000 << 20'000;
+    // Keys beyond the list's size stay where they are, unread.
+    QTest::newRow("a few of them listed") << 4 << 4;
+}
+
+void TestRecentList::longStoredListsTakeLinearTime()
+{
+    QFETCH(int, count);
+    QFETCH(int, listed);
+    QTemporaryDir dir;
+    QByteArray ini = "[Settings]\nRecentCount=" + QByteArray::number(count) + '\n';
+    for (int i = 1; i <= 20'000; ++i)
+        ini += "Recent" + QByteArray::number(i) + "=/v/w" + QByteArray::number(i) + ".lxm\n";
+    QFile file(dir.filePath(u"s.conf"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size());
+    file.close();
+
+    QElapsedTimer timer;
+    timer.start();
+    {
+        SettingsStore settings(file.fileName());
+        RecentList list = RecentList::load(settings);
+        QCOMPARE(list.size(), listed);
+        QCOMPARE(list.path(listed), u"/v/w%1.lxm"_s.arg(listed));
+        list.add(u"/v/new.lxm"_s);
+        list.save(settings);
+    }
+    QVERIFY2(timer.elapsed() < 10'000, qPrintable(QString::number(timer.elapsed())));
+    const SettingsStore reread(file.fileName());
+    QCOMPARE(reread.recent(1), u"/v/new.lxm"_s);
+    QCOMPARE(reread.recent(listed), u"/v/w%1.lxm"_s.arg(listed - 1));
+    // Nothing beyond the list's size is written.
+    QCOMPARE(reread.recent(listed + 1),
+             listed < 20'000 ? u"/v/w%1.lxm"_s.arg(listed + 1) : QString());
 }
 
 QTEST_GUILESS_MAIN(TestRecentList)

@@ -33,29 +33,34 @@ void TestDatabase::hostileFilesAreRefusedAndLeftAlone_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("format");
+    QTest::addColumn<bool>("keptReadOnly"); // recognised, but too damaged to be written
 
     StoreFixture fixture;
     const QByteArray vocabulary = fileBytes(fixture.path());
-    QTest::newRow("zero length") << QByteArray() << int(FileFormat::Empty);
-    QTest::newRow("random bytes") << QByteArray(4096, '\x5a') << int(FileFormat::Unknown);
-    QTest::newRow("truncated vocabulary") << vocabulary.left(1500) << int(FileFormat::Sqlite);
+    QTest::newRow("zero length") << QByteArray() << int(FileFormat::Empty) << false;
+    QTest::newRow("random bytes") << QByteArray(4096, '\x5a') << int(FileFormat::Unknown) << false;
+    QTest::newRow("truncated vocabulary")
+        << vocabulary.left(1500) << int(FileFormat::Sqlite) << false;
     QTest::newRow("damaged pages") << vocabulary.left(4096) + QByteArray(vocabulary.size() - 4096, '\xff')
-                                   << int(FileFormat::Sqlite);
+                                   << int(FileFormat::Sqlite) << true;
     QVERIFY(fixture.execRaw(u"DROP VIEW Vocabulary; DROP VIEW \"All\"; DROP TABLE Headwords;"
                             "CREATE TABLE Notes (Text TEXT); INSERT INTO Notes VALUES ('mine');"_s));
-    QTest::newRow("another program's database") << fileBytes(fixture.path()) << int(FileFormat::Sqlite);
+    QTest::newRow("another program's database")
+        << fileBytes(fixture.path()) << int(FileFormat::Sqlite) << false;
     QVERIFY(fixture.execRaw(u"CREATE VIEW Vocabulary AS SELECT Text FROM Notes;"
                             "CREATE VIEW \"All\" AS SELECT Text FROM Notes;"_s));
-    QTest::newRow("look-alike views") << fileBytes(fixture.path()) << int(FileFormat::Sqlite);
+    QTest::newRow("look-alike views")
+        << fileBytes(fixture.path()) << int(FileFormat::Sqlite) << false;
     QTest::newRow("access database")
         << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2048, '\0')
-        << int(FileFormat::Access);
+        << int(FileFormat::Access) << false;
 }
 
 void TestDatabase::hostileFilesAreRefusedAndLeftAlone()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, format);
+    QFETCH(bool, keptReadOnly);
     QTemporaryDir dir;
     const QString path = writeFile(dir.path(), u"hostile.lxm"_s, bytes);
     QCOMPARE(int(detectFileFormat(path)), format);
@@ -63,9 +68,15 @@ void TestDatabase::hostileFilesAreRefusedAndLeftAlone()
     FakeMessageService messages;
     VocabInfo info;
     StoreError error;
-    QVERIFY(!vocabularyfile::inspect(path, info, VocabInfo{}, messages, &error));
-    QVERIFY(error);
-    QVERIFY(!error.description.isEmpty());
+    const auto layout = vocabularyfile::inspect(path, info, VocabInfo{}, messages, &error);
+    if (keptReadOnly) {
+        QVERIFY(layout);
+        QCOMPARE(layout->refusal.cause, WriteRefusal::Cause::Damaged);
+    } else {
+        QVERIFY(!layout);
+        QVERIFY(error);
+        QVERIFY(!error.description.isEmpty());
+    }
     QCOMPARE(fileBytes(path), bytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"hostile.lxm"_s});
 }

@@ -151,9 +151,10 @@ void TestVocabularyFile::testModesTellWhetherTheyHaveRows()
     m_fixture->addEntries({u"perro|dog"_s});
     Database db;
     QVERIFY(db.open(m_fixture->path()));
-    QVERIFY(vocabularyfile::queryHasRows(db, u"Never Tested"_s));
-    QVERIFY(!vocabularyfile::queryHasRows(db, u"Last Answer Wrong"_s));
-    QVERIFY(!vocabularyfile::queryHasRows(db, u"No \"such\" mode"_s));
+    QVERIFY(vocabularyfile::queryHasRows(db, u"Never Tested"_s, m_messages));
+    QVERIFY(!vocabularyfile::queryHasRows(db, u"Last Answer Wrong"_s, m_messages));
+    QVERIFY(!vocabularyfile::queryHasRows(db, u"No \"such\" mode"_s, m_messages));
+    QVERIFY(m_messages.shown().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestVocabularyFile)

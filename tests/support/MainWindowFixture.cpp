@@ -31,9 +31,14 @@ MainWindowFixture::~MainWindowFixture()
 
 MainWindow& MainWindowFixture::start(const QStringList& arguments)
 {
+    return start(parseArguments(arguments));
+}
+
+MainWindow& MainWindowFixture::start(const CommandLineRequest& request)
+{
     m_services.reset(new AppServices{messages, files, help, browser, *m_keyboards, *m_settings,
                                      sound, clock, m_programDir, userFolder()});
-    m_window = std::make_unique<MainWindow>(*m_services, parseArguments(arguments));
+    m_window = std::make_unique<MainWindow>(*m_services, request);
     return *m_window;
 }
 

@@ -32,6 +32,7 @@ public:
 
     /// Starts the main window with this command line.
     MainWindow& start(const QStringList& arguments = {});
+    MainWindow& start(const CommandLineRequest& request);
     /// Closes the main window, as the user would, and drops it.
     void stop();
     MainWindow* window() const { return m_window.get(); }

@@ -18,6 +18,13 @@ const QStringList& mixedScriptEntries();
 /// e.g. "2026-03-14 0 0 -1"; empty when there is no such entry.
 QString entryStatistics(Database& db, const QString& headword);
 
+/// Runs raw SQL on a file as another program would, without the store's bookkeeping.
+bool execRaw(const QString& path, const QString& sql);
+
+/// Adds `count` entries "word0", "word1"... with two definition lines each, in one go, as
+/// another program would (with keys that keep them in order, but are not the program's own).
+bool addManyEntries(const QString& path, int count);
+
 /// Makes a vocabulary from the build's template in `dir` with entries given as
 /// "headword|line|line..." and returns its path (empty on failure).
 QString makeVocabulary(const QString& dir, const QString& name, const QStringList& entries);
@@ -37,8 +44,8 @@ public:
     /// Adds entries given as "headword|line|line..." and returns their IDs in order.
     QList<qint64> addEntries(const QStringList& entries);
 
-    /// Runs raw SQL on the file as another program would, without the store's bookkeeping.
-    bool execRaw(const QString& sql);
+    /// Runs raw SQL on the fixture's file (see the free function).
+    bool execRaw(const QString& sql) { return test::execRaw(m_path, sql); }
 
     TestClock clock;
 

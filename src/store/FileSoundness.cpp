@@ -1,0 +1,118 @@
+#include "FileSoundness.h"
+
+#include "store/Database.h"
+#include "store/SqlQuery.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <sqlite3.h>
+
+namespace lexmint {
+
+namespace {
+
+// Definitions compare without regard to how their lines are broken and indented.
+QString normalised(const QString& definition)
+{
+    return definition.simplified();
+}
+
+// The triggers of the program's own schema, the one the template is made from, read by
+// building that schema in memory once.
+const QSet<QString>& ownTriggers()
+{
+    static const QSet<QString> triggers = [] {
+        QSet<QString> definitions;
+        QFile schema(QStringLiteral(":/lexmint/template.sql"));
+        sqlite3* memory = nullptr;
+        if (schema.open(QIODevice::ReadOnly) && sqlite3_open(":memory:", &memory) == SQLITE_OK
+            && sqlite3_exec(memory, schema.readAll().constData(), nullptr, nullptr, nullptr)
+                == SQLITE_OK) {
+            sqlite3_stmt* statement = nullptr;
+            sqlite3_prepare_v2(memory, "SELECT sql FROM sqlite_schema WHERE type = 'trigger'", -1,
+                               &statement, nullptr);
+            while (statement && sqlite3_step(statement) == SQLITE_ROW)
+                definitions.insert(normalised(QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)))));
+            sqlite3_finalize(statement);
+        }
+        sqlite3_close(memory);
+        Q_ASSERT(!definitions.isEmpty());
+        return definitions;
+    }();
+    return triggers;
+}
+
+} // namespace
+
+QString WriteRefusal::reason() const
+{
+    switch (cause) {
+    case Cause::Damaged:
+        return QStringLiteral("The vocabulary file is damaged, so Lex Mint keeps it read-only and "
+                              "writes nothing into it.");
+    case Cause::ForeignTriggers:
+        return QStringLiteral("The vocabulary file contains triggers that Lex Mint did not create "
+                              "(%1), so Lex Mint keeps it read-only and writes nothing into it.")
+            .arg(triggers.join(QStringLiteral(", ")));
+    case Cause::Unprepared:
+        return QStringLiteral("The vocabulary file could not be prepared for use, so Lex Mint "
+                              "keeps it read-only: %1")
+            .arg(detail);
+    case Cause::None:
+        break;
+    }
+    return {};
+}
+
+namespace filesoundness {
+
+bool isCutShort(const Database& db)
+{
+    // One shorter than its header says does not get this far: the engine refuses to read it.
+    const qint64 pageSize =
+        SqlQuery::scalar(db, QStringLiteral("PRAGMA page_size")).value_or(0).toLongLong();
+    return pageSize <= 0 || QFileInfo(db.path()).size() % pageSize != 0;
+}
+
+bool isDamaged(const Database& db)
+{
+    // The quick check walks every page of every table and index; reading fails as well when
+    // the damage is beyond what it can report.
+    return isCutShort(db)
+        || SqlQuery::scalar(db, QStringLiteral("PRAGMA quick_check(1)")).value_or(QVariant())
+        != QVariant(QStringLiteral("ok"));
+}
+
+QStringList foreignTriggers(const Database& db)
+{
+    SqlQuery triggers(db, QStringLiteral("SELECT name, sql FROM sqlite_schema "
+                                         "WHERE type = 'trigger' ORDER BY rowid"));
+    QStringList foreign;
+    if (!triggers.exec())
+        return foreign;
+    while (triggers.next()) {
+        if (!ownTriggers().contains(normalised(triggers.value(1).toString())))
+            foreign.append(triggers.value(0).toString());
+    }
+    return foreign;
+}
+
+WriteRefusal checkAtOpen(const Database& db)
+{
+    if (isCutShort(db))
+        return {WriteRefusal::Cause::Damaged, {}, {}};
+    if (QStringList triggers = foreignTriggers(db); !triggers.isEmpty())
+        return {WriteRefusal::Cause::ForeignTriggers, std::move(triggers), {}};
+    return {};
+}
+
+QString damageBeforeFirstWrite(const Database& db)
+{
+    return isDamaged(db) ? WriteRefusal{WriteRefusal::Cause::Damaged, {}, {}}.reason() : QString();
+}
+
+} // namespace filesoundness
+} // namespace lexmint
