@@ -16,7 +16,8 @@ namespace lexmint {
 class FieldLanguageHint final : public QObject {
 public:
     /// Answers for `field`, which owns the hint. `layout` gives the field's layout when asked,
-    /// so that a change of the vocabulary's options counts at once.
+    /// so that a change of the vocabulary's options counts at once. Input methods ask even while
+    /// the field's window hides in its destructor, so `layout` must not reach into that window.
     static void install(QWidget* field, std::function<KeyboardLayoutId()> layout);
 
 protected:
