@@ -15,13 +15,32 @@ CREATE TABLE Headwords (
     LastOK       INTEGER NOT NULL DEFAULT -1,
     FoldKey      TEXT,
     SortKey      TEXT,
-    Lines        INTEGER NOT NULL DEFAULT 0
+    Lines        INTEGER NOT NULL DEFAULT 0,
+    Stability    REAL,
+    Difficulty   REAL,
+    DueOn        DATE,
+    LearningState INTEGER NOT NULL DEFAULT 0,
+    LearningStep INTEGER NOT NULL DEFAULT 0
 );
 
 -- One row per definition line; lines of an entry keep the order in which they were added.
 CREATE TABLE Definitions (
     ID         INTEGER NOT NULL,
     Definition VARCHAR(100) NOT NULL
+);
+
+-- Every answer given in a test: when (UTC, milliseconds since 1970), whether it was right, how
+-- long it took from showing the entry to confirming the answer, and the entry's stability after
+-- it. The memory state in Headwords (Stability, Difficulty, DueOn, LearningState, LearningStep)
+-- follows from an entry's answers; answers without a stability, as another tool may add them,
+-- get the states of their entries computed afresh when Lex Mint next opens the file.
+CREATE TABLE Answers (
+    ID        INTEGER PRIMARY KEY AUTOINCREMENT,
+    Entry     INTEGER NOT NULL,
+    Moment    INTEGER NOT NULL,
+    WasRight  INTEGER NOT NULL,
+    Duration  INTEGER,
+    Stability REAL
 );
 
 CREATE TABLE Properties (
@@ -33,6 +52,10 @@ CREATE TABLE Properties (
 CREATE INDEX HeadwordsBySortKey ON Headwords (SortKey, ID, Lines, FoldKey);
 CREATE INDEX HeadwordsByFoldKey ON Headwords (FoldKey);
 CREATE INDEX DefinitionsByEntry ON Definitions (ID);
+CREATE INDEX HeadwordsByDueOn ON Headwords (DueOn);
+CREATE INDEX AnswersByEntry ON Answers (Entry, Moment, Stability);
+CREATE INDEX AnswersByMoment ON Answers (Moment, WasRight);
+CREATE INDEX AnswersUnscheduled ON Answers (Entry) WHERE Stability IS NULL;
 
 CREATE TRIGGER DefinitionAdded AFTER INSERT ON Definitions
 BEGIN
@@ -54,6 +77,12 @@ END;
 CREATE TRIGGER HeadwordRemoved AFTER DELETE ON Headwords
 BEGIN
     DELETE FROM Definitions WHERE ID = old.ID;
+END;
+
+-- An entry takes its answers with it.
+CREATE TRIGGER EntryAnswersRemoved AFTER DELETE ON Headwords
+BEGIN
+    DELETE FROM Answers WHERE Entry = old.ID;
 END;
 
 -- A headword changed without its keys (by another tool) gets its keys computed afresh.
@@ -107,3 +136,13 @@ WHERE LastOK <> 1
    OR julianday(LastTestedOn) + (1 << min(max(Correct, 0), 8))
       <= julianday(date('now', 'localtime'))
 ORDER BY LastTestedOn, SortKey, ID;
+
+-- The entries due for review by their memory state, the one least likely to be recalled first,
+-- then the entries that have no memory state yet.
+CREATE VIEW "Due Today" AS
+SELECT ID, Headword, LastTestedOn, Tested, Correct, LastOK
+FROM Headwords
+WHERE DueOn IS NULL OR DueOn <= date('now', 'localtime')
+ORDER BY DueOn IS NULL,
+         (julianday(date('now', 'localtime')) - julianday(LastTestedOn)) / Stability DESC,
+         SortKey, ID;

@@ -129,8 +129,9 @@ bool VocabularySession::openVocabulary(const QString& path)
     }
     VocabInfo info = m_current;
     StoreError error;
-    const std::optional<VocabularyLayout> layout =
-        vocabularyfile::inspect(path, info, m_defaults, m_messages, &error);
+    const std::optional<VocabularyLayout> layout = vocabularyfile::inspect(
+        path, info, m_defaults, m_messages, &error,
+        [this](qint64 done, qint64 total) { emit computingMemoryStates(done, total); });
     if (!layout) {
         if (error.kind == StoreError::Kind::NotVocabulary)
             reportRefused(path, QStringLiteral("Not a Lex Mint database."));

@@ -79,6 +79,8 @@ signals:
     void salvageRequested(const QString& damagedPath);
     /// The open vocabulary turned out damaged at its first write, and is now kept read-only.
     void becameReadOnly();
+    /// Opening a file computes the memory states of `total` entries; `done` are computed.
+    void computingMemoryStates(qint64 done, qint64 total);
 
 private:
     /// Where a file dialog starts, ending in a separator.

@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageService.h"
 #include "store/DataSource.h"
+#include "store/AnswerLog.h"
 #include "store/Database.h"
 #include "store/VocabularyFile.h"
 
@@ -68,6 +69,7 @@ bool TestRun::start(const QString& mode)
                          MessageButtons::Ok});
         return false;
     }
+    m_shownAt = m_clock.now();
     return true;
 }
 
@@ -99,17 +101,8 @@ TestRun::Verdict TestRun::answer(const QString& text)
 {
     const TestEntry entry = current();
     const bool right = m_judge.isRight(text, entry.headword);
-    StoreError error{StoreError::Kind::RowMissing, 0, {}};
-    bool written = false;
-    if (m_testWords.edit()) {
-        m_testWords.setValue(u"LastTestedOn"_s, m_clock.today());
-        m_testWords.setValue(u"Tested"_s, plusOne(entry.tested));
-        if (right)
-            m_testWords.setValue(u"Correct"_s, plusOne(entry.correct));
-        m_testWords.setValue(u"LastOK"_s, right ? 1 : 0);
-        // One statement writes all four values, so a failure leaves the entry as it was.
-        written = m_testWords.update(&error);
-    }
+    StoreError error;
+    const bool written = writeAnswer(entry, right, &error);
     if (!written && error.kind == StoreError::Kind::RowMissing) {
         // Deleted by another program after it was shown: there is nothing left to count.
         reportUnsavedAnswer(u"The entry is no longer in the vocabulary."_s);
@@ -130,11 +123,16 @@ bool TestRun::countLastAnswerAsRight()
         return false;
     const TestEntry entry = current();
     StoreError error;
+    Database* db = m_testWords.database();
     bool written = false;
-    if (m_testWords.edit()) {
+    if (m_testWords.edit() && db) {
         m_testWords.setValue(u"Correct"_s, plusOne(entry.correct));
         m_testWords.setValue(u"LastOK"_s, 1);
-        written = m_testWords.update(&error);
+        // The recorded answer and the memory state it led to are corrected with the counts.
+        written = inTransaction(*db, &error, [&] {
+            return m_testWords.update(&error)
+                && AnswerLog(*db).countLastAnswerAsRight(entry.id, &error);
+        });
     }
     if (!written) {
         reportUnsavedAnswer(error.description);
@@ -150,6 +148,25 @@ QList<AnswerPiece> TestRun::differences(const QString& typed) const
                          [this](const QString& a, const QString& b) { return m_judge.isRight(a, b); });
 }
 
+bool TestRun::writeAnswer(const TestEntry& entry, bool right, StoreError* error)
+{
+    Database* db = m_testWords.database();
+    if (!m_testWords.edit() || !db)
+        return fail(error, StoreError::Kind::RowMissing, QString());
+    m_testWords.setValue(u"LastTestedOn"_s, m_clock.today());
+    m_testWords.setValue(u"Tested"_s, plusOne(entry.tested));
+    if (right)
+        m_testWords.setValue(u"Correct"_s, plusOne(entry.correct));
+    m_testWords.setValue(u"LastOK"_s, right ? 1 : 0);
+    const QDateTime now = m_clock.now();
+    const qint64 duration = m_shownAt.msecsTo(now);
+    const schedule::Answer answer{now, right,
+                                  duration >= 0 ? std::optional<qint64>(duration) : std::nullopt};
+    return inTransaction(*db, error, [&] {
+        return m_testWords.update(error) && AnswerLog(*db).record(entry.id, answer, error);
+    });
+}
+
 void TestRun::next()
 {
     m_correctable = false;
@@ -160,6 +177,7 @@ void TestRun::next()
         m_messages.show({u"The next entry could not be read, so the test ends here.\r\n"_s
                              + error.description,
                          QString(), MessageIcon::Exclamation, MessageButtons::Ok});
+    m_shownAt = m_clock.now();
 }
 
 void TestRun::reportUnsavedAnswer(const QString& reason)

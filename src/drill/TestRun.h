@@ -3,6 +3,7 @@
 #include "drill/AnswerDiff.h"
 #include "drill/AnswerJudge.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QVariant>
 
@@ -11,6 +12,7 @@ namespace lexmint {
 class Clock;
 class DataSource;
 class MessageService;
+struct StoreError;
 
 /// One entry of a test as the test window shows it.
 struct TestEntry {
@@ -32,10 +34,11 @@ struct TestEntry {
 /// skipped once. Which entries belong to the run, and how many, is fixed when it starts; an
 /// answer that takes an entry out of its mode changes neither.
 ///
-/// Each answer is judged and written into the entry's statistics at once. When that write
-/// fails, the user is told once per run and the run goes on; the entry keeps the statistics it
-/// had, since an entry's statistics are written in one step or not at all. A run whose entries
-/// cannot be read is never taken for one without entries: the user is told why.
+/// Each answer is judged and written at once: into the entry's statistics, as an answer with
+/// its moment and the time it took, and into the entry's memory state, all in one transaction.
+/// When that write fails, the user is told once per run and the run goes on; the entry keeps
+/// what it had, since all of it is written or none. A run whose entries cannot be read is never
+/// taken for one without entries: the user is told why.
 class TestRun {
 public:
     /// Runs over the rows of `testWords` (the main window's source of test modes).
@@ -70,7 +73,8 @@ public:
 
     /// Judges `text` as the answer for the current entry, counts it, and writes the entry's
     /// statistics: today as the day of its last test, one answer more, one right answer more
-    /// when right, and whether it was right. Stays on the entry; next() moves on.
+    /// when right, and whether it was right; records the answer with the time since the entry
+    /// was reached and moves the entry's memory state on. Stays on the entry; next() moves on.
     Verdict answer(const QString& text);
     /// Moves to the next entry of the run, passing over entries deleted meanwhile. When the
     /// next entry cannot be read, the user is told why and the run ends there.
@@ -81,13 +85,15 @@ public:
     QList<AnswerPiece> differences(const QString& typed) const;
 
     /// Counts the wrong answer just given for the current entry as a right one ("that was a
-    /// typo"): the entry's right answers go up by one and its last answer becomes right, in one
-    /// write; the number of answers stays. Does nothing unless the current entry's answer was
+    /// typo"): the entry's right answers go up by one, its last answer becomes right and its
+    /// memory state is computed as after a right answer, in one transaction; the number of
+    /// answers stays. Does nothing unless the current entry's answer was
     /// wrong and written. Returns whether the answer now counts as right.
     bool countLastAnswerAsRight();
 
 private:
     void reportUnsavedAnswer(const QString& reason);
+    bool writeAnswer(const TestEntry& entry, bool right, StoreError* error);
 
     DataSource& m_testWords;
     AnswerJudge m_judge;
@@ -100,6 +106,8 @@ private:
     bool m_unsavedReported = false;
     /// The current entry's answer was wrong and is in the file: it may still count as right.
     bool m_correctable = false;
+    /// When the current entry was reached, which is when the window shows it.
+    QDateTime m_shownAt;
 };
 
 } // namespace lexmint

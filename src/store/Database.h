@@ -115,4 +115,24 @@ private:
     mutable QHash<QString, std::shared_ptr<PreparedStatement>> m_statements;
 };
 
+/// Runs `write` inside a transaction that is committed only when it succeeds; returns what
+/// `write` returned, or an empty value when it or the transaction failed. Inside the caller's
+/// own transaction, `write` joins it and the caller decides what is kept.
+template <typename Write>
+auto inTransaction(Database& db, StoreError* error, Write write) -> decltype(write())
+{
+    if (db.inTransaction())
+        return write();
+    if (!db.transaction(error))
+        return {};
+    auto result = write();
+    if (!result) {
+        db.rollback();
+        return {};
+    }
+    if (!db.commit(error))
+        return {};
+    return result;
+}
+
 } // namespace lexmint

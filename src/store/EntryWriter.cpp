@@ -1,6 +1,7 @@
 #include "EntryWriter.h"
 
 #include "platform/Clock.h"
+#include "store/AnswerLog.h"
 #include "store/Database.h"
 #include "store/EntryRules.h"
 #include "store/SqlQuery.h"
@@ -9,33 +10,17 @@ namespace lexmint {
 
 namespace {
 
-const QStringList StatisticsColumns{QStringLiteral("LastTestedOn"), QStringLiteral("Tested"),
-                                    QStringLiteral("Correct"), QStringLiteral("LastOK")};
+// What an edited entry keeps of the entry it replaces: its statistics and its memory state.
+const QStringList KeptColumns = QStringList{QStringLiteral("LastTestedOn"),
+                                            QStringLiteral("Tested"), QStringLiteral("Correct"),
+                                            QStringLiteral("LastOK")}
+    + AnswerLog::memoryColumns();
 
 bool failLineCount(StoreError* error)
 {
     return fail(error, StoreError::Kind::InvalidValue,
                 QStringLiteral("An entry has from 1 to %1 definition lines.")
                     .arg(entryrules::MaxDefinitionLines));
-}
-
-// Runs `write` inside a transaction that is committed only when it succeeds. Inside the
-// caller's own transaction, the caller decides what is kept.
-template <typename Write>
-auto inTransaction(Database& db, StoreError* error, Write write) -> decltype(write())
-{
-    if (db.inTransaction())
-        return write();
-    if (!db.transaction(error))
-        return {};
-    auto result = write();
-    if (!result) {
-        db.rollback();
-        return {};
-    }
-    if (!db.commit(error))
-        return {};
-    return result;
 }
 
 } // namespace
@@ -120,10 +105,10 @@ std::optional<EntryWriter::Replacement> EntryWriter::replaceEntry(qint64 oldId,
         Replacement replacement{*newId, false};
 
         // The statistics are read inside the transaction, so that answers given while the
-        // entry was being edited are kept.
+        // entry was being edited are kept, with the answers themselves.
         SqlQuery old(m_db,
                      QStringLiteral("SELECT %1 FROM Headwords WHERE ID = ?")
-                         .arg(StatisticsColumns.join(QStringLiteral(", "))));
+                         .arg(KeptColumns.join(QStringLiteral(", "))));
         if (!old.exec({oldId}, error))
             return std::nullopt;
         if (!old.next()) {
@@ -131,11 +116,12 @@ std::optional<EntryWriter::Replacement> EntryWriter::replaceEntry(qint64 oldId,
             return replacement;
         }
         QVariantMap statistics;
-        for (int i = 0; i < StatisticsColumns.size(); ++i)
-            statistics.insert(StatisticsColumns.at(i), old.value(i));
+        for (int i = 0; i < KeptColumns.size(); ++i)
+            statistics.insert(KeptColumns.at(i), old.value(i));
         old.finish();
 
-        if (!m_writer.updateHeadword(*newId, statistics, error))
+        if (!m_writer.updateHeadword(*newId, statistics, error)
+            || !AnswerLog(m_db).moveAnswers(oldId, *newId, error))
             return std::nullopt;
         if (!m_writer.deleteHeadword(oldId, error))
             return std::nullopt;
@@ -145,7 +131,7 @@ std::optional<EntryWriter::Replacement> EntryWriter::replaceEntry(qint64 oldId,
 
 bool EntryWriter::deleteEntry(qint64 id, StoreError* error)
 {
-    // Definition lines go with their entry, by the file's own trigger.
+    // Definition lines and answers go with their entry, by the file's own triggers.
     return m_writer.deleteHeadword(id, error);
 }
 

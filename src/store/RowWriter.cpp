@@ -1,5 +1,6 @@
 #include "RowWriter.h"
 
+#include "store/AnswerLog.h"
 #include "store/Database.h"
 #include "store/EntryRules.h"
 #include "store/SqlQuery.h"
@@ -15,9 +16,11 @@ namespace lexmint {
 
 namespace {
 
-const QStringList HeadwordColumns{QStringLiteral("Headword"), QStringLiteral("LastTestedOn"),
-                                  QStringLiteral("Tested"), QStringLiteral("Correct"),
-                                  QStringLiteral("LastOK")};
+const QStringList HeadwordColumns = QStringList{QStringLiteral("Headword"),
+                                                QStringLiteral("LastTestedOn"),
+                                                QStringLiteral("Tested"), QStringLiteral("Correct"),
+                                                QStringLiteral("LastOK")}
+    + AnswerLog::memoryColumns();
 const QStringList DefinitionColumns{QStringLiteral("ID"), QStringLiteral("Definition")};
 
 // Dates are kept as ISO text, which the engine's date functions understand.
@@ -90,22 +93,6 @@ bool deleteRow(Database& db, const QString& table, const QString& keyColumn, qin
         return fail(error, StoreError::Kind::RowMissing,
                     QStringLiteral("The row to delete no longer exists."));
     return true;
-}
-
-// Runs `write` within the caller's transaction, or in one of its own when there is none, so
-// that its changes are made together or not at all.
-template <typename Write>
-bool atomically(Database& db, StoreError* error, Write write)
-{
-    if (db.inTransaction())
-        return write();
-    if (!db.transaction(error))
-        return false;
-    if (!write()) {
-        db.rollback();
-        return false;
-    }
-    return db.commit(error);
 }
 
 // The engine numbers new entries after the highest number ever used; at the largest integer
@@ -181,7 +168,7 @@ bool RowWriter::updateHeadword(qint64 id, const QVariantMap& changes, StoreError
     // tools that know nothing of them, and a rename to the same word written another way
     // looks just like that. So the keys are stored after the headword, in a change of their
     // own that the file does not watch.
-    return atomically(m_db, error, [&] {
+    return inTransaction(m_db, error, [&] {
         return updateRow(m_db, QStringLiteral("Headwords"), QStringLiteral("ID"), id, changes,
                          error)
             && storeKeys(id, headword->toString(), error);

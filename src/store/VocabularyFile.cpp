@@ -6,6 +6,7 @@
 #include "store/LinePositions.h"
 #include "store/QueryBudget.h"
 #include "store/RowWriter.h"
+#include "store/ScheduleSchema.h"
 #include "store/SearchKeys.h"
 #include "store/SqlQuery.h"
 #include "store/TableShapes.h"
@@ -37,12 +38,14 @@ void reportPropertyError(MessageService& messages)
 }
 
 // Makes the file ready for use: search keys brought up to date, line counts that agree with
-// the lines. Each step is one transaction, so a failure (a full disk, say) leaves the
-// file as that step found it.
-bool prepare(Database& db, StoreError* error)
+// the lines, the tables that record answers and the memory states that follow from them. Each
+// step is one transaction, so a failure (a full disk, say) leaves the file as that step found
+// it.
+bool prepare(Database& db, const AnswerLog::Progress& progress, StoreError* error)
 {
     return searchkeys::update(db, error)
-        && (LinePositions::checkStoredCounts(db).trusted || RowWriter(db).recountLines(error));
+        && (LinePositions::checkStoredCounts(db).trusted || RowWriter(db).recountLines(error))
+        && scheduleschema::upgrade(db, error) && AnswerLog(db).rebuildStaleStates(progress, error);
 }
 
 // The first value a query over a saved query gives, read within a query budget; a query that
@@ -97,7 +100,7 @@ std::optional<VocabularyLayout> recognise(const Database& db, StoreError* error)
 
 std::optional<VocabularyLayout> inspect(const QString& path, VocabInfo& info,
                                         const VocabInfo& defaults, MessageService& messages,
-                                        StoreError* error)
+                                        StoreError* error, const AnswerLog::Progress& progress)
 {
     Database db;
     if (!db.open(path, error))
@@ -111,8 +114,9 @@ std::optional<VocabularyLayout> inspect(const QString& path, VocabInfo& info,
         layout->refusal = filesoundness::checkAtOpen(db);
         db.checkBeforeFirstWrite(filesoundness::damageBeforeFirstWrite);
     }
+    const bool hadAnswerTables = scheduleschema::isPresent(db);
     StoreError prepareError;
-    if (!layout->refusal && !db.isReadOnly() && !prepare(db, &prepareError)) {
+    if (!layout->refusal && !db.isReadOnly() && !prepare(db, progress, &prepareError)) {
         // A file in use by another program is refused; it can be opened once it is free.
         if (prepareError.number == SQLITE_BUSY) {
             if (error)
@@ -122,6 +126,11 @@ std::optional<VocabularyLayout> inspect(const QString& path, VocabInfo& info,
         layout->refusal = prepareError.number == SQLITE_CORRUPT
             ? WriteRefusal{WriteRefusal::Cause::Damaged, {}, {}}
             : WriteRefusal{WriteRefusal::Cause::Unprepared, {}, prepareError.description};
+    }
+    // A file that got the tables that record answers has a new test mode.
+    if (!hadAnswerTables && scheduleschema::isPresent(db)) {
+        if (const std::optional<VocabularyLayout> upgraded = recognise(db))
+            layout->testModes = upgraded->testModes;
     }
     info.headwordSize = layout->headwordSize;
     readVocabProperties(db, info, defaults, messages, !layout->refusal);

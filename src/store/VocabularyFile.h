@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/AnswerLog.h"
 #include "store/FileSoundness.h"
 #include "store/StoreError.h"
 #include "store/VocabInfo.h"
@@ -31,13 +32,16 @@ inline constexpr auto PropertyErrorTitle = "Property Error";
 std::optional<VocabularyLayout> recognise(const Database& db, StoreError* error = nullptr);
 
 /// Opens a file, recognises it, and prepares it for use: computes missing search keys and line
-/// counts that disagree with the lines, and reads the stored options into `info` (creating
-/// missing ones with the defaults). Nothing is written into a file that is not recognised or
-/// that the layout's refusal keeps read-only: a damaged file, one with triggers of its own, or
-/// one that could not be prepared. The file is closed again before returning.
+/// counts that disagree with the lines, adds the tables that record answers where they are
+/// missing, computes the memory states that are missing or stale (telling `progress`), and
+/// reads the stored options into `info` (creating missing ones with the defaults). Nothing is
+/// written into a file that is not recognised or that the layout's refusal keeps read-only: a
+/// damaged file, one with triggers of its own, or one that could not be prepared. The file is
+/// closed again before returning.
 std::optional<VocabularyLayout> inspect(const QString& path, VocabInfo& info,
                                         const VocabInfo& defaults, MessageService& messages,
-                                        StoreError* error = nullptr);
+                                        StoreError* error = nullptr,
+                                        const AnswerLog::Progress& progress = {});
 
 /// Reads the three stored options into `info`, creating each missing one with the value of
 /// `defaults` where the file may be written (otherwise the default just applies); any other

@@ -34,6 +34,9 @@ private slots:
     void cleanup();
     void answersAddToTheStatistics_data();
     void answersAddToTheStatistics();
+    void answersAreRecordedWithTheirTime_data();
+    void answersAreRecordedWithTheirTime();
+    void wrongAnswerCountedAsRightIsRecordedAsRight();
     void unsavedAnswerIsReportedOncePerRun_data();
     void unsavedAnswerIsReportedOncePerRun();
     void entriesDeletedMeanwhileArePassedOver();
@@ -49,6 +52,15 @@ private:
     QString statistics(const QString& headword) const
     {
         return entryStatistics(*m_sources->database(), headword);
+    }
+    QString answers() const
+    {
+        return SqlQuery::scalar(*m_sources->database(),
+                                u"SELECT group_concat(h.Headword || ' ' || a.WasRight || ' ' || "
+                                "a.Duration || ' ' || a.Moment, ', ') FROM Answers AS a "
+                                "JOIN Headwords AS h ON h.ID = a.Entry"_s)
+            .value_or(QVariant())
+            .toString();
     }
 
     std::unique_ptr<StoreFixture> m_fixture;
@@ -105,6 +117,53 @@ void TestTestRun::answersAddToTheStatistics()
     QCOMPARE(statistics(u"Haus"_s), u"2026-04-01 "_s + after);
 }
 
+void TestTestRun::answersAreRecordedWithTheirTime_data()
+{
+    QTest::addColumn<qint64>("thinkingMs");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("memory");
+
+    // A new entry starts at the stability of its first rating, and learns in short steps.
+    QTest::newRow("right at once") << qint64(1'500) << u"Apfel"_s << u"2.3065 1 1 2026-04-01"_s;
+    QTest::newRow("right after long thought")
+        << qint64(25'000) << u"apfel"_s << u"1.2931 1 0 2026-04-01"_s;
+    QTest::newRow("wrong") << qint64(900) << u"Apfelbaum"_s << u"0.212 1 0 2026-04-01"_s;
+}
+
+void TestTestRun::answersAreRecordedWithTheirTime()
+{
+    QFETCH(qint64, thinkingMs);
+    QFETCH(QString, answer);
+    QFETCH(QString, memory);
+
+    QVERIFY(run().start(u"All"_s));
+    m_clock.advance(thinkingMs);
+    const bool right = run().answer(answer) == Verdict::Right;
+    QCOMPARE(answers(), u"Apfel %1 %2 %3"_s.arg(right ? 1 : 0).arg(thinkingMs).arg(
+                            m_clock.now().toMSecsSinceEpoch()));
+    QCOMPARE(SqlQuery::scalar(*m_sources->database(),
+                              u"SELECT Stability || ' ' || LearningState || ' ' || LearningStep "
+                              "|| ' ' || DueOn FROM Headwords WHERE Headword = 'Apfel'"_s)
+                 ->toString(),
+             memory);
+}
+
+void TestTestRun::wrongAnswerCountedAsRightIsRecordedAsRight()
+{
+    QVERIFY(run().start(u"All"_s));
+    m_clock.advance(2'000);
+    QCOMPARE(run().answer(u"Apfl"_s), Verdict::Wrong);
+    QVERIFY(run().countLastAnswerAsRight());
+    QCOMPARE(statistics(u"Apfel"_s), u"2026-04-01 1 1 1"_s);
+    QCOMPARE(answers(), u"Apfel 1 2000 %1"_s.arg(m_clock.now().toMSecsSinceEpoch()));
+    // The memory state is the one a right answer leaves.
+    QCOMPARE(SqlQuery::scalar(*m_sources->database(),
+                              u"SELECT Stability || ' ' || LearningStep FROM Headwords "
+                              "WHERE Headword = 'Apfel'"_s)
+                 ->toString(),
+             u"2.3065 1"_s);
+}
+
 void TestTestRun::unsavedAnswerIsReportedOncePerRun_data()
 {
     QTest::addColumn<QString>("obstacle");
@@ -145,6 +204,7 @@ void TestTestRun::unsavedAnswerIsReportedOncePerRun()
     QCOMPARE(statistics(u"Apfel"_s), u"2026-04-01 1 1 1"_s);
     QCOMPARE(statistics(u"Baum"_s), Untouched);
     QCOMPARE(statistics(u"Haus"_s), Untouched);
+    QVERIFY(answers().startsWith(u"Apfel 1 "_s) && !answers().contains(u','));
 
     // The next run tells again.
     QVERIFY(run().start(u"All"_s));

@@ -1,5 +1,6 @@
 #include "support/StoreFixture.h"
 
+#include "store/AnswerLog.h"
 #include "store/EntryWriter.h"
 #include "store/SqlQuery.h"
 
@@ -23,6 +24,29 @@ QVariantList statistics(Database& db, qint64 id)
     if (!query.exec({id}) || !query.next())
         return {};
     return {query.value(0), query.value(1), query.value(2), query.value(3)};
+}
+
+// The entry's answers and its memory state, as text.
+QString answersOf(Database& db, qint64 id)
+{
+    return SqlQuery::scalar(db, u"SELECT (SELECT group_concat(Moment || ':' || WasRight, ' ') "
+                                "FROM Answers WHERE Entry = h.ID) || ' | ' || Stability || ' ' "
+                                "|| Difficulty || ' ' || DueOn || ' ' || LearningState "
+                                "FROM Headwords AS h WHERE ID = ?"_s,
+                            {id})
+        .value_or(QVariant())
+        .toString();
+}
+
+void answer(Database& db, qint64 id, const QString& moment, bool right)
+{
+    QVERIFY(AnswerLog(db).record(
+        id, {QDateTime::fromString(moment, Qt::ISODate), right, 1500}));
+}
+
+int answerCount(Database& db)
+{
+    return SqlQuery::scalar(db, u"SELECT count(*) FROM Answers"_s).value_or(-1).toInt();
 }
 
 QStringList linesOf(Database& db, qint64 id)
@@ -116,14 +140,23 @@ void TestEntryWriter::replacementKeepsStatisticsUnderANewId()
 {
     const QVariantList stats{u"2026-02-01"_s, 7, 3, 0};
     const qint64 oldId = m_writer->addEntry(u"perro"_s, {u"dog"_s}).value();
+    const qint64 other = m_writer->addEntry(u"gato"_s, {u"cat"_s}).value();
+    answer(*m_db, oldId, u"2026-01-30T10:00:00Z"_s, true);
+    answer(*m_db, other, u"2026-01-31T10:00:00Z"_s, true);
+    answer(*m_db, oldId, u"2026-02-01T10:00:00Z"_s, false);
     QVERIFY(SqlQuery(*m_db, u"UPDATE Headwords SET LastTestedOn = ?, Tested = ?, "
                                          "Correct = ?, LastOK = ? WHERE ID = ?"_s)
                 .exec(stats + QVariantList{oldId}));
+    const QString answers = answersOf(*m_db, oldId);
     const auto replaced = m_writer->replaceEntry(oldId, u"el perro"_s, {u"dog"_s, u"hound"_s});
     QVERIFY(replaced);
     QVERIFY(!replaced->previousMissing);
     QVERIFY(replaced->newId > oldId);
     QCOMPARE(statistics(*m_db, replaced->newId), stats);
+    // The answers and the memory state that follows from them go to the new entry.
+    QVERIFY(answers.contains(u":0 | "_s));
+    QCOMPARE(answersOf(*m_db, replaced->newId), answers);
+    QCOMPARE(answerCount(*m_db), 3);
     QCOMPARE(linesOf(*m_db, replaced->newId), (QStringList{u"dog"_s, u"hound"_s}));
     QVERIFY(statistics(*m_db, oldId).isEmpty());
     QVERIFY(linesOf(*m_db, oldId).isEmpty());
@@ -151,9 +184,14 @@ void TestEntryWriter::deletingTakesTheLinesAlong()
 {
     const qint64 keep = m_writer->addEntry(u"a"_s, {u"one"_s}).value();
     const qint64 drop = m_writer->addEntry(u"b"_s, {u"two"_s, u"three"_s}).value();
+    const qint64 dropByAnotherTool = m_writer->addEntry(u"c"_s, {u"four"_s}).value();
+    for (const qint64 id : {keep, drop, dropByAnotherTool})
+        answer(*m_db, id, u"2026-02-01T10:00:00Z"_s, true);
     QVERIFY(m_writer->deleteEntry(drop));
+    QVERIFY(m_fixture->execRaw(u"DELETE FROM Headwords WHERE ID = %1"_s.arg(dropByAnotherTool)));
     QCOMPARE(count(*m_db, u"SELECT count(*) FROM Definitions"_s), 1);
     QCOMPARE(linesOf(*m_db, keep), QStringList{u"one"_s});
+    QCOMPARE(count(*m_db, u"SELECT group_concat(Entry) FROM Answers"_s), keep);
     StoreError error;
     QVERIFY(!m_writer->deleteEntry(drop, &error));
     QCOMPARE(error.kind, StoreError::Kind::RowMissing);

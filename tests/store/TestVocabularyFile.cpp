@@ -22,6 +22,23 @@ VocabInfo defaults()
     return info;
 }
 
+// What a file holds of the answer tables and memory state columns, as text to compare.
+QString answerSchema(const QString& path)
+{
+    Database db;
+    if (!db.openReadOnly(path))
+        return {};
+    return SqlQuery::scalar(db, u"SELECT group_concat(line, char(10)) FROM ("
+                                "SELECT name || ' ' || type || ' ' || \"notnull\" || ' ' || "
+                                "ifnull(dflt_value, '-') AS line FROM pragma_table_info('Headwords') "
+                                "WHERE cid >= 9 UNION ALL SELECT type || ' ' || name || ': ' || sql "
+                                "FROM sqlite_schema WHERE name IN ('Answers', "
+                                "'HeadwordsByDueOn', 'AnswersByEntry', 'AnswersByMoment', "
+                                "'AnswersUnscheduled', 'EntryAnswersRemoved', 'Due Today'))"_s)
+        .value_or(QVariant())
+        .toString();
+}
+
 } // namespace
 
 class TestVocabularyFile : public QObject {
@@ -34,6 +51,9 @@ private slots:
     void rowsFromAnotherToolGetTheirKeys();
     void definitionsJoinWithLineBreaks();
     void testModesTellWhetherTheyHaveRows();
+    void olderFilesGetTheAnswerTables();
+    void dueTodayOnAFixedDay_data();
+    void dueTodayOnAFixedDay();
 
 private:
     std::unique_ptr<StoreFixture> m_fixture;
@@ -155,6 +175,65 @@ void TestVocabularyFile::testModesTellWhetherTheyHaveRows()
     QVERIFY(!vocabularyfile::queryHasRows(db, u"Last Answer Wrong"_s, m_messages));
     QVERIFY(!vocabularyfile::queryHasRows(db, u"No \"such\" mode"_s, m_messages));
     QVERIFY(m_messages.shown().isEmpty());
+}
+
+void TestVocabularyFile::olderFilesGetTheAnswerTables()
+{
+    const QString complete = answerSchema(m_fixture->path());
+    m_fixture->addEntries({u"perro|dog"_s});
+    // A file as the program made it before it recorded answers.
+    QVERIFY(m_fixture->execRaw(
+        u"DROP VIEW \"Due Today\"; DROP TRIGGER EntryAnswersRemoved; DROP INDEX HeadwordsByDueOn;"
+        "DROP TABLE Answers; ALTER TABLE Headwords DROP COLUMN Stability;"
+        "ALTER TABLE Headwords DROP COLUMN Difficulty; ALTER TABLE Headwords DROP COLUMN DueOn;"
+        "ALTER TABLE Headwords DROP COLUMN LearningState;"
+        "ALTER TABLE Headwords DROP COLUMN LearningStep;"_s));
+
+    const auto layout = vocabularyfile::inspect(m_fixture->path(), m_info, defaults(), m_messages);
+    QVERIFY(layout);
+    QVERIFY(m_messages.shown().isEmpty());
+    QCOMPARE(layout->testModes.last(), u"Due Today"_s);
+    QCOMPARE(answerSchema(m_fixture->path()), complete);
+    Database db;
+    QVERIFY(db.open(m_fixture->path()));
+    QCOMPARE(SqlQuery::scalar(db, u"SELECT Headword FROM \"Due Today\""_s)->toString(),
+             u"perro"_s);
+}
+
+void TestVocabularyFile::dueTodayOnAFixedDay_data()
+{
+    QTest::addColumn<QString>("today");
+    QTest::addColumn<QString>("due");
+
+    // Entries with a memory state come first, the one least likely to be recalled first; then
+    // those without one, in dictionary order.
+    QTest::newRow("before any is due") << u"2026-02-28"_s << u"e f"_s;
+    QTest::newRow("two overdue") << u"2026-03-10"_s << u"a b e f"_s;
+    QTest::newRow("one due on the day") << u"2026-03-14"_s << u"a b c e f"_s;
+    QTest::newRow("the earlier due, the better known") << u"2026-03-20"_s << u"a c d b e f"_s;
+}
+
+void TestVocabularyFile::dueTodayOnAFixedDay()
+{
+    QFETCH(QString, today);
+    QFETCH(QString, due);
+
+    m_fixture->addEntries({u"f|six"_s, u"e|five"_s, u"d|four"_s, u"c|three"_s, u"b|two"_s,
+                           u"a|one"_s});
+    QVERIFY(m_fixture->execRaw(
+        u"UPDATE Headwords SET (DueOn, Stability, LastTestedOn, LearningState) = "
+        "(SELECT column2, column3, column4, 2 FROM (VALUES ('a', '2026-03-01', 2, '2026-02-27'),"
+        "('b', '2026-03-10', 30, '2026-02-08'), ('c', '2026-03-14', 5, '2026-03-09'),"
+        "('d', '2026-03-15', 6, '2026-03-09')) WHERE column1 = Headword) "
+        "WHERE Headword < 'e'"_s));
+    m_fixture->clock.setToday(QDate::fromString(today, Qt::ISODate));
+    Database db;
+    QVERIFY(db.open(m_fixture->path()));
+
+    QCOMPARE(SqlQuery::scalar(db, u"SELECT group_concat(Headword, ' ') FROM \"Due Today\""_s)
+                 ->toString(),
+             due);
+    QCOMPARE(vocabularyfile::queryRowCount(db, u"Due Today"_s), due.count(u' ') + 1);
 }
 
 QTEST_GUILESS_MAIN(TestVocabularyFile)
