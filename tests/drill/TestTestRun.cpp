@@ -7,6 +7,7 @@
 #include "drill/TestRun.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 #include <limits>
@@ -24,6 +25,27 @@ const QStringList Entries{u"Haus|house"_s, u"Apfel|apple"_s, u"Baum|tree"_s};
 const QDate TestDay(2026, 4, 1);
 const QString Untouched = u"2026-03-14 0 0 -1"_s;
 
+// The entries whose statistics and memory state disagree with their recorded answers.
+QString disagreements(const QString& path)
+{
+    Database db;
+    if (!db.open(path))
+        return u"(unreadable)"_s;
+    return SqlQuery::scalar(
+               db, u"SELECT ifnull(group_concat(Headword, ', '), '') FROM (SELECT h.*, "
+                   "(SELECT count(*) FROM Answers WHERE Entry = h.ID) AS answers, "
+                   "(SELECT total(WasRight) FROM Answers WHERE Entry = h.ID) AS rights, "
+                   "(SELECT WasRight FROM Answers WHERE Entry = h.ID ORDER BY Moment DESC, "
+                   "ID DESC LIMIT 1) AS lastRight FROM Headwords AS h) "
+                   "WHERE Tested <> answers OR Correct <> rights "
+                   "OR (answers > 0 AND (LastOK <> lastRight OR Stability IS NULL "
+                   "OR Stability <> (SELECT Stability FROM Answers WHERE Entry = ID "
+                   "ORDER BY Moment DESC, ID DESC LIMIT 1))) "
+                   "OR (answers = 0 AND (LastOK <> -1 OR Stability IS NOT NULL))"_s)
+        .value_or(u"(unreadable)"_s)
+        .toString();
+}
+
 } // namespace
 
 class TestTestRun : public QObject {
@@ -40,6 +62,7 @@ private slots:
     void unsavedAnswerIsReportedOncePerRun_data();
     void unsavedAnswerIsReportedOncePerRun();
     void entriesDeletedMeanwhileArePassedOver();
+    void killedRunLeavesAnswersAndStatisticsInAgreement();
     void modesWithoutEntries_data();
     void modesWithoutEntries();
     void unreadableNextEntryEndsTheRunWithItsCause();
@@ -227,6 +250,31 @@ void TestTestRun::entriesDeletedMeanwhileArePassedOver()
     QVERIFY(m_messages.shown().constFirst().text.contains(u"no longer in the vocabulary"_s));
     run().next();
     QVERIFY(run().hasEnded());
+}
+
+void TestTestRun::killedRunLeavesAnswersAndStatisticsInAgreement()
+{
+    m_run.reset();
+    m_sources.reset();
+    const QString path = m_fixture->path();
+    constexpr int Rounds = 6;
+    for (int round = 0; round < Rounds; ++round) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QStringLiteral(LEXMINT_ANSWER_FOREVER), {path});
+        QVERIFY(child.waitForStarted());
+        // It is killed once it has answered a few, at whatever point of a write it is.
+        qsizetype answered = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((answered += child.readAllStandardOutput().size()) >= 3 + round,
+                                 30'000);
+        child.kill();
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(disagreements(path), QString());
+    }
+    Database db;
+    QVERIFY(db.open(path));
+    QVERIFY(SqlQuery::scalar(db, u"SELECT count(*) FROM Answers"_s)->toInt() >= 3 * Rounds);
 }
 
 void TestTestRun::modesWithoutEntries_data()

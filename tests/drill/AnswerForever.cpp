@@ -1,0 +1,53 @@
+// Answers the entries of a vocabulary in test runs of the mode "All", one run after another,
+// until it is killed; every second answer is wrong. It writes a dot after each answer:
+//   lexmint-answer-forever <vocabulary>
+// Tests kill it at an arbitrary moment and look at what the file holds then.
+
+#include "platform/Clock.h"
+#include "platform/MessageService.h"
+#include "store/VocabularySources.h"
+#include "drill/TestRun.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using namespace lexmint;
+
+// Any message means the run left its normal path: the helper stops and says why.
+class ExitingMessageService final : public MessageService {
+public:
+    MessageAnswer show(const Message& message) override
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(message.text));
+        std::exit(2);
+    }
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (app.arguments().size() != 2)
+        return 1;
+    VocabularySources sources;
+    if (!sources.attach(app.arguments().at(1)))
+        return 1;
+    ExitingMessageService messages;
+    const SystemClock clock;
+    TestRun run(sources.testWords(), AnswerJudge(AnswerJudge::LetterCase::Significant), messages,
+                clock);
+    for (bool right = true;; right = !right) {
+        if (run.hasEnded())
+            run.start(QStringLiteral("All"));
+        const QString headword = run.current().headword;
+        run.answer(right ? headword : headword + u'!');
+        std::fputc('.', stdout);
+        std::fflush(stdout);
+        run.next();
+    }
+}
