@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 libicu-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools qt6-svg-dev libqt6svg6
+  qt6-charts-dev libqt6opengl6-dev
   libgl-dev libx11-dev fonts-dejavu-core
   libxkbregistry-dev xkb-data qt6-wayland
 )

@@ -21,6 +21,7 @@
 #include "platform/MessageService.h"
 #include "platform/widgets/ElidedLabel.h"
 #include "platform/widgets/Twips.h"
+#include "progress/widgets/ProgressWindow.h"
 #include "store/VocabularyFile.h"
 #include "store/VocabularyRows.h"
 
@@ -30,6 +31,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -68,8 +70,8 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
     setWindowIcon(applicationIcon());
     setMinimumSize(twipsToPixelsX(MinimumSizeTwips, this), twipsToPixelsY(MinimumSizeTwips, this));
 
-    m_session = new VocabularySession(services.messages, services.files, services.programDir,
-                                      services.userFolder, this);
+    m_session = new VocabularySession(services.messages, services.files, services.clock,
+                                      services.programDir, services.userFolder, this);
     connect(m_session, &VocabularySession::vocabularyOpened, this, [this](const QString& path) {
         m_recent.add(path);
         refreshRecentMenu();
@@ -82,6 +84,8 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
         if (m_session->saveReadableAsNew(path))
             showOpened();
     });
+    connect(m_session, &VocabularySession::computingMemoryStates, this,
+            &MainWindow::showComputingMemoryStates);
 
     auto* model = new VocabularyModel(m_session->sources().vocabulary(), m_messages, this);
     m_grid = new VocabGrid(*model, m_keyboardFocus, m_session->current());
@@ -170,6 +174,9 @@ void MainWindow::createActions()
         toggle->setChecked(true);
     }
     a.viewRefresh = addAction("mnuViewRefresh", tr("&Refresh"), &MainWindow::refreshKeepingPosition);
+    a.viewProgress = addAction("mnuViewProgress", tr("&Progress"), &MainWindow::showProgress,
+                               Qt::Key_F8);
+    a.viewProgress->setToolTip(tr("Progress"));
     a.viewOptions = addAction("mnuViewOptions", tr("&Options..."), &MainWindow::showOptions);
     a.viewOptions->setToolTip(tr("Options"));
     a.helpTopics = addAction("mnuHelpTopics", tr("&Help Topics"), nullptr);
@@ -215,7 +222,7 @@ void MainWindow::createMenus()
 
     QMenu* view = menuBar()->addMenu(tr("V&iew"));
     view->setObjectName(QStringLiteral("mnuView"));
-    view->addActions({a.viewToolbar, a.viewStatusBar, a.viewRefresh});
+    view->addActions({a.viewToolbar, a.viewStatusBar, a.viewRefresh, a.viewProgress});
     addSeparator(view, "mnuSep3");
     view->addAction(a.viewOptions);
 
@@ -255,6 +262,7 @@ void MainWindow::createToolBar()
     addButton("find", a.entryFind);
     m_actions.findSeparator = addSeparator("findsep");
     addButton("test", a.test);
+    addButton("progress", a.viewProgress);
     m_actions.testSeparator = addSeparator("testsep");
     addButton("options", a.viewOptions);
     addButton("help", a.helpTopics);
@@ -549,6 +557,8 @@ void MainWindow::contextUpdate()
     }
     for (QAction* mode : std::as_const(m_testModeActions))
         mode->setEnabled(modeHasRows.value(mode->data().toString()));
+    if (m_progress)
+        m_progress->refresh();
 }
 
 void MainWindow::rebuildTestMenu()
@@ -642,6 +652,7 @@ void MainWindow::showProperties()
                  return vocabularyfile::queryRowCount(*m_session->sources().database(), mode,
                                                       m_services.messages);
              },
+             [this] { return m_session->readScheduleCounts(); },
              testModeNames(),
              m_services.messages, m_services.help, m_services.keyboards.backend()},
             this);
@@ -662,6 +673,30 @@ void MainWindow::showOptions()
                                       this);
     }
     present(m_options);
+}
+
+void MainWindow::showProgress()
+{
+    if (!m_progress) {
+        m_progress = new ProgressWindow(
+            [this](QString* reason) { return m_session->readProgress(reason); }, m_services.files,
+            m_services.messages, this);
+    }
+    present(m_progress);
+}
+
+void MainWindow::showComputingMemoryStates(qint64 done, qint64 total)
+{
+    // The dialog shows itself when the work takes long enough to be noticed, and hides itself
+    // when it is done.
+    if (!m_computingMemoryStates) {
+        m_computingMemoryStates = new QProgressDialog(
+            tr("Computing the review schedule from the recorded answers..."), QString(), 0, 0,
+            this);
+        m_computingMemoryStates->setWindowModality(Qt::WindowModal);
+    }
+    m_computingMemoryStates->setMaximum(int(total));
+    m_computingMemoryStates->setValue(int(done));
 }
 
 void MainWindow::addEntry()

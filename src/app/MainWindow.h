@@ -17,6 +17,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QProgressDialog;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
@@ -27,6 +28,7 @@ class AboutDialog;
 class EntryForms;
 class InterchangeCommands;
 class OptionsDialog;
+class ProgressWindow;
 class PropertiesDialog;
 class StartPage;
 class VocabGrid;
@@ -49,6 +51,7 @@ struct MainActions {
     QAction* viewToolbar = nullptr;
     QAction* viewStatusBar = nullptr;
     QAction* viewRefresh = nullptr;
+    QAction* viewProgress = nullptr;
     QAction* viewOptions = nullptr;
     QAction* helpTopics = nullptr;
     QAction* helpAbout = nullptr;
@@ -123,6 +126,8 @@ private:
     void showAbout();
     void showProperties();
     void showOptions();
+    void showProgress();
+    void showComputingMemoryStates(qint64 done, qint64 total);
     void addEntry();
     void editEntry();
     void quickFind();
@@ -144,6 +149,8 @@ private:
     QPointer<AboutDialog> m_about;
     QPointer<PropertiesDialog> m_properties;
     QPointer<OptionsDialog> m_options;
+    QPointer<ProgressWindow> m_progress;
+    QProgressDialog* m_computingMemoryStates = nullptr;
     std::unique_ptr<EntryForms> m_entryForms;
     InterchangeCommands* m_interchange = nullptr;
 

@@ -36,7 +36,7 @@ struct ToolbarIconSource {
 };
 
 // Action icons of the freedesktop naming scheme first, then application icons that serve too.
-constexpr std::array<ToolbarIconSource, 9> ToolbarIconSources{{
+constexpr std::array<ToolbarIconSource, 10> ToolbarIconSources{{
     {"new"_L1, {"document-new"_L1}, "new"_L1},
     {"open"_L1, {"document-open"_L1}, "open"_L1},
     {"props"_L1, {"document-properties"_L1}, "properties"_L1},
@@ -44,6 +44,7 @@ constexpr std::array<ToolbarIconSource, 9> ToolbarIconSources{{
     {"edit"_L1, {"document-edit"_L1, "accessories-text-editor"_L1}, "edit"_L1},
     {"find"_L1, {"edit-find"_L1}, "find"_L1},
     {"test"_L1, {"media-playback-start"_L1}, "test"_L1},
+    {"progress"_L1, {"office-chart-bar"_L1, "x-office-spreadsheet"_L1}, "progress"_L1},
     {"options"_L1, {"configure"_L1, "preferences-system"_L1}, "options"_L1},
     {"help"_L1, {"help-contents"_L1, "help-browser"_L1}, "help"_L1},
 }};

@@ -1,6 +1,7 @@
 #include "VocabularySession.h"
 
 #include "shell/PathTitles.h"
+#include "platform/Clock.h"
 #include "platform/FileDialogService.h"
 #include "platform/MessageService.h"
 #include "platform/widgets/BusyPointer.h"
@@ -32,10 +33,12 @@ QString unusedVocabularyName(const QString& folder)
 } // namespace
 
 VocabularySession::VocabularySession(MessageService& messages, FileDialogService& files,
-                                     QString programDir, QString userFolder, QObject* parent)
+                                     const Clock& clock, QString programDir, QString userFolder,
+                                     QObject* parent)
     : QObject(parent),
       m_messages(messages),
       m_files(files),
+      m_clock(clock),
       m_programDir(std::move(programDir)),
       m_userFolder(std::move(userFolder))
 {
@@ -316,6 +319,28 @@ QString VocabularySession::personalCopy(const QString& samplePath) const
         return copy;
     return QDir().mkpath(m_userFolder) && Database::copyDatabase(samplePath, copy) ? copy
                                                                                    : samplePath;
+}
+
+std::optional<ProgressReport> VocabularySession::readProgress(QString* reason) const
+{
+    if (!isOpen()) {
+        *reason = QStringLiteral("Open a vocabulary to see how you are getting on with it.");
+        return std::nullopt;
+    }
+    StoreError error;
+    std::optional<ProgressReport> report =
+        lexmint::readProgress(*m_sources.database(), m_clock, &error);
+    if (!report)
+        *reason = QStringLiteral("The progress in this vocabulary could not be read.\n%1")
+                      .arg(error.description);
+    return report;
+}
+
+std::optional<ScheduleCounts> VocabularySession::readScheduleCounts() const
+{
+    if (!isOpen())
+        return std::nullopt;
+    return lexmint::readScheduleCounts(*m_sources.database(), m_clock.today());
 }
 
 void VocabularySession::close()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progress/ProgressReport.h"
 #include "store/VocabInfo.h"
 #include "store/VocabularySources.h"
 
@@ -8,6 +9,7 @@
 
 namespace lexmint {
 
+class Clock;
 class FileDialogService;
 class MessageService;
 struct WriteRefusal;
@@ -22,8 +24,8 @@ class VocabularySession : public QObject {
 public:
     /// programDir: the install folder with the template, ending in "/"; userFolder: the folder
     /// for the user's own vocabularies (see userVocabularyFolder()).
-    VocabularySession(MessageService& messages, FileDialogService& files, QString programDir,
-                      QString userFolder, QObject* parent = nullptr);
+    VocabularySession(MessageService& messages, FileDialogService& files, const Clock& clock,
+                      QString programDir, QString userFolder, QObject* parent = nullptr);
 
     /// The open vocabulary; an empty path means none is open.
     VocabInfo& current() { return m_current; }
@@ -63,6 +65,12 @@ public:
     /// Detaches everything; no vocabulary is open afterwards.
     void close();
 
+    /// The learning progress in the open vocabulary as of now; nothing, and the reason in
+    /// words, when no vocabulary is open or its progress cannot be read.
+    std::optional<ProgressReport> readProgress(QString* reason) const;
+    /// The entries due today and the known ones in the open vocabulary.
+    std::optional<ScheduleCounts> readScheduleCounts() const;
+
     /// The user's own copy of an installed sample vocabulary in the user's folder, made on
     /// first use, since the install folder is usually not writable and a learner's answers
     /// must be kept. The sample itself when no copy can be made.
@@ -98,6 +106,7 @@ private:
 
     MessageService& m_messages;
     FileDialogService& m_files;
+    const Clock& m_clock;
     QString m_programDir;
     QString m_userFolder;
     VocabInfo m_current;

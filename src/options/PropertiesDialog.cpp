@@ -5,7 +5,9 @@
 #include "platform/widgets/Twips.h"
 #include "store/VocabularyFile.h"
 
+#include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QTabWidget>
@@ -34,6 +36,7 @@ PropertiesDialog::PropertiesDialog(const Context& context, QWidget* parent)
     , m_messages(context.messages, this)
     , m_path(context.current.path)
     , m_countEntries(context.countEntries)
+    , m_countSchedule(context.countSchedule)
 {
     setObjectName(u"frmProperties"_s);
     setWindowTitle(u"Properties of "_s + fileTitle(m_current.path));
@@ -86,10 +89,20 @@ QWidget* PropertiesDialog::makeStatistics(const QStringList& testModes)
         new QTreeWidgetItem(m_testModes, {mode});
     fitColumns();
 
+    // How many entries the review schedule has for today, and how many it counts as known.
+    m_dueToday = new QLabel(frame);
+    m_dueToday->setObjectName(u"lblDueToday"_s);
+    m_known = new QLabel(frame);
+    m_known->setObjectName(u"lblKnown"_s);
+    auto* schedule = new QFormLayout;
+    schedule->addRow(u"Due today:"_s, m_dueToday);
+    schedule->addRow(u"Known:"_s, m_known);
+
     auto* layout = new QVBoxLayout(frame);
     // The list stands 168 twips in from the frame's left edge, below the frame's caption.
     layout->setContentsMargins(x(168), y(120), x(206), y(264));
     layout->addWidget(list);
+    layout->addLayout(schedule);
     return frame;
 }
 
@@ -108,6 +121,10 @@ void PropertiesDialog::countEntries()
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
     m_countEntries = nullptr;
+    const std::optional<ScheduleCounts> schedule =
+        stillOpen && m_countSchedule ? m_countSchedule() : std::nullopt;
+    m_dueToday->setText(schedule ? QString::number(schedule->dueToday) : NoCount);
+    m_known->setText(schedule ? QString::number(schedule->known) : NoCount);
     fitColumns();
     QGuiApplication::restoreOverrideCursor();
 }

@@ -2,12 +2,14 @@
 
 #include "options/TabbedDialog.h"
 #include "platform/widgets/WindowMessages.h"
+#include "progress/ProgressReport.h"
 
 #include <QStringList>
 
 #include <functional>
 #include <optional>
 
+class QLabel;
 class QTreeWidget;
 
 namespace lexmint {
@@ -28,6 +30,8 @@ public:
         /// The number of entries a test mode of the open vocabulary selects; nothing when
         /// its query cannot be run.
         std::function<std::optional<qint64>(const QString& mode)> countEntries;
+        /// The entries due today and the known ones; nothing when they cannot be counted.
+        std::function<std::optional<ScheduleCounts>()> countSchedule;
         QStringList testModes;    ///< as the Test menu offers them, "All" first
         MessageService& messages;
         HelpService& help;
@@ -50,7 +54,10 @@ private:
     QString m_path;
     VocOptions* m_options;
     QTreeWidget* m_testModes = nullptr;
+    QLabel* m_dueToday = nullptr;
+    QLabel* m_known = nullptr;
     std::function<std::optional<qint64>(const QString&)> m_countEntries;
+    std::function<std::optional<ScheduleCounts>()> m_countSchedule;
 };
 
 } // namespace lexmint

@@ -45,7 +45,7 @@ void TestArtwork::toolbarIconsFallBackToOwnArtwork_data()
 {
     QTest::addColumn<QString>("key");
     for (const char* key :
-         {"new", "open", "props", "add", "edit", "find", "test", "options", "help"})
+         {"new", "open", "props", "add", "edit", "find", "test", "progress", "options", "help"})
         QTest::newRow(key) << QString::fromLatin1(key);
 }
 

@@ -98,6 +98,8 @@ private slots:
     void failedNewKeepsTheOpenVocabulary();
     void unreadableVocabularyIsReported();
     void importFillsTheDataSheetAndSaysWhatItDid();
+    void progressFollowsTheOpenVocabulary();
+    void shortcutsClashWithNone();
 
     // Files and settings from elsewhere
     void slowTestModesAreLeftOut_data();
@@ -997,6 +999,47 @@ void TestMainWindow::longRecentListStartsAtOnce()
     start();
     QVERIFY2(starting.elapsed() < 10'000, qPrintable(QString::number(starting.elapsed())));
     QCOMPARE(action(u"mnuVocabRecent10000"_s)->text(), u"&10000 W10000"_s);
+}
+
+void TestMainWindow::progressFollowsTheOpenVocabulary()
+{
+    const QString tested = vocabulary(u"tested.lxm"_s, 2);
+    {
+        Database db;
+        QVERIFY(db.open(tested));
+        QVERIFY(SqlQuery(db, u"INSERT INTO Answers (Entry, Moment, WasRight, Stability) "
+                             "SELECT ID, ?, 1, 2.3 FROM Headwords"_s)
+                    .exec({m_fx->clock.now().toMSecsSinceEpoch()}));
+    }
+    m_fx->files.expect(tested);
+    start({vocabulary(u"new.lxm"_s)});
+    action(u"mnuViewProgress"_s)->trigger();
+    auto* progress = m_window()->findChild<QWidget*>(u"frmProgress"_s);
+    QVERIFY(progress && progress->isVisible());
+    const auto empty = [progress] {
+        const auto* label = progress->findChild<QLabel*>(u"lblEmpty"_s);
+        return label->isVisible() ? label->text() : QString();
+    };
+    QVERIFY(empty().startsWith(u"No answers are recorded"_s));
+
+    action(u"mnuVocClose"_s)->trigger();
+    QVERIFY(empty().startsWith(u"Open a vocabulary"_s));
+    action(u"mnuVocOpen"_s)->trigger();
+    QCOMPARE(empty(), QString());
+    action(u"mnuViewProgress"_s)->trigger();
+    QCOMPARE(m_window()->findChildren<QWidget*>(u"frmProgress"_s).size(), 1);
+}
+
+void TestMainWindow::shortcutsClashWithNone()
+{
+    start({vocabulary(u"mine.lxm"_s)});
+    QStringList shortcuts;
+    for (const QAction* command : m_window()->findChildren<QAction*>()) {
+        if (!command->shortcut().isEmpty())
+            shortcuts.append(command->shortcut().toString());
+    }
+    QCOMPARE(action(u"mnuViewProgress"_s)->shortcut(), QKeySequence(Qt::Key_F8));
+    QCOMPARE(QSet<QString>(shortcuts.cbegin(), shortcuts.cend()).size(), shortcuts.size());
 }
 
 QTEST_MAIN(TestMainWindow)

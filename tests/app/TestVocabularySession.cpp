@@ -49,6 +49,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakeMessageService> m_messages;
     std::unique_ptr<FakeFileDialogService> m_files;
+    TestClock m_clock;
     std::unique_ptr<VocabularySession> m_session;
 };
 
@@ -57,8 +58,8 @@ void TestVocabularySession::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_messages = std::make_unique<FakeMessageService>();
     m_files = std::make_unique<FakeFileDialogService>();
-    m_session = std::make_unique<VocabularySession>(*m_messages, *m_files, buildDataDir() + u'/',
-                                                    userFolder());
+    m_session = std::make_unique<VocabularySession>(*m_messages, *m_files, m_clock,
+                                                    buildDataDir() + u'/', userFolder());
 }
 
 void TestVocabularySession::cleanup()
@@ -312,7 +313,7 @@ void TestVocabularySession::newVocabularyComesFromTheTemplate()
 void TestVocabularySession::failedCreationKeepsTheOpenVocabulary()
 {
     const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s});
-    VocabularySession noTemplate(*m_messages, *m_files, m_dir->path() + u"/nowhere/"_s,
+    VocabularySession noTemplate(*m_messages, *m_files, m_clock, m_dir->path() + u"/nowhere/"_s,
                                  userFolder());
     QVERIFY(noTemplate.openVocabulary(path));
     noTemplate.current().path = path;
@@ -347,7 +348,7 @@ void TestVocabularySession::installedSamplesOpenAsTheUsersCopy()
     const QString sample =
         copyToDir(buildDataDir() + u"/Spa-Eng.lxm"_s, programDir, u"Spa-Eng.lxm"_s);
     const QByteArray shipped = fileBytes(sample);
-    VocabularySession session(*m_messages, *m_files, programDir, userFolder());
+    VocabularySession session(*m_messages, *m_files, m_clock, programDir, userFolder());
     m_files->expect(sample);
     QVERIFY(session.openVocabularyDialog());
     QCOMPARE(session.current().path, userFolder() + u"/Spa-Eng.lxm"_s);

@@ -1,6 +1,7 @@
 #include "options/PropertiesDialog.h"
 #include "options/VocOptions.h"
 #include "store/Database.h"
+#include "store/SqlQuery.h"
 #include "store/VocabularyFile.h"
 #include "support/FakeHelpService.h"
 #include "support/FakeKeyboardBackend.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -76,7 +78,8 @@ std::unique_ptr<PropertiesDialog> TestPropertiesDialog::make(const QStringList& 
             [this](const QString& mode) {
                 return vocabularyfile::queryRowCount(m_db, mode, m_messages);
             },
-            modes, m_messages, m_help, m_backend});
+            [this] { return readScheduleCounts(m_db, QDate(2026, 3, 14)); }, modes, m_messages,
+            m_help, m_backend});
 }
 
 void TestPropertiesDialog::boxStates()
@@ -111,6 +114,11 @@ void TestPropertiesDialog::restoreState()
 
 void TestPropertiesDialog::countsTheTestModes()
 {
+    // "uno" is known and due today, "dos" still learning and due tomorrow.
+    QVERIFY(SqlQuery(m_db, u"UPDATE Headwords SET (Stability, DueOn) = (SELECT column2, column3 "
+                           "FROM (VALUES ('uno', 21, '2026-03-14'), ('dos', 20.9, '2026-03-15')) "
+                           "WHERE column1 = Headword)"_s)
+                .exec());
     // A query that cannot be run shows no number: here a name that no saved query has, though
     // quoted carelessly it would count "Due for Review".
     const auto dialog = make({u"All"_s, u"Due for Review\" --"_s});
@@ -118,6 +126,8 @@ void TestPropertiesDialog::countsTheTestModes()
     const auto* list = dialog->findChild<QTreeWidget*>(u"TestModes"_s);
     QCOMPARE(list->topLevelItem(0)->text(1), u"2"_s);
     QCOMPARE(list->topLevelItem(1)->text(1), u"\u2014"_s);
+    QCOMPARE(dialog->findChild<QLabel*>(u"lblDueToday"_s)->text(), u"1"_s);
+    QCOMPARE(dialog->findChild<QLabel*>(u"lblKnown"_s)->text(), u"1"_s);
 }
 
 void TestPropertiesDialog::closing_data()

@@ -1,0 +1,125 @@
+#include "progress/widgets/ProgressWindow.h"
+
+#include "platform/FileDialogService.h"
+#include "platform/MessageService.h"
+#include "progress/widgets/ProgressCharts.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace lexmint {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QString SaveTitle = u"Save Chart"_s;
+
+// Replaces the chart a view shows; the view owns it and deletes the one before.
+void replaceChart(QChartView* view, QChart* chart)
+{
+    QChart* previous = view->chart();
+    view->setChart(chart);
+    delete previous;
+}
+
+} // namespace
+
+ProgressWindow::ProgressWindow(Source source, FileDialogService& files, MessageService& messages,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Window), m_source(std::move(source)), m_files(files), m_messages(messages)
+{
+    setObjectName(u"frmProgress"_s);
+    setWindowTitle(u"Progress"_s);
+
+    m_empty = new QLabel;
+    m_empty->setObjectName(u"lblEmpty"_s);
+    m_empty->setAlignment(Qt::AlignCenter);
+    m_empty->setWordWrap(true);
+    m_empty->setMargin(24);
+
+    auto* charts = new QWidget;
+    auto* grid = new QGridLayout(charts);
+    grid->addWidget(makeChartPanel(m_answers, u"chartAnswers"_s, u"answers-per-day.png"_s), 0, 0);
+    grid->addWidget(makeChartPanel(m_strengths, u"chartStrength"_s, u"memory-strength.png"_s), 0,
+                    1);
+    grid->addWidget(makeChartPanel(m_due, u"chartDue"_s, u"reviews-due.png"_s), 1, 0);
+    grid->addWidget(makeChartPanel(m_share, u"chartShare"_s, u"share-right.png"_s), 1, 1);
+
+    m_pages = new QStackedWidget;
+    m_pages->addWidget(m_empty);
+    m_pages->addWidget(charts);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pages);
+    resize(960, 680);
+    refresh();
+}
+
+QWidget* ProgressWindow::makeChartPanel(QChartView*& view, const QString& name,
+                                        const QString& fileName)
+{
+    auto* panel = new QWidget;
+    view = new QChartView(panel);
+    view->setObjectName(name);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(360, 240);
+    auto* save = new QPushButton(u"Save as &Picture..."_s, panel);
+    save->setObjectName(u"cmdSave_"_s + name);
+    connect(save, &QPushButton::clicked, this,
+            [this, view, fileName] { saveChart(view, fileName); });
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view, 1);
+    layout->addWidget(save, 0, Qt::AlignRight);
+    return panel;
+}
+
+void ProgressWindow::refresh()
+{
+    QString reason;
+    const std::optional<ProgressReport> report = m_source(&reason);
+    if (!report) {
+        showEmpty(reason);
+        return;
+    }
+    if (!report->hasAnswers) {
+        showEmpty(u"No answers are recorded in this vocabulary yet.\n\nTake a test, and how you "
+                  "are getting on will show here: your answers day by day, how firmly you know "
+                  "your words, and the reviews to come."_s);
+        return;
+    }
+    replaceChart(m_answers, progresscharts::answersPerDay(*report));
+    replaceChart(m_strengths, progresscharts::strengths(*report));
+    replaceChart(m_due, progresscharts::duePerDay(*report));
+    replaceChart(m_share, progresscharts::weeklyShare(*report));
+    m_pages->setCurrentIndex(1);
+}
+
+void ProgressWindow::showEmpty(const QString& text)
+{
+    m_empty->setText(text);
+    m_pages->setCurrentIndex(0);
+}
+
+void ProgressWindow::saveChart(QChartView* view, const QString& fileName)
+{
+    FileDialogRequest request;
+    request.title = SaveTitle;
+    request.fileName = fileName;
+    request.filters = QStringList{u"PNG Picture (*.png)"_s};
+    request.defaultSuffix = u"png"_s;
+    const std::optional<QString> path = m_files.saveFile(request);
+    if (!path)
+        return;
+    if (!view->grab().save(*path, "PNG"))
+        m_messages.show({u"The chart could not be saved as %1."_s.arg(*path), SaveTitle,
+                         MessageIcon::Exclamation, MessageButtons::Ok});
+}
+
+} // namespace lexmint
