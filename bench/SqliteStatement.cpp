@@ -43,6 +43,11 @@ void SqliteStatement::bindValue(int index, qint64 value)
     check(sqlite3_bind_int64(m_statement, index, value));
 }
 
+void SqliteStatement::bindValue(int index, double value)
+{
+    check(sqlite3_bind_double(m_statement, index, value));
+}
+
 void SqliteStatement::bindValue(int index, const QString& value)
 {
     const QByteArray utf8 = value.toUtf8();
@@ -87,6 +92,16 @@ int SqliteStatement::run()
 qint64 SqliteStatement::integer(int column) const
 {
     return sqlite3_column_int64(m_statement, column);
+}
+
+double SqliteStatement::real(int column) const
+{
+    return sqlite3_column_double(m_statement, column);
+}
+
+bool SqliteStatement::isNull(int column) const
+{
+    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
 }
 
 QByteArray SqliteStatement::text(int column) const

@@ -39,12 +39,16 @@ public:
     int run();
 
     qint64 integer(int column) const;
+    double real(int column) const;
+    bool isNull(int column) const;
     QByteArray text(int column) const;
     /// The engine's own value of a column of the current row, to bind it elsewhere unchanged.
     sqlite3_value* value(int column) const;
 
 private:
     void bindValue(int index, qint64 value);
+    void bindValue(int index, int value) { bindValue(index, qint64(value)); }
+    void bindValue(int index, double value);
     void bindValue(int index, const QString& value);
     void bindValue(int index, const char* value);
     void bindValue(int index, sqlite3_value* value);

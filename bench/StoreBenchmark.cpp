@@ -10,7 +10,10 @@
 #include "SqliteStatement.h"
 #include "VocabularyCache.h"
 #include "VocabularyGenerator.h"
+#include "drill/TestRun.h"
 #include "platform/Clock.h"
+#include "schedule/ReviewSchedule.h"
+#include "store/AnswerLog.h"
 #include "store/EntryWriter.h"
 #include "store/FileSoundness.h"
 #include "store/LinePositions.h"
@@ -391,6 +394,100 @@ void writeAnswerFloor(State& state, BenchVocabulary& vocabulary)
     }
 }
 
+// Every sixth answer is wrong, as in the generated vocabularies.
+bool rightAnswer(qint64 count)
+{
+    return count % 6 != 5;
+}
+
+void recordAnswer(State& state, BenchVocabulary& vocabulary)
+{
+    StoreSession session(state, vocabulary.writePath);
+    const SystemClock clock;
+    TestRun run(session.sources().testWords(), AnswerJudge(AnswerJudge::LetterCase::Ignored),
+                session.messages(), clock);
+    if (!succeeded(state, run.start(QStringLiteral("All")), "Reading the test mode failed"))
+        return;
+    qint64 answered = 0;
+    for (auto _ : state) {
+        const QString headword = run.current().headword;
+        run.answer(rightAnswer(answered++) ? headword : headword + u'!');
+        run.next();
+        if (run.hasEnded()) {
+            state.PauseTiming();
+            run.start(QStringLiteral("All"));
+            state.ResumeTiming();
+        }
+    }
+}
+
+void recordAnswerFloor(State& state, BenchVocabulary& vocabulary)
+{
+    enum Column { Tested, Correct, Stability, Difficulty, LearningState, LearningStep, LastMoment };
+    const SqliteConnection file(vocabulary.writePath);
+    QList<qint64> ids;
+    SqliteStatement all(file.handle(), "SELECT ID FROM \"All\"");
+    while (all.step())
+        ids.append(all.integer(0));
+    SqliteStatement begin(file.handle(), "BEGIN");
+    SqliteStatement commit(file.handle(), "COMMIT");
+    SqliteStatement read(file.handle(),
+                         "SELECT Tested, Correct, Stability, Difficulty, LearningState, "
+                         "LearningStep, (SELECT max(Moment) FROM Answers WHERE Entry = h.ID) "
+                         "FROM Headwords AS h WHERE ID = ?");
+    SqliteStatement write(file.handle(),
+                          "UPDATE Headwords SET LastTestedOn = ?, Tested = ?, Correct = ?, "
+                          "LastOK = ?, Stability = ?, Difficulty = ?, DueOn = ?, "
+                          "LearningState = ?, LearningStep = ? WHERE ID = ?");
+    SqliteStatement insert(file.handle(), "INSERT INTO Answers (Entry, Moment, WasRight, "
+                                          "Duration, Stability) VALUES (?, ?, ?, ?, ?)");
+    const SystemClock clock;
+    qsizetype current = 0;
+    for (auto _ : state) {
+        const qint64 id = ids.at(current);
+        const QDateTime now = clock.now();
+        const bool right = rightAnswer(current);
+        begin.bind().run();
+        read.bind(id).step();
+        fsrs::MemoryState memory;
+        if (!read.isNull(Stability))
+            memory = {fsrs::LearningState(read.integer(LearningState)),
+                      int(read.integer(LearningStep)), read.real(Stability), read.real(Difficulty)};
+        const std::optional<QDateTime> previous = read.isNull(LastMoment)
+            ? std::nullopt
+            : std::optional(QDateTime::fromMSecsSinceEpoch(read.integer(LastMoment), Qt::UTC));
+        const schedule::ScheduledMemory after =
+            schedule::answerReview(memory, previous, {now, right, 2000});
+        write.bind(clock.today().toString(Qt::ISODate), read.integer(Tested) + 1,
+                   read.integer(Correct) + (right ? 1 : 0), qint64(right ? 1 : 0),
+                   after.memory.stability, after.memory.difficulty,
+                   after.dueOn.toString(Qt::ISODate), qint64(after.memory.state),
+                   qint64(after.memory.step), id)
+            .run();
+        read.reset();
+        insert.bind(id, now.toMSecsSinceEpoch(), qint64(right ? 1 : 0), qint64(2000),
+                    after.memory.stability)
+            .run();
+        commit.bind().run();
+        current = (current + 1) % ids.size();
+    }
+}
+
+// Computes every memory state of the write copy afresh, as for a file whose answers were all
+// added by another tool.
+void recomputeStates(State& state, BenchVocabulary& vocabulary)
+{
+    StoreSession session(state, vocabulary.writePath);
+    for (auto _ : state) {
+        state.PauseTiming();
+        SqliteStatement(session.database().handle(), "UPDATE Answers SET Stability = NULL").run();
+        state.ResumeTiming();
+        if (!succeeded(state, AnswerLog(session.database()).rebuildStaleStates(),
+                       "Computing the memory states failed"))
+            break;
+    }
+}
+
 void checkTestModes(State& state, BenchVocabulary& vocabulary)
 {
     StoreSession session(state, vocabulary.readPath);
@@ -493,6 +590,7 @@ const Operation Operations[] = {
     {"SaveEntry", saveEntry, saveEntryFloor},
     {"ReplaceEntry", replaceEntry, replaceEntryFloor},
     {"WriteAnswer", writeAnswer, writeAnswerFloor},
+    {"RecordAnswer", recordAnswer, recordAnswerFloor},
     {"CheckTestModes", checkTestModes, checkTestModesFloor},
     {"CheckAtOpen", checkAtOpen, checkAtOpenFloor},
     {"CheckBeforeFirstWrite", checkBeforeFirstWrite, checkBeforeFirstWriteFloor},
@@ -517,6 +615,13 @@ void registerBenchmarks(VocabularyCache& cache)
             }
         }
     }
+    benchmark::RegisterBenchmark("BM_RecomputeStates",
+                                 [&cache](State& state) {
+                                     recomputeStates(state, cache.vocabulary(Sizes[2]));
+                                 })
+        ->Arg(Sizes[2])
+        ->Iterations(2)
+        ->Unit(benchmark::kMillisecond);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "SqliteStatement.h"
 #include "VocabularyGenerator.h"
 #include "platform/Clock.h"
+#include "store/AnswerLog.h"
 #include "store/Database.h"
 #include "store/EntryWriter.h"
 #include "store/VocabularyFile.h"
@@ -38,6 +39,24 @@ void addStatistics(Database& db, const QList<qint64>& ids, VocabularyGenerator& 
                 .run();
     }
     SqliteStatement(db.handle(), "COMMIT").run();
+}
+
+// Gives the entries the answers of two years of drilling, about ten each, and the memory states
+// that follow from them.
+void addAnswers(Database& db, const QList<qint64>& ids, VocabularyGenerator& generator,
+                const QDateTime& now)
+{
+    SqliteStatement(db.handle(), "BEGIN").run();
+    SqliteStatement insert(db.handle(), "INSERT INTO Answers (Entry, Moment, WasRight, Duration) "
+                                        "VALUES (?, ?, ?, ?)");
+    for (const qint64 id : ids) {
+        for (const GeneratedAnswer& answer : generator.nextAnswers(now))
+            insert.bind(id, answer.momentMs, qint64(answer.right), answer.durationMs).run();
+    }
+    SqliteStatement(db.handle(), "COMMIT").run();
+    StoreError error;
+    if (!AnswerLog(db).rebuildStaleStates({}, &error))
+        failGenerating(db.path(), error.description);
 }
 
 } // namespace
@@ -88,6 +107,7 @@ BenchVocabulary VocabularyCache::generate(int size) const
             vocabulary.ids.append(*id);
         }
         addStatistics(db, vocabulary.ids, generator, clock.today());
+        addAnswers(db, vocabulary.ids, generator, clock.now());
     }
     // Opened once by the program, the file holds its stored options, as users' files do.
     RecordingMessageService messages;

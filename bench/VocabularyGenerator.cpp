@@ -80,4 +80,17 @@ std::optional<GeneratedStatistics> VocabularyGenerator::nextStatistics(QDate tod
     return statistics;
 }
 
+QList<GeneratedAnswer> VocabularyGenerator::nextAnswers(const QDateTime& now)
+{
+    constexpr qint64 DayMs = 24 * 60 * 60 * 1000;
+    const int count = between(2, 18);
+    qint64 moment = now.toMSecsSinceEpoch() - qint64(between(30, 730)) * DayMs;
+    QList<GeneratedAnswer> answers;
+    for (int i = 0; i < count && moment < now.toMSecsSinceEpoch(); ++i) {
+        answers.append({moment, between(1, 6) > 1, qint64(between(800, 25'000))});
+        moment += qint64(between(0, 1 << std::min(i, 6))) * DayMs + between(0, DayMs / 1000) * 1000LL;
+    }
+    return answers;
+}
+
 } // namespace lexmint::bench
