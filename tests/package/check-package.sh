@@ -25,8 +25,8 @@ if grep -q -v '^/usr/' <<<"$(grep -v '/$' <<<"$contents")"; then
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite libqt6help6 libqt6svg6 libsqlite3-0 libx11-6 \
-  libxkbregistry0 libicu72; do
+for needed in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite libqt6help6 libqt6svg6 libqt6charts6 \
+  libsqlite3-0 libx11-6 libxkbregistry0 libicu72; do
   grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 

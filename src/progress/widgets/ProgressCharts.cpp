@@ -61,6 +61,8 @@ QValueAxis* countAxis(qreal largest)
 
 void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y)
 {
+    // Short labels such as "23 Sep" are shown whole; the axes leave room enough between them.
+    x->setTruncateLabels(false);
     chart->addSeries(series);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
