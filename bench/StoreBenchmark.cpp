@@ -442,6 +442,7 @@ void recordAnswerFloor(State& state, BenchVocabulary& vocabulary)
     SqliteStatement insert(file.handle(), "INSERT INTO Answers (Entry, Moment, WasRight, "
                                           "Duration, Stability) VALUES (?, ?, ?, ?, ?)");
     const SystemClock clock;
+    schedule::LocalCalendar calendar;
     qsizetype current = 0;
     for (auto _ : state) {
         const qint64 id = ids.at(current);
@@ -457,7 +458,7 @@ void recordAnswerFloor(State& state, BenchVocabulary& vocabulary)
             ? std::nullopt
             : std::optional(QDateTime::fromMSecsSinceEpoch(read.integer(LastMoment), Qt::UTC));
         const schedule::ScheduledMemory after =
-            schedule::answerReview(memory, previous, {now, right, 2000});
+            schedule::answerReview(memory, previous, {now, right, 2000}, calendar);
         write.bind(clock.today().toString(Qt::ISODate), read.integer(Tested) + 1,
                    read.integer(Correct) + (right ? 1 : 0), qint64(right ? 1 : 0),
                    after.memory.stability, after.memory.difficulty,

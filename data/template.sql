@@ -53,8 +53,9 @@ CREATE INDEX HeadwordsBySortKey ON Headwords (SortKey, ID, Lines, FoldKey);
 CREATE INDEX HeadwordsByFoldKey ON Headwords (FoldKey);
 CREATE INDEX DefinitionsByEntry ON Definitions (ID);
 CREATE INDEX HeadwordsByDueOn ON Headwords (DueOn);
-CREATE INDEX AnswersByEntry ON Answers (Entry, Moment, Stability);
-CREATE INDEX AnswersByMoment ON Answers (Moment, WasRight);
+CREATE INDEX HeadwordsByStability ON Headwords (Stability);
+CREATE INDEX AnswersByEntry ON Answers (Entry, Moment);
+CREATE INDEX AnswersByMoment ON Answers (Moment, WasRight, Entry);
 CREATE INDEX AnswersUnscheduled ON Answers (Entry) WHERE Stability IS NULL;
 
 CREATE TRIGGER DefinitionAdded AFTER INSERT ON Definitions

@@ -2,6 +2,23 @@
 
 namespace lexmint::schedule {
 
+namespace {
+
+constexpr qint64 DayMs = 24 * 60 * 60 * 1000;
+constexpr qint64 UnixEpochJulianDay = 2440588;
+
+qint64 daysSinceEpoch(qint64 ms)
+{
+    return ms / DayMs - (ms % DayMs < 0 ? 1 : 0);
+}
+
+int localOffset(qint64 ms)
+{
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toLocalTime().offsetFromUtc();
+}
+
+} // namespace
+
 fsrs::Rating ratingOf(const Answer& answer)
 {
     if (!answer.right)
@@ -9,31 +26,38 @@ fsrs::Rating ratingOf(const Answer& answer)
     return answer.durationMs.value_or(0) > SlowAnswerMs ? fsrs::Rating::Hard : fsrs::Rating::Good;
 }
 
-int calendarDaysBetween(const QDateTime& earlier, const QDateTime& later)
+QDate LocalCalendar::dateOf(const QDateTime& moment)
 {
-    return std::max<qint64>(0, earlier.toLocalTime().date().daysTo(later.toLocalTime().date()));
+    const qint64 ms = moment.toMSecsSinceEpoch();
+    const qint64 day = daysSinceEpoch(ms);
+    auto found = m_offsets.constFind(day);
+    if (found == m_offsets.cend()) {
+        const int first = localOffset(day * DayMs);
+        found = m_offsets.insert(day, first == localOffset((day + 1) * DayMs - 1)
+                                          ? std::optional<int>(first)
+                                          : std::nullopt);
+    }
+    if (!*found)
+        return moment.toLocalTime().date();
+    return QDate::fromJulianDay(daysSinceEpoch(ms + qint64(**found) * 1000) + UnixEpochJulianDay);
+}
+
+int LocalCalendar::daysBetween(const QDateTime& earlier, const QDateTime& later)
+{
+    return std::max<qint64>(0, dateOf(earlier).daysTo(dateOf(later)));
 }
 
 ScheduledMemory answerReview(const fsrs::MemoryState& before,
-                             const std::optional<QDateTime>& previousMoment, const Answer& answer)
+                             const std::optional<QDateTime>& previousMoment, const Answer& answer,
+                             LocalCalendar& calendar)
 {
-    const int elapsed = previousMoment ? calendarDaysBetween(*previousMoment, answer.moment) : 0;
+    const int elapsed = previousMoment ? calendar.daysBetween(*previousMoment, answer.moment) : 0;
     const fsrs::Review review = fsrs::review(before, elapsed, ratingOf(answer));
-    const QDateTime local = answer.moment.toLocalTime();
     // Intervals count calendar days, so that a change to or from summer time moves no due day.
     const QDate dueOn = review.intervalDays > 0
-        ? local.date().addDays(review.intervalDays)
-        : local.addSecs(qint64(review.dueMinutes) * 60).date();
+        ? calendar.dateOf(answer.moment).addDays(review.intervalDays)
+        : calendar.dateOf(answer.moment.addSecs(qint64(review.dueMinutes) * 60));
     return {review.memory, dueOn};
-}
-
-Strength strengthOf(std::optional<double> stability)
-{
-    if (!stability)
-        return Strength::New;
-    if (*stability >= WellKnownDays)
-        return Strength::WellKnown;
-    return *stability >= KnownDays ? Strength::Known : Strength::Learning;
 }
 
 } // namespace lexmint::schedule

@@ -3,6 +3,7 @@
 #include "schedule/Fsrs.h"
 
 #include <QDateTime>
+#include <QHash>
 
 #include <optional>
 
@@ -25,9 +26,21 @@ struct Answer {
 /// A wrong answer rates Again; a right one Good, or Hard when it came slowly.
 fsrs::Rating ratingOf(const Answer& answer);
 
-/// Whole days between two moments on the learner's local calendar: a day begins at local
-/// midnight. Never negative, so that a clock set back does not count as a time before.
-int calendarDaysBetween(const QDateTime& earlier, const QDateTime& later);
+/// The learner's local calendar: a day begins at local midnight. It remembers the offset from
+/// UTC of each day it has looked at, since the time zone rules are slow to apply and replaying
+/// many answers asks for the same days again and again.
+class LocalCalendar {
+public:
+    QDate dateOf(const QDateTime& moment);
+    /// Whole days between two moments; never negative, so that a clock set back does not count
+    /// as a time before.
+    int daysBetween(const QDateTime& earlier, const QDateTime& later);
+
+private:
+    /// The offset from UTC in seconds through each UTC day, by days since 1970; nothing for a
+    /// day on which the offset changes.
+    QHash<qint64, std::optional<int>> m_offsets;
+};
 
 /// An entry's memory after an answer and the local day on which it is due again.
 struct ScheduledMemory {
@@ -38,11 +51,7 @@ struct ScheduledMemory {
 /// Reviews an entry with the answer given after the one at `previousMoment` (none for the
 /// first answer).
 ScheduledMemory answerReview(const fsrs::MemoryState& before,
-                             const std::optional<QDateTime>& previousMoment, const Answer& answer);
-
-enum class Strength { New, Learning, Known, WellKnown };
-
-/// How firmly an entry is remembered: New without a stability, else by its stability.
-Strength strengthOf(std::optional<double> stability);
+                             const std::optional<QDateTime>& previousMoment, const Answer& answer,
+                             LocalCalendar& calendar);
 
 } // namespace lexmint::schedule

@@ -1,6 +1,7 @@
 #include "store/AnswerLog.h"
 
 #include "store/Database.h"
+#include "store/NativeStatement.h"
 #include "store/SqlQuery.h"
 
 #include <cmath>
@@ -10,19 +11,39 @@ namespace lexmint {
 namespace {
 
 constexpr qsizetype BatchEntries = 1000;
+constexpr const char* UpdateMemorySql = "UPDATE Headwords SET Stability = ?, Difficulty = ?, "
+                                        "DueOn = ?, LearningState = ?, LearningStep = ? "
+                                        "WHERE ID = ?";
+// Pages enough for the answers of a large vocabulary (a million answers take about 60 MB).
+constexpr int LargePageCacheKb = 192 * 1024;
+
+/// Keeps the pages that a long computation changes in memory until it commits, rather than
+/// writing them to the file halfway and again at the end, for as long as it lives.
+class LargePageCache {
+public:
+    explicit LargePageCache(Database& db)
+        : m_db(db),
+          m_previous(SqlQuery::scalar(db, QStringLiteral("PRAGMA cache_size")).value_or(0))
+    {
+        SqlQuery(db, QStringLiteral("PRAGMA cache_size = %1").arg(-LargePageCacheKb)).exec();
+    }
+    ~LargePageCache()
+    {
+        SqlQuery(m_db, QStringLiteral("PRAGMA cache_size = %1").arg(m_previous.toLongLong()))
+            .exec();
+    }
+    LargePageCache(const LargePageCache&) = delete;
+    LargePageCache& operator=(const LargePageCache&) = delete;
+
+private:
+    Database& m_db;
+    QVariant m_previous;
+};
 
 // Moments are stored as milliseconds since 1970 in UTC.
-QDateTime momentFrom(const QVariant& stored)
+QDateTime momentFrom(qint64 stored)
 {
-    return QDateTime::fromMSecsSinceEpoch(stored.toLongLong(), Qt::UTC);
-}
-
-schedule::Answer answerFrom(const SqlQuery& row, int first)
-{
-    const QVariant duration = row.value(first + 2);
-    return {momentFrom(row.value(first)),
-            row.value(first + 1).toInt() != 0,
-            duration.isNull() ? std::nullopt : std::optional<qint64>(duration.toLongLong())};
+    return QDateTime::fromMSecsSinceEpoch(stored, Qt::UTC);
 }
 
 // The state as the file holds it. Values that no computation gives (written by another tool)
@@ -57,16 +78,14 @@ const QStringList& AnswerLog::memoryColumns()
     return columns;
 }
 
-bool AnswerLog::writeMemory(qint64 entryId, const schedule::ScheduledMemory& scheduled,
-                            StoreError* error)
+bool AnswerLog::writeMemory(NativeStatement& update, qint64 entryId,
+                            const schedule::ScheduledMemory& scheduled, StoreError* error)
 {
     const fsrs::MemoryState& memory = scheduled.memory;
-    return SqlQuery(m_db, QStringLiteral("UPDATE Headwords SET Stability = ?, Difficulty = ?, "
-                                         "DueOn = ?, LearningState = ?, LearningStep = ? "
-                                         "WHERE ID = ?"))
-        .exec({memory.stability, memory.difficulty, scheduled.dueOn.toString(Qt::ISODate),
-               int(memory.state), memory.step, entryId},
-              error);
+    return update
+        .bind(memory.stability, memory.difficulty, scheduled.dueOn.toString(Qt::ISODate),
+              int(memory.state), memory.step, entryId)
+        .run(error);
 }
 
 bool AnswerLog::record(qint64 entryId, const schedule::Answer& answer, StoreError* error)
@@ -84,17 +103,20 @@ bool AnswerLog::record(qint64 entryId, const schedule::Answer& answer, StoreErro
     const QVariant lastMoment = before.value(4);
     before.finish();
 
+    schedule::LocalCalendar calendar;
     const schedule::ScheduledMemory after = schedule::answerReview(
         memory,
-        lastMoment.isNull() ? std::nullopt : std::optional<QDateTime>(momentFrom(lastMoment)),
-        answer);
+        lastMoment.isNull() ? std::nullopt
+                            : std::optional<QDateTime>(momentFrom(lastMoment.toLongLong())),
+        answer, calendar);
+    NativeStatement update(m_db, UpdateMemorySql);
     return SqlQuery(m_db, QStringLiteral("INSERT INTO Answers (Entry, Moment, WasRight, Duration, "
                                          "Stability) VALUES (?, ?, ?, ?, ?)"))
                .exec({entryId, answer.moment.toMSecsSinceEpoch(), answer.right ? 1 : 0,
                       answer.durationMs ? QVariant(*answer.durationMs) : QVariant(),
                       after.memory.stability},
                      error)
-        && writeMemory(entryId, after, error);
+        && writeMemory(update, entryId, after, error);
 }
 
 bool AnswerLog::moveAnswers(qint64 fromId, qint64 toId, StoreError* error)
@@ -105,20 +127,19 @@ bool AnswerLog::moveAnswers(qint64 fromId, qint64 toId, StoreError* error)
 
 bool AnswerLog::countLastAnswerAsRight(qint64 entryId, StoreError* error)
 {
+    schedule::LocalCalendar calendar;
     return SqlQuery(m_db, QStringLiteral("UPDATE Answers SET WasRight = 1 WHERE ID = (SELECT ID "
                                          "FROM Answers WHERE Entry = ? ORDER BY Moment DESC, ID "
                                          "DESC LIMIT 1)"))
                .exec({entryId}, error)
-        && replay(entryId, entryId, error);
+        && replay(entryId, entryId, calendar, error);
 }
 
-bool AnswerLog::replay(qint64 first, qint64 last, StoreError* error)
+bool AnswerLog::replay(qint64 first, qint64 last, schedule::LocalCalendar& calendar,
+                       StoreError* error)
 {
-    SqlQuery answers(m_db, QStringLiteral("SELECT ID, Entry, Moment, WasRight, Duration "
-                                          "FROM Answers WHERE Entry BETWEEN ? AND ? "
-                                          "ORDER BY Entry, Moment, ID"));
-    if (!answers.exec({first, last}, error))
-        return false;
+    NativeStatement answers(m_db, "SELECT ID, Entry, Moment, WasRight, Duration FROM Answers "
+                                  "WHERE Entry BETWEEN ? AND ? ORDER BY Entry, Moment, ID");
     // Read in full before anything is written, since writing changes the index they are read
     // in order of.
     struct Row {
@@ -127,24 +148,29 @@ bool AnswerLog::replay(qint64 first, qint64 last, StoreError* error)
         schedule::Answer answer;
     };
     QList<Row> rows;
+    answers.bind(first, last);
     while (answers.next())
-        rows.append({answers.value(0).toLongLong(), answers.value(1).toLongLong(),
-                     answerFrom(answers, 2)});
-    answers.finish();
+        rows.append({answers.integer(0), answers.integer(1),
+                     {momentFrom(answers.integer(2)),
+                      answers.integer(3) != 0,
+                      answers.isNull(4) ? std::nullopt : std::optional(answers.integer(4))}});
+    if (answers.failed(error))
+        return false;
 
-    SqlQuery setStability(m_db, QStringLiteral("UPDATE Answers SET Stability = ? WHERE ID = ?"));
+    NativeStatement setStability(m_db, "UPDATE Answers SET Stability = ? WHERE ID = ?");
+    NativeStatement setMemory(m_db, UpdateMemorySql);
     for (qsizetype i = 0; i < rows.size(); ++i) {
         schedule::ScheduledMemory memory;
         std::optional<QDateTime> previous;
         for (; i < rows.size(); ++i) {
-            memory = schedule::answerReview(memory.memory, previous, rows.at(i).answer);
+            memory = schedule::answerReview(memory.memory, previous, rows.at(i).answer, calendar);
             previous = rows.at(i).answer.moment;
-            if (!setStability.exec({memory.memory.stability, rows.at(i).id}, error))
+            if (!setStability.bind(memory.memory.stability, rows.at(i).id).run(error))
                 return false;
             if (i + 1 == rows.size() || rows.at(i + 1).entry != rows.at(i).entry)
                 break;
         }
-        if (!writeMemory(rows.at(i).entry, memory, error))
+        if (!writeMemory(setMemory, rows.at(i).entry, memory, error))
             return false;
     }
     return true;
@@ -152,21 +178,25 @@ bool AnswerLog::replay(qint64 first, qint64 last, StoreError* error)
 
 bool AnswerLog::rebuildStaleStates(const Progress& progress, StoreError* error)
 {
-    SqlQuery staleEntries(m_db, QStringLiteral("SELECT DISTINCT Entry FROM Answers "
-                                               "WHERE Stability IS NULL ORDER BY Entry"));
-    if (!staleEntries.exec({}, error))
-        return false;
     QList<qint64> entries;
-    while (staleEntries.next())
-        entries.append(staleEntries.value(0).toLongLong());
-    staleEntries.finish();
+    {
+        NativeStatement stale(m_db, "SELECT DISTINCT Entry FROM Answers WHERE Stability IS NULL "
+                                    "ORDER BY Entry");
+        stale.bind();
+        while (stale.next())
+            entries.append(stale.integer(0));
+        if (stale.failed(error))
+            return false;
+    }
     if (entries.isEmpty())
         return true;
 
+    const LargePageCache cache(m_db);
+    schedule::LocalCalendar calendar;
     return inTransaction(m_db, error, [&] {
         for (qsizetype first = 0; first < entries.size(); first += BatchEntries) {
             const qsizetype last = std::min(first + BatchEntries, entries.size()) - 1;
-            if (!replay(entries.at(first), entries.at(last), error))
+            if (!replay(entries.at(first), entries.at(last), calendar, error))
                 return false;
             if (progress)
                 progress(last + 1, entries.size());

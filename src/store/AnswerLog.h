@@ -10,6 +10,7 @@
 namespace lexmint {
 
 class Database;
+class NativeStatement;
 
 /// The answers given in tests and the memory states of the entries, which follow from them.
 /// Every answer keeps the entry's stability after it, so that how firmly the entries were
@@ -43,9 +44,9 @@ public:
 private:
     /// Computes the memory states of the entries with IDs from `first` to `last` again from
     /// their answers, and the stability after each answer.
-    bool replay(qint64 first, qint64 last, StoreError* error);
-    bool writeMemory(qint64 entryId, const schedule::ScheduledMemory& scheduled,
-                     StoreError* error);
+    bool replay(qint64 first, qint64 last, schedule::LocalCalendar& calendar, StoreError* error);
+    bool writeMemory(NativeStatement& update, qint64 entryId,
+                     const schedule::ScheduledMemory& scheduled, StoreError* error);
 
     Database& m_db;
 };

@@ -18,7 +18,9 @@ const QStringList StateColumns{QStringLiteral("Stability"), QStringLiteral("Diff
                                QStringLiteral("LearningStep")};
 const QStringList Tables{QStringLiteral("Answers")};
 // Indexes, triggers and queries that come with the tables; each is added where it is missing.
-const QStringList Companions{QStringLiteral("HeadwordsByDueOn"), QStringLiteral("AnswersByEntry"),
+const QStringList Companions{QStringLiteral("HeadwordsByDueOn"),
+                             QStringLiteral("HeadwordsByStability"),
+                             QStringLiteral("AnswersByEntry"),
                              QStringLiteral("AnswersByMoment"),
                              QStringLiteral("AnswersUnscheduled"),
                              QStringLiteral("EntryAnswersRemoved"), QStringLiteral("Due Today")};
@@ -64,8 +66,8 @@ public:
     {
         sqlite3_stmt* statement = nullptr;
         sqlite3_prepare_v2(m_db.get(),
-                           "SELECT type, \"notnull\", dflt_value FROM pragma_table_info('Headwords') "
-                           "WHERE name = ?",
+                           "SELECT type, \"notnull\", dflt_value "
+                           "FROM pragma_table_info('Headwords') WHERE name = ?",
                            -1, &statement, nullptr);
         const QByteArray utf8 = name.toUtf8();
         sqlite3_bind_text(statement, 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);

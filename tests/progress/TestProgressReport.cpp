@@ -89,7 +89,8 @@ void TestProgressReport::neverTestedVocabulary()
 void TestProgressReport::answersCountOnLocalDays()
 {
     QVERIFY(m_fixture->execRaw(
-        answer(u"a"_s, u"2026-03-14 00:01"_s, true, 1) + answer(u"b"_s, u"2026-03-14 11:59"_s, false, 1)
+        answer(u"a"_s, u"2026-03-14 00:01"_s, true, 1)
+        + answer(u"b"_s, u"2026-03-14 11:59"_s, false, 1)
         // Yesterday evening in New York, though already today in UTC.
         + answer(u"a"_s, u"2026-03-13 23:30"_s, true, 1)
         + answer(u"c"_s, u"2025-12-15 00:00"_s, true, 1) // 89 days before today: the first day
@@ -117,10 +118,13 @@ void TestProgressReport::strengthsNowAndMonthAgo()
     // a: known a month ago, well known now; b: learning then, known now; c: first answered
     // this month; d: known then, forgotten since; e: never answered.
     QVERIFY(m_fixture->execRaw(
-        answer(u"a"_s, u"2026-02-01 10:00"_s, true, 40) + answer(u"a"_s, u"2026-03-10 10:00"_s, true, 120)
-        + answer(u"b"_s, u"2026-02-11 23:00"_s, true, 5) + answer(u"b"_s, u"2026-02-12 10:00"_s, true, 21)
+        answer(u"a"_s, u"2026-02-01 10:00"_s, true, 40)
+        + answer(u"a"_s, u"2026-03-10 10:00"_s, true, 120)
+        + answer(u"b"_s, u"2026-02-11 23:00"_s, true, 5)
+        + answer(u"b"_s, u"2026-02-12 10:00"_s, true, 21)
         + answer(u"c"_s, u"2026-03-01 10:00"_s, true, 3)
-        + answer(u"d"_s, u"2026-01-01 10:00"_s, true, 100) + answer(u"d"_s, u"2026-03-02 10:00"_s, false, 4)
+        + answer(u"d"_s, u"2026-01-01 10:00"_s, true, 100)
+        + answer(u"d"_s, u"2026-03-02 10:00"_s, false, 4)
         + state(u"a"_s, u"120"_s, u"NULL"_s) + state(u"b"_s, u"21"_s, u"NULL"_s)
         + state(u"c"_s, u"3"_s, u"NULL"_s) + state(u"d"_s, u"4"_s, u"NULL"_s)));
     const ProgressReport report = read();

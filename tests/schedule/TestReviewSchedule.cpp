@@ -40,7 +40,8 @@ void TestReviewSchedule::ratings_data()
     QTest::addColumn<int>("rating");
 
     QTest::newRow("wrong at once") << false << qint64(800) << int(fsrs::Rating::Again);
-    QTest::newRow("wrong after long thought") << false << qint64(60'000) << int(fsrs::Rating::Again);
+    QTest::newRow("wrong after long thought")
+        << false << qint64(60'000) << int(fsrs::Rating::Again);
     QTest::newRow("right at once") << true << qint64(2'000) << int(fsrs::Rating::Good);
     QTest::newRow("right in exactly 20 s") << true << qint64(20'000) << int(fsrs::Rating::Good);
     QTest::newRow("right after 20 s") << true << qint64(20'001) << int(fsrs::Rating::Hard);
@@ -75,7 +76,10 @@ void TestReviewSchedule::calendarDays()
     QFETCH(QString, earlier);
     QFETCH(QString, later);
     QFETCH(int, days);
-    QCOMPARE(calendarDaysBetween(local(earlier), local(later).toUTC()), days);
+    LocalCalendar calendar;
+    QCOMPARE(calendar.daysBetween(local(earlier), local(later).toUTC()), days);
+    // Asked again, the calendar answers from what it remembers, alike.
+    QCOMPARE(calendar.daysBetween(local(earlier).toUTC(), local(later)), days);
 }
 
 void TestReviewSchedule::dueDays_data()
@@ -103,14 +107,15 @@ void TestReviewSchedule::dueDays()
     QFETCH(bool, right);
     QFETCH(QString, dueOn);
 
+    LocalCalendar calendar;
     fsrs::MemoryState memory;
     std::optional<QDateTime> previousMoment;
     if (!previous.isEmpty()) {
         previousMoment = local(previous).toUTC();
-        memory = answerReview(memory, std::nullopt, {*previousMoment, true, 1000}).memory;
+        memory = answerReview(memory, std::nullopt, {*previousMoment, true, 1000}, calendar).memory;
     }
     const ScheduledMemory after =
-        answerReview(memory, previousMoment, {local(moment).toUTC(), right, 1000});
+        answerReview(memory, previousMoment, {local(moment).toUTC(), right, 1000}, calendar);
     QCOMPARE(after.dueOn.toString(Qt::ISODate), dueOn);
 }
 

@@ -28,13 +28,14 @@ QString answerSchema(const QString& path)
     Database db;
     if (!db.openReadOnly(path))
         return {};
-    return SqlQuery::scalar(db, u"SELECT group_concat(line, char(10)) FROM ("
-                                "SELECT name || ' ' || type || ' ' || \"notnull\" || ' ' || "
-                                "ifnull(dflt_value, '-') AS line FROM pragma_table_info('Headwords') "
-                                "WHERE cid >= 9 UNION ALL SELECT type || ' ' || name || ': ' || sql "
-                                "FROM sqlite_schema WHERE name IN ('Answers', "
-                                "'HeadwordsByDueOn', 'AnswersByEntry', 'AnswersByMoment', "
-                                "'AnswersUnscheduled', 'EntryAnswersRemoved', 'Due Today'))"_s)
+    return SqlQuery::scalar(
+               db, u"SELECT group_concat(line, char(10)) FROM ("
+                   "SELECT name || ' ' || type || ' ' || \"notnull\" || ' ' || "
+                   "ifnull(dflt_value, '-') AS line FROM pragma_table_info('Headwords') "
+                   "WHERE cid >= 9 UNION ALL SELECT type || ' ' || name || ': ' || sql "
+                   "FROM sqlite_schema WHERE name IN ('Answers', 'HeadwordsByDueOn', "
+                   "'HeadwordsByStability', 'AnswersByEntry', 'AnswersByMoment', "
+                   "'AnswersUnscheduled', 'EntryAnswersRemoved', 'Due Today'))"_s)
         .value_or(QVariant())
         .toString();
 }
@@ -184,6 +185,7 @@ void TestVocabularyFile::olderFilesGetTheAnswerTables()
     // A file as the program made it before it recorded answers.
     QVERIFY(m_fixture->execRaw(
         u"DROP VIEW \"Due Today\"; DROP TRIGGER EntryAnswersRemoved; DROP INDEX HeadwordsByDueOn;"
+        "DROP INDEX HeadwordsByStability;"
         "DROP TABLE Answers; ALTER TABLE Headwords DROP COLUMN Stability;"
         "ALTER TABLE Headwords DROP COLUMN Difficulty; ALTER TABLE Headwords DROP COLUMN DueOn;"
         "ALTER TABLE Headwords DROP COLUMN LearningState;"

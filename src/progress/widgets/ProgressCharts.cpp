@@ -109,7 +109,8 @@ QChart* strengths(const ProgressReport& report)
     for (size_t strength = 0; strength < report.strengthToday.size(); ++strength) {
         before->append(report.strengthBefore.at(strength));
         now->append(report.strengthToday.at(strength));
-        most = std::max({most, report.strengthBefore.at(strength), report.strengthToday.at(strength)});
+        most = std::max(
+            {most, report.strengthBefore.at(strength), report.strengthToday.at(strength)});
     }
     auto* series = new QBarSeries;
     series->append({before, now});
@@ -131,7 +132,8 @@ QChart* duePerDay(const ProgressReport& report)
     auto* series = new QBarSeries;
     series->setBarWidth(0.8);
     series->append(due);
-    attach(chart, series, dayAxis(report.today, ProgressReport::DueDays, 7), countAxis(qreal(most)));
+    attach(chart, series, dayAxis(report.today, ProgressReport::DueDays, 7),
+           countAxis(qreal(most)));
     return chart;
 }
 
