@@ -679,7 +679,8 @@ void MainWindow::showProgress()
 {
     if (!m_progress) {
         m_progress = new ProgressWindow(
-            [this](QString* reason) { return m_session->readProgress(reason); }, m_services.files,
+            [this](QString* reason) { return m_session->readProgress(reason); },
+            [this] { return dirOfPath(m_session->current().path); }, m_services.files,
             m_services.messages, this);
     }
     present(m_progress);

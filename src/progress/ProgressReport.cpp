@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "schedule/ReviewSchedule.h"
+#include "store/ScheduleSchema.h"
 #include "store/SqlQuery.h"
 
 namespace lexmint {
@@ -113,6 +114,9 @@ std::optional<ProgressReport> readProgress(const Database& db, const Clock& cloc
 {
     ProgressReport report;
     report.today = clock.today();
+    // A file from before answers were recorded, opened read-only, has none to show.
+    if (!scheduleschema::isPresent(db))
+        return report;
     if (!readAnswers(db, report, error) || !readStrengths(db, report, error)
         || !readDue(db, report, error))
         return std::nullopt;

@@ -65,7 +65,7 @@ void TestProgressWindow::init()
             *reason = m_reason;
             return m_report;
         },
-        *m_files, *m_messages);
+        [] { return u"/home/learner/words/"_s; }, *m_files, *m_messages);
 }
 
 void TestProgressWindow::cleanup()
@@ -147,10 +147,16 @@ void TestProgressWindow::savesEachChartAsPicture()
     m_window->findChild<QPushButton*>(u"cmdSave_"_s + chart)->click();
 
     QCOMPARE(m_files->saveRequests().size(), 1);
-    QCOMPARE(m_files->saveRequests().first().defaultSuffix, u"png"_s);
+    // The dialog and any box belong to the window, the dialog starting by the vocabulary.
+    const FileDialogRequest& request = m_files->saveRequests().first();
+    QCOMPARE(request.defaultSuffix, u"png"_s);
+    QCOMPARE(request.directory, u"/home/learner/words/"_s);
+    QCOMPARE(request.window, static_cast<QObject*>(m_window.get()));
     QCOMPARE(QImage(path).isNull(), !saved);
-    if (failing)
+    if (failing) {
         QCOMPARE(m_messages->shown().first().icon, MessageIcon::Exclamation);
+        QCOMPARE(m_messages->shown().first().window, static_cast<QObject*>(m_window.get()));
+    }
 }
 
 QTEST_MAIN(TestProgressWindow)

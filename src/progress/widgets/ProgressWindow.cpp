@@ -3,6 +3,7 @@
 #include "platform/FileDialogService.h"
 #include "platform/MessageService.h"
 #include "progress/widgets/ProgressCharts.h"
+#include "shell/PathTitles.h"
 
 #include <QChart>
 #include <QChartView>
@@ -30,9 +31,13 @@ void replaceChart(QChartView* view, QChart* chart)
 
 } // namespace
 
-ProgressWindow::ProgressWindow(Source source, FileDialogService& files, MessageService& messages,
-                               QWidget* parent)
-    : QWidget(parent, Qt::Window), m_source(std::move(source)), m_files(files), m_messages(messages)
+ProgressWindow::ProgressWindow(Source source, Folder folder, FileDialogService& files,
+                               MessageService& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      m_source(std::move(source)),
+      m_folder(std::move(folder)),
+      m_files(files),
+      m_messages(messages, this)
 {
     setObjectName(u"frmProgress"_s);
     setWindowTitle(u"Progress"_s);
@@ -111,12 +116,15 @@ void ProgressWindow::saveChart(QChartView* view, const QString& fileName)
 {
     FileDialogRequest request;
     request.title = SaveTitle;
+    request.directory = m_lastFolder.isEmpty() ? m_folder() : m_lastFolder;
     request.fileName = fileName;
+    request.window = this;
     request.filters = QStringList{u"PNG Picture (*.png)"_s};
     request.defaultSuffix = u"png"_s;
     const std::optional<QString> path = m_files.saveFile(request);
     if (!path)
         return;
+    m_lastFolder = dirOfPath(*path);
     if (!view->grab().save(*path, "PNG"))
         m_messages.show({u"The chart could not be saved as %1."_s.arg(*path), SaveTitle,
                          MessageIcon::Exclamation, MessageButtons::Ok});

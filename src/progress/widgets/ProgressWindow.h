@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/widgets/WindowMessages.h"
 #include "progress/ProgressReport.h"
 
 #include <QWidget>
@@ -13,7 +14,6 @@ class QStackedWidget;
 namespace lexmint {
 
 class FileDialogService;
-class MessageService;
 
 /// The progress window ("frmProgress"): charts of the answers given, of how firmly the entries
 /// are known, of the reviews to come and of the share of right answers. It draws what its
@@ -27,8 +27,11 @@ public:
     /// reason when there is none to show.
     using Source = std::function<std::optional<ProgressReport>(QString* reason)>;
 
-    ProgressWindow(Source source, FileDialogService& files, MessageService& messages,
-                   QWidget* parent = nullptr);
+    /// The folder a save dialog starts in until a chart has been saved.
+    using Folder = std::function<QString()>;
+
+    ProgressWindow(Source source, Folder folder, FileDialogService& files,
+                   MessageService& messages, QWidget* parent = nullptr);
 
     /// Reads the report again and redraws every chart.
     void refresh();
@@ -39,8 +42,10 @@ private:
     void showEmpty(const QString& text);
 
     Source m_source;
+    Folder m_folder;
+    QString m_lastFolder;
     FileDialogService& m_files;
-    MessageService& m_messages;
+    WindowMessages m_messages;
     QStackedWidget* m_pages = nullptr;
     QLabel* m_empty = nullptr;
     QChartView* m_answers = nullptr;
