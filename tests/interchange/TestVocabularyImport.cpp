@@ -112,7 +112,9 @@ void TestVocabularyImport::statisticsComeAlong()
     m_fixture->addEntries({u"alt|old"_s});
     Database db;
     QVERIFY(db.open(m_fixture->path()));
-    SqlQuery(db, u"UPDATE Headwords SET Tested = 3, Correct = 2, LastOK = 1"_s).exec();
+    SqlQuery(db, u"UPDATE Headwords SET Tested = 3, Correct = 2, LastOK = 1, Stability = 30, "
+                 "DueOn = '2026-04-13', LearningState = 2"_s)
+        .exec();
     const QList<VocabularyEntry> source{
         {u"alt"_s, {u"aged"_s}, {QDate(2025, 1, 1), 9, 9, 1}},
         {u"neu"_s, {u"new"_s}, {QDate(2025, 2, 3), 4, 1, 0}},
@@ -126,6 +128,16 @@ void TestVocabularyImport::statisticsComeAlong()
     QCOMPARE(entryStatistics(db, u"alt"_s), u"2026-03-14 3 2 1"_s);
     QCOMPARE(entryStatistics(db, u"neu"_s), u"2025-02-03 4 1 0"_s);
     QCOMPARE(entryStatistics(db, u"nie"_s), u"2026-03-14 0 0 -1"_s);
+    // Answers do not come along: the merged entry keeps its memory state, the new ones have
+    // none yet, and Due Today asks for them with the words never answered.
+    QCOMPARE(SqlQuery::scalar(db, u"SELECT group_concat(Headword || ' ' || ifnull(Stability, '-') "
+                                  "|| ' ' || ifnull(DueOn, '-') || ' ' || LearningState, ', ') "
+                                  "FROM (SELECT * FROM Headwords ORDER BY ID)"_s)
+                 ->toString(),
+             u"alt 30.0 2026-04-13 2, neu - - 0, nie - - 0"_s);
+    QCOMPARE(SqlQuery::scalar(db, u"SELECT group_concat(Headword, ' ') FROM \"Due Today\""_s)
+                 ->toString(),
+             u"neu nie"_s);
 }
 
 void TestVocabularyImport::cancelledImportLeavesTheFileAsItWas()
