@@ -7,7 +7,8 @@
 
 namespace lexmint {
 
-NativeStatement::NativeStatement(const Database& db, const char* sql) : m_db(db.handle())
+NativeStatement::NativeStatement(const Database& db, const char* sql)
+    : m_database(db), m_db(db.handle())
 {
     m_result = m_db ? sqlite3_prepare_v2(m_db, sql, -1, &m_statement, nullptr) : SQLITE_MISUSE;
 }
@@ -87,8 +88,10 @@ bool NativeStatement::failed(StoreError* error) const
         return false;
     if (error) {
         const int number = m_db ? sqlite3_extended_errcode(m_db) : m_result;
-        *error = engineError(number, m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
-                                          : QStringLiteral("The vocabulary is not open."));
+        *error = engineError(number,
+                             m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
+                                  : QStringLiteral("The vocabulary is not open."),
+                             m_database);
     }
     return true;
 }

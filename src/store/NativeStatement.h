@@ -55,6 +55,7 @@ private:
     void bindValue(int index, const std::optional<qint64>& value);
     void check(int result);
 
+    const Database& m_database;
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_statement = nullptr;
     int m_result = 0;

@@ -41,8 +41,18 @@ void TestDatabase::hostileFilesAreRefusedAndLeftAlone_data()
     QTest::newRow("random bytes") << QByteArray(4096, '\x5a') << int(FileFormat::Unknown) << false;
     QTest::newRow("truncated vocabulary")
         << vocabulary.left(1500) << int(FileFormat::Sqlite) << false;
-    QTest::newRow("damaged pages") << vocabulary.left(4096) + QByteArray(vocabulary.size() - 4096, '\xff')
-                                   << int(FileFormat::Sqlite) << true;
+    // The pages of the tables of entries and lines broken, the schema intact.
+    QByteArray damaged = vocabulary;
+    {
+        Database db;
+        QVERIFY(db.openReadOnly(fixture.path()));
+        SqlQuery roots(db, u"SELECT rootpage FROM sqlite_schema "
+                           "WHERE name IN ('Headwords', 'Definitions')"_s);
+        QVERIFY(roots.exec());
+        while (roots.next())
+            damaged.replace((roots.value(0).toInt() - 1) * 4096, 4096, QByteArray(4096, '\xff'));
+    }
+    QTest::newRow("damaged pages") << damaged << int(FileFormat::Sqlite) << true;
     QVERIFY(fixture.execRaw(u"DROP VIEW Vocabulary; DROP VIEW \"All\"; DROP TABLE Headwords;"
                             "CREATE TABLE Notes (Text TEXT); INSERT INTO Notes VALUES ('mine');"_s));
     QTest::newRow("another program's database")

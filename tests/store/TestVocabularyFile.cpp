@@ -243,7 +243,7 @@ void TestVocabularyFile::dueTodayOnAFixedDay()
     QCOMPARE(SqlQuery::scalar(db, u"SELECT group_concat(Headword, ' ') FROM \"Due Today\""_s)
                  ->toString(),
              due);
-    QCOMPARE(vocabularyfile::queryRowCount(db, u"Due Today"_s), due.count(u' ') + 1);
+    QCOMPARE(vocabularyfile::queryRowCount(db, u"Due Today"_s, m_messages), due.count(u' ') + 1);
 }
 
 QTEST_GUILESS_MAIN(TestVocabularyFile)
