@@ -23,9 +23,8 @@ public:
     /// `locale` gives the case rules of the user's language where they differ from the
     /// common ones: in Turkish and Azerbaijani, I is the capital of dotless ı and İ that of i.
     /// A Turkish user may also type a word of another language, so both rules count there.
-    explicit AnswerJudge(LetterCase letterCase, const QLocale& locale = QLocale());
-/// When the vocabulary lets accents be left out, an accent (a combining mark of the headword's
-/// decomposed form) that the answer leaves out is not missed; an accent typed wrongly still is.
+    explicit AnswerJudge(LetterCase letterCase, Accents accents = Accents::Required,
+                         const QLocale& locale = QLocale());
 
     bool isRight(const QString& answer, const QString& headword) const;
 
