@@ -6,13 +6,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QWhatsThis>
 
 using namespace lexmint;
@@ -109,14 +107,6 @@ QStringList clashesIn(QWidget* window)
     return result;
 }
 
-QWidget* shownWindow(const QString& name)
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == name && window->isVisible())
-            return window;
-    return nullptr;
-}
-
 } // namespace
 
 class TestWindowKeys : public QObject {
@@ -199,46 +189,14 @@ void TestWindowKeys::everyWindowHasHelpAndNoKeyDoesTwoThings()
                                         std::pair{"mnuVocabProps", "frmProperties"},
                                         std::pair{"mnuHelpAbout", "frmAbout"}}) {
         fx.action(QLatin1String(command))->trigger();
-        QTRY_VERIFY2(shownWindow(QLatin1String(name)), name);
-        visit(shownWindow(QLatin1String(name)));
-        shownWindow(QLatin1String(name))->close();
+        QTRY_VERIFY2(MainWindowFixture::shownWindow(QLatin1String(name)), name);
+        visit(MainWindowFixture::shownWindow(QLatin1String(name)));
+        MainWindowFixture::shownWindow(QLatin1String(name))->close();
     }
 
     // Modal windows: looked at while they run, then answered: a wrong answer in the test
     // brings the mistake dialog, Finish the result.
-    // The timer does not fire again while its slot runs, so each answer is queued, once.
-    QTimer answerer;
-    QStringList answered;
-    connect(&answerer, &QTimer::timeout, this, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        visit(modal);
-        const QString name = modal->objectName();
-        const auto once = [&](const QString& step, auto&& act) {
-            if (!answered.contains(step)) {
-                answered.append(step);
-                QMetaObject::invokeMethod(modal, act, Qt::QueuedConnection);
-            }
-        };
-        const auto click = [modal](const QString& button) {
-            return [modal, button] { modal->findChild<QAbstractButton*>(button)->click(); };
-        };
-        if (name == u"frmQSearch"_s) {
-            once(name, [modal] { QTest::keyClick(modal, Qt::Key_Escape); });
-        } else if (name == u"frmTest"_s && !visited.contains(u"frmMistake"_s)) {
-            modal->findChild<QLineEdit*>(u"txtGuess"_s)->setText(u"Affe"_s);
-            once(u"answer"_s, click(u"cmdOK"_s));
-        } else if (name == u"frmTest"_s) {
-            once(u"finish"_s, click(u"cmdFinish"_s));
-        } else if (name == u"frmMistake"_s || name == u"frmResult"_s) {
-            once(name, click(u"cmdOK"_s));
-        }
-    });
-    answerer.start(10);
-    fx.action(u"mnuEntryFind"_s)->trigger();
-    fx.action(u"test"_s)->trigger();
-    answerer.stop();
+    fx.walkModalWindows([&](QWidget* modal) { visit(modal); });
 
     visited.sort();
     QCOMPARE(visited, (QStringList{u"frmAbout"_s, u"frmAdd"_s, u"frmMistake"_s, u"frmOptions"_s,

@@ -1,13 +1,10 @@
 #include "app/MainWindow.h"
 #include "support/MainWindowFixture.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -92,14 +89,6 @@ private:
     Display* m_display;
 };
 
-QWidget* shownWindow(const QString& name)
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == name && window->isVisible())
-            return window;
-    return nullptr;
-}
-
 } // namespace
 
 class TestWindowFrames : public QObject {
@@ -151,48 +140,20 @@ void TestWindowFrames::fixedDialogsUnderAWindowManager()
                                         std::pair{"mnuViewOptions", "frmOptions"},
                                         std::pair{"mnuHelpAbout", "frmAbout"}}) {
         fx.action(QLatin1String(command))->trigger();
-        QTRY_VERIFY(shownWindow(QLatin1String(name)));
-        check(shownWindow(QLatin1String(name)), &window);
-        shownWindow(QLatin1String(name))->close();
+        QTRY_VERIFY(MainWindowFixture::shownWindow(QLatin1String(name)));
+        check(MainWindowFixture::shownWindow(QLatin1String(name)), &window);
+        MainWindowFixture::shownWindow(QLatin1String(name))->close();
     }
 
     // The modal ones are looked at while they run: quick find, the test, the mistake dialog
     // after a wrong answer and the result after Finish.
-    QTimer answerer;
-    QStringList answered;
     QWidget* testWindow = nullptr;
-    connect(&answerer, &QTimer::timeout, this, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
+    fx.walkModalWindows([&](QWidget* modal) {
         const QString name = modal->objectName();
         if (name == u"frmTest"_s)
             testWindow = modal;
         check(modal, name == u"frmMistake"_s || name == u"frmResult"_s ? testWindow : &window);
-        const auto once = [&](const QString& step, auto&& act) {
-            if (!answered.contains(step)) {
-                answered.append(step);
-                QMetaObject::invokeMethod(modal, act, Qt::QueuedConnection);
-            }
-        };
-        const auto click = [modal](const QString& button) {
-            return [modal, button] { modal->findChild<QAbstractButton*>(button)->click(); };
-        };
-        if (name == u"frmQSearch"_s) {
-            once(name, [modal] { QTest::keyClick(modal, Qt::Key_Escape); });
-        } else if (name == u"frmTest"_s && !seen.contains(u"frmMistake"_s)) {
-            modal->findChild<QLineEdit*>(u"txtGuess"_s)->setText(u"Affe"_s);
-            once(u"answer"_s, click(u"cmdOK"_s));
-        } else if (name == u"frmTest"_s) {
-            once(u"finish"_s, click(u"cmdFinish"_s));
-        } else if (name == u"frmMistake"_s || name == u"frmResult"_s) {
-            once(name, click(u"cmdOK"_s));
-        }
     });
-    answerer.start(10);
-    fx.action(u"mnuEntryFind"_s)->trigger();
-    fx.action(u"test"_s)->trigger();
-    answerer.stop();
 
     seen.sort();
     QCOMPARE(seen, (QStringList{u"frmAbout"_s, u"frmMistake"_s, u"frmOptions"_s,
