@@ -5,6 +5,8 @@
 #include "platform/BrowserService.h"
 #include "platform/MessageService.h"
 #include "platform/widgets/Twips.h"
+#include "platform/HelpContexts.h"
+#include "platform/widgets/ContextHelp.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,6 +61,7 @@ AboutDialog::AboutDialog(BrowserService& browser, MessageService& messages, QWid
     , m_messages(messages, this)
 {
     setObjectName(u"frmAbout"_s);
+    ContextHelp::setContext(this, helpcontext::AboutDialog);
     setWindowTitle(u"About "_s + applicationTitle());
     setMouseTracking(true);
 

@@ -3,6 +3,8 @@
 #include "shell/SampleVocabularies.h"
 #include "platform/HelpService.h"
 #include "platform/widgets/Twips.h"
+#include "platform/HelpContexts.h"
+#include "platform/widgets/ContextHelp.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -23,6 +25,7 @@ FirstRunDialog::FirstRunDialog(QString programDir, HelpService& help, QWidget* p
     , m_programDir(std::move(programDir))
 {
     setObjectName(u"frmFirstTime"_s);
+    ContextHelp::setContext(this, helpcontext::Welcome);
     setWindowTitle(u"Welcome to Lex Mint!"_s);
     setModal(true);
 

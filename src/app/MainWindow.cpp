@@ -19,6 +19,7 @@
 #include "platform/AppIdentity.h"
 #include "platform/HelpService.h"
 #include "platform/MessageService.h"
+#include "platform/widgets/ContextHelp.h"
 #include "platform/widgets/ElidedLabel.h"
 #include "platform/widgets/Twips.h"
 #include "progress/widgets/ProgressWindow.h"
@@ -38,6 +39,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWhatsThis>
 
 namespace lexmint {
 
@@ -56,6 +58,27 @@ void present(QWidget* window)
     window->activateWindow();
 }
 
+/// Adds the desktop's standard keys to each command after the keys it already has, leaving out
+/// any sequence another command of the window holds, so that no key does two things.
+void addStandardKeys(const QList<QAction*>& windowActions,
+                     std::initializer_list<std::pair<QAction*, QKeySequence::StandardKey>> keys)
+{
+    QList<QKeySequence> taken;
+    for (const QAction* action : windowActions)
+        taken += action->shortcuts();
+    for (const auto& [action, standard] : keys) {
+        QList<QKeySequence> sequences = action->shortcuts();
+        sequences.removeAll(QKeySequence());
+        for (const QKeySequence& sequence : QKeySequence::keyBindings(standard)) {
+            if (taken.contains(sequence))
+                continue;
+            sequences.append(sequence);
+            taken.append(sequence);
+        }
+        action->setShortcuts(sequences);
+    }
+}
+
 } // namespace
 
 MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandLine,
@@ -69,6 +92,7 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
     setWindowTitle(applicationTitle());
     setWindowIcon(applicationIcon());
     setMinimumSize(twipsToPixelsX(MinimumSizeTwips, this), twipsToPixelsY(MinimumSizeTwips, this));
+    new ContextHelp(services.help, this);
 
     m_session = new VocabularySession(services.messages, services.files, services.clock,
                                       services.programDir, services.userFolder, this);
@@ -182,7 +206,16 @@ void MainWindow::createActions()
     a.helpTopics = addAction("mnuHelpTopics", tr("&Help Topics"), nullptr);
     a.helpTopics->setToolTip(tr("Help"));
     connect(a.helpTopics, &QAction::triggered, this, [this] { m_services.help.showContents(); });
+    a.helpWhatsThis = QWhatsThis::createAction(this);
+    a.helpWhatsThis->setObjectName(QStringLiteral("mnuHelpWhatsThis"));
     a.helpAbout = addAction("mnuHelpAbout", tr("&About Lex Mint"), &MainWindow::showAbout);
+
+    addStandardKeys(findChildren<QAction*>(), {{a.vocNew, QKeySequence::New},
+                                               {a.vocOpen, QKeySequence::Open},
+                                               {a.vocClose, QKeySequence::Close},
+                                               {a.vocExit, QKeySequence::Quit},
+                                               {a.entryFind, QKeySequence::Find},
+                                               {a.viewRefresh, QKeySequence::Refresh}});
 }
 
 void MainWindow::createMenus()
@@ -228,7 +261,7 @@ void MainWindow::createMenus()
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    help->addAction(a.helpTopics);
+    help->addActions({a.helpTopics, a.helpWhatsThis});
     addSeparator(help, "mnuSep4");
     help->addAction(a.helpAbout);
 }

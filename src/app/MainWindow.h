@@ -54,6 +54,7 @@ struct MainActions {
     QAction* viewProgress = nullptr;
     QAction* viewOptions = nullptr;
     QAction* helpTopics = nullptr;
+    QAction* helpWhatsThis = nullptr;
     QAction* helpAbout = nullptr;
     /// Separators shown and hidden with the commands beside them.
     QAction* propsSeparator = nullptr;

@@ -2,6 +2,7 @@
 
 #include "entries/CharacterLimit.h"
 #include "entries/VocabularyHost.h"
+#include "keyboards/KeyboardCatalogue.h"
 #include "platform/MessageService.h"
 #include "platform/widgets/EnterKey.h"
 #include "platform/widgets/Twips.h"
@@ -12,6 +13,8 @@
 #include "store/VocabInfo.h"
 #include "store/VocabularyFile.h"
 #include "store/VocabularySources.h"
+#include "platform/HelpContexts.h"
+#include "platform/widgets/ContextHelp.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -27,6 +30,7 @@ namespace lexmint {
 namespace {
 
 constexpr int EnterCode = 13;
+const QString KeyboardLabelTip = QStringLiteral("Active keyboard in the current context");
 
 QString headwordCriteria(const QString& op, const QString& headword)
 {
@@ -64,15 +68,21 @@ EntryForm::EntryForm(VocabularyHost& host, MessageService& messages, KeyboardFoc
                            [&host] { return host.currentVocabulary().keybDef; })
 {
     setObjectName(QStringLiteral("frmAdd"));
+    ContextHelp::setContext(this, helpcontext::EntryForm);
     setWindowTitle(QStringLiteral("Add New Entry"));
 
     m_head->setObjectName(QStringLiteral("txtHead"));
     m_head->setToolTip(QStringLiteral("Enter the foreign word/phrase here"));
+    m_head->setPlaceholderText(QStringLiteral("Headword"));
+    m_head->setAccessibleName(QStringLiteral("Headword"));
     m_definition->setObjectName(QStringLiteral("txtDef"));
     m_definition->setToolTip(QStringLiteral("Enter the definition of the above word/phrase here"));
+    m_definition->setPlaceholderText(QStringLiteral("Definitions, one per line"));
+    m_definition->setAccessibleName(QStringLiteral("Definitions"));
     m_definition->setTabChangesFocus(true);
     m_keyboardLabel->setObjectName(QStringLiteral("lblKeyboard"));
-    m_keyboardLabel->setToolTip(QStringLiteral("Active keyboard in the current context"));
+    m_keyboardLabel->setToolTip(KeyboardLabelTip);
+    m_keyboardLabel->setAccessibleName(KeyboardLabelTip);
     m_keyboardLabel->setAlignment(Qt::AlignCenter);
     m_keyboardLabel->setAutoFillBackground(true);
     m_keyboardLabel->setMinimumWidth(m_keyboardLabel->fontMetrics().horizontalAdvance(
@@ -415,10 +425,11 @@ bool EntryForm::definitionKey(const QKeyEvent& key)
 
 void EntryForm::keyPressEvent(QKeyEvent* event)
 {
-    // There is no cancel button: Esc leaves the form alone, so that typed text is never
-    // dropped without the question of the Close button.
-    if (event->key() == Qt::Key_Escape)
+    // Esc is the Close button, question included, never a silent reject.
+    if (event->matches(QKeySequence::Cancel)) {
+        closeClicked();
         return;
+    }
     if (isEnter(*event)) {
         if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
             button->click();
@@ -430,13 +441,16 @@ void EntryForm::keyPressEvent(QKeyEvent* event)
 
 void EntryForm::fieldEntered(KeyboardLayoutId layout, const QString& name)
 {
-    m_keyboardLabel->setText(name.left(3));
+    // The label is narrow: it shows the layout's short name, the tool tip the full one.
+    m_keyboardLabel->setText(keyboardShortName(layout));
+    m_keyboardLabel->setToolTip(KeyboardLabelTip + QStringLiteral(": ") + name);
     paintKeyboardLabel(layout != KeybCurrent);
 }
 
 void EntryForm::fieldLeft()
 {
     m_keyboardLabel->clear();
+    m_keyboardLabel->setToolTip(KeyboardLabelTip);
     paintKeyboardLabel(false);
 }
 

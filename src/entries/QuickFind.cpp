@@ -6,6 +6,8 @@
 #include "store/DataSource.h"
 #include "store/VocabInfo.h"
 #include "store/VocabularySources.h"
+#include "platform/HelpContexts.h"
+#include "platform/widgets/ContextHelp.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -33,6 +35,7 @@ QuickFindDialog::QuickFindDialog(VocabularyHost& host, KeyboardFocus& keyboards,
       m_startPosition(host.sources().vocabulary().absolutePosition())
 {
     setObjectName(u"frmQSearch"_s);
+    ContextHelp::setContext(this, helpcontext::QuickFind);
     setWindowTitle(u"Quick Find"_s);
     setModal(true);
 

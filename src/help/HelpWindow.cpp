@@ -22,6 +22,7 @@
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <utility>
 
@@ -101,8 +102,8 @@ HelpWindow::HelpWindow(QHelpEngine* engine, const QString& helpFolder, QWidget* 
     setCentralWidget(splitter);
 
     makeNavigation();
-    connect(m_browser, &QTextBrowser::sourceChanged, this,
-            &HelpWindow::selectCurrentPageInContents);
+    // The browser tells its new page before source() returns it.
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::selectInContents);
 }
 
 QWidget* HelpWindow::makeContentsTab()
@@ -115,7 +116,7 @@ QWidget* HelpWindow::makeContentsTab()
     m_contents->setModel(model);
     // The contents are read in the background; select the page shown once they are there.
     connect(model, &QHelpContentModel::contentsCreated, this,
-            &HelpWindow::selectCurrentPageInContents);
+            [this] { selectInContents(m_browser->source()); });
     const auto openItem = [this, model](const QModelIndex& index) {
         if (const QHelpContentItem* item = model->contentItemAt(index))
             m_browser->setSource(item->url());
@@ -237,14 +238,16 @@ void HelpWindow::showPage(const QUrl& page)
 void HelpWindow::present()
 {
     // A window shown while a modal dialog is open (a test, a message box with a Help button)
-    // is blocked by that dialog. Shown modal itself, it stays usable until it is closed.
+    // is blocked by that dialog, unless it belongs to the dialog. Made transient for the
+    // dialog, the help stays usable, and so does the dialog beside it.
     const QWidget* modal = QApplication::activeModalWidget();
-    const bool overModal = modal && modal != this;
-    if (!isVisible())
-        setWindowModality(overModal ? Qt::ApplicationModal : Qt::NonModal);
-    else if (overModal && windowModality() == Qt::NonModal) {
+    QWindow* owner = modal && modal != this ? modal->windowHandle() : nullptr;
+    if (!windowHandle())
+        create();
+    if (windowHandle()->transientParent() != owner) {
+        // The window manager reads the owner when the window is mapped.
         hide();
-        setWindowModality(Qt::ApplicationModal);
+        windowHandle()->setTransientParent(owner);
     }
     if (isMinimized())
         showNormal();
@@ -254,9 +257,9 @@ void HelpWindow::present()
     activateWindow();
 }
 
-void HelpWindow::selectCurrentPageInContents()
+void HelpWindow::selectInContents(const QUrl& page)
 {
-    const QModelIndex item = findContentsItem(*m_engine->contentModel(), m_browser->source());
+    const QModelIndex item = findContentsItem(*m_engine->contentModel(), page);
     if (!item.isValid())
         return;
     m_contents->setCurrentIndex(item);

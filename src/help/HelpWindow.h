@@ -39,7 +39,7 @@ private:
     QWidget* makeSearchTab();
     void makeNavigation();
     void present();
-    void selectCurrentPageInContents();
+    void selectInContents(const QUrl& page);
     void filterIndex(const QString& text);
     void openKeyword(const QModelIndex& index);
     void prepareSearchIndex();

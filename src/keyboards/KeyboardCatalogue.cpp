@@ -165,6 +165,14 @@ static_assert(std::ranges::adjacent_find(Catalogue, std::greater_equal{},
                                          &KeyboardEntry::language) == Catalogue.end(),
               "the catalogue must be strictly ascending for the binary search");
 
+/// The XKB layout that types a layout identifier's language.
+std::optional<XkbLayout> typingLayout(qint32 layout)
+{
+    if (layout == KeybCurrent)
+        return std::nullopt;
+    return xkbLayoutOfLanguage(static_cast<quint16>(layout & 0xFFFF));
+}
+
 } // namespace
 
 std::span<const KeyboardEntry> keyboardCatalogue()
@@ -181,11 +189,18 @@ QString keyboardName(qint32 layout)
     return QStringLiteral("Unknown");
 }
 
+QString keyboardShortName(qint32 layout)
+{
+    const std::optional<XkbLayout> typing = typingLayout(layout);
+    if (!typing)
+        return {};
+    const QString brief = XkbRegistry::system().brief(*typing);
+    return brief.isEmpty() ? typing->code : brief;
+}
+
 QString keyboardLanguage(qint32 layout)
 {
-    if (layout == KeybCurrent)
-        return {};
-    const std::optional<XkbLayout> typing = xkbLayoutOfLanguage(static_cast<quint16>(layout & 0xFFFF));
+    const std::optional<XkbLayout> typing = typingLayout(layout);
     return typing ? XkbRegistry::system().language(*typing) : QString();
 }
 

@@ -23,6 +23,10 @@ std::span<const KeyboardEntry> keyboardCatalogue();
 /// language is not in the catalogue.
 QString keyboardName(qint32 layout);
 
+/// The short name of a layout for narrow places ("de"), as desktops show it in their panels;
+/// empty for KeybCurrent and where no known keyboard layout types the language.
+QString keyboardShortName(qint32 layout);
+
 /// The language a layout types, as a BCP 47 tag for input methods ("cs-CZ"), from the low 16
 /// bits of its identifier; empty for KeybCurrent and where no known keyboard layout types the
 /// language.

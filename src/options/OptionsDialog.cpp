@@ -9,6 +9,7 @@
 #include "platform/HelpService.h"
 #include "platform/widgets/Twips.h"
 #include "store/VocabInfo.h"
+#include "platform/HelpContexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -79,7 +80,8 @@ void OptionsDialog::makeStartupPage()
     const auto y = [this](int twips) { return twipsToPixelsY(twips, this); };
     const HelpService& help = m_context.help;
 
-    QWidget* page = addPage(u"Startup"_s, u"startup"_s, u"Customize Startup Options"_s, 15);
+    QWidget* page = addPage(u"Startup"_s, u"startup"_s, u"Customize Startup Options"_s,
+                              helpcontext::OptionsStartup);
 
     QGroupBox* vocabulary = frame("Frame1", u"Vocabulary"_s, {x(5532), y(1848)});
     auto* none = named(new QRadioButton(u"&None"_s), "optSDBlank", help, 1006);
@@ -147,7 +149,8 @@ void OptionsDialog::makeStartupPage()
 void OptionsDialog::makeNewVocabularyPage()
 {
     QWidget* page = addPage(u"New Vocabulary"_s, u"newdbprops"_s,
-                            u"Set default properties for newly created vocabularies"_s, 20);
+                            u"Set default properties for newly created vocabularies"_s,
+                            helpcontext::OptionsNewVocabulary);
     m_options = new VocOptions(m_context.keyboards, m_context.help, page);
     m_options->setObjectName(u"VocOpts"_s);
     m_options->setMinimumSize(twipsToPixelsX(5532, this), twipsToPixelsY(1890, this));
@@ -163,7 +166,8 @@ void OptionsDialog::makeEntryFormPage()
     const HelpService& help = m_context.help;
 
     QWidget* page =
-        addPage(u"Entry Form"_s, u"entryform"_s, u"Customize Entry Form Behavior"_s, 21);
+        addPage(u"Entry Form"_s, u"entryform"_s, u"Customize Entry Form Behavior"_s,
+                helpcontext::OptionsEntryForm);
     QGroupBox* behaviour = frame("Frame5", u"Entry Form Behavior"_s, {x(5532), y(1140)});
     m_keysMove = named(new QCheckBox(u"&Cursor keys and Enter move between form fields"_s),
                        "chkEFMove", help, 1045);

@@ -4,6 +4,7 @@
 #include "options/VocOptions.h"
 #include "platform/widgets/Twips.h"
 #include "store/VocabularyFile.h"
+#include "platform/HelpContexts.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -22,9 +23,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr int OptionsTopic = 60;
-constexpr int StatisticsTopic = 56;
-
 /// Shown instead of a count when a test mode's query cannot be run.
 const QString NoCount = u"\u2014"_s;
 
@@ -42,7 +40,7 @@ PropertiesDialog::PropertiesDialog(const Context& context, QWidget* parent)
     setWindowTitle(u"Properties of "_s + fileTitle(m_current.path));
 
     QWidget* optionsPage = addPage(u"Options"_s, u"options"_s,
-                                   u"Options for the open vocabulary"_s, OptionsTopic);
+                                   u"Options for the open vocabulary"_s, helpcontext::PropertiesOptions);
     m_options = new VocOptions(context.keyboards, context.help, optionsPage);
     m_options->setObjectName(u"VocOpts"_s);
     m_options->setMinimumSize(twipsToPixelsX(4106, this), twipsToPixelsY(1860, this));
@@ -55,7 +53,7 @@ PropertiesDialog::PropertiesDialog(const Context& context, QWidget* parent)
 
     QWidget* statisticsPage =
         addPage(u"Statistics"_s, u"statistics"_s,
-                u"Statistical information for the open vocabulary"_s, StatisticsTopic);
+                u"Statistical information for the open vocabulary"_s, helpcontext::PropertiesStatistics);
     auto* statistics = new QVBoxLayout(statisticsPage);
     statistics->setContentsMargins(twipsToPixelsX(48, this), twipsToPixelsY(156, this), 0, 0);
     statistics->addWidget(makeStatistics(context.testModes), 0, Qt::AlignLeft | Qt::AlignTop);

@@ -2,6 +2,7 @@
 
 #include "platform/HelpService.h"
 #include "platform/widgets/Twips.h"
+#include "platform/widgets/ContextHelp.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -62,7 +63,8 @@ private:
 TabbedDialog::TabbedDialog(QSize clientTwips, QSize tabStripTwips, HelpService& help,
                            QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+                          | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
     , m_help(help)
     , m_tabs(new QTabWidget(this))
 {
@@ -102,6 +104,10 @@ TabbedDialog::TabbedDialog(QSize clientTwips, QSize tabStripTwips, HelpService& 
     layout->addLayout(buttons);
 
     new PageKeys(this, m_tabs);
+    // F1 outside the pages, on the buttons, asks for the topic of the selected page.
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
+        ContextHelp::setContext(this, ContextHelp::contextOf(m_tabs->currentWidget()));
+    });
 }
 
 QWidget* TabbedDialog::addPage(const QString& caption, const QString& key,
@@ -112,7 +118,9 @@ QWidget* TabbedDialog::addPage(const QString& caption, const QString& key,
     const int index = m_tabs->addTab(page, caption);
     m_tabs->tabBar()->setTabData(index, key);
     m_tabs->setTabToolTip(index, toolTip);
-    m_helpContexts.append(helpContext);
+    ContextHelp::setContext(page, helpContext);
+    if (m_tabs->count() == 1)
+        ContextHelp::setContext(this, helpContext);
     return page;
 }
 
@@ -128,7 +136,7 @@ void TabbedDialog::setVisible(bool visible)
 
 void TabbedDialog::showHelp()
 {
-    m_help.showTopic(m_helpContexts.value(m_tabs->currentIndex()));
+    m_help.showTopic(ContextHelp::contextOf(m_tabs->currentWidget()));
 }
 
 } // namespace lexmint

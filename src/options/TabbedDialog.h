@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QList>
 
 class QTabWidget;
 
@@ -13,6 +12,7 @@ class HelpService;
 ///
 /// OK calls accept(), which a subclass overrides to store its values before it closes;
 /// Cancel, Esc and the close box discard. Help shows the topic of the selected page.
+/// F1 shows the topic of the selected page too; the title bar has a What's This button.
 /// Ctrl+Tab, with no other modifier, selects the next page and wraps from the last to the
 /// first, whichever control has the focus; the dialog sees the key before its controls, and
 /// the tab widget's own handling of Ctrl+Shift+Tab is not used. The dialog is centred on the
@@ -40,7 +40,6 @@ private:
 
     HelpService& m_help;
     QTabWidget* m_tabs;
-    QList<int> m_helpContexts;
 };
 
 } // namespace lexmint

@@ -4,6 +4,8 @@
 #include "platform/HelpService.h"
 #include "platform/widgets/Twips.h"
 #include "store/VocabInfo.h"
+#include "platform/HelpContexts.h"
+#include "platform/widgets/ContextHelp.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -20,9 +22,11 @@ using namespace Qt::StringLiterals;
 
 constexpr int CaseSensitiveTopic = 1035;
 constexpr int WarnDoublesTopic = 1036;
+constexpr int AccentsOptionalTopic = 1037;
 constexpr int KeyboardsTopic = 1031;
 
 const QString CaseSensitiveName = u"CaseSensitive"_s;
+const QString AccentsOptionalName = u"AccentsOptional"_s;
 const QString WarnDoublesName = u"WarnDoubles"_s;
 const QString KeybHeadName = u"KeybHead"_s;
 const QString KeybDefName = u"KeybDef"_s;
@@ -87,6 +91,8 @@ VocOptions::VocOptions(const KeyboardBackend& keyboards, const HelpService& help
     };
     m_caseSensitive = checkBox(u"chkCaseSensitive"_s, u"Headwords are &case sensitive"_s,
                                CaseSensitiveTopic);
+    m_accentsOptional = checkBox(u"chkAccentsOptional"_s, u"&Accents may be left out"_s,
+                                 AccentsOptionalTopic);
     m_warnDoubles = checkBox(u"chkWarnDoubles"_s, u"&Warn when a headword is not unique"_s,
                              WarnDoublesTopic);
 
@@ -94,6 +100,7 @@ VocOptions::VocOptions(const KeyboardBackend& keyboards, const HelpService& help
     boxes->setContentsMargins(x(150), y(60), x(150), y(60));
     boxes->setSpacing(y(60));
     boxes->addWidget(m_caseSensitive);
+    boxes->addWidget(m_accentsOptional);
     boxes->addWidget(m_warnDoubles);
     boxes->addStretch();
 
@@ -116,6 +123,11 @@ int VocOptions::caseSensitive() const
     return stateNumberOf(m_caseSensitive);
 }
 
+int VocOptions::accentsOptional() const
+{
+    return stateNumberOf(m_accentsOptional);
+}
+
 int VocOptions::warnDoubles() const
 {
     return stateNumberOf(m_warnDoubles);
@@ -125,6 +137,12 @@ void VocOptions::setCaseSensitive(int state)
 {
     m_caseSensitive->setCheckState(checkStateOf(state));
     emit propertyChanged(CaseSensitiveName);
+}
+
+void VocOptions::setAccentsOptional(int state)
+{
+    m_accentsOptional->setCheckState(checkStateOf(state));
+    emit propertyChanged(AccentsOptionalName);
 }
 
 void VocOptions::setWarnDoubles(int state)
@@ -152,6 +170,8 @@ qint32 VocOptions::flags() const
         packed |= vocabflags::CaseSensitive;
     if (warnDoubles() == 1)
         packed |= vocabflags::WarnDoubles;
+    if (accentsOptional() == 1)
+        packed |= vocabflags::AccentsOptional;
     return packed;
 }
 
@@ -159,6 +179,7 @@ void VocOptions::setFlags(qint32 flags)
 {
     setCaseSensitive((flags & vocabflags::CaseSensitive) ? 1 : 0);
     setWarnDoubles((flags & vocabflags::WarnDoubles) ? 1 : 0);
+    setAccentsOptional((flags & vocabflags::AccentsOptional) ? 1 : 0);
 }
 
 void VocOptions::restoreState(const QVariantMap& state)
@@ -172,6 +193,7 @@ void VocOptions::restoreState(const QVariantMap& state)
         return ok ? read : fallback;
     };
     setCaseSensitive(value(CaseSensitiveName, 1));
+    setAccentsOptional(value(AccentsOptionalName, 0));
     setWarnDoubles(value(WarnDoublesName, 1));
     setKeybHead(value(KeybHeadName, 0));
     setKeybDef(value(KeybDefName, 0));
@@ -180,6 +202,7 @@ void VocOptions::restoreState(const QVariantMap& state)
 QVariantMap VocOptions::saveState() const
 {
     return {{CaseSensitiveName, QVariant::fromValue(qint16(caseSensitive()))},
+            {AccentsOptionalName, QVariant::fromValue(qint16(accentsOptional()))},
             {WarnDoublesName, QVariant::fromValue(qint16(warnDoubles()))},
             {KeybHeadName, QVariant::fromValue(m_keybHead)},
             {KeybDefName, QVariant::fromValue(m_keybDef)}};
@@ -191,6 +214,7 @@ void VocOptions::chooseKeyboards()
     // dialog is open; the panel is then left alone.
     const QPointer<KeyboardSelectDialog> dialog =
         new KeyboardSelectDialog(m_keyboards, m_keybHead, m_keybDef, this);
+    ContextHelp::setContext(dialog, helpcontext::KeyboardSelection);
     const int result = dialog->exec();
     if (!dialog)
         return;

@@ -10,6 +10,8 @@ namespace lexmint {
 namespace vocabflags {
 inline constexpr qint32 CaseSensitive = 1;
 inline constexpr qint32 WarnDoubles = 2;
+/// An answer that leaves out accents of the headword is right; older files have it clear.
+inline constexpr qint32 AccentsOptional = 4;
 } // namespace vocabflags
 
 /// Describes a vocabulary: the open one, or (keyboards and flags only) the options that a

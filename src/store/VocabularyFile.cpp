@@ -1,5 +1,6 @@
 #include "VocabularyFile.h"
 
+#include "platform/HelpContexts.h"
 #include "platform/MessageService.h"
 #include "store/DataSource.h"
 #include "store/Database.h"
@@ -233,7 +234,7 @@ void reportInconsistency(MessageService& messages)
                                   "sqlite3.\rIf the problem persists, contact Lex Mint technical "
                                   "support."),
                    QStringLiteral("Application Error"), MessageIcon::Critical, MessageButtons::Ok,
-                   57});
+                   helpcontext::Inconsistency});
 }
 
 void reportReadError(MessageService& messages, const StoreError& error)

@@ -3,6 +3,8 @@
 #include "entries/EntryForms.h"
 #include "platform/SoundService.h"
 #include "platform/widgets/Twips.h"
+#include "platform/HelpContexts.h"
+#include "platform/widgets/ContextHelp.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +59,7 @@ MistakeDialog::MistakeDialog(const QString& correctHeadword, const QList<AnswerP
       m_entryForms(entryForms)
 {
     setObjectName(u"frmMistake"_s);
+    ContextHelp::setContext(this, helpcontext::MistakeDialog);
     setWindowTitle(u"Mistaken Answer"_s);
     setModal(true);
 

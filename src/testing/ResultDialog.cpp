@@ -3,6 +3,8 @@
 #include "platform/SoundService.h"
 #include "platform/widgets/ElidedLabel.h"
 #include "platform/widgets/Twips.h"
+#include "platform/HelpContexts.h"
+#include "platform/widgets/ContextHelp.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -83,6 +85,7 @@ ResultDialog::ResultDialog(const QString& testMode, int testedCount, int correct
       m_chart(testedCount, correctCount, m_clientWidth, ClientHeight + FrameHeight)
 {
     setObjectName(u"frmResult"_s);
+    ContextHelp::setContext(this, helpcontext::ResultDialog);
     setWindowTitle(u"Test Result"_s);
     setModal(true);
 

@@ -11,6 +11,8 @@
 #include "store/VocabularySources.h"
 #include "testing/MistakeDialog.h"
 #include "testing/ResultDialog.h"
+#include "platform/HelpContexts.h"
+#include "platform/widgets/ContextHelp.h"
 
 #include <QAbstractItemView>
 #include <QBoxLayout>
@@ -58,7 +60,10 @@ AnswerJudge judgeOf(const VocabInfo& vocabulary)
 {
     return AnswerJudge(vocabulary.flags & vocabflags::CaseSensitive
                            ? AnswerJudge::LetterCase::Significant
-                           : AnswerJudge::LetterCase::Ignored);
+                           : AnswerJudge::LetterCase::Ignored,
+                       vocabulary.flags & vocabflags::AccentsOptional
+                           ? AnswerJudge::Accents::MayBeLeftOut
+                           : AnswerJudge::Accents::Required);
 }
 
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
@@ -124,6 +129,7 @@ TestWindow::TestWindow(VocabularyHost& host, EntryForms& entryForms, MessageServ
       m_keyboard(keyboards, m_guess, [&host] { return host.currentVocabulary().keybHead; })
 {
     setObjectName(u"frmTest"_s);
+    ContextHelp::setContext(this, helpcontext::TestWindow);
     setWindowTitle(u"Test"_s);
     setModal(true);
     buildControls(modes, help);
@@ -374,10 +380,15 @@ void TestWindow::showResultsOfRunningRun()
         showResults();
 }
 
-void TestWindow::showRightSign()
+void TestWindow::showRightSign(const QString& typed, const QString& headword)
 {
     // A short sign beside the progress; the next entry is already shown, so a fast typist
-    // never waits for it.
+    // never waits for it. An answer that was right without being the headword letter for
+    // letter (accents left out, other case) also shows the headword's own spelling.
+    const bool spelledAsStored = typed.normalized(QString::NormalizationForm_C)
+        == headword.normalized(QString::NormalizationForm_C);
+    m_rightSignLabel->setText(spelledAsStored ? u"\u2714 Correct"_s
+                                              : u"\u2714 Correct: "_s + headword);
     m_rightSignLabel->show();
     m_rightSign.start();
 }
@@ -406,9 +417,9 @@ void TestWindow::answer()
     // The statistics are written first, so that an edit from the mistake dialog starts from
     // them.
     const QString typed = m_guess->text();
+    const TestEntry entry = m_run.current();
     TestRun::Verdict verdict = m_run.answer(typed);
     if (verdict == TestRun::Verdict::Wrong) {
-        const TestEntry entry = m_run.current();
         MistakeDialog mistake(entry.headword, m_run.differences(typed), entry.id, m_entryForms,
                               m_sound, this);
         if (mistake.exec() == MistakeDialog::CountAsCorrect && m_run.countLastAnswerAsRight())
@@ -417,7 +428,7 @@ void TestWindow::answer()
     m_guess->clear();
     moveOn();
     if (verdict == TestRun::Verdict::Right)
-        showRightSign();
+        showRightSign(typed, entry.headword);
 }
 
 void TestWindow::editEntry()
@@ -452,9 +463,11 @@ void TestWindow::restartAnyTime()
 
 void TestWindow::keyPressEvent(QKeyEvent* event)
 {
-    // No button cancels the window: Esc does nothing.
-    if (event->matches(QKeySequence::Cancel))
+    // Esc ends the test as Finish does, with the results, never as a silent reject.
+    if (event->matches(QKeySequence::Cancel)) {
+        finish();
         return;
+    }
     QDialog::keyPressEvent(event);
 }
 

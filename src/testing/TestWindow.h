@@ -60,7 +60,7 @@ private:
     void placeOver(const QWidget* mainWindow);
     void startMode(const QString& mode);
     void showCurrentEntry();
-    void showRightSign();
+    void showRightSign(const QString& typed, const QString& headword);
     void showResults();
     void showResultsOfRunningRun();
     void setRunFocus();

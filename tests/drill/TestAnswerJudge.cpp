@@ -11,6 +11,8 @@ class TestAnswerJudge : public QObject {
     Q_OBJECT
 private slots:
     void judges_data();
+    void accents_data();
+    void accents();
     void judges();
 };
 
@@ -60,7 +62,43 @@ void TestAnswerJudge::judges()
     QFETCH(QLocale::Language, language);
     QFETCH(bool, right);
 
-    QCOMPARE(AnswerJudge(letterCase, QLocale(language)).isRight(answer, headword), right);
+    QCOMPARE(AnswerJudge(letterCase, AnswerJudge::Accents::Required, QLocale(language))
+                 .isRight(answer, headword),
+             right);
+}
+
+void TestAnswerJudge::accents_data()
+{
+    QTest::addColumn<QString>("headword");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<LetterCase>("letterCase");
+    QTest::addColumn<bool>("right"); // when accents may be left out; never when required
+
+    const LetterCase ignored = LetterCase::Ignored;
+    QTest::newRow("accent left out") << u"café"_s << u"cafe"_s << ignored << true;
+    QTest::newRow("stored combining, left out") << u"cafe\u0301"_s << u"cafe"_s << ignored << true;
+    QTest::newRow("several left out") << u"naïve résumé"_s << u"naive resume"_s << ignored << true;
+    QTest::newRow("tilde left out") << u"año"_s << u"ano"_s << ignored << true;
+    QTest::newRow("left out, other case") << u"Café"_s << u"CAFE"_s << ignored << true;
+    QTest::newRow("left out, case significant")
+        << u"Café"_s << u"cafe"_s << LetterCase::Significant << false;
+    QTest::newRow("one of two left out") << u"élève"_s << u"elève"_s << ignored << true;
+    QTest::newRow("é typed for è") << u"crème"_s << u"créme"_s << ignored << false;
+    QTest::newRow("accent added") << u"cafe"_s << u"café"_s << ignored << false;
+    QTest::newRow("letter missing as well") << u"café"_s << u"caf"_s << ignored << false;
+    QTest::newRow("letter added as well") << u"café"_s << u"cafes"_s << ignored << false;
+}
+
+void TestAnswerJudge::accents()
+{
+    QFETCH(QString, headword);
+    QFETCH(QString, answer);
+    QFETCH(LetterCase, letterCase);
+    QFETCH(bool, right);
+
+    QCOMPARE(AnswerJudge(letterCase, AnswerJudge::Accents::MayBeLeftOut).isRight(answer, headword),
+             right);
+    QVERIFY(!AnswerJudge(letterCase, AnswerJudge::Accents::Required).isRight(answer, headword));
 }
 
 QTEST_GUILESS_MAIN(TestAnswerJudge)

@@ -63,6 +63,7 @@ struct Leaving {
     QString shown = u"Haus"_s; // by the main window when the form opens
     bool deleting = false;
     bool closeBox = false;
+    bool escape = false; // Esc instead of the Close button
     QString obstacle = {};
     QStringList added = {}; // before leaving
     QString typed = {}; // over the headword, before leaving
@@ -350,6 +351,14 @@ void TestEntryForm::leaving_data()
         << Leaving{.entry = Baum, .closeBox = true, .typed = u"Bäume"_s,
                    .answer = MessageAnswer::No, .messages = {discard.arg(u"Edit"_s)},
                    .current = u"Apfel"_s};
+    // Esc is the Close button, question included.
+    QTest::newRow("Esc untouched") << Leaving{.escape = true};
+    QTest::newRow("Esc typed, discarded")
+        << Leaving{.escape = true, .typed = u"Kuh"_s, .messages = {discard.arg(u"Add"_s)}};
+    QTest::newRow("Esc on an edit, kept")
+        << Leaving{.entry = Baum, .escape = true, .typed = u"Bäume"_s,
+                   .answer = MessageAnswer::No, .messages = {discard.arg(u"Edit"_s)},
+                   .current = u"Apfel"_s};
     // Reported on opening; the form opens empty and closes.
     QTest::newRow("cancel an entry not there")
         << Leaving{.entry = NotThere, .messages = {Inconsistency}};
@@ -376,6 +385,8 @@ void TestEntryForm::leaving()
         m_messages.expect(leave.answer);
     if (leave.closeBox)
         m_form->close();
+    else if (leave.escape)
+        QTest::keyClick(head(), Qt::Key_Escape);
     else
         button(leave.deleting ? u"cmdDel"_s : u"cmdClose"_s)->click();
 
@@ -447,18 +458,21 @@ void TestEntryForm::keys()
 
 void TestEntryForm::keyboardFollowsTheFocus()
 {
-    // The headword field has the focus on opening: its layout is active and named, in the
-    // form by its first three letters.
+    // The headword field has the focus on opening: its layout is active and named.
     QVERIFY(openForm(New));
     const auto* label = m_form->findChild<QLabel*>(u"lblKeyboard"_s);
     QTRY_COMPARE(m_backend->activeLayout(), German);
     QCOMPARE(m_host->keyboardLabel(), u"German (Standard)"_s);
-    QCOMPARE(label->text(), u"Ger"_s);
+    // The form's narrow label shows the short name whole, its tool tip the full one.
+    QCOMPARE(label->text(), u"de"_s);
+    QVERIFY(label->contentsRect().width() >= label->fontMetrics().horizontalAdvance(label->text()));
+    QVERIFY(label->toolTip().endsWith(u": German (Standard)"_s));
     // The definition field leaves the layout alone; the user's own comes back.
     QTest::keyClick(head(), Qt::Key_Tab);
     QTRY_VERIFY(definition()->hasFocus());
     QCOMPARE(m_backend->activeLayout(), UsEnglish);
     QCOMPARE(m_host->keyboardLabel(), keyboardName(KeybCurrent));
+    QCOMPARE(label->text(), QString());
     button(u"cmdAdd"_s)->setFocus();
     QTRY_COMPARE(m_host->keyboardLabel(), QString());
     QCOMPARE(label->text(), QString());

@@ -1,5 +1,6 @@
 #include "help/HelpCollection.h"
 #include "help/HelpPopups.h"
+#include "platform/HelpContexts.h"
 #include "platform/widgets/QtHelpService.h"
 
 #include "support/TestFiles.h"
@@ -14,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTreeView>
+#include <QWindow>
 
 using namespace lexmint;
 using namespace Qt::StringLiterals;
@@ -52,18 +55,31 @@ private slots:
     void contextNumbersResolve_data();
     void contextNumbersResolve();
     void oneWindowServesEveryRequestOverModalDialogs();
+    void contentsFollowThePageShown();
     void parsePopupTexts_data();
     void parsePopupTexts();
     void searchBuildsItsIndexOutsideTheProgramFolder();
     void missingHelpIsSilent();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowBlocked)
+            m_blocked.insert(watched);
+        else if (event->type() == QEvent::WindowUnblocked)
+            m_blocked.remove(watched);
+        return false;
+    }
+
 private:
+    QSet<QObject*> m_blocked; // windows that a modal window blocks
     std::unique_ptr<QTemporaryDir> m_userDir;
     std::unique_ptr<QtHelpService> m_help;
 };
 
 void TestHelp::init()
 {
+    qApp->installEventFilter(this);
     m_userDir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_userDir->isValid());
     m_help = std::make_unique<QtHelpService>(test::buildDataDir() + u'/', m_userDir->path());
@@ -72,6 +88,8 @@ void TestHelp::init()
 
 void TestHelp::cleanup()
 {
+    qApp->removeEventFilter(this);
+    m_blocked.clear();
     m_help.reset();
     QVERIFY(!helpWindow());
 }
@@ -83,10 +101,10 @@ void TestHelp::contextNumbersResolve_data()
     QTest::addColumn<int>("context");
     QTest::addColumn<bool>("popup");
 
-    for (int context : {15, 20, 21, 56, 57, 60})
+    for (int context : helpcontext::All)
         QTest::addRow("topic %d", context) << context << false;
     for (int context : {1100, 1101, 1102, 1103, 1104, 1105, 1106, 1107, 1108, 1109, 1031, 1035,
-                        1036, 1006, 1007, 1008, 1010, 1011, 1012, 1020, 1021, 1022, 1045, 1046})
+                        1036, 1037, 1006, 1007, 1008, 1010, 1011, 1012, 1020, 1021, 1022, 1045, 1046})
         QTest::addRow("pop-up %d", context) << context << true;
 }
 
@@ -120,11 +138,30 @@ void TestHelp::oneWindowServesEveryRequestOverModalDialogs()
     m_help->showTopic(57);
     m_help->showTopic(15);
     QCOMPARE(shownPage(), helpUrl(u"options.html#startup"_s)); // in exactly one window
-    QCOMPARE(QGuiApplication::modalWindow(), helpWindow()->windowHandle());
-    helpWindow()->close();
+    // The help belongs to the dialog: neither blocks the other.
+    QCOMPARE(helpWindow()->windowHandle()->transientParent(), dialog.windowHandle());
+    QCOMPARE(helpWindow()->windowModality(), Qt::NonModal);
+    QVERIFY(!m_blocked.contains(helpWindow()));
     QCOMPARE(QGuiApplication::modalWindow(), dialog.windowHandle());
+    helpWindow()->close();
+    dialog.close();
     m_help->showContents();
     QVERIFY(helpWindow() && helpWindow()->isVisible());
+    QCOMPARE(helpWindow()->windowHandle()->transientParent(), nullptr);
+}
+
+void TestHelp::contentsFollowThePageShown()
+{
+    const auto selected = [] {
+        const auto* contents = helpWindow()->findChild<QTreeView*>(u"helpContents"_s);
+        return contents->currentIndex().data().toString();
+    };
+    m_help->showTopic(helpcontext::MistakeDialog);
+    QTRY_COMPARE(selected(), u"The mistaken-answer dialog"_s);
+    m_help->showTopic(helpcontext::QuickFind);
+    QTRY_COMPARE(selected(), u"Quick Find"_s);
+    helpWindow()->findChild<QTextBrowser*>()->setSource(helpUrl(u"entries.html#keys"_s));
+    QTRY_COMPARE(selected(), u"Keys in the entry form"_s);
 }
 
 void TestHelp::parsePopupTexts_data()

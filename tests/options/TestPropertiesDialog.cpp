@@ -96,20 +96,24 @@ void TestPropertiesDialog::boxStates()
     // Only a ticked box sets its bit.
     panel.setWarnDoubles(2);
     QCOMPARE(panel.flags(), vocabflags::CaseSensitive);
-    panel.setFlags(vocabflags::WarnDoubles);
-    QCOMPARE((QList{panel.caseSensitive(), panel.warnDoubles()}), (QList{0, 1}));
+    panel.setFlags(vocabflags::WarnDoubles | vocabflags::AccentsOptional);
+    QCOMPARE((QList{panel.caseSensitive(), panel.warnDoubles(), panel.accentsOptional()}),
+             (QList{0, 1, 1}));
+    QCOMPARE(panel.flags(), vocabflags::WarnDoubles | vocabflags::AccentsOptional);
 }
 
 void TestPropertiesDialog::restoreState()
 {
     VocOptions panel(m_backend, m_help);
     const auto values = [&] {
-        return QList{panel.caseSensitive(), panel.warnDoubles(), panel.keybHead(), panel.keybDef()};
+        return QList{panel.caseSensitive(), panel.accentsOptional(), panel.warnDoubles(),
+                     panel.keybHead(), panel.keybDef()};
     };
     panel.restoreState({});
-    QCOMPARE(values(), (QList{1, 1, 0, 0}));
-    panel.restoreState({{u"casesensitive"_s, 0}, {u"WARNDOUBLES"_s, 2}, {u"KeybDef"_s, Russian}});
-    QCOMPARE(values(), (QList{0, 2, 0, Russian}));
+    QCOMPARE(values(), (QList{1, 0, 1, 0, 0}));
+    panel.restoreState({{u"casesensitive"_s, 0}, {u"accentsoptional"_s, 1},
+                        {u"WARNDOUBLES"_s, 2}, {u"KeybDef"_s, Russian}});
+    QCOMPARE(values(), (QList{0, 1, 2, 0, Russian}));
 }
 
 void TestPropertiesDialog::countsTheTestModes()
@@ -151,6 +155,10 @@ void TestPropertiesDialog::closing()
     const auto dialog = make();
     dialog->show();
     dialog->findChild<QCheckBox*>(u"chkCaseSensitive"_s)->click();
+    // A file from before the accent option reads it as clear.
+    auto* accents = dialog->findChild<QCheckBox*>(u"chkAccentsOptional"_s);
+    QCOMPARE(accents->checkState(), Qt::Unchecked);
+    accents->click();
 
     // Keyboard rows: current, US English (active), Czech, Russian.
     QList<int> openedOn;
@@ -182,7 +190,8 @@ void TestPropertiesDialog::closing()
 
     const bool accepted = button == u"cmdOK";
     const bool chosen = accepted && keyboardButton == u"cmdOK";
-    const QList<qint32> expected{accepted ? vocabflags::WarnDoubles : 3, chosen ? Russian : Czech,
+    const QList<qint32> expected{accepted ? vocabflags::WarnDoubles | vocabflags::AccentsOptional : 3,
+                                 chosen ? Russian : Czech,
                                  chosen ? UsEnglish : Russian};
     VocabInfo stored;
     vocabularyfile::readVocabProperties(m_db, stored, VocabInfo{}, m_messages);

@@ -5,7 +5,12 @@
 #include "support/StoreFixture.h"
 #include "support/TestFiles.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
 #include <QDir>
 
 using namespace Qt::StringLiterals;
@@ -47,6 +52,50 @@ void MainWindowFixture::stop()
     if (m_window)
         m_window->close();
     m_window.reset();
+}
+
+void MainWindowFixture::walkModalWindows(const std::function<void(QWidget*)>& visit)
+{
+    // The timer does not fire again while its slot runs, so each answer is queued, once.
+    QTimer answerer;
+    QStringList answered;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        visit(modal);
+        const QString name = modal->objectName();
+        const auto once = [&](const QString& step, auto&& act) {
+            if (!answered.contains(step)) {
+                answered.append(step);
+                QMetaObject::invokeMethod(modal, act, Qt::QueuedConnection);
+            }
+        };
+        const auto click = [modal](const QString& button) {
+            return [modal, button] { modal->findChild<QAbstractButton*>(button)->click(); };
+        };
+        if (name == u"frmQSearch"_s) {
+            once(name, [modal] { QTest::keyClick(modal, Qt::Key_Escape); });
+        } else if (name == u"frmTest"_s && !answered.contains(u"frmMistake"_s)) {
+            modal->findChild<QLineEdit*>(u"txtGuess"_s)->setText(u"Affe"_s);
+            once(u"answer"_s, click(u"cmdOK"_s));
+        } else if (name == u"frmTest"_s) {
+            once(u"finish"_s, click(u"cmdFinish"_s));
+        } else if (name == u"frmMistake"_s || name == u"frmResult"_s) {
+            once(name, click(u"cmdOK"_s));
+        }
+    });
+    answerer.start(10);
+    action(u"mnuEntryFind"_s)->trigger();
+    action(u"test"_s)->trigger();
+}
+
+QWidget* MainWindowFixture::shownWindow(const QString& name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == name && window->isVisible())
+            return window;
+    return nullptr;
 }
 
 QAction* MainWindowFixture::action(const QString& name) const

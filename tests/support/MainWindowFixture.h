@@ -15,9 +15,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 class QAction;
+class QWidget;
 
 namespace lexmint::test {
 
@@ -37,6 +39,12 @@ public:
     void stop();
     MainWindow* window() const { return m_window.get(); }
 
+    /// Opens quick find and then a test from the running main window and calls `visit` for
+    /// each modal window while it runs, again and again, before answering it once: Esc in quick
+    /// find, a wrong answer and then Finish in the test, OK in the mistake and result dialogs.
+    void walkModalWindows(const std::function<void(QWidget* modal)>& visit);
+    /// The visible top-level window of this object name; null when there is none.
+    static QWidget* shownWindow(const QString& name);
     /// The main window's action of this name; fails the test program when there is none.
     QAction* action(const QString& name) const;
     /// A vocabulary in the fixture's folder with the entries given as "headword|line|line".

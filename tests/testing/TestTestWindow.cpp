@@ -182,6 +182,13 @@ void TestTestWindow::judging_data()
     QTest::newRow("non-ASCII capitals, case significant")
         << u"слово"_s << caseSensitive << u"СЛОВО"_s << false;
     QTest::newRow("empty answer") << u"Haus"_s << 0 << QString() << false;
+    const qint32 accentsOptional = vocabflags::AccentsOptional;
+    QTest::newRow("accents left out where they may be")
+        << u"crème brûlée"_s << accentsOptional << u"creme brulee"_s << true;
+    QTest::newRow("accents left out where they must be typed")
+        << u"crème brûlée"_s << 0 << u"creme brulee"_s << false;
+    QTest::newRow("accent typed wrongly where they may be left out")
+        << u"crème"_s << accentsOptional << u"créme"_s << false;
 }
 
 void TestTestWindow::judging()
@@ -194,6 +201,10 @@ void TestTestWindow::judging()
     makeVocabulary({headword + u"|a word"_s}, flags);
     QVERIFY(open());
     answer(typed);
+    // A right answer spelled otherwise than the headword is shown the headword's spelling.
+    if (right)
+        QCOMPARE(text(u"lblRightSign"_s),
+                 typed == headword ? u"\u2714 Correct"_s : u"\u2714 Correct: "_s + headword);
     // An empty or wrong answer counts as an answer like any other.
     const QStringList seen = right ? QStringList{u"result 1/1"_s}
                                    : QStringList{u"mistake "_s + headword, u"result 0/1"_s};
@@ -282,6 +293,9 @@ void TestTestWindow::resultsOncePerRun_data()
     QTest::newRow("Finish in the middle")
         << QStringList{u"x"_s, u"finish"_s}
         << QStringList{u"mistake Apfel"_s, u"result 0/1"_s} << u"2 of 2"_s;
+    QTest::newRow("Esc finishes in the middle")
+        << QStringList{u"x"_s, u"Esc"_s}
+        << QStringList{u"mistake Apfel"_s, u"result 0/1"_s} << u"2 of 2"_s;
     QTest::newRow("Finish before any answer") << QStringList{u"finish"_s} << QStringList{}
                                               << u"1 of 2"_s;
     QTest::newRow("all skipped") << QStringList{u"skip"_s, u"skip"_s} << QStringList{} << ended;
@@ -316,6 +330,8 @@ void TestTestWindow::resultsOncePerRun()
             auto* button = control<QPushButton>(u"cmd"_s + action.at(0).toUpper() + action.mid(1));
             QVERIFY(button->isVisible() && button->isEnabled());
             button->click();
+        } else if (action == u"Esc"_s) {
+            QTest::keyClick(control(u"txtGuess"_s), Qt::Key_Escape);
         } else if (action == u"double-click"_s) {
             QTest::mouseDClick(control(u"lblProgress"_s), Qt::LeftButton);
         } else if (action.startsWith(u"mode "_s)) {
@@ -328,7 +344,7 @@ void TestTestWindow::resultsOncePerRun()
     }
     QCOMPARE(m_modals->seen, seen);
     QCOMPARE(text(u"lblProgress"_s), progress);
-    QCOMPARE(m_window->isVisible(), !actions.contains(u"finish"_s));
+    QCOMPARE(m_window->isVisible(), !actions.contains(u"finish"_s) && !actions.contains(u"Esc"_s));
 }
 
 void TestTestWindow::detailsPanelAndClosing()
@@ -343,9 +359,7 @@ void TestTestWindow::detailsPanelAndClosing()
     control<QPushButton>(u"cmdDetails"_s)->click();
     QVERIFY(!control(u"Frame3"_s)->isVisible());
     QVERIFY(m_window->height() < fullHeight);
-    // Esc does nothing; the close box closes without results, and the panel's state is kept.
-    QTest::keyClick(m_window, Qt::Key_Escape);
-    QVERIFY(m_window->isVisible());
+    // The close box closes without results, and the panel's state is kept.
     answer(u"Apfel "_s);
     m_window->close();
     QCOMPARE(m_modals->seen, QStringList{u"mistake Apfel"_s});

@@ -55,7 +55,8 @@ XkbRegistry::XkbRegistry()
          layout = rxkb_layout_next(layout)) {
         const XkbLayout name{text(rxkb_layout_get_name(layout)), text(rxkb_layout_get_variant(layout))};
         const QString description = text(rxkb_layout_get_description(layout));
-        m_details.insert(key(name), {description, bcp47Language(layout)});
+        m_details.insert(key(name), {description, text(rxkb_layout_get_brief(layout)),
+                                     bcp47Language(layout)});
         // Descriptions are unique in the registry; should two ever clash, the first one wins,
         // so that a plain layout is preferred to the variants listed after it.
         if (!description.isEmpty() && !m_byDescription.contains(description))
@@ -85,6 +86,11 @@ std::optional<XkbLayout> XkbRegistry::layoutDescribedAs(QStringView description)
 QString XkbRegistry::description(const XkbLayout& layout) const
 {
     return m_details.value(key(layout)).description;
+}
+
+QString XkbRegistry::brief(const XkbLayout& layout) const
+{
+    return m_details.value(key(layout)).brief;
 }
 
 QString XkbRegistry::language(const XkbLayout& layout) const
