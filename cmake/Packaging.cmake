@@ -21,5 +21,5 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.orvanel-software.example/lexmint"
 # package that holds the SQLite driver is named here (the SVG engines come with libqt6svg6).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-dejavu-core, qt6-translations-l10n")
 include(CPack)

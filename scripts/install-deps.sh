@@ -9,6 +9,7 @@ packages=(
   qt6-charts-dev libqt6opengl6-dev
   libgl-dev libx11-dev fonts-dejavu-core
   libxkbregistry-dev xkb-data qt6-wayland
+  qt6-l10n-tools qt6-translations-l10n
 )
 # Making the Debian package (scripts/package.sh) and checking it and the desktop metadata.
 packaging=(dpkg-dev file appstream desktop-file-utils)

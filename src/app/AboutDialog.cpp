@@ -8,6 +8,7 @@
 #include "platform/HelpContexts.h"
 #include "platform/widgets/ContextHelp.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -26,7 +27,8 @@ const QColor LinkRed(255, 0, 0);
 
 QString versionLine()
 {
-    return u"Version %1.%2.%3"_s.arg(LEXMINT_VERSION_MAJOR)
+    return QCoreApplication::translate("lexmint::AboutDialog", "Version %1.%2.%3")
+        .arg(LEXMINT_VERSION_MAJOR)
         .arg(LEXMINT_VERSION_MINOR)
         .arg(LEXMINT_VERSION_PATCH);
 }
@@ -62,7 +64,7 @@ AboutDialog::AboutDialog(BrowserService& browser, MessageService& messages, QWid
 {
     setObjectName(u"frmAbout"_s);
     ContextHelp::setContext(this, helpcontext::AboutDialog);
-    setWindowTitle(u"About "_s + applicationTitle());
+    setWindowTitle(tr("About %1").arg(applicationTitle()));
     setMouseTracking(true);
 
     const auto x = [this](int twips) { return twipsToPixelsX(twips, this); };
@@ -79,10 +81,10 @@ AboutDialog::AboutDialog(BrowserService& browser, MessageService& messages, QWid
     bold.setBold(true);
     title->setFont(bold);
 
-    auto* slogan = label("lblVersion", u"Make building your vocabulary fun!"_s, this);
+    auto* slogan = label("lblVersion", tr("Make building your vocabulary fun!"), this);
     auto* description =
         label("lblDescription",
-              u"For the latest information on the product see the product's web page:"_s, this);
+              tr("For the latest information on the product see the product's web page:"), this);
     description->setWordWrap(true);
 
     m_webPage = label("lblWebPage", HomePageAddress, this);
@@ -96,14 +98,15 @@ AboutDialog::AboutDialog(BrowserService& browser, MessageService& messages, QWid
 
     auto* disclaimer = label(
         "lblDisclaimer",
-        u"Copyright \u00A9 2026 %1. Lex Mint is free software: you may copy, change and share "
-        "it under the GNU General Public License, version 3 or later. It comes with no "
-        "warranty."_s.arg(organizationName()),
+        tr("Copyright \u00A9 2026 %1. Lex Mint is free software: you may copy, change and share "
+           "it under the GNU General Public License, version 3 or later. It comes with no "
+           "warranty.")
+            .arg(organizationName()),
         this);
     disclaimer->setWordWrap(true);
     disclaimer->setFixedWidth(x(3876));
 
-    auto* ok = new QPushButton(u"OK"_s, this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(u"cmdOK"_s);
     ok->setDefault(true);
     ok->setMinimumSize(x(1260), y(384));
@@ -178,9 +181,10 @@ void AboutDialog::mouseMoveEvent(QMouseEvent* event)
 void AboutDialog::openHomePage(bool fromLink)
 {
     if (!m_browser.open(QUrl(HomePageAddress))) {
-        m_messages.show({u"Cannot launch your default Internet browser. Make sure that you have a "
-                         "browser installed and set up correctly."_s,
-                         u"Cannot Run Program"_s, MessageIcon::Exclamation, MessageButtons::Ok});
+        m_messages.show(
+            {tr("Cannot launch your default Internet browser. Make sure that you have a "
+                "browser installed and set up correctly."),
+             tr("Cannot Run Program"), MessageIcon::Exclamation, MessageButtons::Ok});
         return;
     }
     if (fromLink)

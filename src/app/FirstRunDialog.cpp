@@ -26,37 +26,38 @@ FirstRunDialog::FirstRunDialog(QString programDir, HelpService& help, QWidget* p
 {
     setObjectName(u"frmFirstTime"_s);
     ContextHelp::setContext(this, helpcontext::Welcome);
-    setWindowTitle(u"Welcome to Lex Mint!"_s);
+    setWindowTitle(tr("Welcome to Lex Mint!"));
     setModal(true);
 
     const auto x = [this](int twips) { return twipsToPixelsX(twips, this); };
     const auto y = [this](int twips) { return twipsToPixelsY(twips, this); };
 
-    auto* intro = new QLabel(u"Now that you've launched Lex Mint for the first time, please choose "
-                             "a vocabulary that you want to start with:"_s,
-                             this);
+    auto* intro =
+        new QLabel(tr("Now that you've launched Lex Mint for the first time, please choose "
+                      "a vocabulary that you want to start with:"),
+                   this);
     intro->setObjectName(u"Label1"_s);
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     intro->setFixedWidth(x(3540));
     intro->setMinimumHeight(y(684));
 
-    auto* frame = new QGroupBox(u"Start With"_s, this);
+    auto* frame = new QGroupBox(tr("Start With"), this);
     frame->setObjectName(u"Frame1"_s);
     frame->setFixedWidth(x(3540));
 
-    m_blank = new QRadioButton(u"&New Vocabulary"_s, frame);
+    m_blank = new QRadioButton(tr("&New Vocabulary"), frame);
     m_blank->setObjectName(u"optBlank"_s);
     m_blank->setChecked(true);
 
-    m_sample = new QRadioButton(u"&Sample Vocabulary:"_s, frame);
+    m_sample = new QRadioButton(tr("&Sample Vocabulary:"), frame);
     m_sample->setObjectName(u"optSample"_s);
 
     m_samples = new QComboBox(frame);
     m_samples->setObjectName(u"cmbSample"_s);
     m_samples->setEditable(false);
     for (const SampleVocabulary& sample : sampleVocabularies())
-        m_samples->addItem(sample.title, QString(sample.file));
+        m_samples->addItem(sample.displayTitle(), QString(sample.file));
     m_samples->setCurrentIndex(0);
     m_samples->setFixedWidth(x(2952));
     m_samples->installEventFilter(this);
@@ -72,13 +73,13 @@ FirstRunDialog::FirstRunDialog(QString programDir, HelpService& help, QWidget* p
     list->addStretch();
     choices->addLayout(list);
 
-    auto* ok = new QPushButton(u"OK"_s, this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(u"cmdOK"_s);
     ok->setDefault(true);
     ok->setMinimumSize(x(1104), y(375));
     connect(ok, &QPushButton::clicked, this, &FirstRunDialog::choose);
 
-    auto* helpButton = new QPushButton(u"Help"_s, this);
+    auto* helpButton = new QPushButton(tr("Help"), this);
     helpButton->setObjectName(u"cmdHelp"_s);
     helpButton->setMinimumSize(x(1104), y(375));
     connect(helpButton, &QPushButton::clicked, this, [&help] { help.showContents(); });

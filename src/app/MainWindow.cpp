@@ -579,7 +579,7 @@ void MainWindow::contextUpdate()
     if (open) {
         m_session->current().entryCount =
             static_cast<qint32>(VocabularyRows::entryCount(*sources.database()).value_or(0));
-        m_countPanel->setText(tr("%1 entries").arg(m_session->current().entryCount));
+        m_countPanel->setText(tr("%n entries", nullptr, m_session->current().entryCount));
         m_pathPanel->setText(m_session->isReadOnly()
                                  ? tr("%1 (read-only)").arg(m_session->current().path)
                                  : m_session->current().path);
@@ -600,7 +600,7 @@ void MainWindow::rebuildTestMenu()
     m_testModeActions.clear();
     const QStringList modes = testModeNames();
     for (int i = 0; i < modes.size(); ++i) {
-        auto* mode = new QAction(modes.at(i) + QStringLiteral("..."), this);
+        auto* mode = new QAction(vocabularyfile::testModeCaption(modes.at(i)) + QStringLiteral("..."), this);
         mode->setObjectName(QStringLiteral("mnuTestMode%1").arg(i));
         mode->setData(modes.at(i));
         if (i == 0)
@@ -648,7 +648,7 @@ void MainWindow::updateCaption(bool hide, bool testing)
         return;
     }
     setWindowTitle(fileTitle(m_session->current().path)
-                   + (testing ? QStringLiteral(" (hidden while testing) ") : QString())
+                   + (testing ? tr(" (hidden while testing) ") : QString())
                    + QStringLiteral(" - ") + applicationTitle());
 }
 

@@ -4,6 +4,7 @@
 #include "platform/AppIdentity.h"
 #include "platform/widgets/Twips.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
@@ -57,7 +58,9 @@ SplashWindow::SplashWindow(QWidget* parent)
     auto* text = new QVBoxLayout;
     text->addStretch();
     text->addWidget(textLabel(applicationTitle(), DeepMint, 2.4, true, this));
-    text->addWidget(textLabel(u"Your own vocabulary, word by word"_s, Slate, 1.1, false, this));
+    text->addWidget(textLabel(
+        QCoreApplication::translate("lexmint::SplashWindow", "Your own vocabulary, word by word"),
+        Slate, 1.1, false, this));
     text->addStretch();
 
     auto* layout = new QHBoxLayout(this);

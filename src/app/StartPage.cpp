@@ -47,16 +47,16 @@ StartPage::StartPage(QAction* newVocabulary, QAction* open, const QList<QAction*
     large.setBold(true);
     title->setFont(large);
     column->addWidget(title);
-    column->addWidget(new QLabel(u"Build your own vocabulary and drill it."_s, page));
+    column->addWidget(new QLabel(tr("Build your own vocabulary and drill it."), page));
 
-    QVBoxLayout* start = section(u"Start"_s, column).items;
-    start->addWidget(commandButton(newVocabulary, u"New Vocabulary..."_s, page));
-    start->addWidget(commandButton(open, u"Open Vocabulary..."_s, page));
+    QVBoxLayout* start = section(tr("Start"), column).items;
+    start->addWidget(commandButton(newVocabulary, tr("New Vocabulary..."), page));
+    start->addWidget(commandButton(open, tr("Open Vocabulary..."), page));
 
     // The recent-list items keep their own text and visibility; each button follows its item,
     // and the heading is shown while any of them is. The heading counts the buttons shown, so
     // that a change to one item costs the same however long the list is.
-    const auto [recentHeading, recentColumn] = section(u"Recent Vocabularies"_s, column);
+    const auto [recentHeading, recentColumn] = section(tr("Recent Vocabularies"), column);
     const auto shown = std::make_shared<qsizetype>(0);
     for (QAction* item : recent) {
         auto* button = new QToolButton(page);
@@ -77,14 +77,14 @@ StartPage::StartPage(QAction* newVocabulary, QAction* open, const QList<QAction*
     }
     recentHeading->setVisible(*shown > 0);
 
-    QVBoxLayout* samples = section(u"Samples"_s, column).items;
+    QVBoxLayout* samples = section(tr("Samples"), column).items;
     for (const SampleVocabulary& sample : sampleVocabularies()) {
         const QString path = programDir + sample.file;
         if (!QFileInfo(path).isFile())
             continue;
-        auto* button = new QCommandLinkButton(sample.title, page);
+        auto* button = new QCommandLinkButton(sample.displayTitle(), page);
         button->setObjectName(u"start_"_s + sample.file);
-        button->setDescription(u"Opens a copy of your own"_s);
+        button->setDescription(tr("Opens a copy of your own"));
         connect(button, &QAbstractButton::clicked, this, [this, path] { emit sampleChosen(path); });
         samples->addWidget(button);
     }

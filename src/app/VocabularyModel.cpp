@@ -8,6 +8,15 @@
 
 namespace lexmint {
 
+namespace {
+
+// The data sheet's columns, named in the user's language.
+constexpr const char* ColumnCaptions[] = {
+    QT_TRANSLATE_NOOP("lexmint::VocabularyModel", "Headword"),
+    QT_TRANSLATE_NOOP("lexmint::VocabularyModel", "Definition")};
+
+} // namespace
+
 VocabularyModel::VocabularyModel(DataSource& source, MessageService& messages, QObject* parent)
     : QAbstractTableModel(parent), m_source(source), m_messages(messages)
 {
@@ -95,7 +104,12 @@ QVariant VocabularyModel::headerData(int section, Qt::Orientation orientation, i
     // The row header is a record selector and carries no text.
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
-    return m_columns.value(section);
+    const QString column = m_columns.value(section);
+    for (const char* caption : ColumnCaptions) {
+        if (column == QLatin1StringView(caption))
+            return tr(caption);
+    }
+    return column;
 }
 
 Qt::ItemFlags VocabularyModel::flags(const QModelIndex& index) const
@@ -150,7 +164,7 @@ bool VocabularyModel::write(int row, int column, const QVariant& value, StoreErr
 {
     if (!m_source.setAbsolutePosition(row) || !m_source.edit())
         return fail(error, StoreError::Kind::RowMissing,
-                    QStringLiteral("The entry is no longer in the vocabulary."));
+                    tr("The entry is no longer in the vocabulary."));
     m_source.setValue(m_columns.at(column), value);
     return m_source.update(error);
 }
@@ -182,8 +196,7 @@ void VocabularyModel::reportRefusal(const StoreError& error) const
 {
     Message message;
     message.text = error.description;
-    message.title = error.kind == StoreError::Kind::InvalidValue ? QStringLiteral("Bad Entry")
-                                                                 : QString();
+    message.title = error.kind == StoreError::Kind::InvalidValue ? tr("Bad Entry") : QString();
     message.icon = MessageIcon::Exclamation;
     message.buttons = MessageButtons::Ok;
     m_messages.show(message);

@@ -10,6 +10,7 @@
 #include "store/Salvage.h"
 #include "store/VocabularyFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
@@ -18,7 +19,10 @@ namespace lexmint {
 
 namespace {
 
-const QString OpenTitle = QStringLiteral("Open Vocabulary");
+QString openTitle()
+{
+    return QCoreApplication::translate("lexmint::VocabularySession", "Open Vocabulary");
+}
 
 /// A name for a new vocabulary in `folder` (ending in a separator) that no file has yet:
 /// "Vocabulary.lxm", else "Vocabulary 2.lxm", "Vocabulary 3.lxm" and so on.
@@ -53,13 +57,13 @@ bool VocabularySession::isReadOnly() const
 
 void VocabularySession::reportEngineError(const StoreError& error)
 {
-    m_messages.show({QStringLiteral("SQLite Engine Error %1: %2").arg(error.number).arg(error.description),
-                     OpenTitle, MessageIcon::Exclamation, MessageButtons::Ok});
+    m_messages.show({tr("SQLite Engine Error %1: %2").arg(error.number).arg(error.description),
+                     openTitle(), MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 void VocabularySession::reportRefused(const QString& path, const QString& reason)
 {
-    m_messages.show({QStringLiteral("Cannot open %1\r%2").arg(path, reason), OpenTitle,
+    m_messages.show({tr("Cannot open %1\r%2").arg(path, reason), openTitle(),
                      MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
@@ -80,31 +84,31 @@ void VocabularySession::reportKeptReadOnly(const QString& path, const WriteRefus
     const QString file = QDir::toNativeSeparators(path);
     switch (refusal.cause) {
     case WriteRefusal::Cause::Damaged:
-        if (m_messages.show({QStringLiteral("The vocabulary file %1 is damaged. Lex Mint keeps it "
+        if (m_messages.show({tr("The vocabulary file %1 is damaged. Lex Mint keeps it "
                                             "read-only, so that no more of it is lost: you can "
                                             "look at its entries and test yourself, but nothing "
                                             "is saved in it.\r\rSave what can still be read as a "
                                             "new vocabulary?")
                                  .arg(file),
-                             OpenTitle, MessageIcon::Critical, MessageButtons::YesNo})
+                             openTitle(), MessageIcon::Critical, MessageButtons::YesNo})
             == MessageAnswer::Yes)
             QMetaObject::invokeMethod(
                 this, [this, path] { emit salvageRequested(path); }, Qt::QueuedConnection);
         return;
     case WriteRefusal::Cause::ForeignTriggers:
-        m_messages.show({QStringLiteral("The vocabulary file %1 contains triggers that Lex Mint "
+        m_messages.show({tr("The vocabulary file %1 contains triggers that Lex Mint "
                                         "did not create: %2.\rThey could change or delete "
                                         "entries whenever Lex Mint writes into the file, so Lex "
                                         "Mint keeps it read-only. Remove them with another tool, "
                                         "such as sqlite3, to change the vocabulary in Lex Mint.")
                              .arg(file, refusal.triggers.join(QStringLiteral(", "))),
-                         OpenTitle, MessageIcon::Exclamation, MessageButtons::Ok});
+                         openTitle(), MessageIcon::Exclamation, MessageButtons::Ok});
         return;
     case WriteRefusal::Cause::Unprepared:
-        m_messages.show({QStringLiteral("The vocabulary file %1 was opened read-only, because it "
+        m_messages.show({tr("The vocabulary file %1 was opened read-only, because it "
                                         "could not be prepared for use:\r%2")
                              .arg(file, refusal.detail),
-                         OpenTitle, MessageIcon::Exclamation, MessageButtons::Ok});
+                         openTitle(), MessageIcon::Exclamation, MessageButtons::Ok});
         return;
     case WriteRefusal::Cause::None:
         return;
@@ -113,7 +117,7 @@ void VocabularySession::reportKeptReadOnly(const QString& path, const WriteRefus
 
 void VocabularySession::refuseUnreadableName(const QString& path)
 {
-    reportRefused(path, QStringLiteral("The file's name is not valid UTF-8 text, and Lex Mint can "
+    reportRefused(path, tr("The file's name is not valid UTF-8 text, and Lex Mint can "
                                        "open only files whose names are. Rename the file, for "
                                        "example in the file manager, and open it again."));
 }
@@ -126,7 +130,7 @@ bool VocabularySession::openVocabulary(const QString& path)
         return false;
     }
     if (detectFileFormat(path) == FileFormat::Access) {
-        reportRefused(path, QStringLiteral("This is an Access database, such as a vocabulary of an "
+        reportRefused(path, tr("This is an Access database, such as a vocabulary of an "
                                            "older Lex Mint. This version cannot read that format."));
         return false;
     }
@@ -137,7 +141,7 @@ bool VocabularySession::openVocabulary(const QString& path)
         [this](qint64 done, qint64 total) { emit computingMemoryStates(done, total); });
     if (!layout) {
         if (error.kind == StoreError::Kind::NotVocabulary)
-            reportRefused(path, QStringLiteral("Not a Lex Mint database."));
+            reportRefused(path, tr("Not a Lex Mint database."));
         else
             reportEngineError(error);
         return false;
@@ -227,7 +231,7 @@ std::optional<QString> VocabularySession::askForNewFile(const QString& title)
 
 bool VocabularySession::newVocabulary()
 {
-    const std::optional<QString> chosen = askForNewFile(QStringLiteral("Create New Vocabulary"));
+    const std::optional<QString> chosen = askForNewFile(tr("Create New Vocabulary"));
     if (!chosen)
         return false;
     const QString& path = *chosen;
@@ -238,7 +242,7 @@ bool VocabularySession::newVocabulary()
     const bool replacesOpen = isOpen() && samePath(m_current.path, path);
     StoreError error;
     if (!Database::copyDatabase(templatePath(), path, &error, Database::Existing::Replace)) {
-        m_messages.show({QStringLiteral("Cannot create new database.\rError %1: %2")
+        m_messages.show({tr("Cannot create new database.\rError %1: %2")
                              .arg(error.number)
                              .arg(error.description),
                          QString(), MessageIcon::Critical, MessageButtons::Ok});
@@ -257,7 +261,7 @@ bool VocabularySession::newVocabulary()
 bool VocabularySession::openVocabularyDialog()
 {
     FileDialogRequest request;
-    request.title = OpenTitle;
+    request.title = openTitle();
     request.directory = dialogFolder();
     request.filters = QStringList{VocabularyFilter, OlderVocabularyFilter};
     request.defaultSuffix = QStringLiteral("lxm");
@@ -280,12 +284,12 @@ bool VocabularySession::openVocabularyDialog()
 
 bool VocabularySession::saveReadableAsNew(const QString& damagedPath)
 {
-    const QString title = QStringLiteral("Save As New Vocabulary");
+    const QString title = tr("Save As New Vocabulary");
     const std::optional<QString> chosen = askForNewFile(title);
     if (!chosen)
         return false;
     if (samePath(*chosen, damagedPath)) {
-        m_messages.show({QStringLiteral("The damaged file itself cannot take the entries, since "
+        m_messages.show({tr("The damaged file itself cannot take the entries, since "
                                         "they are read from it. Choose another file."),
                          title, MessageIcon::Exclamation, MessageButtons::Ok});
         return false;
@@ -296,7 +300,7 @@ bool VocabularySession::saveReadableAsNew(const QString& damagedPath)
     const std::optional<int> saved =
         salvageVocabulary(damagedPath, templatePath(), *chosen, &error);
     if (!saved) {
-        m_messages.show({QStringLiteral("The entries could not be saved.\rError %1: %2")
+        m_messages.show({tr("The entries could not be saved.\rError %1: %2")
                              .arg(error.number)
                              .arg(error.description),
                          title, MessageIcon::Critical, MessageButtons::Ok});
@@ -305,8 +309,7 @@ bool VocabularySession::saveReadableAsNew(const QString& damagedPath)
     if (!openVocabulary(*chosen))
         return false;
     m_current.path = *chosen;
-    m_messages.show({QStringLiteral("%1 entries were saved in %2.")
-                         .arg(*saved)
+    m_messages.show({tr("%n entries were saved in %1.", nullptr, *saved)
                          .arg(QDir::toNativeSeparators(*chosen)),
                      title, MessageIcon::Information, MessageButtons::Ok});
     return true;

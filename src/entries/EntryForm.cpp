@@ -30,7 +30,10 @@ namespace lexmint {
 namespace {
 
 constexpr int EnterCode = 13;
-const QString KeyboardLabelTip = QStringLiteral("Active keyboard in the current context");
+QString keyboardLabelTip()
+{
+    return EntryForm::tr("Active keyboard in the current context");
+}
 
 QString headwordCriteria(const QString& op, const QString& headword)
 {
@@ -60,29 +63,29 @@ EntryForm::EntryForm(VocabularyHost& host, MessageService& messages, KeyboardFoc
       m_head(new QLineEdit(this)),
       m_definition(new QPlainTextEdit(this)),
       m_keyboardLabel(new QLabel(this)),
-      m_add(makeButton(QStringLiteral("cmdAdd"), QStringLiteral("Add"), this)),
-      m_delete(makeButton(QStringLiteral("cmdDel"), QStringLiteral("Delete"), this)),
-      m_close(makeButton(QStringLiteral("cmdClose"), QStringLiteral("Close"), this)),
+      m_add(makeButton(QStringLiteral("cmdAdd"), tr("Add"), this)),
+      m_delete(makeButton(QStringLiteral("cmdDel"), tr("Delete"), this)),
+      m_close(makeButton(QStringLiteral("cmdClose"), tr("Close"), this)),
       m_headKeyboard(keyboards, m_head, [&host] { return host.currentVocabulary().keybHead; }),
       m_definitionKeyboard(keyboards, m_definition,
                            [&host] { return host.currentVocabulary().keybDef; })
 {
     setObjectName(QStringLiteral("frmAdd"));
     ContextHelp::setContext(this, helpcontext::EntryForm);
-    setWindowTitle(QStringLiteral("Add New Entry"));
+    setWindowTitle(tr("Add New Entry"));
 
     m_head->setObjectName(QStringLiteral("txtHead"));
-    m_head->setToolTip(QStringLiteral("Enter the foreign word/phrase here"));
-    m_head->setPlaceholderText(QStringLiteral("Headword"));
-    m_head->setAccessibleName(QStringLiteral("Headword"));
+    m_head->setToolTip(tr("Enter the foreign word/phrase here"));
+    m_head->setPlaceholderText(tr("Headword"));
+    m_head->setAccessibleName(tr("Headword"));
     m_definition->setObjectName(QStringLiteral("txtDef"));
-    m_definition->setToolTip(QStringLiteral("Enter the definition of the above word/phrase here"));
-    m_definition->setPlaceholderText(QStringLiteral("Definitions, one per line"));
-    m_definition->setAccessibleName(QStringLiteral("Definitions"));
+    m_definition->setToolTip(tr("Enter the definition of the above word/phrase here"));
+    m_definition->setPlaceholderText(tr("Definitions, one per line"));
+    m_definition->setAccessibleName(tr("Definitions"));
     m_definition->setTabChangesFocus(true);
     m_keyboardLabel->setObjectName(QStringLiteral("lblKeyboard"));
-    m_keyboardLabel->setToolTip(KeyboardLabelTip);
-    m_keyboardLabel->setAccessibleName(KeyboardLabelTip);
+    m_keyboardLabel->setToolTip(keyboardLabelTip());
+    m_keyboardLabel->setAccessibleName(keyboardLabelTip());
     m_keyboardLabel->setAlignment(Qt::AlignCenter);
     m_keyboardLabel->setAutoFillBackground(true);
     m_keyboardLabel->setMinimumWidth(m_keyboardLabel->fontMetrics().horizontalAdvance(
@@ -134,8 +137,8 @@ void EntryForm::load()
     if (!isEditMode())
         return;
 
-    m_add->setText(QStringLiteral("OK"));
-    m_close->setText(QStringLiteral("Cancel"));
+    m_add->setText(tr("OK"));
+    m_close->setText(tr("Cancel"));
     m_delete->show();
     DataSource& headwords = m_host.sources().headwords();
     headwords.clearReadError();
@@ -147,7 +150,7 @@ void EntryForm::load()
         return;
     }
     const QString headword = headwords.value(QStringLiteral("Headword")).toString();
-    setWindowTitle(headword + QStringLiteral(" - Edit Entry"));
+    setWindowTitle(tr("%1 - Edit Entry").arg(headword));
     m_head->setText(headword);
     m_definition->setPlainText(
         vocabularyfile::getDefinitions(m_host.sources().definitions(), *m_entryId, m_messages));
@@ -169,7 +172,7 @@ void EntryForm::submit()
 {
     if (!isEditMode()) {
         if (!isChanged()) {
-            badEntry(QStringLiteral("Please enter a headword and a definition"));
+            badEntry(tr("Please enter a headword and a definition"));
             return;
         }
         if (saveEntry(!warnsDoubles())) {
@@ -203,26 +206,26 @@ std::optional<qint64> EntryForm::saveEntry(bool noDuplicateCheck)
 {
     QStringList lines = entrytext::definitionLines(m_definition->toPlainText());
     if (entrytext::tooManyLines(lines)) {
-        badEntry(QStringLiteral("An entry can have at most %1 definition lines.")
+        badEntry(tr("An entry can have at most %1 definition lines.")
                      .arg(entryrules::MaxDefinitionLines));
         return std::nullopt;
     }
     for (const qsizetype line : entrytext::overlongLines(lines)) {
         const QString cut = entrytext::truncated(lines.at(line));
         const MessageAnswer answer = m_messages.show(
-            {QStringLiteral("Truncate the definition to \"%1\" ?").arg(cut),
-             QStringLiteral("Definition Too Long"), MessageIcon::Question, MessageButtons::YesNo});
+            {tr("Truncate the definition to \"%1\" ?").arg(cut),
+             tr("Definition Too Long"), MessageIcon::Question, MessageButtons::YesNo});
         if (answer != MessageAnswer::Yes)
             return std::nullopt;
         lines[line] = cut;
     }
     const QString headword = m_head->text();
     if (entryrules::isBlank(headword)) {
-        badEntry(QStringLiteral("Please enter a headword!"));
+        badEntry(tr("Please enter a headword!"));
         return std::nullopt;
     }
     if (lines.isEmpty()) {
-        badEntry(QStringLiteral("Please enter a definition!"));
+        badEntry(tr("Please enter a definition!"));
         return std::nullopt;
     }
     DataSource& headwords = m_host.sources().headwords();
@@ -234,8 +237,8 @@ std::optional<qint64> EntryForm::saveEntry(bool noDuplicateCheck)
         return std::nullopt;
     if (duplicate) {
         const MessageAnswer answer = m_messages.show(
-            {QStringLiteral("Create new entry?"),
-             QStringLiteral("Headword \"%1\" already in the vocabulary").arg(headword),
+            {tr("Create new entry?"),
+             tr("Headword \"%1\" already in the vocabulary").arg(headword),
              MessageIcon::Question, MessageButtons::OkCancel});
         if (answer != MessageAnswer::Ok)
             return std::nullopt;
@@ -249,7 +252,7 @@ std::optional<qint64> EntryForm::saveEntry(bool noDuplicateCheck)
     if (!isEditMode()) {
         const std::optional<qint64> id = writer.addEntry(headword, lines, &error);
         if (!id)
-            reportStoreError(QStringLiteral("The entry was not saved."), error);
+            reportStoreError(tr("The entry was not saved."), error);
         return id;
     }
     // The replacement takes over the statistics the entry has when it is written, so that
@@ -257,7 +260,7 @@ std::optional<qint64> EntryForm::saveEntry(bool noDuplicateCheck)
     const std::optional<EntryWriter::Replacement> replacement =
         writer.replaceEntry(*m_entryId, headword, lines, &error);
     if (!replacement) {
-        reportStoreError(QStringLiteral("The changes were not saved."), error);
+        reportStoreError(tr("The changes were not saved."), error);
         return std::nullopt;
     }
     if (replacement->previousMissing)
@@ -275,7 +278,7 @@ void EntryForm::deleteEntry()
     StoreError error;
     if (!EntryWriter(*db, m_clock).deleteEntry(*m_entryId, &error)) {
         if (error.kind != StoreError::Kind::RowMissing) {
-            reportStoreError(QStringLiteral("The entry was not deleted."), error);
+            reportStoreError(tr("The entry was not deleted."), error);
             return;
         }
         vocabularyfile::reportInconsistency(m_messages);
@@ -302,9 +305,8 @@ bool EntryForm::mayClose()
         showNormal();
     raise();
     const MessageAnswer answer = m_messages.show(
-        {QStringLiteral("Discard changes?"),
-         QStringLiteral("Cancel %1 Confirmation")
-             .arg(isEditMode() ? QStringLiteral("Edit") : QStringLiteral("Add")),
+        {tr("Discard changes?"),
+         isEditMode() ? tr("Cancel Edit Confirmation") : tr("Cancel Add Confirmation"),
          MessageIcon::Question, MessageButtons::YesNo});
     if (answer == MessageAnswer::Yes)
         return true;
@@ -343,7 +345,7 @@ Database* EntryForm::openDatabase()
     Database* db = m_host.sources().database();
     if (db && db->isOpen())
         return db;
-    m_messages.show({QStringLiteral("No vocabulary is open, so nothing was changed."), QString(),
+    m_messages.show({tr("No vocabulary is open, so nothing was changed."), QString(),
                      MessageIcon::Exclamation, MessageButtons::Ok});
     return nullptr;
 }
@@ -357,13 +359,13 @@ void EntryForm::showVocabularyAt(const QString& headword)
 void EntryForm::badEntry(const QString& text)
 {
     m_messages.show(
-        {text, QStringLiteral("Bad Entry"), MessageIcon::Exclamation, MessageButtons::Ok});
+        {text, tr("Bad Entry"), MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 void EntryForm::reportStoreError(const QString& what, const StoreError& error)
 {
     m_messages.show({what + QStringLiteral("\r\n") + error.description,
-                     error.kind == StoreError::Kind::InvalidValue ? QStringLiteral("Bad Entry")
+                     error.kind == StoreError::Kind::InvalidValue ? tr("Bad Entry")
                                                                    : QString(),
                      MessageIcon::Exclamation, MessageButtons::Ok});
 }
@@ -443,14 +445,14 @@ void EntryForm::fieldEntered(KeyboardLayoutId layout, const QString& name)
 {
     // The label is narrow: it shows the layout's short name, the tool tip the full one.
     m_keyboardLabel->setText(keyboardShortName(layout));
-    m_keyboardLabel->setToolTip(KeyboardLabelTip + QStringLiteral(": ") + name);
+    m_keyboardLabel->setToolTip(keyboardLabelTip() + QStringLiteral(": ") + name);
     paintKeyboardLabel(layout != KeybCurrent);
 }
 
 void EntryForm::fieldLeft()
 {
     m_keyboardLabel->clear();
-    m_keyboardLabel->setToolTip(KeyboardLabelTip);
+    m_keyboardLabel->setToolTip(keyboardLabelTip());
     paintKeyboardLabel(false);
 }
 

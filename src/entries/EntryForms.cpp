@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace lexmint {
 
 EntryForms::EntryForms(VocabularyHost& host, MessageService& messages,
@@ -69,8 +71,10 @@ void EntryForms::show(std::optional<qint64> id, Mode mode, QWidget* requester)
     }
     if (mode == Mode::FromTest) {
         WindowMessages(m_messages, owner)
-            .show({QStringLiteral("The headword is being edited in another window.\r\n"
-                                  "Please make your changes after you've finished testing."),
+            .show({QCoreApplication::translate(
+                       "lexmint::EntryForms",
+                       "The headword is being edited in another window.\r\n"
+                       "Please make your changes after you've finished testing."),
                    QString(), MessageIcon::Information, MessageButtons::Ok});
         return;
     }

@@ -36,7 +36,7 @@ QuickFindDialog::QuickFindDialog(VocabularyHost& host, KeyboardFocus& keyboards,
 {
     setObjectName(u"frmQSearch"_s);
     ContextHelp::setContext(this, helpcontext::QuickFind);
-    setWindowTitle(u"Quick Find"_s);
+    setWindowTitle(tr("Quick Find"));
     setModal(true);
 
     m_word->setObjectName(u"txtWord"_s);

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHelpContentModel>
 #include <QHelpEngine>
@@ -55,12 +56,15 @@ QModelIndex findContentsItem(const QHelpContentModel& model, const QUrl& page)
 
 QString missingHelpNote(const QString& helpFolder)
 {
-    const QString folder = helpFolder.isEmpty() ? QStringLiteral("the current folder")
-                                                : QStringLiteral("<code>%1</code>")
-                                                      .arg(helpFolder.toHtmlEscaped());
-    return QStringLiteral("<h2>The help is not installed</h2>"
-                          "<p>The help files <code>lexmint.qch</code> and <code>lexmint.qhc</code>"
-                          " were not found in %1. Installing Lex Mint again brings them back.</p>")
+    const QString folder =
+        helpFolder.isEmpty()
+            ? QCoreApplication::translate("lexmint::HelpWindow", "the current folder")
+            : QStringLiteral("<code>%1</code>").arg(helpFolder.toHtmlEscaped());
+    return QCoreApplication::translate(
+               "lexmint::HelpWindow",
+               "<h2>The help is not installed</h2>"
+               "<p>The help files <code>lexmint.qch</code> and <code>lexmint.qhc</code>"
+               " were not found in %1. Installing Lex Mint again brings them back.</p>")
         .arg(folder);
 }
 
@@ -70,7 +74,7 @@ HelpWindow::HelpWindow(QHelpEngine* engine, const QString& helpFolder, QWidget* 
     : QMainWindow(parent), m_engine(engine), m_browser(new HelpBrowser(engine))
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Lex Mint Help"));
+    setWindowTitle(tr("Lex Mint Help"));
     // The help accompanies the program: an open help window does not keep it running once the
     // main window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -84,10 +88,10 @@ HelpWindow::HelpWindow(QHelpEngine* engine, const QString& helpFolder, QWidget* 
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("helpTabs"));
-    m_tabs->addTab(makeContentsTab(), QStringLiteral("&Contents"));
-    m_tabs->addTab(makeIndexTab(), QStringLiteral("&Index"));
+    m_tabs->addTab(makeContentsTab(), tr("&Contents"));
+    m_tabs->addTab(makeIndexTab(), tr("&Index"));
     QWidget* searchTab = makeSearchTab();
-    m_tabs->addTab(searchTab, QStringLiteral("&Search"));
+    m_tabs->addTab(searchTab, tr("&Search"));
     // The search index is built on first use, from the moment the search tab is opened.
     connect(m_tabs, &QTabWidget::currentChanged, this, [this, searchTab](int tab) {
         if (m_tabs->widget(tab) == searchTab)
@@ -131,12 +135,12 @@ QWidget* HelpWindow::makeIndexTab()
     auto* page = new QWidget;
     m_indexFilter = new QLineEdit;
     m_indexFilter->setObjectName(QStringLiteral("helpIndexFilter"));
-    m_indexFilter->setPlaceholderText(QStringLiteral("Type a keyword"));
+    m_indexFilter->setPlaceholderText(tr("Type a keyword"));
     m_index = new QListView;
     m_index->setObjectName(QStringLiteral("helpIndex"));
     m_index->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_index->setModel(m_engine->indexModel());
-    auto* label = new QLabel(QStringLiteral("&Look for:"));
+    auto* label = new QLabel(tr("&Look for:"));
     label->setBuddy(m_indexFilter);
 
     auto* layout = new QVBoxLayout(page);
@@ -159,8 +163,8 @@ QWidget* HelpWindow::makeSearchTab()
     auto* page = new QWidget;
     m_searchInput = new QLineEdit;
     m_searchInput->setObjectName(QStringLiteral("helpSearchInput"));
-    m_searchInput->setPlaceholderText(QStringLiteral("Words to find"));
-    auto* button = new QPushButton(QStringLiteral("Searc&h"));
+    m_searchInput->setPlaceholderText(tr("Words to find"));
+    auto* button = new QPushButton(tr("Searc&h"));
     button->setObjectName(QStringLiteral("helpSearchButton"));
     m_searchResults = new QListWidget;
     m_searchResults->setObjectName(QStringLiteral("helpSearchResults"));
@@ -194,28 +198,27 @@ QWidget* HelpWindow::makeSearchTab()
 
 void HelpWindow::makeNavigation()
 {
-    auto* bar = addToolBar(QStringLiteral("Navigation"));
+    auto* bar = addToolBar(tr("Navigation"));
     bar->setObjectName(QStringLiteral("helpNavigation"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
-    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                   QStringLiteral("&Back"), m_browser, &QTextBrowser::backward);
+    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"),
+                                   m_browser, &QTextBrowser::backward);
     back->setObjectName(QStringLiteral("helpBack"));
     back->setShortcut(QKeySequence::Back);
     back->setEnabled(false);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
 
     QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                                      QStringLiteral("&Forward"), m_browser,
-                                      &QTextBrowser::forward);
+                                      tr("&Forward"), m_browser, &QTextBrowser::forward);
     forward->setObjectName(QStringLiteral("helpForward"));
     forward->setShortcut(QKeySequence::Forward);
     forward->setEnabled(false);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
-    QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
-                                   QStringLiteral("&Home"), this, &HelpWindow::showContents);
+    QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("&Home"), this,
+                                   &HelpWindow::showContents);
     home->setObjectName(QStringLiteral("helpHome"));
 }
 
@@ -302,7 +305,7 @@ void HelpWindow::search()
     // The index is built on first use; the search runs as soon as it is ready.
     m_pendingSearch = words;
     m_searchResults->clear();
-    m_searchResults->addItem(QStringLiteral("Preparing the search..."));
+    m_searchResults->addItem(tr("Preparing the search..."));
     prepareSearchIndex();
 }
 
@@ -316,7 +319,7 @@ void HelpWindow::showSearchResults(int count)
         item->setToolTip(result.snippet());
     }
     if (results.isEmpty())
-        m_searchResults->addItem(QStringLiteral("No topic contains these words."));
+        m_searchResults->addItem(tr("No topic contains these words."));
 }
 
 } // namespace lexmint

@@ -2,6 +2,7 @@
 
 #include "interchange/DelimitedText.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace lexmint::delimitedreader {
@@ -34,9 +35,11 @@ SourceTable read(QStringView text, QChar separator, Choice header, int firstLine
     ParsedRecords parsed = delimitedtext::parse(text, separator, firstLine);
     SourceTable table;
     if (parsed.unterminatedLine > 0)
-        table.unreadable.append({parsed.unterminatedLine,
-                                 QStringLiteral("A quoted field begins here and is never closed; "
-                                                "nothing from here on was read.")});
+        table.unreadable.append(
+            {parsed.unterminatedLine,
+             QCoreApplication::translate("lexmint::DelimitedReader",
+                                         "A quoted field begins here and is never closed; "
+                                         "nothing from here on was read.")});
     if (!parsed.records.isEmpty()
         && (header == Choice::Yes
             || (header == Choice::Automatic

@@ -1,5 +1,6 @@
 #include "interchange/DelimitedText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace lexmint::delimitedtext {
@@ -116,9 +117,14 @@ struct NamedSeparator {
     const char* name;
     char16_t separator;
 };
+// The names are also the captions the dialogs show, in the user's language.
 constexpr NamedSeparator NamedSeparators[] = {
-    {"tab", u'\t'},  {"comma", u','}, {"semicolon", u';'},
-    {"space", u' '}, {"pipe", u'|'},  {"colon", u':'},
+    {QT_TRANSLATE_NOOP("lexmint::DelimitedText", "tab"), u'\t'},
+    {QT_TRANSLATE_NOOP("lexmint::DelimitedText", "comma"), u','},
+    {QT_TRANSLATE_NOOP("lexmint::DelimitedText", "semicolon"), u';'},
+    {QT_TRANSLATE_NOOP("lexmint::DelimitedText", "space"), u' '},
+    {QT_TRANSLATE_NOOP("lexmint::DelimitedText", "pipe"), u'|'},
+    {QT_TRANSLATE_NOOP("lexmint::DelimitedText", "colon"), u':'},
 };
 
 bool isEmptyLine(const TextRecord& record)
@@ -190,11 +196,10 @@ std::optional<QChar> separatorNamed(QStringView name)
     return std::nullopt;
 }
 
-QString separatorName(QChar separator)
-{
+QString separatorCaption(QChar separator) {
     for (const NamedSeparator& named : NamedSeparators) {
         if (separator == named.separator)
-            return QLatin1StringView(named.name);
+            return QCoreApplication::translate("lexmint::DelimitedText", named.name);
     }
     return separator;
 }

@@ -37,8 +37,8 @@ std::optional<QChar> detectSeparator(QStringView text);
 /// (in any letter case), or a single character other than a quote or a line break.
 std::optional<QChar> separatorNamed(QStringView name);
 
-/// The name of a separator, as separatorNamed() reads it.
-QString separatorName(QChar separator);
+/// The name of a separator as the dialogs show it, in the user's language.
+QString separatorCaption(QChar separator);
 
 /// The field as it is written: in double quotes, with its quotes doubled, only when it holds
 /// the separator, a quote or a line break, has blanks at either end or begins with '#'.

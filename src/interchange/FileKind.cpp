@@ -1,5 +1,6 @@
 #include "interchange/FileKind.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace lexmint {
@@ -14,10 +15,10 @@ struct KindName {
 
 constexpr KindName KindNames[] = {
     {FileKind::Vocabulary, "lxm", nullptr},
-    {FileKind::Csv, "csv", "CSV file"},
-    {FileKind::Tsv, "tsv", "Tab-separated text"},
-    {FileKind::FlashCard, "txt", "Flash-card text"},
-    {FileKind::Kvtml, "kvtml", "KVTML file"},
+    {FileKind::Csv, "csv", QT_TRANSLATE_NOOP("lexmint::FileKind", "CSV file")},
+    {FileKind::Tsv, "tsv", QT_TRANSLATE_NOOP("lexmint::FileKind", "Tab-separated text")},
+    {FileKind::FlashCard, "txt", QT_TRANSLATE_NOOP("lexmint::FileKind", "Flash-card text")},
+    {FileKind::Kvtml, "kvtml", QT_TRANSLATE_NOOP("lexmint::FileKind", "KVTML file")},
 };
 
 const KindName& nameOf(FileKind kind)
@@ -65,9 +66,11 @@ QString fileKindSuffix(FileKind kind)
 QString fileKindFilter(FileKind kind)
 {
     const KindName& name = nameOf(kind);
-    return name.description ? QStringLiteral("%1 (*.%2)").arg(QLatin1StringView(name.description),
-                                                               QLatin1StringView(name.suffix))
-                            : QString();
+    return name.description
+               ? QStringLiteral("%1 (*.%2)")
+                     .arg(QCoreApplication::translate("lexmint::FileKind", name.description),
+                          QLatin1StringView(name.suffix))
+               : QString();
 }
 
 const QList<FileKind>& exportKinds()

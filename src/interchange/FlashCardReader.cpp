@@ -4,6 +4,8 @@
 #include "interchange/DelimitedText.h"
 #include "interchange/HtmlText.h"
 
+#include <QCoreApplication>
+
 namespace lexmint::flashcardreader {
 
 namespace {
@@ -61,7 +63,10 @@ FlashCardText read(QStringView text, std::optional<QChar> separator, Choice html
     if (header.columns)
         result.table.columns = header.columns->split(result.separator);
     for (const QString& key : header.ignoredKeys)
-        result.table.notes.append(QStringLiteral("The header line \"#%1:\" was ignored.").arg(key));
+        result.table.notes.append(
+            QCoreApplication::translate("lexmint::FlashCardReader",
+                                        "The header line \"#%1:\" was ignored.")
+                .arg(key));
     if (result.html) {
         for (SourceRecord& record : result.table.records) {
             for (QString& field : record.fields)

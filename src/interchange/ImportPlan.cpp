@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace lexmint {
 
 namespace {
@@ -46,7 +48,9 @@ QString mappingError(const ColumnMapping& mapping, qsizetype columnCount)
     const auto outside = [columnCount](int column) { return column < 0 || column >= columnCount; };
     if (outside(mapping.headwordColumn) || std::any_of(mapping.definitionColumns.cbegin(),
                                                        mapping.definitionColumns.cend(), outside))
-        return QStringLiteral("The file has %1 columns; the chosen columns are not among them.")
+        return QCoreApplication::translate(
+                   "lexmint::ImportPlan",
+                   "The file has %1 columns; the chosen columns are not among them.")
             .arg(columnCount);
     return {};
 }
@@ -114,7 +118,8 @@ ImportPlan planImport(const QByteArray& bytes, const QString& fileName,
     ImportPlan plan;
     plan.kind = settings.kind.value_or(fileKindOf(fileName).value_or(sniffFileKind(bytes)));
     if (plan.kind == FileKind::Vocabulary) {
-        plan.error = QStringLiteral("A vocabulary is not a word list to import.");
+        plan.error = QCoreApplication::translate("lexmint::ImportPlan",
+                                                 "A vocabulary is not a word list to import.");
         return plan;
     }
     SourceTable table = readTable(bytes, settings, plan);
@@ -124,7 +129,7 @@ ImportPlan planImport(const QByteArray& bytes, const QString& fileName,
         return plan;
     }
     if (table.records.isEmpty() && table.unreadable.isEmpty()) {
-        plan.error = QStringLiteral("The file holds no rows to import.");
+        plan.error = QCoreApplication::translate("lexmint::ImportPlan", "The file holds no rows to import.");
         return plan;
     }
     plan.unreadable = std::move(table.unreadable);
@@ -135,7 +140,7 @@ ImportPlan planImport(const QByteArray& bytes, const QString& fileName,
         if (i >= plan.columns.size())
             plan.columns.append(QString());
         if (plan.columns.at(i).trimmed().isEmpty())
-            plan.columns[i] = QStringLiteral("Column %1").arg(i + 1);
+            plan.columns[i] = QCoreApplication::translate("lexmint::ImportPlan", "Column %1").arg(i + 1);
     }
     const ColumnMapping usual = table.usualMapping.value_or(ColumnMapping());
     plan.mapping = {settings.headwordColumn.value_or(usual.headwordColumn),

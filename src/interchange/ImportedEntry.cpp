@@ -3,6 +3,8 @@
 #include "store/EntryText.h"
 #include "store/EntryRules.h"
 
+#include <QCoreApplication>
+
 namespace lexmint {
 
 namespace {
@@ -21,16 +23,19 @@ bool hasLineBreak(const QString& text)
 QString refusalOf(const ImportedEntry& entry, int headwordSize)
 {
     if (entry.headword.isEmpty())
-        return QStringLiteral("The headword is empty.");
+        return QCoreApplication::translate("lexmint::ImportedEntry", "The headword is empty.");
     if (hasLineBreak(entry.headword))
-        return QStringLiteral("The headword runs over more than one line.");
+        return QCoreApplication::translate("lexmint::ImportedEntry",
+                                           "The headword runs over more than one line.");
     StoreError error;
     if (!entryrules::checkHeadword(entry.headword, headwordSize, &error))
         return error.description;
     if (entry.lines.isEmpty())
-        return QStringLiteral("There is no definition.");
+        return QCoreApplication::translate("lexmint::ImportedEntry", "There is no definition.");
     if (entrytext::tooManyLines(entry.lines))
-        return QStringLiteral("There are %1 definition lines; an entry holds at most %2.")
+        return QCoreApplication::translate(
+                   "lexmint::ImportedEntry",
+                   "There are %1 definition lines; an entry holds at most %2.")
             .arg(entry.lines.size())
             .arg(entryrules::MaxDefinitionLines);
     for (const QString& line : entry.lines) {

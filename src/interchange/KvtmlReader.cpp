@@ -1,5 +1,6 @@
 #include "interchange/KvtmlReader.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QMap>
 #include <QXmlStreamReader>
@@ -60,11 +61,13 @@ public:
             }
         }
         if (m_xml.hasError()) {
-            m_table.error = m_xml.error() == QXmlStreamReader::CustomError
-                ? m_xml.errorString()
-                : QStringLiteral("The file is not well-formed XML at line %1: %2")
-                      .arg(m_xml.lineNumber())
-                      .arg(m_xml.errorString());
+            m_table.error =
+                m_xml.error() == QXmlStreamReader::CustomError
+                    ? m_xml.errorString()
+                    : QCoreApplication::translate("lexmint::KvtmlReader",
+                                                  "The file is not well-formed XML at line %1: %2")
+                          .arg(m_xml.lineNumber())
+                          .arg(m_xml.errorString());
             m_table.errorLine = int(m_xml.lineNumber());
             return std::move(m_table);
         }
@@ -80,14 +83,16 @@ private:
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             if (token == QXmlStreamReader::DTD
                 && (!m_xml.entityDeclarations().isEmpty() || m_xml.text().contains(u"<!ENTITY"))) {
-                m_xml.raiseError(QStringLiteral("The file declares XML entities, which a word list "
-                                                "never needs; it was not read."));
+                m_xml.raiseError(QCoreApplication::translate(
+                    "lexmint::KvtmlReader", "The file declares XML entities, which a word list "
+                                            "never needs; it was not read."));
                 return false;
             }
             if (token == QXmlStreamReader::StartElement) {
                 const QStringView version = m_xml.attributes().value(QStringLiteral("version"));
                 if (m_xml.name() != u"kvtml" || !version.startsWith(u"2.")) {
-                    m_xml.raiseError(QStringLiteral("This is not a KVTML 2.0 file."));
+                    m_xml.raiseError(QCoreApplication::translate("lexmint::KvtmlReader",
+                                                                 "This is not a KVTML 2.0 file."));
                     return false;
                 }
                 return true;
@@ -109,8 +114,10 @@ private:
                 text += m_xml.text();
                 break;
             case QXmlStreamReader::EntityReference:
-                m_xml.raiseError(QStringLiteral("The file refers to the XML entity \"%1\", which it "
-                                                "does not declare; it was not read.")
+                m_xml.raiseError(QCoreApplication::translate(
+                                     "lexmint::KvtmlReader",
+                                     "The file refers to the XML entity \"%1\", which it "
+                                     "does not declare; it was not read.")
                                      .arg(m_xml.name()));
                 return {};
             case QXmlStreamReader::StartElement:
@@ -152,12 +159,15 @@ private:
                     readText();
             }
             if (!id) {
-                note(QStringLiteral("An identifier without a numeric id was ignored."));
+                note(QCoreApplication::translate(
+                    "lexmint::KvtmlReader", "An identifier without a numeric id was ignored."));
                 continue;
             }
-            const QString title = !name.isEmpty() ? name
-                : !locale.isEmpty()                ? locale
-                                                   : QStringLiteral("Identifier %1").arg(*id);
+            const QString title =
+                !name.isEmpty() ? name
+                : !locale.isEmpty()
+                    ? locale
+                    : QCoreApplication::translate("lexmint::KvtmlReader", "Identifier %1").arg(*id);
             m_identifiers.append({*id, title});
         }
     }
@@ -181,7 +191,8 @@ private:
                 if (id)
                     translations.insert(*id, std::move(translation));
                 else
-                    note(QStringLiteral("Translations without a numeric id were ignored."));
+                    note(QCoreApplication::translate(
+                        "lexmint::KvtmlReader", "Translations without a numeric id were ignored."));
             }
             m_entries.append({line, std::move(translations)});
         }
@@ -226,7 +237,7 @@ private:
         for (const Identifier& identifier : std::as_const(m_identifiers))
             m_table.columns.append(identifier.title);
         if (single)
-            m_table.columns.append(QStringLiteral("Comment"));
+            m_table.columns.append(QCoreApplication::translate("lexmint::KvtmlReader", "Comment"));
         // Translations list their meanings separated by "; ", a comment is one hint.
         m_table.usualMapping = ColumnMapping{0, {1}, single ? QString() : QStringLiteral("; ")};
         m_table.records.reserve(m_entries.size());
@@ -248,7 +259,9 @@ private:
                 m_table.records.append(std::move(record));
             else
                 m_table.unreadable.append(
-                    {line, QStringLiteral("The entry has no translation of the file's identifiers.")});
+                    {line, QCoreApplication::translate(
+                               "lexmint::KvtmlReader",
+                               "The entry has no translation of the file's identifiers.")});
         }
     }
 

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include <QCoreApplication>
+
 namespace lexmint::textdecoder {
 
 namespace {
@@ -58,7 +60,10 @@ DecodedText decode(const QByteArray& bytes, const QString& encoding)
     const QString used = encoding.isEmpty() ? encodingByByteOrderMark(bytes) : encoding;
     const Converter converter = openConverter(used);
     if (!converter)
-        return failure(QStringLiteral("The encoding \"%1\" is not known.").arg(used), 0);
+        return failure(
+            QCoreApplication::translate("lexmint::TextDecoder", "The encoding \"%1\" is not known.")
+                .arg(used),
+            0);
 
     // Every encoding offered takes at least one byte per UTF-16 unit; the loop grows the
     // buffer for any that does not.
@@ -81,8 +86,10 @@ DecodedText decode(const QByteArray& bytes, const QString& encoding)
     text.truncate(written);
     if (U_FAILURE(status)) {
         const int line = lineCount(text);
-        return failure(QStringLiteral("The file is not valid %1 text at line %2. Choose the encoding "
-                                      "it was written in.")
+        return failure(QCoreApplication::translate(
+                           "lexmint::TextDecoder",
+                           "The file is not valid %1 text at line %2. Choose the encoding "
+                           "it was written in.")
                            .arg(used)
                            .arg(line),
                        line);
@@ -91,11 +98,13 @@ DecodedText decode(const QByteArray& bytes, const QString& encoding)
         text.remove(0, 1);
     if (const qsizetype nul = text.indexOf(QChar(0)); nul >= 0) {
         const int line = lineCount(QStringView(text).first(nul));
-        return failure(QStringLiteral("The file holds NUL characters at line %1, so it is not a "
-                                      "text file in %2.")
-                           .arg(line)
-                           .arg(used),
-                       line);
+        return failure(
+            QCoreApplication::translate("lexmint::TextDecoder",
+                                        "The file holds NUL characters at line %1, so it is not a "
+                                        "text file in %2.")
+                .arg(line)
+                .arg(used),
+            line);
     }
     return {text, used, {}, 0};
 }

@@ -5,6 +5,7 @@
 #include "store/EntryWriter.h"
 #include "store/SqlQuery.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace lexmint {
@@ -80,8 +81,10 @@ private:
         }
         if (present->size() + added.size() > entryrules::MaxDefinitionLines) {
             m_report.refused.append(
-                {entry.line, QStringLiteral("Merged into the entry \"%1\", its definition would have "
-                                            "%2 lines; an entry holds at most %3.")
+                {entry.line, QCoreApplication::translate(
+                                 "lexmint::VocabularyImporter",
+                                 "Merged into the entry \"%1\", its definition would have "
+                                 "%2 lines; an entry holds at most %3.")
                                  .arg(entry.headword)
                                  .arg(present->size() + added.size())
                                  .arg(entryrules::MaxDefinitionLines)});

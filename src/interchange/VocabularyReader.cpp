@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/SqlQuery.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace lexmint::vocabularyreader {
@@ -15,7 +16,9 @@ std::optional<QList<VocabularyEntry>> read(const Database& db, const QString& mo
         return std::nullopt;
     if (!modes->contains(mode)) {
         fail(error, StoreError::Kind::NotVocabulary,
-             QStringLiteral("The vocabulary has no test mode \"%1\".").arg(mode));
+             QCoreApplication::translate("lexmint::VocabularyReader",
+                                         "The vocabulary has no test mode \"%1\".")
+                 .arg(mode));
         return std::nullopt;
     }
 

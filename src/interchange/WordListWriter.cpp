@@ -3,6 +3,7 @@
 #include "interchange/DelimitedText.h"
 #include "interchange/KvtmlWriter.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace lexmint::wordlistwriter {
@@ -57,7 +58,9 @@ bool writeFile(const QString& path, const QList<VocabularyEntry>& entries,
 {
     if (settings.kind == FileKind::Vocabulary) {
         if (error)
-            *error = QStringLiteral("A vocabulary is made by importing into it, not by exporting.");
+            *error = QCoreApplication::translate(
+                "lexmint::WordListWriter",
+                "A vocabulary is made by importing into it, not by exporting.");
         return false;
     }
     QSaveFile file(path);

@@ -13,7 +13,7 @@ namespace lexmint {
 /// identifier; its high bits tell layouts of one language apart and play no part in naming.
 struct KeyboardEntry {
     quint16 language;
-    QStringView name;
+    const char* name; ///< in English; keyboardName() gives it in the user's language
 };
 
 /// Every known language, in strictly ascending order of identifier.

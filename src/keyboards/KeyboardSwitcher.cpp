@@ -4,6 +4,7 @@
 #include "keyboards/KeyboardCatalogue.h"
 #include "platform/MessageService.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <utility>
@@ -42,11 +43,15 @@ void KeyboardSwitcher::reportMissing(qint32 layout)
     m_reportedMissing.insert(layout);
 
     Message message;
-    message.title = QStringLiteral("Keyboard Not Installed");
-    message.text = QStringLiteral("The keyboard locale \"") + keyboardName(layout)
-                   + QStringLiteral("\" is not installed or is using a different layout.\r\n"
-                                    "Please adjust your desktop keyboard setting or change the keyboard "
-                                    "selection for this vocabulary.");
+    message.title =
+        QCoreApplication::translate("lexmint::KeyboardSwitcher", "Keyboard Not Installed");
+    message.text =
+        QCoreApplication::translate(
+            "lexmint::KeyboardSwitcher",
+            "The keyboard locale \"%1\" is not installed or is using a different layout.\r\n"
+            "Please adjust your desktop keyboard setting or change the keyboard "
+            "selection for this vocabulary.")
+            .arg(keyboardName(layout));
     message.icon = MessageIcon::Exclamation;
     message.buttons = MessageButtons::Ok;
     tellLater(message);
@@ -57,8 +62,9 @@ void KeyboardSwitcher::tellCannotSwitch()
     if (std::exchange(m_toldCannotSwitch, true))
         return;
     Message message;
-    message.title = QStringLiteral("Keyboard Layouts");
-    message.text = QStringLiteral(
+    message.title = QCoreApplication::translate("lexmint::KeyboardSwitcher", "Keyboard Layouts");
+    message.text = QCoreApplication::translate(
+        "lexmint::KeyboardSwitcher",
         "This desktop does not let programs switch the keyboard layout, so Lex Mint cannot switch "
         "to the layouts this vocabulary asks for.\r\n"
         "The status bar still names the layout each field wants. Switch to it by hand with your "

@@ -67,7 +67,7 @@ OptionsDialog::OptionsDialog(Context context, QWidget* parent)
     , m_context(std::move(context))
 {
     setObjectName(u"frmOptions"_s);
-    setWindowTitle(u"Options"_s);
+    setWindowTitle(tr("Options"));
     makeStartupPage();
     makeNewVocabularyPage();
     makeEntryFormPage();
@@ -80,20 +80,20 @@ void OptionsDialog::makeStartupPage()
     const auto y = [this](int twips) { return twipsToPixelsY(twips, this); };
     const HelpService& help = m_context.help;
 
-    QWidget* page = addPage(u"Startup"_s, u"startup"_s, u"Customize Startup Options"_s,
-                              helpcontext::OptionsStartup);
+    QWidget* page = addPage(tr("Startup"), u"startup"_s, tr("Customize Startup Options"),
+                            helpcontext::OptionsStartup);
 
-    QGroupBox* vocabulary = frame("Frame1", u"Vocabulary"_s, {x(5532), y(1848)});
-    auto* none = named(new QRadioButton(u"&None"_s), "optSDBlank", help, 1006);
-    auto* last = named(new QRadioButton(u"&Last Open"_s), "optSDLast", help, 1007);
-    m_thisVocabulary = named(new QRadioButton(u"This &Vocabulary:"_s), "optSDThis", help, 1008);
+    QGroupBox* vocabulary = frame("Frame1", tr("Vocabulary"), {x(5532), y(1848)});
+    auto* none = named(new QRadioButton(tr("&None")), "optSDBlank", help, 1006);
+    auto* last = named(new QRadioButton(tr("&Last Open")), "optSDLast", help, 1007);
+    m_thisVocabulary = named(new QRadioButton(tr("This &Vocabulary:")), "optSDThis", help, 1008);
     m_startupPath = named(new QLineEdit, "txtStartupDB", help, 1012);
     m_startupPath->setMinimumSize(x(3636), y(324));
     m_startupPath->installEventFilter(this);
-    auto* useCurrent = named(new QPushButton(u"&Use Current Vocabulary"_s),
-                             "cmdMakeCurrentDefault", help, 1010);
+    auto* useCurrent =
+        named(new QPushButton(tr("&Use Current Vocabulary")), "cmdMakeCurrentDefault", help, 1010);
     useCurrent->setMinimumSize(x(2356), y(375));
-    auto* browse = named(new QPushButton(u"&Browse..."_s), "cmdBrowse", help, 1011);
+    auto* browse = named(new QPushButton(tr("&Browse...")), "cmdBrowse", help, 1011);
     browse->setMinimumSize(x(1145), y(375));
     connect(useCurrent, &QPushButton::clicked, this, &OptionsDialog::useCurrentVocabulary);
     connect(browse, &QPushButton::clicked, this, &OptionsDialog::browse);
@@ -119,7 +119,7 @@ void OptionsDialog::makeStartupPage()
     vocabularyLayout->setColumnStretch(1, 1);
     vocabularyLayout->setRowStretch(4, 1);
 
-    QGroupBox* startWith = frame("Frame3", u"Start With"_s, {x(5532), y(1272)});
+    QGroupBox* startWith = frame("Frame3", tr("Start With"), {x(5532), y(1272)});
     m_startupForm = new QButtonGroup(this);
     auto* startWithLayout = new QVBoxLayout(startWith);
     startWithLayout->setContentsMargins(x(132), y(60), x(132), y(60));
@@ -128,9 +128,9 @@ void OptionsDialog::makeStartupPage()
         QString caption;
         int topic;
         StartupPlan::Form form;
-    } forms[] = {{"optSFData", u"&Data Sheet"_s, 1020, StartupPlan::Form::DataSheet},
-                 {"optSFAdd", u"&Entry Form"_s, 1021, StartupPlan::Form::EntryForm},
-                 {"optSFTest", u"&Test Form"_s, 1022, StartupPlan::Form::Test}};
+    } forms[] = {{"optSFData", tr("&Data Sheet"), 1020, StartupPlan::Form::DataSheet},
+                 {"optSFAdd", tr("&Entry Form"), 1021, StartupPlan::Form::EntryForm},
+                 {"optSFTest", tr("&Test Form"), 1022, StartupPlan::Form::Test}};
     for (const auto& form : forms) {
         auto* button = named(new QRadioButton(form.caption), form.name, help, form.topic);
         m_startupForm->addButton(button, int(form.form));
@@ -148,8 +148,8 @@ void OptionsDialog::makeStartupPage()
 
 void OptionsDialog::makeNewVocabularyPage()
 {
-    QWidget* page = addPage(u"New Vocabulary"_s, u"newdbprops"_s,
-                            u"Set default properties for newly created vocabularies"_s,
+    QWidget* page = addPage(tr("New Vocabulary"), u"newdbprops"_s,
+                            tr("Set default properties for newly created vocabularies"),
                             helpcontext::OptionsNewVocabulary);
     m_options = new VocOptions(m_context.keyboards, m_context.help, page);
     m_options->setObjectName(u"VocOpts"_s);
@@ -166,14 +166,14 @@ void OptionsDialog::makeEntryFormPage()
     const HelpService& help = m_context.help;
 
     QWidget* page =
-        addPage(u"Entry Form"_s, u"entryform"_s, u"Customize Entry Form Behavior"_s,
+        addPage(tr("Entry Form"), u"entryform"_s, tr("Customize Entry Form Behavior"),
                 helpcontext::OptionsEntryForm);
-    QGroupBox* behaviour = frame("Frame5", u"Entry Form Behavior"_s, {x(5532), y(1140)});
-    m_keysMove = named(new QCheckBox(u"&Cursor keys and Enter move between form fields"_s),
+    QGroupBox* behaviour = frame("Frame5", tr("Entry Form Behavior"), {x(5532), y(1140)});
+    m_keysMove = named(new QCheckBox(tr("&Cursor keys and Enter move between form fields")),
                        "chkEFMove", help, 1045);
-    m_doubleEnter = named(
-        new QCheckBox(u"&Pressing Enter twice in the definition field submits the entry"_s),
-        "chkEF2Enter", help, 1046);
+    m_doubleEnter =
+        named(new QCheckBox(tr("&Pressing Enter twice in the definition field submits the entry")),
+              "chkEF2Enter", help, 1046);
     auto* boxes = new QVBoxLayout(behaviour);
     boxes->setContentsMargins(x(144), y(60), x(144), y(60));
     boxes->addWidget(m_keysMove);
@@ -258,8 +258,8 @@ void OptionsDialog::useCurrentVocabulary()
 void OptionsDialog::browse()
 {
     FileDialogRequest request;
-    request.title = u"Select Startup Database"_s;
-    request.filters = QStringList{VocabularyFilter, OlderVocabularyFilter};
+    request.title = tr("Select Startup Database");
+    request.filters = QStringList{vocabularyFilter(), olderVocabularyFilter()};
     request.defaultSuffix = u"lxm"_s;
     request.window = this;
     const std::optional<QString> chosen = m_context.files.openFile(request);

@@ -37,10 +37,11 @@ PropertiesDialog::PropertiesDialog(const Context& context, QWidget* parent)
     , m_countSchedule(context.countSchedule)
 {
     setObjectName(u"frmProperties"_s);
-    setWindowTitle(u"Properties of "_s + fileTitle(m_current.path));
+    setWindowTitle(tr("Properties of %1").arg(fileTitle(m_current.path)));
 
-    QWidget* optionsPage = addPage(u"Options"_s, u"options"_s,
-                                   u"Options for the open vocabulary"_s, helpcontext::PropertiesOptions);
+    QWidget* optionsPage = addPage(tr("Options"), u"options"_s,
+                                   tr("Options for the open vocabulary"),
+                                   helpcontext::PropertiesOptions);
     m_options = new VocOptions(context.keyboards, context.help, optionsPage);
     m_options->setObjectName(u"VocOpts"_s);
     m_options->setMinimumSize(twipsToPixelsX(4106, this), twipsToPixelsY(1860, this));
@@ -52,8 +53,9 @@ PropertiesDialog::PropertiesDialog(const Context& context, QWidget* parent)
     options->addWidget(m_options, 0, Qt::AlignLeft | Qt::AlignTop);
 
     QWidget* statisticsPage =
-        addPage(u"Statistics"_s, u"statistics"_s,
-                u"Statistical information for the open vocabulary"_s, helpcontext::PropertiesStatistics);
+        addPage(tr("Statistics"), u"statistics"_s,
+                tr("Statistical information for the open vocabulary"),
+                helpcontext::PropertiesStatistics);
     auto* statistics = new QVBoxLayout(statisticsPage);
     statistics->setContentsMargins(twipsToPixelsX(48, this), twipsToPixelsY(156, this), 0, 0);
     statistics->addWidget(makeStatistics(context.testModes), 0, Qt::AlignLeft | Qt::AlignTop);
@@ -69,7 +71,7 @@ QWidget* PropertiesDialog::makeStatistics(const QStringList& testModes)
     const auto x = [this](int twips) { return twipsToPixelsX(twips, this); };
     const auto y = [this](int twips) { return twipsToPixelsY(twips, this); };
 
-    auto* frame = new QGroupBox(u"Record Counts"_s);
+    auto* frame = new QGroupBox(tr("Record Counts"));
     frame->setObjectName(u"Frame1"_s);
     frame->setMinimumSize(x(4106), y(2196));
 
@@ -79,12 +81,13 @@ QWidget* PropertiesDialog::makeStatistics(const QStringList& testModes)
     list->setRootIsDecorated(false);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setColumnCount(2);
-    list->setHeaderLabels({u"Mode"_s, u"Records"_s});
+    list->setHeaderLabels({tr("Mode"), tr("Records")});
     list->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     list->header()->setStretchLastSection(false);
 
     for (const QString& mode : testModes)
-        new QTreeWidgetItem(m_testModes, {mode});
+        (new QTreeWidgetItem(m_testModes, {vocabularyfile::testModeCaption(mode)}))
+            ->setData(0, Qt::UserRole, mode);
     fitColumns();
 
     // How many entries the review schedule has for today, and how many it counts as known.
@@ -93,8 +96,8 @@ QWidget* PropertiesDialog::makeStatistics(const QStringList& testModes)
     m_known = new QLabel(frame);
     m_known->setObjectName(u"lblKnown"_s);
     auto* schedule = new QFormLayout;
-    schedule->addRow(u"Due today:"_s, m_dueToday);
-    schedule->addRow(u"Known:"_s, m_known);
+    schedule->addRow(tr("Due today:"), m_dueToday);
+    schedule->addRow(tr("Known:"), m_known);
 
     auto* layout = new QVBoxLayout(frame);
     // The list stands 168 twips in from the frame's left edge, below the frame's caption.
@@ -114,7 +117,7 @@ void PropertiesDialog::countEntries()
     for (int row = 0; row < m_testModes->topLevelItemCount(); ++row) {
         QTreeWidgetItem* item = m_testModes->topLevelItem(row);
         const std::optional<qint64> count =
-            stillOpen ? m_countEntries(item->text(0)) : std::nullopt;
+            stillOpen ? m_countEntries(item->data(0, Qt::UserRole).toString()) : std::nullopt;
         item->setText(1, count ? QString::number(*count) : NoCount);
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }

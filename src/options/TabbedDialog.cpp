@@ -80,9 +80,9 @@ TabbedDialog::TabbedDialog(QSize clientTwips, QSize tabStripTwips, HelpService& 
         result->setMinimumSize(x(ButtonWidth), y(ButtonHeight));
         return result;
     };
-    QPushButton* ok = button("cmdOK", u"OK"_s);
-    QPushButton* cancel = button("cmdCancel", u"Cancel"_s);
-    QPushButton* helpButton = button("cmdHelp", u"Help"_s);
+    QPushButton* ok = button("cmdOK", tr("OK"));
+    QPushButton* cancel = button("cmdCancel", tr("Cancel"));
+    QPushButton* helpButton = button("cmdHelp", tr("Help"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, &TabbedDialog::showHelp);

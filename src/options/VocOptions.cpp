@@ -77,7 +77,7 @@ VocOptions::VocOptions(const KeyboardBackend& keyboards, const HelpService& help
     const auto x = [this](int twips) { return twipsToPixelsX(twips, this); };
     const auto y = [this](int twips) { return twipsToPixelsY(twips, this); };
 
-    auto* frame = new QGroupBox(u"Preferences"_s, this);
+    auto* frame = new QGroupBox(tr("Preferences"), this);
     frame->setObjectName(u"Frame1"_s);
     frame->setMinimumHeight(y(1140));
 
@@ -89,12 +89,12 @@ VocOptions::VocOptions(const KeyboardBackend& keyboards, const HelpService& help
         box->setWhatsThis(help.popupText(topic));
         return box;
     };
-    m_caseSensitive = checkBox(u"chkCaseSensitive"_s, u"Headwords are &case sensitive"_s,
-                               CaseSensitiveTopic);
-    m_accentsOptional = checkBox(u"chkAccentsOptional"_s, u"&Accents may be left out"_s,
-                                 AccentsOptionalTopic);
-    m_warnDoubles = checkBox(u"chkWarnDoubles"_s, u"&Warn when a headword is not unique"_s,
-                             WarnDoublesTopic);
+    m_caseSensitive =
+        checkBox(u"chkCaseSensitive"_s, tr("Headwords are &case sensitive"), CaseSensitiveTopic);
+    m_accentsOptional =
+        checkBox(u"chkAccentsOptional"_s, tr("&Accents may be left out"), AccentsOptionalTopic);
+    m_warnDoubles =
+        checkBox(u"chkWarnDoubles"_s, tr("&Warn when a headword is not unique"), WarnDoublesTopic);
 
     auto* boxes = new QVBoxLayout(frame);
     boxes->setContentsMargins(x(150), y(60), x(150), y(60));
@@ -104,7 +104,7 @@ VocOptions::VocOptions(const KeyboardBackend& keyboards, const HelpService& help
     boxes->addWidget(m_warnDoubles);
     boxes->addStretch();
 
-    auto* keyboardsButton = new QPushButton(u"Keyboards..."_s, this);
+    auto* keyboardsButton = new QPushButton(tr("Keyboards..."), this);
     keyboardsButton->setObjectName(u"cmdKeyboards"_s);
     keyboardsButton->setMinimumSize(x(1440), y(390));
     keyboardsButton->setWhatsThis(help.popupText(KeyboardsTopic));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayList>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +20,7 @@ struct CommandLineRequest {
 
 inline QString commandLineUsage()
 {
-    return QStringLiteral("Usage: lexmint [/add | /test] [filename]");
+    return QCoreApplication::translate("lexmint::CommandLine", "Usage: lexmint [/add | /test] [filename]");
 }
 
 /// Reads the arguments as the shell has split them (without the program name): each argument

@@ -2,10 +2,19 @@
 
 #include "platform/FileNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace lexmint {
+
+QString vocabularyFilter() {
+    return QCoreApplication::translate("lexmint::PathTitles", "Lex Mint File (*.lxm)");
+}
+
+QString olderVocabularyFilter() {
+    return QCoreApplication::translate("lexmint::PathTitles", "Lex Mint 2.0 File (*.mdb)");
+}
 
 QString absolutePath(const QString& path)
 {

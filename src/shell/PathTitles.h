@@ -12,8 +12,8 @@ inline constexpr QChar PathSeparator = u'/';
 
 /// File-dialog filters for vocabulary files: the program's own, and the older files that it
 /// opens alike.
-inline constexpr QLatin1StringView VocabularyFilter{"Lex Mint File (*.lxm)"};
-inline constexpr QLatin1StringView OlderVocabularyFilter{"Lex Mint 2.0 File (*.mdb)"};
+QString vocabularyFilter();
+QString olderVocabularyFilter();
 
 /// A path as the program keeps it, so that one file always has one spelling: absolute (a relative
 /// path is taken from the current folder) and clean (no "." or ".." parts, no doubled or

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLatin1StringView>
 
 #include <array>
@@ -11,15 +12,19 @@ namespace lexmint {
 struct SampleVocabulary {
     QLatin1StringView file;
     QLatin1StringView title;
+
+    /// The title in the user's language.
+    QString displayTitle() const {
+        return QCoreApplication::translate("lexmint::SampleVocabulary", title.data());
+    }
 };
 
-/// The sample vocabularies, in the order the first-run welcome lists them.
 /// The sample vocabularies, in the order the first-run welcome lists them (data/samples).
 constexpr auto sampleVocabularies()
 {
     using namespace Qt::StringLiterals;
     return std::to_array<SampleVocabulary>({
-#include "shell/SampleRows.inc"
+#include "shell/SampleRows.h"
     });
 }
 

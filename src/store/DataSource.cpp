@@ -6,6 +6,7 @@
 #include "store/TableRows.h"
 #include "store/VocabularyRows.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 namespace lexmint {
@@ -38,7 +39,8 @@ std::unique_ptr<RowSet> DataSource::createRows(const QStringList& queries, Store
         return std::make_unique<TableRows>(*m_db, TableRows::Table::Definitions);
     if (!queries.contains(m_recordSource)) {
         fail(error, StoreError::Kind::NotVocabulary,
-             QStringLiteral("The vocabulary has no table or query named \"%1\".")
+             QCoreApplication::translate("lexmint::DataSource",
+                                         "The vocabulary has no table or query named \"%1\".")
                  .arg(m_recordSource));
         return nullptr;
     }
@@ -247,7 +249,8 @@ bool DataSource::update(StoreError* error)
 {
     if (!m_rows || m_pending == Pending::None)
         return fail(error, StoreError::Kind::InvalidValue,
-                    QStringLiteral("There is no new or changed row to write."));
+                    QCoreApplication::translate("lexmint::DataSource",
+                                                "There is no new or changed row to write."));
     const Pending pending = std::exchange(m_pending, Pending::None);
     const QVariantMap changes = std::exchange(m_changes, {});
     if (pending == Pending::Adding) {
@@ -274,7 +277,8 @@ bool DataSource::deleteCurrent(StoreError* error)
 {
     cancelUpdate();
     if (!m_rows || !hasCurrent())
-        return fail(error, StoreError::Kind::RowMissing, QStringLiteral("There is no current row."));
+        return fail(error, StoreError::Kind::RowMissing,
+                    QCoreApplication::translate("lexmint::DataSource", "There is no current row."));
     if (!m_rows->remove(*m_current, error))
         return false;
     // The key stays, so that moving on continues from where the deleted row stood.

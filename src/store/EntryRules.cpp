@@ -1,5 +1,7 @@
 #include "EntryRules.h"
 
+#include <QCoreApplication>
+
 namespace lexmint::entryrules {
 
 namespace {
@@ -37,11 +39,13 @@ bool isBlank(const QString& text)
 bool checkHeadword(const QString& headword, int declaredSize, StoreError* error)
 {
     if (isBlank(headword))
-        return fail(error, StoreError::Kind::InvalidValue,
-                    QStringLiteral("A headword cannot be empty."));
+        return fail(
+            error, StoreError::Kind::InvalidValue,
+            QCoreApplication::translate("lexmint::EntryRules", "A headword cannot be empty."));
     if (declaredSize > 0 && characterCount(headword) > declaredSize)
         return fail(error, StoreError::Kind::InvalidValue,
-                    QStringLiteral("A headword can be at most %1 characters long.")
+                    QCoreApplication::translate("lexmint::EntryRules",
+                                                "A headword can be at most %1 characters long.")
                         .arg(declaredSize));
     return true;
 }
@@ -50,11 +54,14 @@ bool checkDefinition(const QString& line, StoreError* error)
 {
     if (isBlank(line))
         return fail(error, StoreError::Kind::InvalidValue,
-                    QStringLiteral("A definition line cannot be empty."));
+                    QCoreApplication::translate("lexmint::EntryRules",
+                                                "A definition line cannot be empty."));
     if (characterCount(line) > MaxDefinitionLength)
-        return fail(error, StoreError::Kind::InvalidValue,
-                    QStringLiteral("A definition line can be at most %1 characters long.")
-                        .arg(MaxDefinitionLength));
+        return fail(
+            error, StoreError::Kind::InvalidValue,
+            QCoreApplication::translate("lexmint::EntryRules",
+                                        "A definition line can be at most %1 characters long.")
+                .arg(MaxDefinitionLength));
     return true;
 }
 

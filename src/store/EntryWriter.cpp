@@ -6,6 +6,8 @@
 #include "store/EntryRules.h"
 #include "store/SqlQuery.h"
 
+#include <QCoreApplication>
+
 namespace lexmint {
 
 namespace {
@@ -19,7 +21,8 @@ const QStringList KeptColumns = QStringList{QStringLiteral("LastTestedOn"),
 bool failLineCount(StoreError* error)
 {
     return fail(error, StoreError::Kind::InvalidValue,
-                QStringLiteral("An entry has from 1 to %1 definition lines.")
+                QCoreApplication::translate("lexmint::EntryWriter",
+                                            "An entry has from 1 to %1 definition lines.")
                     .arg(entryrules::MaxDefinitionLines));
 }
 
@@ -86,7 +89,8 @@ bool EntryWriter::appendLines(qint64 id, const QStringList& lines, StoreError* e
         entry.finish();
         if (!exists)
             return fail(error, StoreError::Kind::RowMissing,
-                        QStringLiteral("The entry to add lines to no longer exists."));
+                        QCoreApplication::translate("lexmint::EntryWriter",
+                                                    "The entry to add lines to no longer exists."));
         if (lineCount + lines.size() > entryrules::MaxDefinitionLines)
             return failLineCount(error);
         return writeLines(id, lines, error);

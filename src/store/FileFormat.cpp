@@ -1,5 +1,6 @@
 #include "FileFormat.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,11 +12,11 @@ QString whyNotAFile(const QString& path)
     const QFileInfo info(path);
     const QString shown = QDir::toNativeSeparators(path);
     if (!info.exists())
-        return QStringLiteral("The file \"%1\" does not exist.").arg(shown);
+        return QCoreApplication::translate("lexmint::FileFormat", "The file \"%1\" does not exist.").arg(shown);
     if (info.isDir())
-        return QStringLiteral("\"%1\" is a folder, not a file.").arg(shown);
+        return QCoreApplication::translate("lexmint::FileFormat", "\"%1\" is a folder, not a file.").arg(shown);
     if (!info.isFile())
-        return QStringLiteral("\"%1\" is not a regular file but, for example, a named pipe or a "
+        return QCoreApplication::translate("lexmint::FileFormat", "\"%1\" is not a regular file but, for example, a named pipe or a "
                               "device, which cannot hold a vocabulary.")
             .arg(shown);
     return {};

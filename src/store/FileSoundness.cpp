@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/SqlQuery.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -51,14 +52,14 @@ QString WriteRefusal::reason() const
 {
     switch (cause) {
     case Cause::Damaged:
-        return QStringLiteral("The vocabulary file is damaged, so Lex Mint keeps it read-only and "
+        return QCoreApplication::translate("lexmint::FileSoundness", "The vocabulary file is damaged, so Lex Mint keeps it read-only and "
                               "writes nothing into it.");
     case Cause::ForeignTriggers:
-        return QStringLiteral("The vocabulary file contains triggers that Lex Mint did not create "
+        return QCoreApplication::translate("lexmint::FileSoundness", "The vocabulary file contains triggers that Lex Mint did not create "
                               "(%1), so Lex Mint keeps it read-only and writes nothing into it.")
             .arg(triggers.join(QStringLiteral(", ")));
     case Cause::Unprepared:
-        return QStringLiteral("The vocabulary file could not be prepared for use, so Lex Mint "
+        return QCoreApplication::translate("lexmint::FileSoundness", "The vocabulary file could not be prepared for use, so Lex Mint "
                               "keeps it read-only: %1")
             .arg(detail);
     case Cause::None:

@@ -4,6 +4,7 @@
 #include "store/QueryBudget.h"
 #include "store/SqlQuery.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace lexmint {
@@ -19,7 +20,7 @@ KeysetRows::KeysetRows(Database& db, const QString& query, StoreError* error)
 {
     if (db.isLeftOut(query)) {
         fail(error, StoreError::Kind::TooSlow,
-             QStringLiteral("The test mode \"%1\" was left out.").arg(query));
+             QCoreApplication::translate("lexmint::KeysetRows", "The test mode \"%1\" was left out.").arg(query));
         return;
     }
     m_columns = db.columnNames(query);
@@ -33,7 +34,7 @@ KeysetRows::KeysetRows(Database& db, const QString& query, StoreError* error)
                       .arg(selects.join(QStringLiteral(", ")));
     if (!m_columns.contains(QStringLiteral("ID"), Qt::CaseInsensitive)) {
         fail(error, StoreError::Kind::NotVocabulary,
-             QStringLiteral("The test mode \"%1\" does not list the entries' IDs.").arg(query));
+             QCoreApplication::translate("lexmint::KeysetRows", "The test mode \"%1\" does not list the entries' IDs.").arg(query));
         return;
     }
 
@@ -53,7 +54,7 @@ KeysetRows::KeysetRows(Database& db, const QString& query, StoreError* error)
     } else if (m_ids.size() > MaxRows) {
         m_ids.clear();
         fail(error, StoreError::Kind::TooSlow,
-             QStringLiteral("The test mode \"%1\" returns too many rows.").arg(query));
+             QCoreApplication::translate("lexmint::KeysetRows", "The test mode \"%1\" returns too many rows.").arg(query));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "store/SqlQuery.h"
 #include "store/TextKeys.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include <sqlite3.h>
@@ -36,8 +37,10 @@ bool checkColumns(const QVariantMap& values, const QStringList& allowed, const Q
 {
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         if (!allowed.contains(it.key()))
-            return fail(error, StoreError::Kind::InvalidValue,
-                        QStringLiteral("%1 has no writable column %2.").arg(table, it.key()));
+            return fail(
+                error, StoreError::Kind::InvalidValue,
+                QCoreApplication::translate("lexmint::RowWriter", "%1 has no writable column %2.")
+                    .arg(table, it.key()));
     }
     return true;
 }
@@ -78,7 +81,8 @@ bool updateRow(Database& db, const QString& table, const QString& keyColumn, qin
         return false;
     if (query.numRowsAffected() == 0)
         return fail(error, StoreError::Kind::RowMissing,
-                    QStringLiteral("The row to change no longer exists."));
+                    QCoreApplication::translate("lexmint::RowWriter",
+                                                "The row to change no longer exists."));
     return true;
 }
 
@@ -91,7 +95,8 @@ bool deleteRow(Database& db, const QString& table, const QString& keyColumn, qin
         return false;
     if (query.numRowsAffected() == 0)
         return fail(error, StoreError::Kind::RowMissing,
-                    QStringLiteral("The row to delete no longer exists."));
+                    QCoreApplication::translate("lexmint::RowWriter",
+                                                "The row to delete no longer exists."));
     return true;
 }
 
@@ -137,7 +142,8 @@ std::optional<qint64> RowWriter::insertHeadword(const QVariantMap& values, Store
 {
     QVariantMap row = values;
     if (!row.contains(QStringLiteral("Headword"))) {
-        fail(error, StoreError::Kind::InvalidValue, QStringLiteral("A headword cannot be empty."));
+        fail(error, StoreError::Kind::InvalidValue,
+             QCoreApplication::translate("lexmint::RowWriter", "A headword cannot be empty."));
         return std::nullopt;
     }
     if (!checkHeadwordValues(row, error))
@@ -148,7 +154,7 @@ std::optional<qint64> RowWriter::insertHeadword(const QVariantMap& values, Store
     std::optional<qint64> id = insertRow(m_db, QStringLiteral("Headwords"), row, error);
     if (!id && error && error->number == SQLITE_FULL && idsExhausted(m_db))
         fail(error, StoreError::Kind::Engine,
-             QStringLiteral("The vocabulary has no entry numbers left: the file already holds "
+             QCoreApplication::translate("lexmint::RowWriter", "The vocabulary has no entry numbers left: the file already holds "
                             "the highest number an entry can have (%1), so no entry can be added "
                             "to it. Create a new vocabulary for further entries.")
                  .arg(std::numeric_limits<qint64>::max()),
@@ -184,7 +190,8 @@ std::optional<qint64> RowWriter::insertDefinition(const QVariantMap& values, Sto
 {
     if (!values.contains(QStringLiteral("ID")) || !values.contains(QStringLiteral("Definition"))) {
         fail(error, StoreError::Kind::InvalidValue,
-             QStringLiteral("A definition line needs its entry and its text."));
+             QCoreApplication::translate("lexmint::RowWriter",
+                                         "A definition line needs its entry and its text."));
         return std::nullopt;
     }
     if (!checkDefinitionValues(values, error))

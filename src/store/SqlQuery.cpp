@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
@@ -21,13 +22,13 @@ QString explanation(int result, const Database& db)
     case SQLITE_READONLY_DBMOVED:
         // The engine notices that its file is gone only as a refusal to write.
         return QFileInfo::exists(db.path())
-            ? QStringLiteral("The vocabulary file %1 was replaced by another file after it was "
+            ? QCoreApplication::translate("lexmint::SqlQuery", "The vocabulary file %1 was replaced by another file after it was "
                              "opened, so the change was not saved.")
                   .arg(file)
-            : QStringLiteral("The vocabulary file %1 is no longer there; it was moved or deleted.")
+            : QCoreApplication::translate("lexmint::SqlQuery", "The vocabulary file %1 is no longer there; it was moved or deleted.")
                   .arg(file);
     case SQLITE_READONLY_DIRECTORY:
-        return QStringLiteral("The folder of the vocabulary file is read-only. Saving a change "
+        return QCoreApplication::translate("lexmint::SqlQuery", "The folder of the vocabulary file is read-only. Saving a change "
                               "needs a temporary journal file beside the vocabulary, so the "
                               "change was not saved, although the file itself could be written.");
     default:
@@ -35,16 +36,16 @@ QString explanation(int result, const Database& db)
     }
     switch (result & 0xff) {
     case SQLITE_BUSY:
-        return QStringLiteral("The vocabulary is in use by another program. Nothing was changed; "
+        return QCoreApplication::translate("lexmint::SqlQuery", "The vocabulary is in use by another program. Nothing was changed; "
                               "try again once the other program has finished with it.");
     case SQLITE_READONLY:
         return db.readOnlyReason().isEmpty()
-            ? QStringLiteral("The vocabulary file is read-only, so the change was not saved.")
+            ? QCoreApplication::translate("lexmint::SqlQuery", "The vocabulary file is read-only, so the change was not saved.")
             : db.readOnlyReason();
     case SQLITE_CORRUPT:
-        return QStringLiteral("The vocabulary file is damaged.");
+        return QCoreApplication::translate("lexmint::SqlQuery", "The vocabulary file is damaged.");
     case SQLITE_FULL:
-        return QStringLiteral("The disk is full, so the change was not saved.");
+        return QCoreApplication::translate("lexmint::SqlQuery", "The disk is full, so the change was not saved.");
     default:
         return {};
     }

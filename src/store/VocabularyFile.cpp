@@ -14,6 +14,8 @@
 
 #include <sqlite3.h>
 
+#include <QCoreApplication>
+
 namespace lexmint::vocabularyfile {
 
 namespace {
@@ -29,13 +31,26 @@ constexpr StoredOption StoredOptions[] = {
     {"UserKeybD", &VocabInfo::keybDef},
 };
 
+// The test modes of the template, which every new vocabulary starts with.
+constexpr const char* TemplateModes[] = {
+    QT_TRANSLATE_NOOP("lexmint::TestModes", "All"),
+    QT_TRANSLATE_NOOP("lexmint::TestModes", "Never Tested"),
+    QT_TRANSLATE_NOOP("lexmint::TestModes", "Last Answer Wrong"),
+    QT_TRANSLATE_NOOP("lexmint::TestModes", "Not Tested for a Week"),
+    QT_TRANSLATE_NOOP("lexmint::TestModes", "Worst Answered"),
+    QT_TRANSLATE_NOOP("lexmint::TestModes", "Random Order"),
+    QT_TRANSLATE_NOOP("lexmint::TestModes", "Due for Review"),
+};
+
 void reportPropertyError(MessageService& messages)
 {
-    messages.show({QStringLiteral("Read/write of properties in this vocabulary failed. Properties "
-                                  "for this vocabulary will not be remembered the next time it "
-                                  "is opened."),
-                   QString::fromLatin1(PropertyErrorTitle), MessageIcon::Exclamation,
-                   MessageButtons::Ok});
+    messages.show({QCoreApplication::translate(
+                       "lexmint::VocabularyFile",
+                       "Read/write of properties in this vocabulary failed. Properties "
+                       "for this vocabulary will not be remembered the next time it "
+                       "is opened."),
+                   QCoreApplication::translate("lexmint::VocabularyFile", "Property Error"),
+                   MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 // Makes the file ready for use: search keys brought up to date, line counts that agree with
@@ -67,12 +82,20 @@ std::optional<QVariant> budgetedScalar(Database& db, const QString& query, const
 
 void reportLeftOut(MessageService& messages, const QString& mode)
 {
-    messages.show({QStringLiteral("The test mode \"%1\" takes too long to read and was left out")
+    messages.show({QCoreApplication::translate("lexmint::VocabularyFile", "The test mode \"%1\" takes too long to read and was left out")
                        .arg(mode),
                    QString(), MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 } // namespace
+
+QString testModeCaption(const QString& mode) {
+    for (const char* name : TemplateModes) {
+        if (mode == QLatin1StringView(name))
+            return QCoreApplication::translate("lexmint::TestModes", name);
+    }
+    return mode;
+}
 
 std::optional<VocabularyLayout> recognise(const Database& db, StoreError* error)
 {
@@ -82,7 +105,8 @@ std::optional<VocabularyLayout> recognise(const Database& db, StoreError* error)
     const bool vocabulary = queries->contains(QStringLiteral("Vocabulary"))
         && queries->contains(QStringLiteral("All")) && hasVocabularyTables(db);
     if (!vocabulary) {
-        fail(error, StoreError::Kind::NotVocabulary, QStringLiteral("Not a Lex Mint database."));
+        fail(error, StoreError::Kind::NotVocabulary,
+             QCoreApplication::translate("lexmint::VocabularyFile", "Not a Lex Mint database."));
         return std::nullopt;
     }
     const std::optional<int> size =
@@ -229,17 +253,21 @@ void leaveOut(Database& db, const QString& mode, MessageService& messages)
 
 void reportInconsistency(MessageService& messages)
 {
-    messages.show({QStringLiteral("Inconsistency in the Lex Mint database encountered!\r"
-                                  "Exit the application and try compacting the database in "
-                                  "sqlite3.\rIf the problem persists, contact Lex Mint technical "
-                                  "support."),
-                   QStringLiteral("Application Error"), MessageIcon::Critical, MessageButtons::Ok,
-                   helpcontext::Inconsistency});
+    messages.show({QCoreApplication::translate(
+                       "lexmint::VocabularyFile",
+                       "Inconsistency in the Lex Mint database encountered!\r"
+                       "Exit the application and try compacting the database in "
+                       "sqlite3.\rIf the problem persists, contact Lex Mint technical "
+                       "support."),
+                   QCoreApplication::translate("lexmint::VocabularyFile", "Application Error"),
+                   MessageIcon::Critical, MessageButtons::Ok, helpcontext::Inconsistency});
 }
 
 void reportReadError(MessageService& messages, const StoreError& error)
 {
-    messages.show({QStringLiteral("The vocabulary could not be read.\r\n") + error.description,
+    messages.show({QCoreApplication::translate("lexmint::VocabularyFile",
+                                               "The vocabulary could not be read.\r\n%1")
+                       .arg(error.description),
                    QString(), MessageIcon::Exclamation, MessageButtons::Ok});
 }
 

@@ -25,7 +25,9 @@ struct VocabularyLayout {
 /// Reading and writing what a vocabulary file holds beside its entries.
 namespace vocabularyfile {
 
-inline constexpr auto PropertyErrorTitle = "Property Error";
+/// The name of a test mode as the windows show it: the modes a new vocabulary brings ("All",
+/// "Never Tested", ...) in the user's language, the user's own modes as they are named.
+QString testModeCaption(const QString& mode);
 
 /// Recognises an open file as a vocabulary: its saved queries include "Vocabulary" and "All",
 /// and its tables have the shape the program works with. Reads only.

@@ -3,6 +3,8 @@
 #include "store/Database.h"
 #include "store/SqlQuery.h"
 
+#include <QCoreApplication>
+
 namespace lexmint {
 
 namespace {
@@ -131,7 +133,9 @@ bool VocabularyRows::update(const Row& row, const QVariantMap& changes, StoreErr
             lineChanges.insert(it.key(), it.value());
         else
             return fail(error, StoreError::Kind::InvalidValue,
-                        QStringLiteral("The column %1 cannot be changed here.").arg(it.key()));
+                        QCoreApplication::translate("lexmint::VocabularyRows",
+                                                    "The column %1 cannot be changed here.")
+                            .arg(it.key()));
     }
     if (!db().transaction(error))
         return false;
@@ -162,14 +166,17 @@ bool VocabularyRows::writeLine(const Row& row, const QVariantMap& changes, Store
 
 bool VocabularyRows::remove(const Row&, StoreError* error)
 {
-    return fail(error, StoreError::Kind::InvalidValue,
-                QStringLiteral("Rows of the data sheet cannot be deleted; delete the entry."));
+    return fail(
+        error, StoreError::Kind::InvalidValue,
+        QCoreApplication::translate("lexmint::VocabularyRows",
+                                    "Rows of the data sheet cannot be deleted; delete the entry."));
 }
 
 std::optional<qint64> VocabularyRows::insert(const QVariantMap&, StoreError* error)
 {
     fail(error, StoreError::Kind::InvalidValue,
-         QStringLiteral("Rows cannot be added to the data sheet; add an entry."));
+         QCoreApplication::translate("lexmint::VocabularyRows",
+                                     "Rows cannot be added to the data sheet; add an entry."));
     return std::nullopt;
 }
 

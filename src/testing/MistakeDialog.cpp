@@ -60,14 +60,14 @@ MistakeDialog::MistakeDialog(const QString& correctHeadword, const QList<AnswerP
 {
     setObjectName(u"frmMistake"_s);
     ContextHelp::setContext(this, helpcontext::MistakeDialog);
-    setWindowTitle(u"Mistaken Answer"_s);
+    setWindowTitle(tr("Mistaken Answer"));
     setModal(true);
 
     const auto x = [this](int twips) { return twipsToPixelsX(twips, this); };
     const auto y = [this](int twips) { return twipsToPixelsY(twips, this); };
     setFixedSize(x(4644), y(1980));
 
-    auto* caption = new QLabel(u"The correct answer is:"_s, this);
+    auto* caption = new QLabel(tr("The correct answer is:"), this);
     caption->setObjectName(u"Label1"_s);
     caption->setGeometry(x(120), y(120), x(4404), qMax(y(195), fontMetrics().height()));
 
@@ -77,7 +77,7 @@ MistakeDialog::MistakeDialog(const QString& correctHeadword, const QList<AnswerP
     correct->setCursorPosition(0);
     correct->setGeometry(x(120), y(372), x(4404), qMax(y(312), correct->sizeHint().height()));
 
-    auto* typedCaption = new QLabel(u"Your answer:"_s, this);
+    auto* typedCaption = new QLabel(tr("Your answer:"), this);
     typedCaption->setObjectName(u"Label2"_s);
     typedCaption->setGeometry(x(120), y(744), x(4404), qMax(y(195), fontMetrics().height()));
 
@@ -85,23 +85,23 @@ MistakeDialog::MistakeDialog(const QString& correctHeadword, const QList<AnswerP
     answer->setObjectName(u"lblTyped"_s);
     answer->setTextFormat(Qt::RichText);
     answer->setFrameShape(QFrame::StyledPanel);
-    answer->setToolTip(u"Characters typed wrongly are marked red, extra ones are also struck "
-                       "through, and characters left out are shown underlined in green."_s);
+    answer->setToolTip(tr("Characters typed wrongly are marked red, extra ones are also struck "
+                          "through, and characters left out are shown underlined in green."));
     answer->setGeometry(x(120), y(996), x(4404), qMax(y(312), correct->sizeHint().height()));
-    answer->setAccessibleName(u"Your answer"_s);
+    answer->setAccessibleName(tr("Your answer"));
 
-    auto* countAsCorrect = new QPushButton(u"&Count as Correct"_s, this);
+    auto* countAsCorrect = new QPushButton(tr("&Count as Correct"), this);
     countAsCorrect->setObjectName(u"cmdCountAsCorrect"_s);
     countAsCorrect->setGeometry(x(120), y(1476), x(1992), y(372));
     connect(countAsCorrect, &QPushButton::clicked, this, [this] { done(CountAsCorrect); });
 
-    auto* ok = new QPushButton(u"OK"_s, this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(u"cmdOK"_s);
     ok->setDefault(true);
     ok->setGeometry(x(2244), y(1476), x(1092), y(372));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* edit = new QPushButton(u"&Edit..."_s, this);
+    auto* edit = new QPushButton(tr("&Edit..."), this);
     edit->setObjectName(u"cmdEdit"_s);
     edit->setGeometry(x(3432), y(1476), x(1092), y(372));
     connect(edit, &QPushButton::clicked, this, &MistakeDialog::editEntry);

@@ -5,6 +5,7 @@
 #include "platform/widgets/Twips.h"
 #include "platform/HelpContexts.h"
 #include "platform/widgets/ContextHelp.h"
+#include "store/VocabularyFile.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -86,7 +87,7 @@ ResultDialog::ResultDialog(const QString& testMode, int testedCount, int correct
 {
     setObjectName(u"frmResult"_s);
     ContextHelp::setContext(this, helpcontext::ResultDialog);
-    setWindowTitle(u"Test Result"_s);
+    setWindowTitle(tr("Test Result"));
     setModal(true);
 
     const auto x = [this](int twips) { return twipsToPixelsX(twips, this); };
@@ -103,25 +104,25 @@ ResultDialog::ResultDialog(const QString& testMode, int testedCount, int correct
     };
     auto* mode = new ElidedLabel(Qt::ElideRight, this);
     mode->setObjectName(u"lblMode"_s);
-    mode->setText(testMode);
+    mode->setText(vocabularyfile::testModeCaption(testMode));
     mode->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    row(label("Label7", u"Testing Mode"_s, this), mode, Margin, ModeLeft, 120);
+    row(label("Label7", tr("Testing Mode"), this), mode, Margin, ModeLeft, 120);
 
     legendSquare("Label1", Green, this)->setGeometry(x(120), y(410), x(216), y(216));
-    row(label("Label2", u"Correct Answers"_s, this),
+    row(label("Label2", tr("Correct Answers"), this),
         value("lblCorrect", QString::number(correctCount), this), 456, 2268, 420);
 
     legendSquare("Label3", Red, this)->setGeometry(x(120), y(750), x(216), y(216));
-    row(label("Label4", u"Incorrect Answers"_s, this),
-        value("lblIncorrect", QString::number(qint64(testedCount) - correctCount), this), 456,
-        2268, 760);
+    row(label("Label4", tr("Incorrect Answers"), this),
+        value("lblIncorrect", QString::number(qint64(testedCount) - correctCount), this), 456, 2268,
+        760);
 
     auto* separator = new QFrame(this);
     separator->setObjectName(u"Frame1"_s);
     separator->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     separator->setGeometry(x(24), y(ResultChart::SeparatorTop), x(width - 48), y(30));
 
-    row(label("Label5", u"Total Tested"_s, this),
+    row(label("Label5", tr("Total Tested"), this),
         value("lblTested", QString::number(testedCount), this), 120, 2268, 1128);
 
     // The percentages over the sectors, centred on the middle of each.
@@ -137,7 +138,7 @@ ResultDialog::ResultDialog(const QString& testMode, int testedCount, int correct
     percentLabel("lblIncorrectPerc", m_chart.incorrectPercent(), m_chart.incorrectLabelCentre(),
                  m_chart.showsIncorrectLabel());
 
-    auto* ok = new QPushButton(u"OK"_s, this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(u"cmdOK"_s);
     ok->setDefault(true);
     constexpr int OkWidth = 1092;

@@ -17,6 +17,7 @@
 #include <QAbstractItemView>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -93,12 +94,16 @@ QLabel* valueLabel(const QString& name, const QString& widest, QWidget* parent)
     return result;
 }
 
-const QString NoMoreEntries = u"No more entries"_s;
+QString noMoreEntries() {
+    return QCoreApplication::translate("lexmint::TestWindow", "No more entries");
+}
 
 /// "3 of 12" for the row at 0-based position 2 of 12.
 QString progressText(qint64 position, qint64 count)
 {
-    return u"%1 of %2"_s.arg(position + 1).arg(count);
+    return QCoreApplication::translate("lexmint::TestWindow", "%1 of %2")
+        .arg(position + 1)
+        .arg(count);
 }
 
 // Dates are stored as ISO text; other programs may have added a time of day.
@@ -130,7 +135,7 @@ TestWindow::TestWindow(VocabularyHost& host, EntryForms& entryForms, MessageServ
 {
     setObjectName(u"frmTest"_s);
     ContextHelp::setContext(this, helpcontext::TestWindow);
-    setWindowTitle(u"Test"_s);
+    setWindowTitle(tr("Test"));
     setModal(true);
     buildControls(modes, help);
     m_rightSign.setSingleShot(true);
@@ -205,14 +210,14 @@ void TestWindow::buildControls(const QStringList& modes, HelpService& help)
 /// The buttons on the right, with the progress and the mode list among them.
 QWidget* TestWindow::makeButtonColumn(const QStringList& modes)
 {
-    m_ok = button(u"cmdOK"_s, u"OK"_s, this);
+    m_ok = button(u"cmdOK"_s, tr("OK"), this);
     m_ok->setDefault(true);
-    m_restart = button(u"cmdRestart"_s, u"&Restart"_s, this);
+    m_restart = button(u"cmdRestart"_s, tr("&Restart"), this);
     m_restart->hide();
-    m_skip = button(u"cmdSkip"_s, u"&Skip"_s, this);
-    m_finish = button(u"cmdFinish"_s, u"&Finish"_s, this);
+    m_skip = button(u"cmdSkip"_s, tr("&Skip"), this);
+    m_finish = button(u"cmdFinish"_s, tr("&Finish"), this);
 
-    auto* entryMode = new QGroupBox(u"Entry / Mode"_s, this);
+    auto* entryMode = new QGroupBox(tr("Entry / Mode"), this);
     entryMode->setObjectName(u"Frame1"_s);
     m_progress = label(u"lblProgress"_s, QString(), entryMode);
     m_progress->setAlignment(Qt::AlignCenter);
@@ -221,11 +226,11 @@ QWidget* TestWindow::makeButtonColumn(const QStringList& modes)
     const QFontMetrics metrics = m_progress->fontMetrics();
     const qint64 entries = m_host.currentVocabulary().entryCount;
     m_progress->setMinimumWidth(
-        std::max(metrics.horizontalAdvance(NoMoreEntries),
-                 metrics.horizontalAdvance(progressText(entries - 1, entries)))
-        + metrics.averageCharWidth());
+        std::max(metrics.horizontalAdvance(noMoreEntries()),
+                 metrics.horizontalAdvance(progressText(entries - 1, entries))) +
+        metrics.averageCharWidth());
     m_progress->installEventFilter(this);
-    m_rightSignLabel = label(u"lblRightSign"_s, u"\u2714 Correct"_s, entryMode);
+    m_rightSignLabel = label(u"lblRightSign"_s, tr("\u2714 Correct"), entryMode);
     m_rightSignLabel->setAlignment(Qt::AlignCenter);
     QPalette green = m_rightSignLabel->palette();
     green.setColor(QPalette::WindowText, QColor(0, 128, 0));
@@ -236,7 +241,8 @@ QWidget* TestWindow::makeButtonColumn(const QStringList& modes)
     m_rightSignLabel->hide();
     m_modes = new QComboBox(entryMode);
     m_modes->setObjectName(u"cmbMode"_s);
-    m_modes->addItems(modes);
+    for (const QString& mode : modes)
+        m_modes->addItem(vocabularyfile::testModeCaption(mode), mode);
     m_modes->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // The list drops down as wide as the longest mode name, beyond the narrow column.
     m_modes->view()->setMinimumWidth(m_modes->view()->sizeHintForColumn(0)
@@ -246,8 +252,8 @@ QWidget* TestWindow::makeButtonColumn(const QStringList& modes)
     entryModeLayout->addWidget(m_rightSignLabel);
     entryModeLayout->addWidget(m_modes);
     // Created after the mode list, so that Tab reaches them in the column's order.
-    m_edit = button(u"cmdEdit"_s, u"&Edit..."_s, this);
-    m_detailsButton = button(u"cmdDetails"_s, u"&Details >>"_s, this);
+    m_edit = button(u"cmdEdit"_s, tr("&Edit..."), this);
+    m_detailsButton = button(u"cmdDetails"_s, tr("&Details >>"), this);
 
     auto* buttons = new QVBoxLayout;
     for (QWidget* widget : {static_cast<QWidget*>(m_ok), static_cast<QWidget*>(m_restart),
@@ -271,27 +277,27 @@ QWidget* TestWindow::makeButtonColumn(const QStringList& modes)
 QWidget* TestWindow::makeDetailsPanel()
 {
     auto* panel = new QWidget(this);
-    auto* lastTest = new QGroupBox(u"Last Test"_s, panel);
+    auto* lastTest = new QGroupBox(tr("Last Test"), panel);
     lastTest->setObjectName(u"Frame2"_s);
-    m_lastWhat = label(u"lblLastWhat"_s, u"Last Tested On"_s, lastTest);
+    m_lastWhat = label(u"lblLastWhat"_s, tr("Last Tested On"), lastTest);
     m_lastTestedOn = valueLabel(u"lblLastTestedOn"_s,
                                 QLocale().toString(QDate(2000, 12, 28), QLocale::ShortFormat),
                                 lastTest);
-    m_lastOK = valueLabel(u"lblLastOK"_s, u"Yes"_s, lastTest);
+    m_lastOK = valueLabel(u"lblLastOK"_s, tr("Yes"), lastTest);
     auto* lastTestLayout = new QGridLayout(lastTest);
     lastTestLayout->addWidget(m_lastWhat, 0, 0);
     lastTestLayout->addWidget(m_lastTestedOn, 0, 1);
-    lastTestLayout->addWidget(label(u"Label3"_s, u"Answered Correctly"_s, lastTest), 1, 0);
+    lastTestLayout->addWidget(label(u"Label3"_s, tr("Answered Correctly"), lastTest), 1, 0);
     lastTestLayout->addWidget(m_lastOK, 1, 1);
     lastTestLayout->setColumnStretch(1, 1);
-    auto* overall = new QGroupBox(u"Overall"_s, panel);
+    auto* overall = new QGroupBox(tr("Overall"), panel);
     overall->setObjectName(u"Frame3"_s);
     m_tested = valueLabel(u"lblTested"_s, u"999 / 999"_s, overall);
     m_percentage = valueLabel(u"lblPercentage"_s, u"100%"_s, overall);
     auto* overallLayout = new QGridLayout(overall);
-    overallLayout->addWidget(label(u"Label4"_s, u"Correct / All Answers"_s, overall), 0, 0);
+    overallLayout->addWidget(label(u"Label4"_s, tr("Correct / All Answers"), overall), 0, 0);
     overallLayout->addWidget(m_tested, 0, 1);
-    overallLayout->addWidget(label(u"Label5"_s, u"Correct Answers Ratio"_s, overall), 1, 0);
+    overallLayout->addWidget(label(u"Label5"_s, tr("Correct Answers Ratio"), overall), 1, 0);
     overallLayout->addWidget(m_percentage, 1, 1);
     overallLayout->setColumnStretch(1, 1);
     auto* detailsLayout = new QHBoxLayout(panel);
@@ -318,7 +324,7 @@ void TestWindow::placeOver(const QWidget* mainWindow)
 void TestWindow::setDetailsShown(bool shown)
 {
     m_detailsShown = shown;
-    m_detailsButton->setText(shown ? u"<< &Details"_s : u"&Details >>"_s);
+    m_detailsButton->setText(shown ? tr("<< &Details") : tr("&Details >>"));
     m_details->setVisible(shown);
     // Only the height changes; the window keeps its top left corner.
     const int panel = std::max(m_details->sizeHint().height() + layout()->spacing(),
@@ -347,7 +353,7 @@ void TestWindow::showCurrentEntry()
                             static_cast<QWidget*>(m_guess), static_cast<QWidget*>(m_definitions)})
         widget->setEnabled(running);
     if (!running) {
-        m_progress->setText(NoMoreEntries);
+        m_progress->setText(noMoreEntries());
         m_definitions->clear();
         for (QLabel* value : {m_lastTestedOn, m_lastOK, m_tested, m_percentage})
             value->clear();
@@ -358,9 +364,9 @@ void TestWindow::showCurrentEntry()
     m_definitions->setPlainText(vocabularyfile::getDefinitions(m_host.sources().definitions(),
                                                                entry.id, m_messages));
     const bool neverTested = entry.lastOK == -1;
-    m_lastWhat->setText(neverTested ? u"Created On"_s : u"Last Tested On"_s);
+    m_lastWhat->setText(neverTested ? tr("Created On") : tr("Last Tested On"));
     m_lastTestedOn->setText(dateText(entry.lastTestedOn));
-    m_lastOK->setText(neverTested ? QString() : entry.lastOK == 1 ? u"Yes"_s : u"No"_s);
+    m_lastOK->setText(neverTested ? QString() : entry.lastOK == 1 ? tr("Yes") : tr("No"));
     m_tested->setText(u"%1 / %2"_s.arg(entry.correct).arg(entry.tested));
     m_percentage->setText(entry.ratioText());
 }
@@ -446,7 +452,7 @@ void TestWindow::finish()
 
 void TestWindow::modeChosen(int index)
 {
-    const QString mode = m_modes->itemText(index);
+    const QString mode = m_modes->itemData(index).toString();
     if (mode == m_run.mode())
         return;
     showResultsOfRunningRun();

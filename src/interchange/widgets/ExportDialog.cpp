@@ -1,6 +1,7 @@
 #include "interchange/widgets/ExportDialog.h"
 
 #include "interchange/DelimitedText.h"
+#include "store/VocabularyFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,12 +20,13 @@ ExportDialog::ExportDialog(FileKind kind, const QStringList& testModes, QWidget*
     m_mode = new QComboBox;
     m_mode->setObjectName(QStringLiteral("cmbMode"));
     for (const QString& mode : testModes)
-        m_mode->addItem(mode == u"All" ? tr("All entries") : mode, mode);
+        m_mode->addItem(mode == u"All" ? tr("All entries") : vocabularyfile::testModeCaption(mode),
+                        mode);
     // Both belong to the dialog, whether or not the kind of file shows them.
     m_separator = new QComboBox(this);
     m_separator->setObjectName(QStringLiteral("cmbSeparator"));
     for (const char16_t separator : {u',', u';', u'\t'})
-        m_separator->addItem(delimitedtext::separatorName(separator), QString(QChar(separator)));
+        m_separator->addItem(delimitedtext::separatorCaption(separator), QString(QChar(separator)));
     m_byteOrderMark =
         new QCheckBox(tr("Start with a &byte order mark (for spreadsheet programs)"), this);
     m_byteOrderMark->setObjectName(QStringLiteral("chkByteOrderMark"));
@@ -37,7 +39,7 @@ ExportDialog::ExportDialog(FileKind kind, const QStringList& testModes, QWidget*
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout(this);
-    form->addRow(tr("&Entries:"), m_mode);
+    form->addRow(tr("E&ntries:"), m_mode);
     if (kind == FileKind::Csv) {
         form->addRow(tr("&Separator:"), m_separator);
         form->addRow(m_byteOrderMark);

@@ -98,7 +98,7 @@ QWidget* ImportDialog::makeReadingControls()
     m_separator->setObjectName(QStringLiteral("cmbSeparator"));
     m_separator->addItem(tr("Automatic"), QString());
     for (const char16_t separator : {u',', u';', u'\t', u'|'})
-        m_separator->addItem(delimitedtext::separatorName(separator), QString(QChar(separator)));
+        m_separator->addItem(delimitedtext::separatorCaption(separator), QString(QChar(separator)));
     m_header = new QCheckBox(tr("The first row holds column &titles"));
     m_header->setObjectName(QStringLiteral("chkHeader"));
     m_html = new QCheckBox(tr("The fields are &HTML"));
@@ -240,9 +240,10 @@ void ImportDialog::showPlan()
                                    : tr("Automatic"));
     selectData(m_encoding, m_settings.encoding);
     m_encoding->setEnabled(text);
-    m_separator->setItemText(0, text && !m_plan.separator.isNull()
-                                    ? tr("Automatic (%1)").arg(delimitedtext::separatorName(m_plan.separator))
-                                    : tr("Automatic"));
+    m_separator->setItemText(
+        0, text && !m_plan.separator.isNull()
+               ? tr("Automatic (%1)").arg(delimitedtext::separatorCaption(m_plan.separator))
+               : tr("Automatic"));
     selectData(m_separator, m_settings.separator ? QString(*m_settings.separator) : QString());
     m_separator->setEnabled(text);
     m_header->setChecked(m_plan.header);

@@ -56,7 +56,7 @@ KeyboardSelectDialog::KeyboardSelectDialog(const KeyboardBackend& keyboards,
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(u"frmKeybSel"_s);
-    setWindowTitle(u"Select Keyboard"_s);
+    setWindowTitle(tr("Select Keyboard"));
     setModal(true);
 
     const auto x = [this](int twips) { return twipsToPixelsX(twips, this); };
@@ -65,24 +65,24 @@ KeyboardSelectDialog::KeyboardSelectDialog(const KeyboardBackend& keyboards,
     const KeyboardChoices choices = installedKeyboardChoices(keyboards, head, def);
     m_layouts = choices.layouts;
 
-    auto* prompt = label(
-        "Label2", u"Please select keyboards that you want to use in the following contexts:"_s,
-        this);
+    auto* prompt =
+        label("Label2",
+              tr("Please select keyboards that you want to use in the following contexts:"), this);
     prompt->setWordWrap(true);
 
-    auto* frame = new QGroupBox(u"Keyboard choice"_s, this);
+    auto* frame = new QGroupBox(tr("Keyboard choice"), this);
     frame->setObjectName(u"Frame1"_s);
     m_head = layoutList("cmbHeadKeyboard", choices, choices.headRow, frame);
     m_def = layoutList("cmbDefKeyboard", choices, choices.defRow, frame);
     auto* rows = new QGridLayout(frame);
     rows->setColumnStretch(1, 1);
-    rows->addWidget(label("Label1", u"Headwords"_s, frame), 0, 0);
+    rows->addWidget(label("Label1", tr("Headwords"), frame), 0, 0);
     rows->addWidget(m_head, 0, 1);
-    rows->addWidget(label("Label3", u"Definitions"_s, frame), 1, 0);
+    rows->addWidget(label("Label3", tr("Definitions"), frame), 1, 0);
     rows->addWidget(m_def, 1, 1);
 
-    auto* ok = button("cmdOK", u"OK"_s, this);
-    auto* cancel = button("cmdCancel", u"Cancel"_s, this);
+    auto* ok = button("cmdOK", tr("OK"), this);
+    auto* cancel = button("cmdCancel", tr("Cancel"), this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
