@@ -61,14 +61,6 @@
 <context>
     <name>lexmint::Database</name>
     <message>
-        <source>The file &quot;%1&quot; does not exist.</source>
-        <translation>Die Datei „%1“ existiert nicht.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a file.</source>
-        <translation>„%1“ ist keine Datei.</translation>
-    </message>
-    <message>
         <source>The database engine could not be configured safely.</source>
         <translation>Die Datenbank-Engine konnte nicht sicher eingerichtet werden.</translation>
     </message>
@@ -103,6 +95,10 @@
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The disk is full: there is no room for &quot;%1&quot;.</source>
+        <translation>Der Datenträger ist voll: Für „%1“ ist kein Platz.</translation>
     </message>
 </context>
 <context>
@@ -313,6 +309,21 @@ Bitte nehmen Sie Ihre Änderungen nach der Abfrage vor.</translation>
     </message>
 </context>
 <context>
+    <name>lexmint::FileFormat</name>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Die Datei „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file.</source>
+        <translation>„%1“ ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file but, for example, a named pipe or a device, which cannot hold a vocabulary.</source>
+        <translation>„%1“ ist keine gewöhnliche Datei, sondern etwa eine benannte Pipe oder ein Gerät, das kein Vokabular enthalten kann.</translation>
+    </message>
+</context>
+<context>
     <name>lexmint::FileKind</name>
     <message>
         <source>CSV file</source>
@@ -329,6 +340,21 @@ Bitte nehmen Sie Ihre Änderungen nach der Abfrage vor.</translation>
     <message>
         <source>KVTML file</source>
         <translation>KVTML-Datei</translation>
+    </message>
+</context>
+<context>
+    <name>lexmint::FileSoundness</name>
+    <message>
+        <source>The vocabulary file is damaged, so Lex Mint keeps it read-only and writes nothing into it.</source>
+        <translation>Die Vokabulardatei ist beschädigt; Lex Mint öffnet sie daher schreibgeschützt und schreibt nichts hinein.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file contains triggers that Lex Mint did not create (%1), so Lex Mint keeps it read-only and writes nothing into it.</source>
+        <translation>Die Vokabulardatei enthält Trigger, die Lex Mint nicht angelegt hat (%1); Lex Mint öffnet sie daher schreibgeschützt und schreibt nichts hinein.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file could not be prepared for use, so Lex Mint keeps it read-only: %1</source>
+        <translation>Die Vokabulardatei konnte nicht zur Benutzung vorbereitet werden; Lex Mint öffnet sie daher schreibgeschützt: %1</translation>
     </message>
 </context>
 <context>
@@ -576,6 +602,14 @@ Bitte nehmen Sie Ihre Änderungen nach der Abfrage vor.</translation>
     <message>
         <source>A vocabulary is not a word list to import.</source>
         <translation>Ein Vokabular ist keine Wortliste zum Importieren.</translation>
+    </message>
+    <message>
+        <source>The file holds no rows to import.</source>
+        <translation>Die Datei enthält keine Zeilen zum Importieren.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1416,14 @@ Die Statusleiste nennt weiterhin die Belegung, die jedes Feld erwartet. Schalten
         <source>The test mode &quot;%1&quot; does not list the entries&apos; IDs.</source>
         <translation>Der Abfragemodus „%1“ liefert nicht die IDs der Einträge.</translation>
     </message>
+    <message>
+        <source>The test mode &quot;%1&quot; was left out.</source>
+        <translation>Der Abfragemodus „%1“ wurde ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The test mode &quot;%1&quot; returns too many rows.</source>
+        <translation>Der Abfragemodus „%1“ liefert zu viele Zeilen.</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::KvtmlReader</name>
@@ -1803,6 +1845,10 @@ Die Statusleiste nennt weiterhin die Belegung, die jedes Feld erwartet. Schalten
         <source>A definition line needs its entry and its text.</source>
         <translation>Eine Definitionszeile braucht ihren Eintrag und ihren Text.</translation>
     </message>
+    <message>
+        <source>The vocabulary has no entry numbers left: the file already holds the highest number an entry can have (%1), so no entry can be added to it. Create a new vocabulary for further entries.</source>
+        <translation>Das Vokabular hat keine Eintragsnummern mehr frei: Die Datei enthält bereits die höchste Nummer, die ein Eintrag haben kann (%1); es kann kein Eintrag mehr hinzugefügt werden. Legen Sie für weitere Einträge ein neues Vokabular an.</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::SampleVocabulary</name>
@@ -1843,6 +1889,22 @@ Die Statusleiste nennt weiterhin die Belegung, die jedes Feld erwartet. Schalten
     <message>
         <source>The disk is full, so the change was not saved.</source>
         <translation>Der Datenträger ist voll; die Änderung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 was replaced by another file after it was opened, so the change was not saved.</source>
+        <translation>Die Vokabulardatei %1 wurde nach dem Öffnen durch eine andere Datei ersetzt; die Änderung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 is no longer there; it was moved or deleted.</source>
+        <translation>Die Vokabulardatei %1 ist nicht mehr da; sie wurde verschoben oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>The folder of the vocabulary file is read-only. Saving a change needs a temporary journal file beside the vocabulary, so the change was not saved, although the file itself could be written.</source>
+        <translation>Der Ordner der Vokabulardatei ist schreibgeschützt. Zum Speichern einer Änderung wird neben dem Vokabular eine vorübergehende Journaldatei gebraucht; die Änderung wurde daher nicht gespeichert, obwohl die Datei selbst beschreibbar wäre.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file is damaged.</source>
+        <translation>Die Vokabulardatei ist beschädigt.</translation>
     </message>
 </context>
 <context>
@@ -1924,10 +1986,6 @@ Die Statusleiste nennt weiterhin die Belegung, die jedes Feld erwartet. Schalten
 </context>
 <context>
     <name>lexmint::TestRun</name>
-    <message>
-        <source>The vocabulary file %1 is no longer there; it was moved or deleted.</source>
-        <translation>Die Vokabulardatei %1 ist nicht mehr da; sie wurde verschoben oder gelöscht.</translation>
-    </message>
     <message>
         <source>The test mode &apos;%1&apos; could not be read.<byte value="xd"/>
 %2</source>
@@ -2110,6 +2168,10 @@ Die Abfrage geht weiter, aber Einträge, deren Antworten nicht gespeichert werde
         <translation>Das Vokabular konnte nicht gelesen werden.<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>The test mode &quot;%1&quot; takes too long to read and was left out</source>
+        <translation>Der Abfragemodus „%1“ braucht zum Lesen zu lange und wurde ausgelassen</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::VocabularyImporter</name>
@@ -2188,6 +2250,41 @@ Die Abfrage geht weiter, aber Einträge, deren Antworten nicht gespeichert werde
     <message>
         <source>Cannot create new database.<byte value="xd"/>Error %1: %2</source>
         <translation>Die neue Datenbank kann nicht angelegt werden.<byte value="xd"/>Fehler %1: %2</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 is damaged. Lex Mint keeps it read-only, so that no more of it is lost: you can look at its entries and test yourself, but nothing is saved in it.<byte value="xd"/><byte value="xd"/>Save what can still be read as a new vocabulary?</source>
+        <translation>Die Vokabulardatei %1 ist beschädigt. Lex Mint öffnet sie schreibgeschützt, damit nicht noch mehr verloren geht: Sie können die Einträge ansehen und sich abfragen lassen, aber es wird nichts darin gespeichert.<byte value="xd"/><byte value="xd"/>Das noch Lesbare als neues Vokabular speichern?</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 contains triggers that Lex Mint did not create: %2.<byte value="xd"/>They could change or delete entries whenever Lex Mint writes into the file, so Lex Mint keeps it read-only. Remove them with another tool, such as sqlite3, to change the vocabulary in Lex Mint.</source>
+        <translation>Die Vokabulardatei %1 enthält Trigger, die Lex Mint nicht angelegt hat: %2.<byte value="xd"/>Sie könnten Einträge ändern oder löschen, sobald Lex Mint in die Datei schreibt; Lex Mint öffnet sie daher schreibgeschützt. Entfernen Sie sie mit einem anderen Werkzeug, etwa sqlite3, um das Vokabular in Lex Mint zu ändern.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 was opened read-only, because it could not be prepared for use:<byte value="xd"/>%2</source>
+        <translation>Die Vokabulardatei %1 wurde schreibgeschützt geöffnet, weil sie nicht zur Benutzung vorbereitet werden konnte:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name is not valid UTF-8 text, and Lex Mint can open only files whose names are. Rename the file, for example in the file manager, and open it again.</source>
+        <translation>Der Name der Datei ist kein gültiger UTF-8-Text, und Lex Mint kann nur Dateien mit solchen Namen öffnen. Benennen Sie die Datei um, etwa im Dateimanager, und öffnen Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>Save As New Vocabulary</source>
+        <translation>Als neues Vokabular speichern</translation>
+    </message>
+    <message>
+        <source>The damaged file itself cannot take the entries, since they are read from it. Choose another file.</source>
+        <translation>Die beschädigte Datei selbst kann die Einträge nicht aufnehmen, da sie aus ihr gelesen werden. Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>The entries could not be saved.<byte value="xd"/>Error %1: %2</source>
+        <translation>Die Einträge konnten nicht gespeichert werden.<byte value="xd"/>Fehler %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were saved in %1.</source>
+        <translation>
+            <numerusform>%n Eintrag wurde in %1 gespeichert.</numerusform>
+            <numerusform>%n Einträge wurden in %1 gespeichert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -61,14 +61,6 @@
 <context>
     <name>lexmint::Database</name>
     <message>
-        <source>The file &quot;%1&quot; does not exist.</source>
-        <translation>El archivo «%1» no existe.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a file.</source>
-        <translation>«%1» no es un archivo.</translation>
-    </message>
-    <message>
         <source>The database engine could not be configured safely.</source>
         <translation>No se pudo configurar de forma segura el motor de base de datos.</translation>
     </message>
@@ -103,6 +95,10 @@
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>No se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The disk is full: there is no room for &quot;%1&quot;.</source>
+        <translation>El disco está lleno: no hay sitio para «%1».</translation>
     </message>
 </context>
 <context>
@@ -313,6 +309,21 @@ Haga los cambios cuando termine la prueba.</translation>
     </message>
 </context>
 <context>
+    <name>lexmint::FileFormat</name>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>El archivo «%1» no existe.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file.</source>
+        <translation>«%1» es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file but, for example, a named pipe or a device, which cannot hold a vocabulary.</source>
+        <translation>«%1» no es un archivo normal sino, por ejemplo, una tubería con nombre o un dispositivo, que no puede contener un vocabulario.</translation>
+    </message>
+</context>
+<context>
     <name>lexmint::FileKind</name>
     <message>
         <source>CSV file</source>
@@ -329,6 +340,21 @@ Haga los cambios cuando termine la prueba.</translation>
     <message>
         <source>KVTML file</source>
         <translation>Archivo KVTML</translation>
+    </message>
+</context>
+<context>
+    <name>lexmint::FileSoundness</name>
+    <message>
+        <source>The vocabulary file is damaged, so Lex Mint keeps it read-only and writes nothing into it.</source>
+        <translation>El archivo de vocabulario está dañado, así que Lex Mint lo mantiene de solo lectura y no escribe nada en él.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file contains triggers that Lex Mint did not create (%1), so Lex Mint keeps it read-only and writes nothing into it.</source>
+        <translation>El archivo de vocabulario contiene disparadores que Lex Mint no creó (%1), así que Lex Mint lo mantiene de solo lectura y no escribe nada en él.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file could not be prepared for use, so Lex Mint keeps it read-only: %1</source>
+        <translation>No se ha podido preparar el archivo de vocabulario para su uso, así que Lex Mint lo mantiene de solo lectura: %1</translation>
     </message>
 </context>
 <context>
@@ -576,6 +602,14 @@ Haga los cambios cuando termine la prueba.</translation>
     <message>
         <source>A vocabulary is not a word list to import.</source>
         <translation>Un vocabulario no es una lista de palabras para importar.</translation>
+    </message>
+    <message>
+        <source>The file holds no rows to import.</source>
+        <translation>El archivo no contiene filas para importar.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1416,14 @@ La barra de estado sigue indicando la distribución que espera cada campo. Cámb
         <source>The test mode &quot;%1&quot; does not list the entries&apos; IDs.</source>
         <translation>El modo de prueba «%1» no incluye los ID de las entradas.</translation>
     </message>
+    <message>
+        <source>The test mode &quot;%1&quot; was left out.</source>
+        <translation>Se ha dejado fuera el modo de prueba «%1».</translation>
+    </message>
+    <message>
+        <source>The test mode &quot;%1&quot; returns too many rows.</source>
+        <translation>El modo de prueba «%1» devuelve demasiadas filas.</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::KvtmlReader</name>
@@ -1803,6 +1845,10 @@ La barra de estado sigue indicando la distribución que espera cada campo. Cámb
         <source>A definition line needs its entry and its text.</source>
         <translation>Una línea de definición necesita su entrada y su texto.</translation>
     </message>
+    <message>
+        <source>The vocabulary has no entry numbers left: the file already holds the highest number an entry can have (%1), so no entry can be added to it. Create a new vocabulary for further entries.</source>
+        <translation>El vocabulario no tiene más números de entrada libres: el archivo ya contiene el número más alto que puede tener una entrada (%1), así que no se pueden añadir entradas. Cree un vocabulario nuevo para las siguientes entradas.</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::SampleVocabulary</name>
@@ -1843,6 +1889,22 @@ La barra de estado sigue indicando la distribución que espera cada campo. Cámb
     <message>
         <source>The disk is full, so the change was not saved.</source>
         <translation>El disco está lleno, así que el cambio no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 was replaced by another file after it was opened, so the change was not saved.</source>
+        <translation>El archivo de vocabulario %1 se ha sustituido por otro archivo después de abrirlo, así que el cambio no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 is no longer there; it was moved or deleted.</source>
+        <translation>El archivo de vocabulario %1 ya no está; se ha movido o eliminado.</translation>
+    </message>
+    <message>
+        <source>The folder of the vocabulary file is read-only. Saving a change needs a temporary journal file beside the vocabulary, so the change was not saved, although the file itself could be written.</source>
+        <translation>La carpeta del archivo de vocabulario es de solo lectura. Guardar un cambio necesita un archivo de registro temporal junto al vocabulario, así que el cambio no se ha guardado, aunque el propio archivo se podría escribir.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file is damaged.</source>
+        <translation>El archivo de vocabulario está dañado.</translation>
     </message>
 </context>
 <context>
@@ -1924,10 +1986,6 @@ La barra de estado sigue indicando la distribución que espera cada campo. Cámb
 </context>
 <context>
     <name>lexmint::TestRun</name>
-    <message>
-        <source>The vocabulary file %1 is no longer there; it was moved or deleted.</source>
-        <translation>El archivo de vocabulario %1 ya no está; se ha movido o eliminado.</translation>
-    </message>
     <message>
         <source>The test mode &apos;%1&apos; could not be read.<byte value="xd"/>
 %2</source>
@@ -2110,6 +2168,10 @@ La prueba continúa, pero las entradas cuyas respuestas no se pueden guardar se 
         <translation>No se ha podido leer el vocabulario.<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>The test mode &quot;%1&quot; takes too long to read and was left out</source>
+        <translation>El modo de prueba «%1» tarda demasiado en leerse y se ha dejado fuera</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::VocabularyImporter</name>
@@ -2188,6 +2250,41 @@ La prueba continúa, pero las entradas cuyas respuestas no se pueden guardar se 
     <message>
         <source>Cannot create new database.<byte value="xd"/>Error %1: %2</source>
         <translation>No se puede crear la base de datos nueva.<byte value="xd"/>Error %1: %2</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 is damaged. Lex Mint keeps it read-only, so that no more of it is lost: you can look at its entries and test yourself, but nothing is saved in it.<byte value="xd"/><byte value="xd"/>Save what can still be read as a new vocabulary?</source>
+        <translation>El archivo de vocabulario %1 está dañado. Lex Mint lo mantiene de solo lectura para que no se pierda nada más: puede ver sus entradas y hacer pruebas, pero no se guarda nada en él.<byte value="xd"/><byte value="xd"/>¿Guardar lo que aún se puede leer como vocabulario nuevo?</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 contains triggers that Lex Mint did not create: %2.<byte value="xd"/>They could change or delete entries whenever Lex Mint writes into the file, so Lex Mint keeps it read-only. Remove them with another tool, such as sqlite3, to change the vocabulary in Lex Mint.</source>
+        <translation>El archivo de vocabulario %1 contiene disparadores que Lex Mint no creó: %2.<byte value="xd"/>Podrían cambiar o eliminar entradas cada vez que Lex Mint escribe en el archivo, así que Lex Mint lo mantiene de solo lectura. Elimínelos con otra herramienta, como sqlite3, para cambiar el vocabulario en Lex Mint.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 was opened read-only, because it could not be prepared for use:<byte value="xd"/>%2</source>
+        <translation>El archivo de vocabulario %1 se ha abierto de solo lectura porque no se ha podido preparar para su uso:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name is not valid UTF-8 text, and Lex Mint can open only files whose names are. Rename the file, for example in the file manager, and open it again.</source>
+        <translation>El nombre del archivo no es texto UTF-8 válido, y Lex Mint solo puede abrir archivos cuyo nombre lo sea. Cambie el nombre del archivo, por ejemplo en el gestor de archivos, y vuelva a abrirlo.</translation>
+    </message>
+    <message>
+        <source>Save As New Vocabulary</source>
+        <translation>Guardar como vocabulario nuevo</translation>
+    </message>
+    <message>
+        <source>The damaged file itself cannot take the entries, since they are read from it. Choose another file.</source>
+        <translation>El propio archivo dañado no puede recibir las entradas, ya que se leen de él. Elija otro archivo.</translation>
+    </message>
+    <message>
+        <source>The entries could not be saved.<byte value="xd"/>Error %1: %2</source>
+        <translation>No se han podido guardar las entradas.<byte value="xd"/>Error %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were saved in %1.</source>
+        <translation>
+            <numerusform>Se ha guardado %n entrada en %1.</numerusform>
+            <numerusform>Se han guardado %n entradas en %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -61,14 +61,6 @@
 <context>
     <name>lexmint::Database</name>
     <message>
-        <source>The file &quot;%1&quot; does not exist.</source>
-        <translation>Le fichier « %1 » n&apos;existe pas.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a file.</source>
-        <translation>« %1 » n&apos;est pas un fichier.</translation>
-    </message>
-    <message>
         <source>The database engine could not be configured safely.</source>
         <translation>Le moteur de base de données n&apos;a pas pu être configuré de façon sûre.</translation>
     </message>
@@ -103,6 +95,10 @@
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The disk is full: there is no room for &quot;%1&quot;.</source>
+        <translation>Le disque est plein : il n&apos;y a pas de place pour « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -313,6 +309,21 @@ Veuillez faire vos modifications une fois l&apos;interrogation terminée.</trans
     </message>
 </context>
 <context>
+    <name>lexmint::FileFormat</name>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Le fichier « %1 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file.</source>
+        <translation>« %1 » est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file but, for example, a named pipe or a device, which cannot hold a vocabulary.</source>
+        <translation>« %1 » n&apos;est pas un fichier ordinaire mais, par exemple, un tube nommé ou un périphérique, qui ne peut pas contenir de vocabulaire.</translation>
+    </message>
+</context>
+<context>
     <name>lexmint::FileKind</name>
     <message>
         <source>CSV file</source>
@@ -329,6 +340,21 @@ Veuillez faire vos modifications une fois l&apos;interrogation terminée.</trans
     <message>
         <source>KVTML file</source>
         <translation>Fichier KVTML</translation>
+    </message>
+</context>
+<context>
+    <name>lexmint::FileSoundness</name>
+    <message>
+        <source>The vocabulary file is damaged, so Lex Mint keeps it read-only and writes nothing into it.</source>
+        <translation>Le fichier de vocabulaire est endommagé ; Lex Mint le garde donc en lecture seule et n&apos;y écrit rien.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file contains triggers that Lex Mint did not create (%1), so Lex Mint keeps it read-only and writes nothing into it.</source>
+        <translation>Le fichier de vocabulaire contient des déclencheurs que Lex Mint n&apos;a pas créés (%1) ; Lex Mint le garde donc en lecture seule et n&apos;y écrit rien.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file could not be prepared for use, so Lex Mint keeps it read-only: %1</source>
+        <translation>Le fichier de vocabulaire n&apos;a pas pu être préparé ; Lex Mint le garde donc en lecture seule : %1</translation>
     </message>
 </context>
 <context>
@@ -576,6 +602,14 @@ Veuillez faire vos modifications une fois l&apos;interrogation terminée.</trans
     <message>
         <source>A vocabulary is not a word list to import.</source>
         <translation>Un vocabulaire n&apos;est pas une liste de mots à importer.</translation>
+    </message>
+    <message>
+        <source>The file holds no rows to import.</source>
+        <translation>Le fichier ne contient aucune ligne à importer.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1416,14 @@ La barre d&apos;état indique toujours la disposition attendue par chaque champ.
         <source>The test mode &quot;%1&quot; does not list the entries&apos; IDs.</source>
         <translation>Le mode d&apos;interrogation « %1 » ne donne pas les identifiants des entrées.</translation>
     </message>
+    <message>
+        <source>The test mode &quot;%1&quot; was left out.</source>
+        <translation>Le mode d&apos;interrogation « %1 » a été écarté.</translation>
+    </message>
+    <message>
+        <source>The test mode &quot;%1&quot; returns too many rows.</source>
+        <translation>Le mode d&apos;interrogation « %1 » renvoie trop de lignes.</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::KvtmlReader</name>
@@ -1803,6 +1845,10 @@ La barre d&apos;état indique toujours la disposition attendue par chaque champ.
         <source>A definition line needs its entry and its text.</source>
         <translation>Une ligne de définition a besoin de son entrée et de son texte.</translation>
     </message>
+    <message>
+        <source>The vocabulary has no entry numbers left: the file already holds the highest number an entry can have (%1), so no entry can be added to it. Create a new vocabulary for further entries.</source>
+        <translation>Le vocabulaire n&apos;a plus de numéros d&apos;entrée libres : le fichier contient déjà le plus grand numéro qu&apos;une entrée puisse avoir (%1), aucune entrée ne peut donc y être ajoutée. Créez un nouveau vocabulaire pour les entrées suivantes.</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::SampleVocabulary</name>
@@ -1843,6 +1889,22 @@ La barre d&apos;état indique toujours la disposition attendue par chaque champ.
     <message>
         <source>The disk is full, so the change was not saved.</source>
         <translation>Le disque est plein ; la modification n&apos;a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 was replaced by another file after it was opened, so the change was not saved.</source>
+        <translation>Le fichier de vocabulaire %1 a été remplacé par un autre fichier après son ouverture ; la modification n&apos;a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 is no longer there; it was moved or deleted.</source>
+        <translation>Le fichier de vocabulaire %1 n&apos;est plus là ; il a été déplacé ou supprimé.</translation>
+    </message>
+    <message>
+        <source>The folder of the vocabulary file is read-only. Saving a change needs a temporary journal file beside the vocabulary, so the change was not saved, although the file itself could be written.</source>
+        <translation>Le dossier du fichier de vocabulaire est en lecture seule. Enregistrer une modification demande un fichier journal temporaire à côté du vocabulaire ; la modification n&apos;a donc pas été enregistrée, bien que le fichier lui-même soit modifiable.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file is damaged.</source>
+        <translation>Le fichier de vocabulaire est endommagé.</translation>
     </message>
 </context>
 <context>
@@ -1924,10 +1986,6 @@ La barre d&apos;état indique toujours la disposition attendue par chaque champ.
 </context>
 <context>
     <name>lexmint::TestRun</name>
-    <message>
-        <source>The vocabulary file %1 is no longer there; it was moved or deleted.</source>
-        <translation>Le fichier de vocabulaire %1 n&apos;est plus là ; il a été déplacé ou supprimé.</translation>
-    </message>
     <message>
         <source>The test mode &apos;%1&apos; could not be read.<byte value="xd"/>
 %2</source>
@@ -2110,6 +2168,10 @@ L&apos;interrogation continue, mais les entrées dont les réponses ne peuvent p
         <translation>Le vocabulaire n&apos;a pas pu être lu.<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>The test mode &quot;%1&quot; takes too long to read and was left out</source>
+        <translation>Le mode d&apos;interrogation « %1 » est trop long à lire et a été écarté</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::VocabularyImporter</name>
@@ -2188,6 +2250,41 @@ L&apos;interrogation continue, mais les entrées dont les réponses ne peuvent p
     <message>
         <source>Cannot create new database.<byte value="xd"/>Error %1: %2</source>
         <translation>Impossible de créer la nouvelle base de données.<byte value="xd"/>Erreur %1 : %2</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 is damaged. Lex Mint keeps it read-only, so that no more of it is lost: you can look at its entries and test yourself, but nothing is saved in it.<byte value="xd"/><byte value="xd"/>Save what can still be read as a new vocabulary?</source>
+        <translation>Le fichier de vocabulaire %1 est endommagé. Lex Mint le garde en lecture seule pour qu&apos;il ne s&apos;en perde rien de plus : vous pouvez consulter ses entrées et vous interroger, mais rien n&apos;y est enregistré.<byte value="xd"/><byte value="xd"/>Enregistrer ce qui peut encore être lu comme nouveau vocabulaire ?</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 contains triggers that Lex Mint did not create: %2.<byte value="xd"/>They could change or delete entries whenever Lex Mint writes into the file, so Lex Mint keeps it read-only. Remove them with another tool, such as sqlite3, to change the vocabulary in Lex Mint.</source>
+        <translation>Le fichier de vocabulaire %1 contient des déclencheurs que Lex Mint n&apos;a pas créés : %2.<byte value="xd"/>Ils pourraient modifier ou supprimer des entrées chaque fois que Lex Mint écrit dans le fichier ; Lex Mint le garde donc en lecture seule. Supprimez-les avec un autre outil, comme sqlite3, pour modifier le vocabulaire dans Lex Mint.</translation>
+    </message>
+    <message>
+        <source>The vocabulary file %1 was opened read-only, because it could not be prepared for use:<byte value="xd"/>%2</source>
+        <translation>Le fichier de vocabulaire %1 a été ouvert en lecture seule, car il n&apos;a pas pu être préparé :<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name is not valid UTF-8 text, and Lex Mint can open only files whose names are. Rename the file, for example in the file manager, and open it again.</source>
+        <translation>Le nom du fichier n&apos;est pas du texte UTF-8 valide, et Lex Mint ne peut ouvrir que des fichiers dont le nom l&apos;est. Renommez le fichier, par exemple dans le gestionnaire de fichiers, puis rouvrez-le.</translation>
+    </message>
+    <message>
+        <source>Save As New Vocabulary</source>
+        <translation>Enregistrer comme nouveau vocabulaire</translation>
+    </message>
+    <message>
+        <source>The damaged file itself cannot take the entries, since they are read from it. Choose another file.</source>
+        <translation>Le fichier endommagé ne peut pas recevoir lui-même les entrées, puisqu&apos;elles y sont lues. Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>The entries could not be saved.<byte value="xd"/>Error %1: %2</source>
+        <translation>Les entrées n&apos;ont pas pu être enregistrées.<byte value="xd"/>Erreur %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were saved in %1.</source>
+        <translation>
+            <numerusform>%n entrée a été enregistrée dans %1.</numerusform>
+            <numerusform>%n entrées ont été enregistrées dans %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -600,7 +600,8 @@ void MainWindow::rebuildTestMenu()
     m_testModeActions.clear();
     const QStringList modes = testModeNames();
     for (int i = 0; i < modes.size(); ++i) {
-        auto* mode = new QAction(vocabularyfile::testModeCaption(modes.at(i)) + QStringLiteral("..."), this);
+        auto* mode =
+            new QAction(vocabularyfile::testModeCaption(modes.at(i)) + QStringLiteral("..."), this);
         mode->setObjectName(QStringLiteral("mnuTestMode%1").arg(i));
         mode->setData(modes.at(i));
         if (i == 0)
@@ -647,9 +648,9 @@ void MainWindow::updateCaption(bool hide, bool testing)
         setWindowTitle(applicationTitle());
         return;
     }
-    setWindowTitle(fileTitle(m_session->current().path)
-                   + (testing ? tr(" (hidden while testing) ") : QString())
-                   + QStringLiteral(" - ") + applicationTitle());
+    setWindowTitle(fileTitle(m_session->current().path) +
+                   (testing ? tr(" (hidden while testing) ") : QString()) + QStringLiteral(" - ") +
+                   applicationTitle());
 }
 
 void MainWindow::startTest(const QString& mode)

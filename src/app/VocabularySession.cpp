@@ -19,8 +19,7 @@ namespace lexmint {
 
 namespace {
 
-QString openTitle()
-{
+QString openTitle() {
     return QCoreApplication::translate("lexmint::VocabularySession", "Open Vocabulary");
 }
 
@@ -85,28 +84,28 @@ void VocabularySession::reportKeptReadOnly(const QString& path, const WriteRefus
     switch (refusal.cause) {
     case WriteRefusal::Cause::Damaged:
         if (m_messages.show({tr("The vocabulary file %1 is damaged. Lex Mint keeps it "
-                                            "read-only, so that no more of it is lost: you can "
-                                            "look at its entries and test yourself, but nothing "
-                                            "is saved in it.\r\rSave what can still be read as a "
-                                            "new vocabulary?")
+                                "read-only, so that no more of it is lost: you can "
+                                "look at its entries and test yourself, but nothing "
+                                "is saved in it.\r\rSave what can still be read as a "
+                                "new vocabulary?")
                                  .arg(file),
-                             openTitle(), MessageIcon::Critical, MessageButtons::YesNo})
-            == MessageAnswer::Yes)
+                             openTitle(), MessageIcon::Critical, MessageButtons::YesNo}) ==
+            MessageAnswer::Yes)
             QMetaObject::invokeMethod(
                 this, [this, path] { emit salvageRequested(path); }, Qt::QueuedConnection);
         return;
     case WriteRefusal::Cause::ForeignTriggers:
         m_messages.show({tr("The vocabulary file %1 contains triggers that Lex Mint "
-                                        "did not create: %2.\rThey could change or delete "
-                                        "entries whenever Lex Mint writes into the file, so Lex "
-                                        "Mint keeps it read-only. Remove them with another tool, "
-                                        "such as sqlite3, to change the vocabulary in Lex Mint.")
+                            "did not create: %2.\rThey could change or delete "
+                            "entries whenever Lex Mint writes into the file, so Lex "
+                            "Mint keeps it read-only. Remove them with another tool, "
+                            "such as sqlite3, to change the vocabulary in Lex Mint.")
                              .arg(file, refusal.triggers.join(QStringLiteral(", "))),
                          openTitle(), MessageIcon::Exclamation, MessageButtons::Ok});
         return;
     case WriteRefusal::Cause::Unprepared:
         m_messages.show({tr("The vocabulary file %1 was opened read-only, because it "
-                                        "could not be prepared for use:\r%2")
+                            "could not be prepared for use:\r%2")
                              .arg(file, refusal.detail),
                          openTitle(), MessageIcon::Exclamation, MessageButtons::Ok});
         return;
@@ -118,8 +117,8 @@ void VocabularySession::reportKeptReadOnly(const QString& path, const WriteRefus
 void VocabularySession::refuseUnreadableName(const QString& path)
 {
     reportRefused(path, tr("The file's name is not valid UTF-8 text, and Lex Mint can "
-                                       "open only files whose names are. Rename the file, for "
-                                       "example in the file manager, and open it again."));
+                           "open only files whose names are. Rename the file, for "
+                           "example in the file manager, and open it again."));
 }
 
 bool VocabularySession::openVocabulary(const QString& path)
@@ -131,7 +130,7 @@ bool VocabularySession::openVocabulary(const QString& path)
     }
     if (detectFileFormat(path) == FileFormat::Access) {
         reportRefused(path, tr("This is an Access database, such as a vocabulary of an "
-                                           "older Lex Mint. This version cannot read that format."));
+                               "older Lex Mint. This version cannot read that format."));
         return false;
     }
     VocabInfo info = m_current;
@@ -290,7 +289,7 @@ bool VocabularySession::saveReadableAsNew(const QString& damagedPath)
         return false;
     if (samePath(*chosen, damagedPath)) {
         m_messages.show({tr("The damaged file itself cannot take the entries, since "
-                                        "they are read from it. Choose another file."),
+                            "they are read from it. Choose another file."),
                          title, MessageIcon::Exclamation, MessageButtons::Ok});
         return false;
     }
@@ -309,9 +308,9 @@ bool VocabularySession::saveReadableAsNew(const QString& damagedPath)
     if (!openVocabulary(*chosen))
         return false;
     m_current.path = *chosen;
-    m_messages.show({tr("%n entries were saved in %1.", nullptr, *saved)
-                         .arg(QDir::toNativeSeparators(*chosen)),
-                     title, MessageIcon::Information, MessageButtons::Ok});
+    m_messages.show(
+        {tr("%n entries were saved in %1.", nullptr, *saved).arg(QDir::toNativeSeparators(*chosen)),
+         title, MessageIcon::Information, MessageButtons::Ok});
     return true;
 }
 

@@ -59,16 +59,18 @@ bool TestRun::start(const QString& mode)
         if (error.kind == StoreError::Kind::TooSlow)
             vocabularyfile::leaveOut(*m_testWords.database(), mode, m_messages);
         else
-            m_messages.show({QCoreApplication::translate("lexmint::TestRun", "The test mode '%1' could not be read.\r\n%2").arg(
-                                 mode, error.description),
+            m_messages.show({QCoreApplication::translate(
+                                 "lexmint::TestRun", "The test mode '%1' could not be read.\r\n%2")
+                                 .arg(mode, error.description),
                              QString(), MessageIcon::Exclamation, MessageButtons::Ok});
         return false;
     }
     // The source reads which entries the mode returns once, here; that fixes the run.
     m_count = m_testWords.recordCount();
     if (m_count == 0) {
-        m_messages.show({QCoreApplication::translate("lexmint::TestRun", "No records in mode '%1'").arg(mode), QString(), MessageIcon::None,
-                         MessageButtons::Ok});
+        m_messages.show(
+            {QCoreApplication::translate("lexmint::TestRun", "No records in mode '%1'").arg(mode),
+             QString(), MessageIcon::None, MessageButtons::Ok});
         return false;
     }
     m_shownAt = m_clock.now();
@@ -107,7 +109,8 @@ TestRun::Verdict TestRun::answer(const QString& text)
     const bool written = writeAnswer(entry, right, &error);
     if (!written && error.kind == StoreError::Kind::RowMissing) {
         // Deleted by another program after it was shown: there is nothing left to count.
-        reportUnsavedAnswer(QCoreApplication::translate("lexmint::TestRun", "The entry is no longer in the vocabulary."));
+        reportUnsavedAnswer(QCoreApplication::translate(
+            "lexmint::TestRun", "The entry is no longer in the vocabulary."));
         return Verdict::EntryGone;
     }
     if (!written)
@@ -176,7 +179,9 @@ void TestRun::next()
     while (m_testWords.moveNext() && !m_testWords.hasCurrent()) {
     }
     if (const StoreError& error = m_testWords.readError())
-        m_messages.show({QCoreApplication::translate("lexmint::TestRun", "The next entry could not be read, so the test ends here.\r\n%1")
+        m_messages.show({QCoreApplication::translate(
+                             "lexmint::TestRun",
+                             "The next entry could not be read, so the test ends here.\r\n%1")
                              .arg(error.description),
                          QString(), MessageIcon::Exclamation, MessageButtons::Ok});
     m_shownAt = m_clock.now();
@@ -188,11 +193,14 @@ void TestRun::reportUnsavedAnswer(const QString& reason)
     // message after every answer would make the test unusable.
     if (std::exchange(m_unsavedReported, true))
         return;
-    m_messages.show({QCoreApplication::translate("lexmint::TestRun", "This answer could not be saved in the vocabulary.\r\n%1\r\n"
-                                                 "The test goes on, but answers that cannot be "
-                                                 "saved leave their entries as they were.")
-                         .arg(reason),
-                     QCoreApplication::translate("lexmint::TestRun", "Answer Not Saved"), MessageIcon::Exclamation, MessageButtons::Ok});
+    m_messages.show(
+        {QCoreApplication::translate("lexmint::TestRun",
+                                     "This answer could not be saved in the vocabulary.\r\n%1\r\n"
+                                     "The test goes on, but answers that cannot be "
+                                     "saved leave their entries as they were.")
+             .arg(reason),
+         QCoreApplication::translate("lexmint::TestRun", "Answer Not Saved"),
+         MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 } // namespace lexmint

@@ -54,22 +54,15 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
 EntryForm::EntryForm(VocabularyHost& host, MessageService& messages, KeyboardFocus& keyboards,
                      const Clock& clock, qint16 entryFormBehaviour, std::optional<qint64> entryId,
                      QWidget* parent)
-    : QDialog(parent),
-      m_host(host),
-      m_messages(messages, this),
-      m_clock(clock),
-      m_behaviour(entryFormBehaviour),
-      m_entryId(entryId),
-      m_head(new QLineEdit(this)),
-      m_definition(new QPlainTextEdit(this)),
-      m_keyboardLabel(new QLabel(this)),
+    : QDialog(parent), m_host(host), m_messages(messages, this), m_clock(clock),
+      m_behaviour(entryFormBehaviour), m_entryId(entryId), m_head(new QLineEdit(this)),
+      m_definition(new QPlainTextEdit(this)), m_keyboardLabel(new QLabel(this)),
       m_add(makeButton(QStringLiteral("cmdAdd"), tr("Add"), this)),
       m_delete(makeButton(QStringLiteral("cmdDel"), tr("Delete"), this)),
       m_close(makeButton(QStringLiteral("cmdClose"), tr("Close"), this)),
       m_headKeyboard(keyboards, m_head, [&host] { return host.currentVocabulary().keybHead; }),
       m_definitionKeyboard(keyboards, m_definition,
-                           [&host] { return host.currentVocabulary().keybDef; })
-{
+                           [&host] { return host.currentVocabulary().keybDef; }) {
     setObjectName(QStringLiteral("frmAdd"));
     ContextHelp::setContext(this, helpcontext::EntryForm);
     setWindowTitle(tr("Add New Entry"));
@@ -213,8 +206,8 @@ std::optional<qint64> EntryForm::saveEntry(bool noDuplicateCheck)
     for (const qsizetype line : entrytext::overlongLines(lines)) {
         const QString cut = entrytext::truncated(lines.at(line));
         const MessageAnswer answer = m_messages.show(
-            {tr("Truncate the definition to \"%1\" ?").arg(cut),
-             tr("Definition Too Long"), MessageIcon::Question, MessageButtons::YesNo});
+            {tr("Truncate the definition to \"%1\" ?").arg(cut), tr("Definition Too Long"),
+             MessageIcon::Question, MessageButtons::YesNo});
         if (answer != MessageAnswer::Yes)
             return std::nullopt;
         lines[line] = cut;
@@ -237,8 +230,7 @@ std::optional<qint64> EntryForm::saveEntry(bool noDuplicateCheck)
         return std::nullopt;
     if (duplicate) {
         const MessageAnswer answer = m_messages.show(
-            {tr("Create new entry?"),
-             tr("Headword \"%1\" already in the vocabulary").arg(headword),
+            {tr("Create new entry?"), tr("Headword \"%1\" already in the vocabulary").arg(headword),
              MessageIcon::Question, MessageButtons::OkCancel});
         if (answer != MessageAnswer::Ok)
             return std::nullopt;
@@ -358,15 +350,13 @@ void EntryForm::showVocabularyAt(const QString& headword)
 
 void EntryForm::badEntry(const QString& text)
 {
-    m_messages.show(
-        {text, tr("Bad Entry"), MessageIcon::Exclamation, MessageButtons::Ok});
+    m_messages.show({text, tr("Bad Entry"), MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 void EntryForm::reportStoreError(const QString& what, const StoreError& error)
 {
     m_messages.show({what + QStringLiteral("\r\n") + error.description,
-                     error.kind == StoreError::Kind::InvalidValue ? tr("Bad Entry")
-                                                                   : QString(),
+                     error.kind == StoreError::Kind::InvalidValue ? tr("Bad Entry") : QString(),
                      MessageIcon::Exclamation, MessageButtons::Ok});
 }
 

@@ -129,7 +129,8 @@ ImportPlan planImport(const QByteArray& bytes, const QString& fileName,
         return plan;
     }
     if (table.records.isEmpty() && table.unreadable.isEmpty()) {
-        plan.error = QCoreApplication::translate("lexmint::ImportPlan", "The file holds no rows to import.");
+        plan.error =
+            QCoreApplication::translate("lexmint::ImportPlan", "The file holds no rows to import.");
         return plan;
     }
     plan.unreadable = std::move(table.unreadable);
@@ -140,7 +141,8 @@ ImportPlan planImport(const QByteArray& bytes, const QString& fileName,
         if (i >= plan.columns.size())
             plan.columns.append(QString());
         if (plan.columns.at(i).trimmed().isEmpty())
-            plan.columns[i] = QCoreApplication::translate("lexmint::ImportPlan", "Column %1").arg(i + 1);
+            plan.columns[i] =
+                QCoreApplication::translate("lexmint::ImportPlan", "Column %1").arg(i + 1);
     }
     const ColumnMapping usual = table.usualMapping.value_or(ColumnMapping());
     plan.mapping = {settings.headwordColumn.value_or(usual.headwordColumn),

@@ -20,7 +20,8 @@ struct CommandLineRequest {
 
 inline QString commandLineUsage()
 {
-    return QCoreApplication::translate("lexmint::CommandLine", "Usage: lexmint [/add | /test] [filename]");
+    return QCoreApplication::translate("lexmint::CommandLine",
+                                       "Usage: lexmint [/add | /test] [filename]");
 }
 
 /// Reads the arguments as the shell has split them (without the program name): each argument

@@ -49,11 +49,13 @@ bool failedWrite(StoreError* error, const QString& destination, qint64 bytesLeft
     const QStorageInfo disk(QFileInfo(destination).absolutePath());
     if (disk.isValid() && disk.bytesAvailable() < std::max<qint64>(bytesLeft, 1))
         return fail(error, StoreError::Kind::Engine,
-                    QCoreApplication::translate("lexmint::Database", "The disk is full: there is no room for \"%1\".")
+                    QCoreApplication::translate("lexmint::Database",
+                                                "The disk is full: there is no room for \"%1\".")
                         .arg(QDir::toNativeSeparators(destination)),
                     SQLITE_FULL);
     return fail(error, StoreError::Kind::Engine,
-                QCoreApplication::translate("lexmint::Database", "Cannot write \"%1\": %2").arg(destination, fileError),
+                QCoreApplication::translate("lexmint::Database", "Cannot write \"%1\": %2")
+                    .arg(destination, fileError),
                 SQLITE_IOERR);
 }
 
@@ -114,8 +116,10 @@ bool Database::openWithMode(const QString& path, QLatin1String mode, StoreError*
     if (!configureDefensively(handle())
         || sqlite3_extended_result_codes(handle(), 1) != SQLITE_OK) {
         close();
-        return fail(error, StoreError::Kind::Engine,
-                    QCoreApplication::translate("lexmint::Database", "The database engine could not be configured safely."));
+        return fail(
+            error, StoreError::Kind::Engine,
+            QCoreApplication::translate("lexmint::Database",
+                                        "The database engine could not be configured safely."));
     }
     // Reading the schema now rejects files that are not databases before anyone relies on them.
     StoreError readError;
@@ -241,7 +245,8 @@ std::optional<int> Database::textColumnSize(const QString& table, const QString&
     if (!type) {
         if (error && !*error)
             fail(error, StoreError::Kind::NotVocabulary,
-                 QCoreApplication::translate("lexmint::Database", "The table %1 has no column %2.").arg(table, column));
+                 QCoreApplication::translate("lexmint::Database", "The table %1 has no column %2.")
+                     .arg(table, column));
         return std::nullopt;
     }
     static const QRegularExpression size(QStringLiteral("\\(\\s*(\\d{1,9})\\s*\\)"));
@@ -253,7 +258,8 @@ std::optional<qint32> Database::property(const QString& name, StoreError* error)
 {
     if (!hasTable(QStringLiteral("Properties"))) {
         fail(error, StoreError::Kind::PropertyMissing,
-             QCoreApplication::translate("lexmint::Database", "Property \"%1\" does not exist.").arg(name));
+             QCoreApplication::translate("lexmint::Database", "Property \"%1\" does not exist.")
+                 .arg(name));
         return std::nullopt;
     }
     StoreError readError;
@@ -264,7 +270,8 @@ std::optional<qint32> Database::property(const QString& name, StoreError* error)
             fail(error, readError.kind, readError.description, readError.number);
         else
             fail(error, StoreError::Kind::PropertyMissing,
-                 QCoreApplication::translate("lexmint::Database", "Property \"%1\" does not exist.").arg(name));
+                 QCoreApplication::translate("lexmint::Database", "Property \"%1\" does not exist.")
+                     .arg(name));
         return std::nullopt;
     }
     bool ok = false;
@@ -272,7 +279,9 @@ std::optional<qint32> Database::property(const QString& name, StoreError* error)
     if (!ok || number < std::numeric_limits<qint32>::min()
         || number > std::numeric_limits<qint32>::max()) {
         fail(error, StoreError::Kind::InvalidValue,
-             QCoreApplication::translate("lexmint::Database", "Property \"%1\" does not hold a long integer.").arg(name));
+             QCoreApplication::translate("lexmint::Database",
+                                         "Property \"%1\" does not hold a long integer.")
+                 .arg(name));
         return std::nullopt;
     }
     return static_cast<qint32>(number);
@@ -284,8 +293,10 @@ bool Database::setProperty(const QString& name, qint32 value, StoreError* error)
     if (!query.exec({value, name}, error))
         return false;
     if (query.numRowsAffected() == 0)
-        return fail(error, StoreError::Kind::PropertyMissing,
-                    QCoreApplication::translate("lexmint::Database", "Property \"%1\" does not exist.").arg(name));
+        return fail(
+            error, StoreError::Kind::PropertyMissing,
+            QCoreApplication::translate("lexmint::Database", "Property \"%1\" does not exist.")
+                .arg(name));
     return true;
 }
 
@@ -331,14 +342,16 @@ bool Database::copyIntoMemory(StoreError* error)
 {
     sqlite3* h = handle();
     if (!h)
-        return fail(error, StoreError::Kind::Engine, QCoreApplication::translate("lexmint::Database", "No file is open."));
+        return fail(error, StoreError::Kind::Engine,
+                    QCoreApplication::translate("lexmint::Database", "No file is open."));
     // Statements prepared on the file would keep reading it.
     m_statements.clear();
     sqlite3_int64 size = 0;
     unsigned char* copy = sqlite3_serialize(h, "main", &size, 0);
     if (!copy)
         return fail(error, StoreError::Kind::Engine,
-                    QCoreApplication::translate("lexmint::Database", "There is not enough memory for a copy of the file."),
+                    QCoreApplication::translate(
+                        "lexmint::Database", "There is not enough memory for a copy of the file."),
                     SQLITE_NOMEM);
     // A copy in memory has no write-ahead log to read: it is marked as kept with a rollback
     // journal, which it can be read and changed with.
@@ -365,26 +378,31 @@ bool Database::copyDatabase(const QString& source, const QString& destination, S
                             Existing existing)
 {
     if (existing == Existing::Refuse && QFileInfo::exists(destination))
-        return fail(error, StoreError::Kind::Engine,
-                    QCoreApplication::translate("lexmint::Database", "The file \"%1\" already exists.").arg(destination),
-                    SQLITE_CANTOPEN);
+        return fail(
+            error, StoreError::Kind::Engine,
+            QCoreApplication::translate("lexmint::Database", "The file \"%1\" already exists.")
+                .arg(destination),
+            SQLITE_CANTOPEN);
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return fail(error, StoreError::Kind::Engine,
-                    QCoreApplication::translate("lexmint::Database", "Cannot read \"%1\": %2").arg(source, in.errorString()),
+                    QCoreApplication::translate("lexmint::Database", "Cannot read \"%1\": %2")
+                        .arg(source, in.errorString()),
                     SQLITE_CANTOPEN);
     // The copy appears under its name, replacing what was there, only once it is complete.
     QSaveFile out(destination);
     if (!out.open(QIODevice::WriteOnly))
         return fail(error, StoreError::Kind::Engine,
-                    QCoreApplication::translate("lexmint::Database", "Cannot write \"%1\": %2").arg(destination, out.errorString()),
+                    QCoreApplication::translate("lexmint::Database", "Cannot write \"%1\": %2")
+                        .arg(destination, out.errorString()),
                     SQLITE_CANTOPEN);
     qint64 copied = 0;
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(1 << 16);
         if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
             return fail(error, StoreError::Kind::Engine,
-                        QCoreApplication::translate("lexmint::Database", "Cannot read \"%1\": %2").arg(source, in.errorString()),
+                        QCoreApplication::translate("lexmint::Database", "Cannot read \"%1\": %2")
+                            .arg(source, in.errorString()),
                         SQLITE_IOERR);
         // A write cut short (by a full disk, say) must not leave a partial copy behind, even
         // where the file does not report an error of its own.

@@ -12,12 +12,16 @@ QString whyNotAFile(const QString& path)
     const QFileInfo info(path);
     const QString shown = QDir::toNativeSeparators(path);
     if (!info.exists())
-        return QCoreApplication::translate("lexmint::FileFormat", "The file \"%1\" does not exist.").arg(shown);
+        return QCoreApplication::translate("lexmint::FileFormat", "The file \"%1\" does not exist.")
+            .arg(shown);
     if (info.isDir())
-        return QCoreApplication::translate("lexmint::FileFormat", "\"%1\" is a folder, not a file.").arg(shown);
+        return QCoreApplication::translate("lexmint::FileFormat", "\"%1\" is a folder, not a file.")
+            .arg(shown);
     if (!info.isFile())
-        return QCoreApplication::translate("lexmint::FileFormat", "\"%1\" is not a regular file but, for example, a named pipe or a "
-                              "device, which cannot hold a vocabulary.")
+        return QCoreApplication::translate(
+                   "lexmint::FileFormat",
+                   "\"%1\" is not a regular file but, for example, a named pipe or a "
+                   "device, which cannot hold a vocabulary.")
             .arg(shown);
     return {};
 }

@@ -52,15 +52,21 @@ QString WriteRefusal::reason() const
 {
     switch (cause) {
     case Cause::Damaged:
-        return QCoreApplication::translate("lexmint::FileSoundness", "The vocabulary file is damaged, so Lex Mint keeps it read-only and "
-                              "writes nothing into it.");
+        return QCoreApplication::translate(
+            "lexmint::FileSoundness",
+            "The vocabulary file is damaged, so Lex Mint keeps it read-only and "
+            "writes nothing into it.");
     case Cause::ForeignTriggers:
-        return QCoreApplication::translate("lexmint::FileSoundness", "The vocabulary file contains triggers that Lex Mint did not create "
-                              "(%1), so Lex Mint keeps it read-only and writes nothing into it.")
+        return QCoreApplication::translate(
+                   "lexmint::FileSoundness",
+                   "The vocabulary file contains triggers that Lex Mint did not create "
+                   "(%1), so Lex Mint keeps it read-only and writes nothing into it.")
             .arg(triggers.join(QStringLiteral(", ")));
     case Cause::Unprepared:
-        return QCoreApplication::translate("lexmint::FileSoundness", "The vocabulary file could not be prepared for use, so Lex Mint "
-                              "keeps it read-only: %1")
+        return QCoreApplication::translate(
+                   "lexmint::FileSoundness",
+                   "The vocabulary file could not be prepared for use, so Lex Mint "
+                   "keeps it read-only: %1")
             .arg(detail);
     case Cause::None:
         break;

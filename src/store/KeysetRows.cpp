@@ -19,8 +19,10 @@ KeysetRows::KeysetRows(Database& db, const QString& query, StoreError* error)
     : m_db(db), m_writer(db)
 {
     if (db.isLeftOut(query)) {
-        fail(error, StoreError::Kind::TooSlow,
-             QCoreApplication::translate("lexmint::KeysetRows", "The test mode \"%1\" was left out.").arg(query));
+        fail(
+            error, StoreError::Kind::TooSlow,
+            QCoreApplication::translate("lexmint::KeysetRows", "The test mode \"%1\" was left out.")
+                .arg(query));
         return;
     }
     m_columns = db.columnNames(query);
@@ -34,7 +36,9 @@ KeysetRows::KeysetRows(Database& db, const QString& query, StoreError* error)
                       .arg(selects.join(QStringLiteral(", ")));
     if (!m_columns.contains(QStringLiteral("ID"), Qt::CaseInsensitive)) {
         fail(error, StoreError::Kind::NotVocabulary,
-             QCoreApplication::translate("lexmint::KeysetRows", "The test mode \"%1\" does not list the entries' IDs.").arg(query));
+             QCoreApplication::translate("lexmint::KeysetRows",
+                                         "The test mode \"%1\" does not list the entries' IDs.")
+                 .arg(query));
         return;
     }
 
@@ -54,7 +58,9 @@ KeysetRows::KeysetRows(Database& db, const QString& query, StoreError* error)
     } else if (m_ids.size() > MaxRows) {
         m_ids.clear();
         fail(error, StoreError::Kind::TooSlow,
-             QCoreApplication::translate("lexmint::KeysetRows", "The test mode \"%1\" returns too many rows.").arg(query));
+             QCoreApplication::translate("lexmint::KeysetRows",
+                                         "The test mode \"%1\" returns too many rows.")
+                 .arg(query));
     }
 }
 

@@ -49,7 +49,9 @@ bool LinePositions::load(Database& db, bool trustStoredCounts, StoreError* error
     // QVariant per value.
     sqlite3* handle = db.handle();
     if (!handle)
-        return fail(error, StoreError::Kind::Engine, QCoreApplication::translate("lexmint::LinePositions", "The vocabulary is not open."));
+        return fail(
+            error, StoreError::Kind::Engine,
+            QCoreApplication::translate("lexmint::LinePositions", "The vocabulary is not open."));
     const auto failed = [&db, handle, error](int result) {
         if (error)
             *error = engineError(result, QString::fromUtf8(sqlite3_errmsg(handle)), db);
@@ -77,7 +79,9 @@ bool LinePositions::load(Database& db, bool trustStoredCounts, StoreError* error
     m_totalRows = static_cast<int>(std::min<qint64>(total, INT_MAX));
     if (result == SQLITE_ROW)
         fail(error, StoreError::Kind::InvalidValue,
-             QCoreApplication::translate("lexmint::LinePositions", "The vocabulary has more definition lines than can be shown."));
+             QCoreApplication::translate(
+                 "lexmint::LinePositions",
+                 "The vocabulary has more definition lines than can be shown."));
     else if (result != SQLITE_DONE)
         failed(result);
     sqlite3_finalize(statement);

@@ -154,9 +154,11 @@ std::optional<qint64> RowWriter::insertHeadword(const QVariantMap& values, Store
     std::optional<qint64> id = insertRow(m_db, QStringLiteral("Headwords"), row, error);
     if (!id && error && error->number == SQLITE_FULL && idsExhausted(m_db))
         fail(error, StoreError::Kind::Engine,
-             QCoreApplication::translate("lexmint::RowWriter", "The vocabulary has no entry numbers left: the file already holds "
-                            "the highest number an entry can have (%1), so no entry can be added "
-                            "to it. Create a new vocabulary for further entries.")
+             QCoreApplication::translate(
+                 "lexmint::RowWriter",
+                 "The vocabulary has no entry numbers left: the file already holds "
+                 "the highest number an entry can have (%1), so no entry can be added "
+                 "to it. Create a new vocabulary for further entries.")
                  .arg(std::numeric_limits<qint64>::max()),
              SQLITE_FULL);
     return id;

@@ -22,30 +22,41 @@ QString explanation(int result, const Database& db)
     case SQLITE_READONLY_DBMOVED:
         // The engine notices that its file is gone only as a refusal to write.
         return QFileInfo::exists(db.path())
-            ? QCoreApplication::translate("lexmint::SqlQuery", "The vocabulary file %1 was replaced by another file after it was "
-                             "opened, so the change was not saved.")
-                  .arg(file)
-            : QCoreApplication::translate("lexmint::SqlQuery", "The vocabulary file %1 is no longer there; it was moved or deleted.")
-                  .arg(file);
+                   ? QCoreApplication::translate(
+                         "lexmint::SqlQuery",
+                         "The vocabulary file %1 was replaced by another file after it was "
+                         "opened, so the change was not saved.")
+                         .arg(file)
+                   : QCoreApplication::translate(
+                         "lexmint::SqlQuery",
+                         "The vocabulary file %1 is no longer there; it was moved or deleted.")
+                         .arg(file);
     case SQLITE_READONLY_DIRECTORY:
-        return QCoreApplication::translate("lexmint::SqlQuery", "The folder of the vocabulary file is read-only. Saving a change "
-                              "needs a temporary journal file beside the vocabulary, so the "
-                              "change was not saved, although the file itself could be written.");
+        return QCoreApplication::translate(
+            "lexmint::SqlQuery",
+            "The folder of the vocabulary file is read-only. Saving a change "
+            "needs a temporary journal file beside the vocabulary, so the "
+            "change was not saved, although the file itself could be written.");
     default:
         break;
     }
     switch (result & 0xff) {
     case SQLITE_BUSY:
-        return QCoreApplication::translate("lexmint::SqlQuery", "The vocabulary is in use by another program. Nothing was changed; "
-                              "try again once the other program has finished with it.");
+        return QCoreApplication::translate(
+            "lexmint::SqlQuery",
+            "The vocabulary is in use by another program. Nothing was changed; "
+            "try again once the other program has finished with it.");
     case SQLITE_READONLY:
         return db.readOnlyReason().isEmpty()
-            ? QCoreApplication::translate("lexmint::SqlQuery", "The vocabulary file is read-only, so the change was not saved.")
-            : db.readOnlyReason();
+                   ? QCoreApplication::translate(
+                         "lexmint::SqlQuery",
+                         "The vocabulary file is read-only, so the change was not saved.")
+                   : db.readOnlyReason();
     case SQLITE_CORRUPT:
         return QCoreApplication::translate("lexmint::SqlQuery", "The vocabulary file is damaged.");
     case SQLITE_FULL:
-        return QCoreApplication::translate("lexmint::SqlQuery", "The disk is full, so the change was not saved.");
+        return QCoreApplication::translate("lexmint::SqlQuery",
+                                           "The disk is full, so the change was not saved.");
     default:
         return {};
     }

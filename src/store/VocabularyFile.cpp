@@ -82,9 +82,11 @@ std::optional<QVariant> budgetedScalar(Database& db, const QString& query, const
 
 void reportLeftOut(MessageService& messages, const QString& mode)
 {
-    messages.show({QCoreApplication::translate("lexmint::VocabularyFile", "The test mode \"%1\" takes too long to read and was left out")
-                       .arg(mode),
-                   QString(), MessageIcon::Exclamation, MessageButtons::Ok});
+    messages.show(
+        {QCoreApplication::translate("lexmint::VocabularyFile",
+                                     "The test mode \"%1\" takes too long to read and was left out")
+             .arg(mode),
+         QString(), MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 } // namespace

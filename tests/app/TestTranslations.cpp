@@ -154,8 +154,9 @@ void Snapshot::add(const QString& name, QWidget* window) {
 
 /// Texts that are the same in English and in the language, as a speaker of it writes them.
 const QMap<QString, QSet<QString>> SameInLanguage{
-    {u"de"_s, {u"OK"_s, u"Navigation"_s, u"&Details >>"_s, u"<< &Details"_s, u"&Format:"_s,
-               u"Definition"_s}},
+    {u"de"_s,
+     {u"OK"_s, u"Navigation"_s, u"&Details >>"_s, u"<< &Details"_s, u"&Format:"_s,
+      u"Definition"_s}},
     {u"fr"_s, {u"OK"_s, u"Navigation"_s, u"Options"_s, u"&Options..."_s, u"Mode"_s, u"&Index"_s}},
     {u"es"_s, {}},
 };
