@@ -219,7 +219,7 @@ std::optional<QString> VocabularySession::askForNewFile(const QString& title)
     request.title = title;
     request.directory = dialogFolder();
     request.fileName = unusedVocabularyName(request.directory);
-    request.filters = QStringList{VocabularyFilter};
+    request.filters = QStringList{vocabularyFilter()};
     request.defaultSuffix = QStringLiteral("lxm");
     const std::optional<QString> chosen = m_files.saveFile(request);
     if (!chosen)
@@ -262,7 +262,7 @@ bool VocabularySession::openVocabularyDialog()
     FileDialogRequest request;
     request.title = openTitle();
     request.directory = dialogFolder();
-    request.filters = QStringList{VocabularyFilter, OlderVocabularyFilter};
+    request.filters = QStringList{vocabularyFilter(), olderVocabularyFilter()};
     request.defaultSuffix = QStringLiteral("lxm");
     for (;;) {
         const std::optional<QString> chosen = m_files.openFile(request);
