@@ -241,6 +241,18 @@
         <source>Bad Entry</source>
         <translation>Ungültiger Eintrag</translation>
     </message>
+    <message>
+        <source>Headword</source>
+        <translation>Stichwort</translation>
+    </message>
+    <message>
+        <source>Definitions, one per line</source>
+        <translation>Definitionen, eine pro Zeile</translation>
+    </message>
+    <message>
+        <source>Definitions</source>
+        <translation>Definitionen</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::EntryForms</name>
@@ -1620,6 +1632,18 @@ Die Statusleiste nennt weiterhin die Belegung, die jedes Feld erwartet. Schalten
         <source> (hidden while testing) </source>
         <translation> (während der Abfrage verborgen) </translation>
     </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Fortschritt</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Computing the review schedule from the recorded answers...</source>
+        <translation>Der Wiederholungsplan wird aus den gespeicherten Antworten berechnet...</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::MistakeDialog</name>
@@ -1755,6 +1779,100 @@ Die Statusleiste nennt weiterhin die Belegung, die jedes Feld erwartet. Schalten
     </message>
 </context>
 <context>
+    <name>lexmint::ProgressCharts</name>
+    <message>
+        <source>Answers per day</source>
+        <translation>Antworten pro Tag</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Words by memory strength</source>
+        <translation>Wörter nach Festigkeit im Gedächtnis</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <translation>Vor %1 Tagen</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>In Lernphase</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Bekannt</translation>
+    </message>
+    <message>
+        <source>Well known</source>
+        <translation>Gut bekannt</translation>
+    </message>
+    <message>
+        <source>Reviews due</source>
+        <translation>Fällige Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Due (today&apos;s with the overdue)</source>
+        <translation>Fällig (heute samt überfälligen)</translation>
+    </message>
+    <message>
+        <source>Answered right per week</source>
+        <translation>Richtig beantwortet pro Woche</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Richtige Antworten</translation>
+    </message>
+    <message>
+        <source>Target %1 %</source>
+        <translation>Ziel %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>lexmint::ProgressWindow</name>
+    <message>
+        <source>Save Chart</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture...</source>
+        <translation>Als &amp;Bild speichern...</translation>
+    </message>
+    <message>
+        <source>No answers are recorded in this vocabulary yet.
+
+Take a test, and how you are getting on will show here: your answers day by day, how firmly you know your words, and the reviews to come.</source>
+        <translation>In diesem Vokabular sind noch keine Antworten gespeichert.
+
+Machen Sie eine Abfrage, dann sehen Sie hier, wie Sie vorankommen: Ihre Antworten Tag für Tag, wie sicher Sie Ihre Wörter kennen und die anstehenden Wiederholungen.</translation>
+    </message>
+    <message>
+        <source>PNG Picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>Das Diagramm konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>lexmint::PropertiesDialog</name>
     <message>
         <source>Properties of %1</source>
@@ -1787,6 +1905,14 @@ Die Statusleiste nennt weiterhin die Belegung, die jedes Feld erwartet. Schalten
     <message>
         <source>Records</source>
         <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>Due today:</source>
+        <translation>Heute fällig:</translation>
+    </message>
+    <message>
+        <source>Known:</source>
+        <translation>Bekannt:</translation>
     </message>
 </context>
 <context>
@@ -1983,6 +2109,10 @@ Die Statusleiste nennt weiterhin die Belegung, die jedes Feld erwartet. Schalten
         <source>Due for Review</source>
         <translation>Zur Wiederholung fällig</translation>
     </message>
+    <message>
+        <source>Due Today</source>
+        <translation>Heute fällig</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::TestRun</name>
@@ -2105,6 +2235,10 @@ Die Abfrage geht weiter, aber Einträge, deren Antworten nicht gespeichert werde
         <source>No</source>
         <translation>Nein</translation>
     </message>
+    <message>
+        <source>✔ Correct: %1</source>
+        <translation>✔ Richtig: %1</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::TextDecoder</name>
@@ -2138,6 +2272,10 @@ Die Abfrage geht weiter, aber Einträge, deren Antworten nicht gespeichert werde
     <message>
         <source>Keyboards...</source>
         <translation>Tastaturen...</translation>
+    </message>
+    <message>
+        <source>&amp;Accents may be left out</source>
+        <translation>&amp;Akzente dürfen fehlen</translation>
     </message>
 </context>
 <context>
@@ -2285,6 +2423,16 @@ Die Abfrage geht weiter, aber Einträge, deren Antworten nicht gespeichert werde
             <numerusform>%n Eintrag wurde in %1 gespeichert.</numerusform>
             <numerusform>%n Einträge wurden in %1 gespeichert.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open a vocabulary to see how you are getting on with it.</source>
+        <translation>Öffnen Sie ein Vokabular, um zu sehen, wie Sie damit vorankommen.</translation>
+    </message>
+    <message>
+        <source>The progress in this vocabulary could not be read.
+%1</source>
+        <translation>Der Fortschritt in diesem Vokabular konnte nicht gelesen werden.
+%1</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,18 @@
         <source>Bad Entry</source>
         <translation>Entrada no válida</translation>
     </message>
+    <message>
+        <source>Headword</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>Definitions, one per line</source>
+        <translation>Definiciones, una por línea</translation>
+    </message>
+    <message>
+        <source>Definitions</source>
+        <translation>Definiciones</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::EntryForms</name>
@@ -1620,6 +1632,18 @@ La barra de estado sigue indicando la distribución que espera cada campo. Cámb
         <source> (hidden while testing) </source>
         <translation> (oculto durante la prueba) </translation>
     </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progreso</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Computing the review schedule from the recorded answers...</source>
+        <translation>Calculando el calendario de repasos a partir de las respuestas guardadas...</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::MistakeDialog</name>
@@ -1755,6 +1779,100 @@ La barra de estado sigue indicando la distribución que espera cada campo. Cámb
     </message>
 </context>
 <context>
+    <name>lexmint::ProgressCharts</name>
+    <message>
+        <source>Answers per day</source>
+        <translation>Respuestas por día</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Correctas</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Incorrectas</translation>
+    </message>
+    <message>
+        <source>Words by memory strength</source>
+        <translation>Palabras según su solidez en la memoria</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <translation>Hace %1 días</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevas</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>En aprendizaje</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Conocidas</translation>
+    </message>
+    <message>
+        <source>Well known</source>
+        <translation>Bien conocidas</translation>
+    </message>
+    <message>
+        <source>Reviews due</source>
+        <translation>Repasos pendientes</translation>
+    </message>
+    <message>
+        <source>Due (today&apos;s with the overdue)</source>
+        <translation>Pendientes (hoy, con los atrasados)</translation>
+    </message>
+    <message>
+        <source>Answered right per week</source>
+        <translation>Aciertos por semana</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Respuestas correctas</translation>
+    </message>
+    <message>
+        <source>Target %1 %</source>
+        <translation>Objetivo %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>lexmint::ProgressWindow</name>
+    <message>
+        <source>Save Chart</source>
+        <translation>Guardar gráfico</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture...</source>
+        <translation>Guardar como &amp;imagen...</translation>
+    </message>
+    <message>
+        <source>No answers are recorded in this vocabulary yet.
+
+Take a test, and how you are getting on will show here: your answers day by day, how firmly you know your words, and the reviews to come.</source>
+        <translation>Todavía no hay respuestas guardadas en este vocabulario.
+
+Haga una prueba y aquí verá cómo avanza: sus respuestas día a día, lo bien que conoce sus palabras y los repasos que vienen.</translation>
+    </message>
+    <message>
+        <source>PNG Picture (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>No se pudo guardar el gráfico como %1.</translation>
+    </message>
+</context>
+<context>
     <name>lexmint::PropertiesDialog</name>
     <message>
         <source>Properties of %1</source>
@@ -1787,6 +1905,14 @@ La barra de estado sigue indicando la distribución que espera cada campo. Cámb
     <message>
         <source>Records</source>
         <translation>Registros</translation>
+    </message>
+    <message>
+        <source>Due today:</source>
+        <translation>Pendientes hoy:</translation>
+    </message>
+    <message>
+        <source>Known:</source>
+        <translation>Conocidas:</translation>
     </message>
 </context>
 <context>
@@ -1983,6 +2109,10 @@ La barra de estado sigue indicando la distribución que espera cada campo. Cámb
         <source>Due for Review</source>
         <translation>Pendientes de repaso</translation>
     </message>
+    <message>
+        <source>Due Today</source>
+        <translation>Pendientes hoy</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::TestRun</name>
@@ -2105,6 +2235,10 @@ La prueba continúa, pero las entradas cuyas respuestas no se pueden guardar se 
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message>
+        <source>✔ Correct: %1</source>
+        <translation>✔ Correcto: %1</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::TextDecoder</name>
@@ -2138,6 +2272,10 @@ La prueba continúa, pero las entradas cuyas respuestas no se pueden guardar se 
     <message>
         <source>Keyboards...</source>
         <translation>Teclados...</translation>
+    </message>
+    <message>
+        <source>&amp;Accents may be left out</source>
+        <translation>Se pueden &amp;omitir los acentos</translation>
     </message>
 </context>
 <context>
@@ -2285,6 +2423,16 @@ La prueba continúa, pero las entradas cuyas respuestas no se pueden guardar se 
             <numerusform>Se ha guardado %n entrada en %1.</numerusform>
             <numerusform>Se han guardado %n entradas en %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open a vocabulary to see how you are getting on with it.</source>
+        <translation>Abra un vocabulario para ver cómo avanza con él.</translation>
+    </message>
+    <message>
+        <source>The progress in this vocabulary could not be read.
+%1</source>
+        <translation>No se pudo leer el progreso de este vocabulario.
+%1</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,18 @@
         <source>Bad Entry</source>
         <translation>Entrée incorrecte</translation>
     </message>
+    <message>
+        <source>Headword</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>Definitions, one per line</source>
+        <translation>Définitions, une par ligne</translation>
+    </message>
+    <message>
+        <source>Definitions</source>
+        <translation>Définitions</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::EntryForms</name>
@@ -1620,6 +1632,18 @@ La barre d&apos;état indique toujours la disposition attendue par chaque champ.
         <source> (hidden while testing) </source>
         <translation> (masqué pendant l&apos;interrogation) </translation>
     </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progression</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Computing the review schedule from the recorded answers...</source>
+        <translation>Calcul du planning de révision à partir des réponses enregistrées...</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::MistakeDialog</name>
@@ -1755,6 +1779,100 @@ La barre d&apos;état indique toujours la disposition attendue par chaque champ.
     </message>
 </context>
 <context>
+    <name>lexmint::ProgressCharts</name>
+    <message>
+        <source>Answers per day</source>
+        <translation>Réponses par jour</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Justes</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Fausses</translation>
+    </message>
+    <message>
+        <source>Words by memory strength</source>
+        <translation>Mots selon la solidité de leur mémorisation</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <translation>Il y a %1 jours</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveaux</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>En apprentissage</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Connus</translation>
+    </message>
+    <message>
+        <source>Well known</source>
+        <translation>Bien connus</translation>
+    </message>
+    <message>
+        <source>Reviews due</source>
+        <translation>Révisions prévues</translation>
+    </message>
+    <message>
+        <source>Due (today&apos;s with the overdue)</source>
+        <translation>À réviser (aujourd&apos;hui avec les retards)</translation>
+    </message>
+    <message>
+        <source>Answered right per week</source>
+        <translation>Taux de réussite par semaine</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Réponses justes</translation>
+    </message>
+    <message>
+        <source>Target %1 %</source>
+        <translation>Objectif %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>lexmint::ProgressWindow</name>
+    <message>
+        <source>Save Chart</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture...</source>
+        <translation>Enregistrer comme &amp;image...</translation>
+    </message>
+    <message>
+        <source>No answers are recorded in this vocabulary yet.
+
+Take a test, and how you are getting on will show here: your answers day by day, how firmly you know your words, and the reviews to come.</source>
+        <translation>Aucune réponse n&apos;est encore enregistrée dans ce vocabulaire.
+
+Faites une interrogation, et vos progrès s&apos;afficheront ici : vos réponses jour après jour, la solidité de vos connaissances et les révisions à venir.</translation>
+    </message>
+    <message>
+        <source>PNG Picture (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>Le graphique n&apos;a pas pu être enregistré sous %1.</translation>
+    </message>
+</context>
+<context>
     <name>lexmint::PropertiesDialog</name>
     <message>
         <source>Properties of %1</source>
@@ -1787,6 +1905,14 @@ La barre d&apos;état indique toujours la disposition attendue par chaque champ.
     <message>
         <source>Records</source>
         <translation>Enregistrements</translation>
+    </message>
+    <message>
+        <source>Due today:</source>
+        <translation>À réviser aujourd&apos;hui :</translation>
+    </message>
+    <message>
+        <source>Known:</source>
+        <translation>Connus :</translation>
     </message>
 </context>
 <context>
@@ -1983,6 +2109,10 @@ La barre d&apos;état indique toujours la disposition attendue par chaque champ.
         <source>Due for Review</source>
         <translation>À réviser</translation>
     </message>
+    <message>
+        <source>Due Today</source>
+        <translation>À réviser aujourd&apos;hui</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::TestRun</name>
@@ -2105,6 +2235,10 @@ L&apos;interrogation continue, mais les entrées dont les réponses ne peuvent p
         <source>No</source>
         <translation>Non</translation>
     </message>
+    <message>
+        <source>✔ Correct: %1</source>
+        <translation>✔ Juste : %1</translation>
+    </message>
 </context>
 <context>
     <name>lexmint::TextDecoder</name>
@@ -2138,6 +2272,10 @@ L&apos;interrogation continue, mais les entrées dont les réponses ne peuvent p
     <message>
         <source>Keyboards...</source>
         <translation>Claviers...</translation>
+    </message>
+    <message>
+        <source>&amp;Accents may be left out</source>
+        <translation>Les ac&amp;cents peuvent être omis</translation>
     </message>
 </context>
 <context>
@@ -2285,6 +2423,16 @@ L&apos;interrogation continue, mais les entrées dont les réponses ne peuvent p
             <numerusform>%n entrée a été enregistrée dans %1.</numerusform>
             <numerusform>%n entrées ont été enregistrées dans %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open a vocabulary to see how you are getting on with it.</source>
+        <translation>Ouvrez un vocabulaire pour voir où vous en êtes.</translation>
+    </message>
+    <message>
+        <source>The progress in this vocabulary could not be read.
+%1</source>
+        <translation>La progression de ce vocabulaire n&apos;a pas pu être lue.
+%1</translation>
     </message>
 </context>
 <context>

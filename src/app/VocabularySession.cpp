@@ -326,15 +326,15 @@ QString VocabularySession::personalCopy(const QString& samplePath) const
 std::optional<ProgressReport> VocabularySession::readProgress(QString* reason) const
 {
     if (!isOpen()) {
-        *reason = QStringLiteral("Open a vocabulary to see how you are getting on with it.");
+        *reason = tr("Open a vocabulary to see how you are getting on with it.");
         return std::nullopt;
     }
     StoreError error;
     std::optional<ProgressReport> report =
         lexmint::readProgress(*m_sources.database(), m_clock, &error);
     if (!report)
-        *reason = QStringLiteral("The progress in this vocabulary could not be read.\n%1")
-                      .arg(error.description);
+        *reason =
+            tr("The progress in this vocabulary could not be read.\n%1").arg(error.description);
     return report;
 }
 

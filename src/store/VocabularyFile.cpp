@@ -40,6 +40,7 @@ constexpr const char* TemplateModes[] = {
     QT_TRANSLATE_NOOP("lexmint::TestModes", "Worst Answered"),
     QT_TRANSLATE_NOOP("lexmint::TestModes", "Random Order"),
     QT_TRANSLATE_NOOP("lexmint::TestModes", "Due for Review"),
+    QT_TRANSLATE_NOOP("lexmint::TestModes", "Due Today"),
 };
 
 void reportPropertyError(MessageService& messages)

@@ -393,8 +393,8 @@ void TestWindow::showRightSign(const QString& typed, const QString& headword)
     // letter (accents left out, other case) also shows the headword's own spelling.
     const bool spelledAsStored = typed.normalized(QString::NormalizationForm_C)
         == headword.normalized(QString::NormalizationForm_C);
-    m_rightSignLabel->setText(spelledAsStored ? u"\u2714 Correct"_s
-                                              : u"\u2714 Correct: "_s + headword);
+    m_rightSignLabel->setText(spelledAsStored ? tr("\u2714 Correct")
+                                              : tr("\u2714 Correct: %1").arg(headword));
     m_rightSignLabel->show();
     m_rightSign.start();
 }

@@ -7,6 +7,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QLocale>
 #include <QScatterSeries>
@@ -82,9 +83,9 @@ QBarSet* barSet(const QString& label, const QColor& colour)
 
 QChart* answersPerDay(const ProgressReport& report)
 {
-    QChart* chart = makeChart(u"Answers per day"_s);
-    QBarSet* right = barSet(u"Right"_s, RightColour);
-    QBarSet* wrong = barSet(u"Wrong"_s, WrongColour);
+    QChart* chart = makeChart(QCoreApplication::translate("lexmint::ProgressCharts", "Answers per day"));
+    QBarSet* right = barSet(QCoreApplication::translate("lexmint::ProgressCharts", "Right"), RightColour);
+    QBarSet* wrong = barSet(QCoreApplication::translate("lexmint::ProgressCharts", "Wrong"), WrongColour);
     int most = 0;
     for (const ProgressReport::Answers& day : report.answersPerDay) {
         right->append(day.right);
@@ -101,10 +102,11 @@ QChart* answersPerDay(const ProgressReport& report)
 
 QChart* strengths(const ProgressReport& report)
 {
-    QChart* chart = makeChart(u"Words by memory strength"_s);
-    QBarSet* before = barSet(u"%1 days ago"_s.arg(ProgressReport::StrengthLookBackDays),
+    QChart* chart = makeChart(QCoreApplication::translate("lexmint::ProgressCharts", "Words by memory strength"));
+    QBarSet* before = barSet(QCoreApplication::translate("lexmint::ProgressCharts", "%1 days ago")
+                                 .arg(ProgressReport::StrengthLookBackDays),
                              EarlierColour);
-    QBarSet* now = barSet(u"Today"_s, NowColour);
+    QBarSet* now = barSet(QCoreApplication::translate("lexmint::ProgressCharts", "Today"), NowColour);
     qint64 most = 0;
     for (size_t strength = 0; strength < report.strengthToday.size(); ++strength) {
         before->append(report.strengthBefore.at(strength));
@@ -115,15 +117,20 @@ QChart* strengths(const ProgressReport& report)
     auto* series = new QBarSeries;
     series->append({before, now});
     auto* axis = new QBarCategoryAxis;
-    axis->append({u"New"_s, u"Learning"_s, u"Known"_s, u"Well known"_s});
+    axis->append({QCoreApplication::translate("lexmint::ProgressCharts", "New"),
+                  QCoreApplication::translate("lexmint::ProgressCharts", "Learning"),
+                  QCoreApplication::translate("lexmint::ProgressCharts", "Known"),
+                  QCoreApplication::translate("lexmint::ProgressCharts", "Well known")});
     attach(chart, series, axis, countAxis(qreal(most)));
     return chart;
 }
 
 QChart* duePerDay(const ProgressReport& report)
 {
-    QChart* chart = makeChart(u"Reviews due"_s);
-    QBarSet* due = barSet(u"Due (today's with the overdue)"_s, NowColour);
+    QChart* chart = makeChart(QCoreApplication::translate("lexmint::ProgressCharts", "Reviews due"));
+    QBarSet* due = barSet(
+        QCoreApplication::translate("lexmint::ProgressCharts", "Due (today's with the overdue)"),
+        NowColour);
     qint64 most = 0;
     for (const qint64 count : report.duePerDay) {
         due->append(count);
@@ -139,13 +146,14 @@ QChart* duePerDay(const ProgressReport& report)
 
 QChart* weeklyShare(const ProgressReport& report)
 {
-    QChart* chart = makeChart(u"Answered right per week"_s);
+    QChart* chart = makeChart(QCoreApplication::translate("lexmint::ProgressCharts", "Answered right per week"));
     auto* share = new QLineSeries;
-    share->setName(u"Right answers"_s);
+    share->setName(QCoreApplication::translate("lexmint::ProgressCharts", "Right answers"));
     share->setColor(RightColour);
     share->setPointsVisible(true);
     auto* target = new QLineSeries;
-    target->setName(u"Target %1 %"_s.arg(ProgressReport::TargetShare * 100));
+    target->setName(QCoreApplication::translate("lexmint::ProgressCharts", "Target %1 %")
+                        .arg(ProgressReport::TargetShare * 100));
     target->setColor(Qt::gray);
     target->setPen(QPen(Qt::gray, 1.5, Qt::DashLine));
     const qsizetype weeks = report.answersPerWeek.size();

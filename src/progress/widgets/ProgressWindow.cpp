@@ -19,7 +19,10 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QString SaveTitle = u"Save Chart"_s;
+QString saveTitle()
+{
+    return ProgressWindow::tr("Save Chart");
+}
 
 // Replaces the chart a view shows; the view owns it and deletes the one before.
 void replaceChart(QChartView* view, QChart* chart)
@@ -40,7 +43,7 @@ ProgressWindow::ProgressWindow(Source source, Folder folder, FileDialogService& 
       m_messages(messages, this)
 {
     setObjectName(u"frmProgress"_s);
-    setWindowTitle(u"Progress"_s);
+    setWindowTitle(tr("Progress"));
 
     m_empty = new QLabel;
     m_empty->setObjectName(u"lblEmpty"_s);
@@ -74,7 +77,7 @@ QWidget* ProgressWindow::makeChartPanel(QChartView*& view, const QString& name,
     view->setObjectName(name);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(360, 240);
-    auto* save = new QPushButton(u"Save as &Picture..."_s, panel);
+    auto* save = new QPushButton(tr("Save as &Picture..."), panel);
     save->setObjectName(u"cmdSave_"_s + name);
     connect(save, &QPushButton::clicked, this,
             [this, view, fileName] { saveChart(view, fileName); });
@@ -94,9 +97,9 @@ void ProgressWindow::refresh()
         return;
     }
     if (!report->hasAnswers) {
-        showEmpty(u"No answers are recorded in this vocabulary yet.\n\nTake a test, and how you "
-                  "are getting on will show here: your answers day by day, how firmly you know "
-                  "your words, and the reviews to come."_s);
+        showEmpty(tr("No answers are recorded in this vocabulary yet.\n\nTake a test, and how you "
+                     "are getting on will show here: your answers day by day, how firmly you "
+                     "know your words, and the reviews to come."));
         return;
     }
     replaceChart(m_answers, progresscharts::answersPerDay(*report));
@@ -115,18 +118,18 @@ void ProgressWindow::showEmpty(const QString& text)
 void ProgressWindow::saveChart(QChartView* view, const QString& fileName)
 {
     FileDialogRequest request;
-    request.title = SaveTitle;
+    request.title = saveTitle();
     request.directory = m_lastFolder.isEmpty() ? m_folder() : m_lastFolder;
     request.fileName = fileName;
     request.window = this;
-    request.filters = QStringList{u"PNG Picture (*.png)"_s};
+    request.filters = QStringList{tr("PNG Picture (*.png)")};
     request.defaultSuffix = u"png"_s;
     const std::optional<QString> path = m_files.saveFile(request);
     if (!path)
         return;
     m_lastFolder = dirOfPath(*path);
     if (!view->grab().save(*path, "PNG"))
-        m_messages.show({u"The chart could not be saved as %1."_s.arg(*path), SaveTitle,
+        m_messages.show({tr("The chart could not be saved as %1.").arg(*path), saveTitle(),
                          MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
