@@ -8,9 +8,14 @@
 #include "support/MainWindowFixture.h"
 #include "testing/TestWindow.h"
 
+#include <QAbstractBarSeries>
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -19,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -79,14 +85,15 @@ QChar accessKey(const QString& text) {
     return {};
 }
 
-/// Fails on two equal access keys among `texts`, named after `where`.
+/// Fails on two equal access keys among `texts`, named after `where`. The same caption more
+/// than once is the same command on each of several panels; its key moves between them.
 void checkAccessKeys(const QStringList& texts, const QString& where, QStringList& errors) {
     QMap<QChar, QString> owners;
     for (const QString& text : texts) {
         const QChar key = accessKey(text);
         if (key.isNull())
             continue;
-        if (owners.contains(key))
+        if (owners.contains(key) && owners.value(key) != text)
             errors.append(u"%1: \"%2\" and \"%3\""_s.arg(where, owners.value(key), text));
         owners.insert(key, text);
     }
@@ -107,6 +114,25 @@ void addMenu(const QString& path, const QList<QAction*>& actions, Texts& texts,
     checkAccessKeys(captions, path, errors);
 }
 
+/// A chart's title, the names in its legend and the categories along its axes.
+void addChart(const QString& path, const QChart& chart, Texts& texts) {
+    texts.insert(path + u":title"_s, chart.title());
+    QStringList names;
+    for (const QAbstractSeries* series : chart.series()) {
+        if (auto* bars = qobject_cast<const QAbstractBarSeries*>(series)) {
+            for (const QBarSet* set : bars->barSets())
+                names.append(set->label());
+        } else {
+            names.append(series->name());
+        }
+    }
+    for (QAbstractAxis* axis : chart.axes())
+        if (auto* categories = qobject_cast<QBarCategoryAxis*>(axis))
+            names += categories->categories();
+    for (qsizetype i = 0; i < names.size(); ++i)
+        texts.insert(path + u":legend"_s + QString::number(i), names.at(i));
+}
+
 void Snapshot::add(const QString& name, QWidget* window) {
     Texts& texts = windows[name];
     QStringList& errors = accessKeyErrors[name];
@@ -120,6 +146,8 @@ void Snapshot::add(const QString& name, QWidget* window) {
         const QString at = pathOf(widget, window);
         if (!widget->toolTip().isEmpty())
             texts.insert(at + u":tip"_s, widget->toolTip());
+        if (!widget->accessibleName().isEmpty())
+            texts.insert(at + u":name"_s, widget->accessibleName());
         QString caption;
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             caption = button->text();
@@ -129,6 +157,10 @@ void Snapshot::add(const QString& name, QWidget* window) {
             caption = label->text();
         else if (auto* edit = qobject_cast<QLineEdit*>(widget))
             texts.insert(at + u":placeholder"_s, edit->placeholderText());
+        else if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+            texts.insert(at + u":placeholder"_s, text->placeholderText());
+        else if (auto* view = qobject_cast<QChartView*>(widget))
+            addChart(at, *view->chart(), texts);
         else if (auto* list = qobject_cast<QComboBox*>(widget))
             for (int i = 0; i < list->count(); ++i)
                 texts.insert(at + u":item"_s + QString::number(i), list->itemText(i));
@@ -198,6 +230,10 @@ void TestTranslations::initTestCase() {
     for (const QString& window :
          {u"frmTest"_s, u"frmMistake"_s, u"frmResult"_s, u"frmKeybSel"_s, u"frmQSearch"_s})
         QVERIFY2(m_english.windows.contains(window), qPrintable(window));
+    // The test's answer is recorded, so the progress window shows its charts.
+    const QStringList progressTexts = m_english.windows.value(u"frmProgress"_s).values();
+    QVERIFY(progressTexts.contains(u"Answers per day"_s));
+    QVERIFY(progressTexts.contains(u"Well known"_s));
 }
 
 Snapshot TestTranslations::walkEveryWindow() {
@@ -210,6 +246,9 @@ Snapshot TestTranslations::walkEveryWindow() {
     fixture.files.expect(path);
     fixture.action(u"mnuVocOpen"_s)->trigger();
     snapshot.add(u"main window"_s, &window);
+    fixture.action(u"mnuViewProgress"_s)->trigger();
+    auto* progress = window.findChild<QWidget*>(u"frmProgress"_s);
+    snapshot.add(u"frmProgress without answers"_s, progress);
 
     fixture.action(u"mnuEntryAdd"_s)->trigger();
     snapshot.add(u"entry form"_s, window.findChild<QWidget*>(u"frmAdd"_s));
@@ -257,6 +296,7 @@ Snapshot TestTranslations::walkEveryWindow() {
     options->findChild<QPushButton*>(u"cmdKeyboards"_s)->click();
     fixture.action(u"mnuEntryFind"_s)->trigger();
     watch.stop();
+    snapshot.add(u"frmProgress"_s, progress);
 
     AboutDialog about(fixture.browser, fixture.messages);
     about.show();
