@@ -37,6 +37,13 @@
     </message>
 </context>
 <context>
+    <name>lexmint::AnswerLog</name>
+    <message>
+        <source>The entry is no longer in the vocabulary.</source>
+        <translation>Der Eintrag ist nicht mehr im Vokabular.</translation>
+    </message>
+</context>
+<context>
     <name>lexmint::CommandLine</name>
     <message>
         <source>Usage: lexmint [/add | /test] [filename]</source>
@@ -1681,6 +1688,13 @@ Die Statusleiste nennt weiterhin die Belegung, die jedes Feld erwartet. Schalten
     </message>
 </context>
 <context>
+    <name>lexmint::NativeStatement</name>
+    <message>
+        <source>The vocabulary is not open.</source>
+        <translation>Das Vokabular ist nicht geöffnet.</translation>
+    </message>
+</context>
+<context>
     <name>lexmint::OptionsDialog</name>
     <message>
         <source>Options</source>
@@ -1993,6 +2007,13 @@ Machen Sie eine Abfrage, dann sehen Sie hier, wie Sie vorankommen: Ihre Antworte
     <message>
         <source>Advanced English</source>
         <translation>Englisch für Fortgeschrittene</translation>
+    </message>
+</context>
+<context>
+    <name>lexmint::ScheduleSchema</name>
+    <message>
+        <source>The vocabulary template could not be read.</source>
+        <translation>Die Vorlage für Vokabulare konnte nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,13 @@
     </message>
 </context>
 <context>
+    <name>lexmint::AnswerLog</name>
+    <message>
+        <source>The entry is no longer in the vocabulary.</source>
+        <translation>La entrada ya no está en el vocabulario.</translation>
+    </message>
+</context>
+<context>
     <name>lexmint::CommandLine</name>
     <message>
         <source>Usage: lexmint [/add | /test] [filename]</source>
@@ -1681,6 +1688,13 @@ La barra de estado sigue indicando la distribución que espera cada campo. Cámb
     </message>
 </context>
 <context>
+    <name>lexmint::NativeStatement</name>
+    <message>
+        <source>The vocabulary is not open.</source>
+        <translation>El vocabulario no está abierto.</translation>
+    </message>
+</context>
+<context>
     <name>lexmint::OptionsDialog</name>
     <message>
         <source>Options</source>
@@ -1993,6 +2007,13 @@ Haga una prueba y aquí verá cómo avanza: sus respuestas día a día, lo bien 
     <message>
         <source>Advanced English</source>
         <translation>Inglés avanzado</translation>
+    </message>
+</context>
+<context>
+    <name>lexmint::ScheduleSchema</name>
+    <message>
+        <source>The vocabulary template could not be read.</source>
+        <translation>No se pudo leer la plantilla de vocabulario.</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,13 @@
     </message>
 </context>
 <context>
+    <name>lexmint::AnswerLog</name>
+    <message>
+        <source>The entry is no longer in the vocabulary.</source>
+        <translation>L&apos;entrée n&apos;est plus dans le vocabulaire.</translation>
+    </message>
+</context>
+<context>
     <name>lexmint::CommandLine</name>
     <message>
         <source>Usage: lexmint [/add | /test] [filename]</source>
@@ -1681,6 +1688,13 @@ La barre d&apos;état indique toujours la disposition attendue par chaque champ.
     </message>
 </context>
 <context>
+    <name>lexmint::NativeStatement</name>
+    <message>
+        <source>The vocabulary is not open.</source>
+        <translation>Le vocabulaire n&apos;est pas ouvert.</translation>
+    </message>
+</context>
+<context>
     <name>lexmint::OptionsDialog</name>
     <message>
         <source>Options</source>
@@ -1993,6 +2007,13 @@ Faites une interrogation, et vos progrès s&apos;afficheront ici : vos réponses
     <message>
         <source>Advanced English</source>
         <translation>Anglais avancé</translation>
+    </message>
+</context>
+<context>
+    <name>lexmint::ScheduleSchema</name>
+    <message>
+        <source>The vocabulary template could not be read.</source>
+        <translation>Le modèle de vocabulaire n&apos;a pas pu être lu.</translation>
     </message>
 </context>
 <context>

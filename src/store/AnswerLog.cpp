@@ -4,6 +4,7 @@
 #include "store/NativeStatement.h"
 #include "store/SqlQuery.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace lexmint {
@@ -97,7 +98,8 @@ bool AnswerLog::record(qint64 entryId, const schedule::Answer& answer, StoreErro
         return false;
     if (!before.next())
         return fail(error, StoreError::Kind::RowMissing,
-                    QStringLiteral("The entry is no longer in the vocabulary."));
+                    QCoreApplication::translate("lexmint::AnswerLog",
+                                                "The entry is no longer in the vocabulary."));
     const fsrs::MemoryState memory =
         memoryFrom(before.value(0), before.value(1), before.value(2), before.value(3));
     const QVariant lastMoment = before.value(4);

@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/SqlQuery.h"
 
+#include <QCoreApplication>
 #include <sqlite3.h>
 
 namespace lexmint {
@@ -90,7 +91,8 @@ bool NativeStatement::failed(StoreError* error) const
         const int number = m_db ? sqlite3_extended_errcode(m_db) : m_result;
         *error = engineError(number,
                              m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
-                                  : QStringLiteral("The vocabulary is not open."),
+                                  : QCoreApplication::translate("lexmint::NativeStatement",
+                                                              "The vocabulary is not open."),
                              m_database);
     }
     return true;

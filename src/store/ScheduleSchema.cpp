@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/SqlQuery.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <sqlite3.h>
@@ -42,7 +43,8 @@ public:
             || sqlite3_exec(db, file.readAll().constData(), nullptr, nullptr, nullptr)
                 != SQLITE_OK)
             return fail(error, StoreError::Kind::Engine,
-                        QStringLiteral("The vocabulary template could not be read."));
+                        QCoreApplication::translate(
+                            "lexmint::ScheduleSchema", "The vocabulary template could not be read."));
         return true;
     }
 
