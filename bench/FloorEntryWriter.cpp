@@ -11,12 +11,14 @@ FloorEntryWriter::FloorEntryWriter(sqlite3* db, QDate today)
       m_today(today.toString(Qt::ISODate)),
       m_begin(db, "BEGIN"),
       m_commit(db, "COMMIT"),
-      m_insertHeadword(db, "INSERT INTO Headwords (Headword, LastTestedOn, FoldKey, SortKey) "
-                           "VALUES (?, ?, ?, ?)"),
+      m_insertHeadword(db,
+                       "INSERT INTO Headwords (Headword, LastTestedOn, FoldKey, SortKey) "
+                       "VALUES (?, ?, ?, ?)"),
       m_insertLine(db, "INSERT INTO Definitions (ID, Definition) VALUES (?, ?)"),
-      m_copyStatistics(db, "UPDATE Headwords SET (LastTestedOn, Tested, Correct, LastOK) = "
-                           "(SELECT LastTestedOn, Tested, Correct, LastOK FROM Headwords "
-                           "WHERE ID = ?1) WHERE ID = ?2"),
+      m_copyStatistics(db,
+                       "UPDATE Headwords SET (LastTestedOn, Tested, Correct, LastOK) = "
+                       "(SELECT LastTestedOn, Tested, Correct, LastOK FROM Headwords "
+                       "WHERE ID = ?1) WHERE ID = ?2"),
       // The file's trigger removes the definition lines with their entry.
       m_delete(db, "DELETE FROM Headwords WHERE ID = ?")
 {

@@ -37,7 +37,8 @@ public:
     Material() : m_entries(VocabularyGenerator(Seed).entries(EntryCount))
     {
         for (const GeneratedEntry& entry : std::as_const(m_entries))
-            m_csv += (QStringList{entry.headword} + entry.lines).join(u',') + QStringLiteral("\r\n");
+            m_csv +=
+                (QStringList{entry.headword} + entry.lines).join(u',') + QStringLiteral("\r\n");
         m_csvBytes = m_csv.toUtf8();
         m_vocabulary = freshVocabulary(QStringLiteral("export.lxm"));
         Database db;
@@ -129,9 +130,11 @@ void exportCsv(State& state)
     for (auto _ : state) {
         Database db;
         const std::optional<QList<VocabularyEntry>> entries =
-            db.openReadOnly(material().vocabulary()) ? vocabularyreader::read(db, QStringLiteral("All"))
-                                                      : std::nullopt;
-        if (!entries || !wordlistwriter::writeFile(material().outputPath(), *entries, ExportSettings())) {
+            db.openReadOnly(material().vocabulary())
+            ? vocabularyreader::read(db, QStringLiteral("All"))
+            : std::nullopt;
+        if (!entries
+            || !wordlistwriter::writeFile(material().outputPath(), *entries, ExportSettings())) {
             state.SkipWithError("The export failed");
             break;
         }
@@ -142,9 +145,10 @@ void exportCsvFloor(State& state)
 {
     for (auto _ : state) {
         const SqliteConnection file(material().vocabulary());
-        SqliteStatement rows(file.handle(),
-                             "SELECT h.ID, h.Headword, d.Definition FROM Headwords AS h "
-                             "JOIN Definitions AS d ON d.ID = h.ID ORDER BY h.SortKey, h.ID, d.rowid");
+        SqliteStatement rows(
+            file.handle(),
+            "SELECT h.ID, h.Headword, d.Definition FROM Headwords AS h "
+            "JOIN Definitions AS d ON d.ID = h.ID ORDER BY h.SortKey, h.ID, d.rowid");
         QByteArray text = "Headword,Definitions\r\n";
         qint64 entry = 0;
         while (rows.step()) {
@@ -179,10 +183,8 @@ void registerBenchmarks()
         {"BM_ExportCsvFloor", exportCsvFloor},
     };
     for (const auto& [name, run] : Benchmarks) {
-        benchmark::RegisterBenchmark(name, run)
-            ->Iterations(3)
-            ->UseRealTime()
-            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(name, run)->Iterations(3)->UseRealTime()->Unit(
+            benchmark::kMillisecond);
     }
 }
 

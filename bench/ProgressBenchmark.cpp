@@ -113,7 +113,8 @@ int run(int runs)
         qApp->installEventFilter(&painted);
         timer.restart();
         const double cpuAtStart = cpuMs();
-        ProgressWindow window(read, [] { return QString(); }, files, messages);
+        ProgressWindow window(
+            read, [] { return QString(); }, files, messages);
         window.show();
         loop.exec();
         const double openMs = double(timer.nsecsElapsed()) / 1e6;

@@ -50,12 +50,12 @@ const QSize WindowSize(1024, 768);
 // What users start to type: one to three letters, some capitalised or accented, some in
 // other scripts, and a few that the generated vocabulary has no headword for.
 const QStringList Prefixes{
-    QStringLiteral("str"), QStringLiteral("ca"),  QStringLiteral("Re"),  QStringLiteral("tra"),
-    QStringLiteral("ma"),  QStringLiteral("ét"),  QStringLiteral("de"),  QStringLiteral("Sch"),
-    QStringLiteral("ño"),  QStringLiteral("pa"),  QStringLiteral("ün"),  QStringLiteral("Li"),
-    QStringLiteral("ter"), QStringLiteral("ço"),  QStringLiteral("z"),   QStringLiteral("ÄN"),
-    QStringLiteral("w"),   QStringLiteral("ž"),   QStringLiteral("λέ"),  QStringLiteral("qx"),
-    QStringLiteral("a*o"), QStringLiteral("b?r"), QStringLiteral("yé"),  QStringLiteral("en"),
+    QStringLiteral("str"), QStringLiteral("ca"),  QStringLiteral("Re"), QStringLiteral("tra"),
+    QStringLiteral("ma"),  QStringLiteral("ét"),  QStringLiteral("de"), QStringLiteral("Sch"),
+    QStringLiteral("ño"),  QStringLiteral("pa"),  QStringLiteral("ün"), QStringLiteral("Li"),
+    QStringLiteral("ter"), QStringLiteral("ço"),  QStringLiteral("z"),  QStringLiteral("ÄN"),
+    QStringLiteral("w"),   QStringLiteral("ž"),   QStringLiteral("λέ"), QStringLiteral("qx"),
+    QStringLiteral("a*o"), QStringLiteral("b?r"), QStringLiteral("yé"), QStringLiteral("en"),
     QStringLiteral("Ên"),
 };
 
@@ -81,10 +81,10 @@ private:
 };
 
 struct Keystroke {
-    QString text;       ///< the box's text after the keystroke
-    int row = -1;       ///< the sheet's current row after it; -1 when it did not move
-    double changeMs = 0;  ///< the text change: find and move of the sheet
-    double totalMs = 0; ///< the above and the repaint
+    QString text;        ///< the box's text after the keystroke
+    int row = -1;        ///< the sheet's current row after it; -1 when it did not move
+    double changeMs = 0; ///< the text change: find and move of the sheet
+    double totalMs = 0;  ///< the above and the repaint
 };
 
 struct Figures {
@@ -166,8 +166,9 @@ void printRow(const char* name, const QList<Keystroke>& keystrokes)
         total.append(stroke.totalMs);
     }
     std::printf("%-28s %5lld %9.2f %9.2f %9.2f %11.2f %11.2f\n", name, qlonglong(total.size()),
-                median(total), percentile(total, 0.95), *std::max_element(total.begin(), total.end()),
-                median(change), *std::max_element(change.begin(), change.end()));
+                median(total), percentile(total, 0.95),
+                *std::max_element(total.begin(), total.end()), median(change),
+                *std::max_element(change.begin(), change.end()));
 }
 
 Figures run(const QString& path, int rounds)
@@ -250,8 +251,8 @@ int main(int argc, char* argv[])
 {
     using namespace lexmint::bench;
     const int rounds = argc == 3 && qstrcmp(argv[1], "--rounds") == 0 ? std::atoi(argv[2])
-                       : argc == 1                                     ? DefaultRounds
-                                                                       : 0;
+        : argc == 1                                                   ? DefaultRounds
+                                                                      : 0;
     if (rounds < 1) {
         std::fprintf(stderr, "Usage: %s [--rounds N]\n", argv[0]);
         return 2;
@@ -275,8 +276,8 @@ int main(int argc, char* argv[])
     std::printf("\nSlowest keystrokes: text, row moved to, ms in all (text change + repaint)\n");
     for (const Keystroke& stroke : figures.slowest)
         std::printf("  %-6s %8s %7.2f (%.2f + %.2f)\n", qPrintable(stroke.text),
-                    stroke.row < 0 ? "-" : qPrintable(QString::number(stroke.row)),
-                    stroke.totalMs, stroke.changeMs, stroke.totalMs - stroke.changeMs);
+                    stroke.row < 0 ? "-" : qPrintable(QString::number(stroke.row)), stroke.totalMs,
+                    stroke.changeMs, stroke.totalMs - stroke.changeMs);
     double worst = figures.first.totalMs;
     for (const QList<Keystroke>* list : {&figures.cold, &figures.warm}) {
         for (const Keystroke& stroke : *list)

@@ -111,8 +111,8 @@ public:
         QMetaObject::invokeMethod(
             this,
             [rows = grid->model()->rowCount()] {
-                std::printf("%.1f %lld %.1f %d\n", msSinceProcessStart(), residentKb(),
-                            cpuMs(), rows);
+                std::printf("%.1f %lld %.1f %d\n", msSinceProcessStart(), residentKb(), cpuMs(),
+                            rows);
                 std::fflush(stdout);
                 QCoreApplication::quit();
             },
@@ -150,8 +150,8 @@ struct Sample {
 std::optional<Sample> measureStart(const QString& path, QString* failure)
 {
     const QTemporaryDir config;
-    QFile settings(config.filePath(organizationName() + u'/' + applicationTitle()
-                                   + QStringLiteral(".conf")));
+    QFile settings(
+        config.filePath(organizationName() + u'/' + applicationTitle() + QStringLiteral(".conf")));
     if (!config.isValid() || !QDir().mkpath(config.filePath(organizationName()))
         || !settings.open(QIODevice::WriteOnly)
         || settings.write("[Settings]\nMainWinState=0\n") < 0) {
@@ -211,15 +211,16 @@ void printTable(const Vocabulary& empty, const Vocabulary& large, int runs)
     std::printf("%-16s %9s %11s %8s %12s\n", "vocabulary", "start ms", "(min-max)", "CPU ms",
                 "resident MB");
     for (const Vocabulary* vocabulary : {&empty, &large}) {
-        const auto [fastest, slowest] = std::minmax_element(
-            vocabulary->samples.begin(), vocabulary->samples.end(),
-            [](const Sample& a, const Sample& b) { return a.ms < b.ms; });
-        std::printf("%-16s %9.1f %11s %8.1f %12.1f\n", vocabulary->name,
-                    median(vocabulary->samples, &Sample::ms),
-                    qPrintable(QStringLiteral("(%1-%2)").arg(fastest->ms, 0, 'f', 0)
-                                   .arg(slowest->ms, 0, 'f', 0)),
-                    median(vocabulary->samples, &Sample::cpuMs),
-                    median(vocabulary->samples, &Sample::residentMb));
+        const auto [fastest, slowest] =
+            std::minmax_element(vocabulary->samples.begin(), vocabulary->samples.end(),
+                                [](const Sample& a, const Sample& b) { return a.ms < b.ms; });
+        std::printf(
+            "%-16s %9.1f %11s %8.1f %12.1f\n", vocabulary->name,
+            median(vocabulary->samples, &Sample::ms),
+            qPrintable(
+                QStringLiteral("(%1-%2)").arg(fastest->ms, 0, 'f', 0).arg(slowest->ms, 0, 'f', 0)),
+            median(vocabulary->samples, &Sample::cpuMs),
+            median(vocabulary->samples, &Sample::residentMb));
     }
     const auto ratio = [&](double Sample::*figure) {
         return median(large.samples, figure) / median(empty.samples, figure);

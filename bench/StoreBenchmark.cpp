@@ -283,8 +283,9 @@ void getDefinitions(State& state, BenchVocabulary& vocabulary)
     StoreSession session(state, vocabulary.readPath);
     Scatter entries(vocabulary.ids.size());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(vocabularyfile::getDefinitions(
-            session.sources().definitions(), vocabulary.ids.at(entries.next()), session.messages()));
+        benchmark::DoNotOptimize(vocabularyfile::getDefinitions(session.sources().definitions(),
+                                                                vocabulary.ids.at(entries.next()),
+                                                                session.messages()));
     }
 }
 
@@ -326,15 +327,14 @@ void replaceEntry(State& state, BenchVocabulary& vocabulary)
 {
     StoreSession session(state, vocabulary.writePath);
     const SystemClock clock;
-    replaceEntries(state, vocabulary,
-                   [&](qint64 oldId, const GeneratedEntry& entry) -> std::optional<qint64> {
-                       const auto replacement = EntryWriter(session.database(), clock)
-                                                    .replaceEntry(oldId, entry.headword,
-                                                                  entry.lines);
-                       if (!replacement || replacement->previousMissing)
-                           return std::nullopt;
-                       return replacement->newId;
-                   });
+    replaceEntries(
+        state, vocabulary, [&](qint64 oldId, const GeneratedEntry& entry) -> std::optional<qint64> {
+            const auto replacement = EntryWriter(session.database(), clock)
+                                         .replaceEntry(oldId, entry.headword, entry.lines);
+            if (!replacement || replacement->previousMissing)
+                return std::nullopt;
+            return replacement->newId;
+        });
 }
 
 void replaceEntryFloor(State& state, BenchVocabulary& vocabulary)
@@ -380,8 +380,9 @@ void writeAnswerFloor(State& state, BenchVocabulary& vocabulary)
     // The entry asked next is read as it is shown, its answer written by its ID.
     SqliteStatement read(file.handle(),
                          "SELECT Headword, Tested, Correct FROM Headwords WHERE ID = ?");
-    SqliteStatement write(file.handle(), "UPDATE Headwords SET LastTestedOn = ?, Tested = ?, "
-                                         "Correct = ?, LastOK = ? WHERE ID = ?");
+    SqliteStatement write(file.handle(),
+                          "UPDATE Headwords SET LastTestedOn = ?, Tested = ?, "
+                          "Correct = ?, LastOK = ? WHERE ID = ?");
     const QString today = SystemClock().today().toString(Qt::ISODate);
     qsizetype current = 0;
     for (auto _ : state) {
@@ -439,8 +440,9 @@ void recordAnswerFloor(State& state, BenchVocabulary& vocabulary)
                           "UPDATE Headwords SET LastTestedOn = ?, Tested = ?, Correct = ?, "
                           "LastOK = ?, Stability = ?, Difficulty = ?, DueOn = ?, "
                           "LearningState = ?, LearningStep = ? WHERE ID = ?");
-    SqliteStatement insert(file.handle(), "INSERT INTO Answers (Entry, Moment, WasRight, "
-                                          "Duration, Stability) VALUES (?, ?, ?, ?, ?)");
+    SqliteStatement insert(file.handle(),
+                           "INSERT INTO Answers (Entry, Moment, WasRight, "
+                           "Duration, Stability) VALUES (?, ?, ?, ?, ?)");
     const SystemClock clock;
     schedule::LocalCalendar calendar;
     qsizetype current = 0;
@@ -459,15 +461,17 @@ void recordAnswerFloor(State& state, BenchVocabulary& vocabulary)
             : std::optional(QDateTime::fromMSecsSinceEpoch(read.integer(LastMoment), Qt::UTC));
         const schedule::ScheduledMemory after =
             schedule::answerReview(memory, previous, {now, right, 2000}, calendar);
-        write.bind(clock.today().toString(Qt::ISODate), read.integer(Tested) + 1,
-                   read.integer(Correct) + (right ? 1 : 0), qint64(right ? 1 : 0),
-                   after.memory.stability, after.memory.difficulty,
-                   after.dueOn.toString(Qt::ISODate), qint64(after.memory.state),
-                   qint64(after.memory.step), id)
+        write
+            .bind(clock.today().toString(Qt::ISODate), read.integer(Tested) + 1,
+                  read.integer(Correct) + (right ? 1 : 0), qint64(right ? 1 : 0),
+                  after.memory.stability, after.memory.difficulty,
+                  after.dueOn.toString(Qt::ISODate), qint64(after.memory.state),
+                  qint64(after.memory.step), id)
             .run();
         read.reset();
-        insert.bind(id, now.toMSecsSinceEpoch(), qint64(right ? 1 : 0), qint64(2000),
-                    after.memory.stability)
+        insert
+            .bind(id, now.toMSecsSinceEpoch(), qint64(right ? 1 : 0), qint64(2000),
+                  after.memory.stability)
             .run();
         commit.bind().run();
         current = (current + 1) % ids.size();
@@ -510,12 +514,12 @@ void checkTestModesFloor(State& state, BenchVocabulary& vocabulary)
 {
     const SqliteConnection file(vocabulary.readPath);
     std::vector<SqliteStatement> modes;
-    SqliteStatement names(file.handle(), "SELECT '\"' || replace(name, '\"', '\"\"') || '\"' "
-                                         "FROM sqlite_schema WHERE type = 'view' "
-                                         "AND name <> 'Vocabulary' ORDER BY rowid");
+    SqliteStatement names(file.handle(),
+                          "SELECT '\"' || replace(name, '\"', '\"\"') || '\"' "
+                          "FROM sqlite_schema WHERE type = 'view' "
+                          "AND name <> 'Vocabulary' ORDER BY rowid");
     while (names.step()) {
-        modes.emplace_back(file.handle(), "SELECT EXISTS (SELECT 1 FROM "
-                                              + names.text(0) + ")");
+        modes.emplace_back(file.handle(), "SELECT EXISTS (SELECT 1 FROM " + names.text(0) + ")");
     }
     int withRows = 0;
     for (auto _ : state) {
@@ -549,8 +553,7 @@ void checkAtOpenFloor(State& state, BenchVocabulary& vocabulary)
     const SqliteConnection file(vocabulary.readPath);
     for (auto _ : state) {
         SqliteStatement(file.handle(), "PRAGMA page_size").run();
-        SqliteStatement(file.handle(),
-                        "SELECT name, sql FROM sqlite_schema WHERE type = 'trigger'")
+        SqliteStatement(file.handle(), "SELECT name, sql FROM sqlite_schema WHERE type = 'trigger'")
             .run();
         SqliteStatement(file.handle(), "SELECT total(Lines), min(Lines) FROM Headwords").run();
     }
@@ -616,10 +619,9 @@ void registerBenchmarks(VocabularyCache& cache)
             }
         }
     }
-    benchmark::RegisterBenchmark("BM_RecomputeStates",
-                                 [&cache](State& state) {
-                                     recomputeStates(state, cache.vocabulary(Sizes[2]));
-                                 })
+    benchmark::RegisterBenchmark(
+        "BM_RecomputeStates",
+        [&cache](State& state) { recomputeStates(state, cache.vocabulary(Sizes[2])); })
         ->Arg(Sizes[2])
         ->Iterations(2)
         ->Unit(benchmark::kMillisecond);

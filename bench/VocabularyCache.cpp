@@ -47,8 +47,9 @@ void addAnswers(Database& db, const QList<qint64>& ids, VocabularyGenerator& gen
                 const QDateTime& now)
 {
     SqliteStatement(db.handle(), "BEGIN").run();
-    SqliteStatement insert(db.handle(), "INSERT INTO Answers (Entry, Moment, WasRight, Duration) "
-                                        "VALUES (?, ?, ?, ?)");
+    SqliteStatement insert(db.handle(),
+                           "INSERT INTO Answers (Entry, Moment, WasRight, Duration) "
+                           "VALUES (?, ?, ?, ?)");
     for (const qint64 id : ids) {
         for (const GeneratedAnswer& answer : generator.nextAnswers(now))
             insert.bind(id, answer.momentMs, qint64(answer.right), answer.durationMs).run();

@@ -74,7 +74,7 @@ std::optional<GeneratedStatistics> VocabularyGenerator::nextStatistics(QDate tod
     statistics.lastTestedOn = today.addDays(-between(0, 365));
     statistics.tested = between(1, 20);
     statistics.correct = between(0, statistics.tested);
-    statistics.lastOk = statistics.correct == 0 ? 0
+    statistics.lastOk = statistics.correct == 0   ? 0
         : statistics.correct == statistics.tested ? 1
                                                   : between(0, 1);
     return statistics;
@@ -88,8 +88,8 @@ QList<GeneratedAnswer> VocabularyGenerator::nextAnswers(const QDateTime& now)
     QList<GeneratedAnswer> answers;
     for (int i = 0; i < count && moment < now.toMSecsSinceEpoch(); ++i) {
         answers.append({moment, between(1, 6) > 1, qint64(between(800, 25'000))});
-        moment += qint64(between(0, 1 << std::min(i, 6))) * DayMs
-            + between(0, DayMs / 1000) * 1000LL;
+        moment +=
+            qint64(between(0, 1 << std::min(i, 6))) * DayMs + between(0, DayMs / 1000) * 1000LL;
     }
     return answers;
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --package
 cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DLEXMINT_BUILD_TESTS=OFF \
-  -DLEXMINT_WARNINGS_AS_ERRORS=OFF -DCMAKE_INSTALL_PREFIX=/usr
+  -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build build/package
 (cd build/package && cpack -G DEB)
 ls build/package/*.deb

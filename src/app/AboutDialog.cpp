@@ -57,10 +57,11 @@ QWidget* separatorLine(const char* name, const QColor& colour, QWidget* parent)
 } // namespace
 
 AboutDialog::AboutDialog(BrowserService& browser, MessageService& messages, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , m_browser(browser)
-    , m_messages(messages, this)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::MSWindowsFixedSizeDialogHint),
+      m_browser(browser),
+      m_messages(messages, this)
 {
     setObjectName(u"frmAbout"_s);
     ContextHelp::setContext(this, helpcontext::AboutDialog);

@@ -19,7 +19,7 @@ Application::Application(const QByteArrayList& arguments)
       m_help(m_programDir),
       m_keyboardBackend(makeDesktopKeyboardBackend()),
       m_keyboards(*m_keyboardBackend, m_messages),
-      m_services{m_messages, m_files,    m_help,  m_browser,   m_keyboards,
+      m_services{m_messages, m_files, m_help,  m_browser,    m_keyboards,
                  m_settings, m_sound, m_clock, m_programDir, userVocabularyFolder()}
 {
     setSqlClock(m_clock);

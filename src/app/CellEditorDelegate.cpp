@@ -32,8 +32,7 @@ void CellEditorDelegate::setEditorData(QWidget* editor, const QModelIndex& index
         QStyledItemDelegate::setEditorData(editor, index);
         return;
     }
-    const QString text =
-        takeRefusedText(index).value_or(index.data(Qt::EditRole).toString());
+    const QString text = takeRefusedText(index).value_or(index.data(Qt::EditRole).toString());
     // A stored text longer than the limit is shown whole, never cut short by the editor.
     if (const int limit = m_limit(index.column()); limit > 0)
         line->setValidator(

@@ -20,9 +20,10 @@ namespace lexmint {
 using namespace Qt::StringLiterals;
 
 FirstRunDialog::FirstRunDialog(QString programDir, HelpService& help, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , m_programDir(std::move(programDir))
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::MSWindowsFixedSizeDialogHint),
+      m_programDir(std::move(programDir))
 {
     setObjectName(u"frmFirstTime"_s);
     ContextHelp::setContext(this, helpcontext::Welcome);

@@ -125,8 +125,8 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
 
     m_entryForms = std::make_unique<EntryForms>(*this, services.messages, m_keyboardFocus,
                                                 services.clock, qint16(1), this);
-    m_interchange = new InterchangeCommands(*this, services.messages, services.files,
-                                            services.clock, this);
+    m_interchange =
+        new InterchangeCommands(*this, services.messages, services.files, services.clock, this);
     connect(m_interchange, &InterchangeCommands::done, this, &MainWindow::showOutcome);
 
     // The recent list comes first: its size decides how many menu items it gets.
@@ -135,8 +135,8 @@ MainWindow::MainWindow(AppServices& services, const CommandLineRequest& commandL
     createMenus();
     createToolBar();
     createStatusBar();
-    m_startPage = new StartPage(m_actions.vocNew, m_actions.vocOpen, m_recentActions,
-                                services.programDir);
+    m_startPage =
+        new StartPage(m_actions.vocNew, m_actions.vocOpen, m_recentActions, services.programDir);
     connect(m_startPage, &StartPage::sampleChosen, this, &MainWindow::openSample);
     m_centre->addWidget(m_startPage);
     m_centre->setCurrentWidget(m_startPage);
@@ -167,7 +167,8 @@ void MainWindow::createActions()
     MainActions& a = m_actions;
     a.vocNew = addAction("mnuVocNew", tr("&New..."), &MainWindow::newVocabulary, Qt::Key_F2);
     a.vocNew->setToolTip(tr("New"));
-    a.vocOpen = addAction("mnuVocOpen", tr("&Open..."), &MainWindow::openVocabularyDialog, Qt::Key_F3);
+    a.vocOpen =
+        addAction("mnuVocOpen", tr("&Open..."), &MainWindow::openVocabularyDialog, Qt::Key_F3);
     a.vocOpen->setToolTip(tr("Open"));
     // Shown while a vocabulary is shown.
     a.vocClose = addAction("mnuVocClose", tr("&Close"), &MainWindow::closeVocabulary);
@@ -197,9 +198,10 @@ void MainWindow::createActions()
         toggle->setCheckable(true);
         toggle->setChecked(true);
     }
-    a.viewRefresh = addAction("mnuViewRefresh", tr("&Refresh"), &MainWindow::refreshKeepingPosition);
-    a.viewProgress = addAction("mnuViewProgress", tr("&Progress"), &MainWindow::showProgress,
-                               Qt::Key_F8);
+    a.viewRefresh =
+        addAction("mnuViewRefresh", tr("&Refresh"), &MainWindow::refreshKeepingPosition);
+    a.viewProgress =
+        addAction("mnuViewProgress", tr("&Progress"), &MainWindow::showProgress, Qt::Key_F8);
     a.viewProgress->setToolTip(tr("Progress"));
     a.viewOptions = addAction("mnuViewOptions", tr("&Options..."), &MainWindow::showOptions);
     a.viewOptions->setToolTip(tr("Options"));
@@ -210,12 +212,13 @@ void MainWindow::createActions()
     a.helpWhatsThis->setObjectName(QStringLiteral("mnuHelpWhatsThis"));
     a.helpAbout = addAction("mnuHelpAbout", tr("&About Lex Mint"), &MainWindow::showAbout);
 
-    addStandardKeys(findChildren<QAction*>(), {{a.vocNew, QKeySequence::New},
-                                               {a.vocOpen, QKeySequence::Open},
-                                               {a.vocClose, QKeySequence::Close},
-                                               {a.vocExit, QKeySequence::Quit},
-                                               {a.entryFind, QKeySequence::Find},
-                                               {a.viewRefresh, QKeySequence::Refresh}});
+    addStandardKeys(findChildren<QAction*>(),
+                    {{a.vocNew, QKeySequence::New},
+                     {a.vocOpen, QKeySequence::Open},
+                     {a.vocClose, QKeySequence::Close},
+                     {a.vocExit, QKeySequence::Quit},
+                     {a.entryFind, QKeySequence::Find},
+                     {a.viewRefresh, QKeySequence::Refresh}});
 }
 
 void MainWindow::createMenus()
@@ -421,8 +424,7 @@ void MainWindow::firstActivation()
         else
             openSample(chosen);
     }
-    if (m_plan.startForm == qint16(StartupPlan::Form::EntryForm)
-        && m_actions.entryAdd->isEnabled()
+    if (m_plan.startForm == qint16(StartupPlan::Form::EntryForm) && m_actions.entryAdd->isEnabled()
         && m_session->isOpen())
         addEntry();
     else if (m_plan.startForm == qint16(StartupPlan::Form::Test)
@@ -567,8 +569,8 @@ void MainWindow::contextUpdate()
     QHash<QString, bool> modeHasRows;
     if (hasEntries) {
         for (const QString& mode : testModeNames())
-            modeHasRows.insert(mode, vocabularyfile::queryHasRows(*sources.database(), mode,
-                                                                  m_services.messages));
+            modeHasRows.insert(
+                mode, vocabularyfile::queryHasRows(*sources.database(), mode, m_services.messages));
         if (testModeNames().size() != m_testModeActions.size())
             rebuildTestMenu();
     }
@@ -639,27 +641,27 @@ void MainWindow::updateCaption(bool hide, bool testing)
 {
     // While a test runs, the sheet is hidden behind a blank; with nothing open, the start page
     // stands in for it.
-    m_centre->setCurrentWidget(!hide ? static_cast<QWidget*>(m_grid)
-                                     : testing ? m_blank
-                                               : static_cast<QWidget*>(m_startPage));
+    m_centre->setCurrentWidget(!hide         ? static_cast<QWidget*>(m_grid)
+                                   : testing ? m_blank
+                                             : static_cast<QWidget*>(m_startPage));
     for (QAction* command : m_actions.shownWithVocabulary())
         command->setVisible(!hide);
     if (hide && !testing) {
         setWindowTitle(applicationTitle());
         return;
     }
-    setWindowTitle(fileTitle(m_session->current().path) +
-                   (testing ? tr(" (hidden while testing) ") : QString()) + QStringLiteral(" - ") +
-                   applicationTitle());
+    setWindowTitle(fileTitle(m_session->current().path)
+                   + (testing ? tr(" (hidden while testing) ") : QString()) + QStringLiteral(" - ")
+                   + applicationTitle());
 }
 
 void MainWindow::startTest(const QString& mode)
 {
     // The data sheet is hidden so that the answers cannot be read off it.
     updateCaption(true, true);
-    TestWindow test(*this, *m_entryForms, m_services.messages, m_keyboardFocus,
-                    m_services.clock, m_services.settings, m_services.help, m_services.sound,
-                    testModeNames(), mode, this);
+    TestWindow test(*this, *m_entryForms, m_services.messages, m_keyboardFocus, m_services.clock,
+                    m_services.settings, m_services.help, m_services.sound, testModeNames(), mode,
+                    this);
     test.exec();
     updateCaption(false, false);
     contextUpdate();
@@ -686,8 +688,7 @@ void MainWindow::showProperties()
                  return vocabularyfile::queryRowCount(*m_session->sources().database(), mode,
                                                       m_services.messages);
              },
-             [this] { return m_session->readScheduleCounts(); },
-             testModeNames(),
+             [this] { return m_session->readScheduleCounts(); }, testModeNames(),
              m_services.messages, m_services.help, m_services.keyboards.backend()},
             this);
     }
@@ -712,10 +713,10 @@ void MainWindow::showOptions()
 void MainWindow::showProgress()
 {
     if (!m_progress) {
-        m_progress = new ProgressWindow(
-            [this](QString* reason) { return m_session->readProgress(reason); },
-            [this] { return dirOfPath(m_session->current().path); }, m_services.files,
-            m_services.messages, this);
+        m_progress =
+            new ProgressWindow([this](QString* reason) { return m_session->readProgress(reason); },
+                               [this] { return dirOfPath(m_session->current().path); },
+                               m_services.files, m_services.messages, this);
     }
     present(m_progress);
 }
@@ -725,9 +726,9 @@ void MainWindow::showComputingMemoryStates(qint64 done, qint64 total)
     // The dialog shows itself when the work takes long enough to be noticed, and hides itself
     // when it is done.
     if (!m_computingMemoryStates) {
-        m_computingMemoryStates = new QProgressDialog(
-            tr("Computing the review schedule from the recorded answers..."), QString(), 0, 0,
-            this);
+        m_computingMemoryStates =
+            new QProgressDialog(tr("Computing the review schedule from the recorded answers..."),
+                                QString(), 0, 0, this);
         m_computingMemoryStates->setWindowModality(Qt::WindowModal);
     }
     m_computingMemoryStates->setMaximum(int(total));

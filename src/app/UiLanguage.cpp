@@ -10,7 +10,8 @@ namespace lexmint {
 
 using namespace Qt::StringLiterals;
 
-bool installUiLanguage(QCoreApplication& application, const QLocale& locale) {
+bool installUiLanguage(QCoreApplication& application, const QLocale& locale)
+{
     // The languages in the user's order of preference ("de-AT", "de", "fr"); the English source
     // texts need no translation, so an earlier English ends the search.
     for (QString language : locale.uiLanguages()) {

@@ -81,11 +81,10 @@ void VocabGrid::layoutColumns(bool keepFirst)
     QHeaderView* header = horizontalHeader();
     const int available = ColumnLayout::available(pixelsToTwipsX(contentsRect().width(), this),
                                                   pixelsToTwipsX(verticalHeader()->width(), this));
-    const ColumnLayout layout =
-        keepFirst ? ColumnLayout::keepingFirst(
-                        available,
-                        pixelsToTwipsX(header->sectionSize(VocabularyModel::HeadwordColumn), this))
-                  : ColumnLayout::compute(available);
+    const ColumnLayout layout = keepFirst
+        ? ColumnLayout::keepingFirst(
+            available, pixelsToTwipsX(header->sectionSize(VocabularyModel::HeadwordColumn), this))
+        : ColumnLayout::compute(available);
     header->resizeSection(VocabularyModel::HeadwordColumn, twipsToPixelsX(layout.first, this));
     header->resizeSection(VocabularyModel::DefinitionColumn, twipsToPixelsX(layout.second, this));
 }
@@ -125,8 +124,8 @@ KeyboardLayoutId VocabGrid::wantedLayout() const
         return KeybCurrent;
     // Without a current cell (no rows) the sheet stands in its first column.
     return std::max(currentIndex().column(), 0) == VocabularyModel::HeadwordColumn
-               ? m_vocab.keybHead
-               : m_vocab.keybDef;
+        ? m_vocab.keybHead
+        : m_vocab.keybDef;
 }
 
 void VocabGrid::setGridKeyboard()
@@ -162,7 +161,7 @@ void VocabGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint 
     }
     // Tab leaves the sheet, from the editor as from the cells.
     const bool tab = hint == QAbstractItemDelegate::EditNextItem
-                     || hint == QAbstractItemDelegate::EditPreviousItem;
+        || hint == QAbstractItemDelegate::EditPreviousItem;
     QTableView::closeEditor(editor, tab ? QAbstractItemDelegate::NoHint : hint);
     if (tab)
         focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
@@ -188,8 +187,8 @@ qint64 VocabGrid::currentEntryId() const
 {
     const QModelIndex current = currentIndex();
     return current.isValid()
-               ? current.siblingAtColumn(VocabularyModel::IdColumn).data().toLongLong()
-               : 0;
+        ? current.siblingAtColumn(VocabularyModel::IdColumn).data().toLongLong()
+        : 0;
 }
 
 int VocabGrid::currentPosition() const

@@ -67,9 +67,10 @@ QVariantList VocabularyModel::rowValues(int row) const
     auto page = m_pages.find(pageNumber);
     if (page == m_pages.end()) {
         if (m_pages.size() >= MaxCachedPages) {
-            const auto oldest = std::min_element(
-                m_pages.begin(), m_pages.end(),
-                [](const Page& a, const Page& b) { return a.lastUse < b.lastUse; });
+            const auto oldest =
+                std::min_element(m_pages.begin(), m_pages.end(), [](const Page& a, const Page& b) {
+                    return a.lastUse < b.lastUse;
+                });
             m_pages.erase(oldest);
         }
         page = m_pages.insert(pageNumber, {m_source.rows(pageNumber * PageSize, PageSize), 0});
@@ -189,7 +190,8 @@ void VocabularyModel::moveEntry(int editedRow, std::pair<int, int> oldRows)
     }
     // Every line of the entry shows the new headword.
     emit dataChanged(index(newFirst, HeadwordColumn),
-                     index(newFirst + last - first, HeadwordColumn), {Qt::DisplayRole, Qt::EditRole});
+                     index(newFirst + last - first, HeadwordColumn),
+                     {Qt::DisplayRole, Qt::EditRole});
 }
 
 void VocabularyModel::reportRefusal(const StoreError& error) const

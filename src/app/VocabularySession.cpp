@@ -19,7 +19,8 @@ namespace lexmint {
 
 namespace {
 
-QString openTitle() {
+QString openTitle()
+{
     return QCoreApplication::translate("lexmint::VocabularySession", "Open Vocabulary");
 }
 
@@ -89,8 +90,8 @@ void VocabularySession::reportKeptReadOnly(const QString& path, const WriteRefus
                                 "is saved in it.\r\rSave what can still be read as a "
                                 "new vocabulary?")
                                  .arg(file),
-                             openTitle(), MessageIcon::Critical, MessageButtons::YesNo}) ==
-            MessageAnswer::Yes)
+                             openTitle(), MessageIcon::Critical, MessageButtons::YesNo})
+            == MessageAnswer::Yes)
             QMetaObject::invokeMethod(
                 this, [this, path] { emit salvageRequested(path); }, Qt::QueuedConnection);
         return;
@@ -109,16 +110,16 @@ void VocabularySession::reportKeptReadOnly(const QString& path, const WriteRefus
                              .arg(file, refusal.detail),
                          openTitle(), MessageIcon::Exclamation, MessageButtons::Ok});
         return;
-    case WriteRefusal::Cause::None:
-        return;
+    case WriteRefusal::Cause::None: return;
     }
 }
 
 void VocabularySession::refuseUnreadableName(const QString& path)
 {
-    reportRefused(path, tr("The file's name is not valid UTF-8 text, and Lex Mint can "
-                           "open only files whose names are. Rename the file, for "
-                           "example in the file manager, and open it again."));
+    reportRefused(path,
+                  tr("The file's name is not valid UTF-8 text, and Lex Mint can "
+                     "open only files whose names are. Rename the file, for "
+                     "example in the file manager, and open it again."));
 }
 
 bool VocabularySession::openVocabulary(const QString& path)
@@ -129,8 +130,9 @@ bool VocabularySession::openVocabulary(const QString& path)
         return false;
     }
     if (detectFileFormat(path) == FileFormat::Access) {
-        reportRefused(path, tr("This is an Access database, such as a vocabulary of an "
-                               "older Lex Mint. This version cannot read that format."));
+        reportRefused(path,
+                      tr("This is an Access database, such as a vocabulary of an "
+                         "older Lex Mint. This version cannot read that format."));
         return false;
     }
     VocabInfo info = m_current;

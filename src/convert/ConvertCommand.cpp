@@ -32,12 +32,9 @@ public:
     {
         m_errors << ProgramName << ": " << QString(message.text).replace(u'\r', u' ') << Qt::endl;
         switch (message.buttons) {
-        case MessageButtons::OkCancel:
-            return MessageAnswer::Cancel;
-        case MessageButtons::YesNo:
-            return MessageAnswer::No;
-        case MessageButtons::Ok:
-            break;
+        case MessageButtons::OkCancel: return MessageAnswer::Cancel;
+        case MessageButtons::YesNo: return MessageAnswer::No;
+        case MessageButtons::Ok: break;
         }
         return MessageAnswer::Ok;
     }
@@ -70,7 +67,8 @@ void describeOptions(QCommandLineParser& parser)
         "gets the entries added. Refused rows are listed on standard error as IN:LINE: reason."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("The file to convert."));
-    parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The file to write or add to."));
+    parser.addPositionalArgument(QStringLiteral("OUT"),
+                                 QStringLiteral("The file to write or add to."));
     parser.addOptions({
         {OptionName::Headword,
          QStringLiteral("The column of the headword, counted from 1 (default: 1). In KVTML files "
@@ -109,8 +107,7 @@ void describeOptions(QCommandLineParser& parser)
          QStringLiteral("Convert only the entries of this test mode of an .lxm IN (default: All)."),
          QStringLiteral("name")},
         {OptionName::Bom, QStringLiteral("Start a CSV OUT with a UTF-8 byte order mark.")},
-        {OptionName::Title,
-         QStringLiteral("The title of a KVTML OUT (default: the title of IN)."),
+        {OptionName::Title, QStringLiteral("The title of a KVTML OUT (default: the title of IN)."),
          QStringLiteral("text")},
     });
 }
@@ -167,7 +164,8 @@ ConvertCommand::ExitStatus ConvertCommand::run(const QStringList& arguments,
         return failWith(QStringLiteral("cannot read %1: no such file").arg(m_inputPath));
     if (QFileInfo(m_inputPath) == QFileInfo(m_outputPath))
         return failWith(QStringLiteral("%1 cannot be converted into itself").arg(m_inputPath));
-    return m_outputKind == FileKind::Vocabulary ? importIntoVocabulary(programDir) : writeWordList();
+    return m_outputKind == FileKind::Vocabulary ? importIntoVocabulary(programDir)
+                                                : writeWordList();
 }
 
 ConvertCommand::ExitStatus ConvertCommand::applyOptions(const QCommandLineParser& parser)
@@ -179,9 +177,10 @@ ConvertCommand::ExitStatus ConvertCommand::applyOptions(const QCommandLineParser
     m_outputPath = files.at(1);
     for (const QString& path : files) {
         if (!fileKindOf(path))
-            return usageError(QStringLiteral("the extension of %1 names no format (.lxm, .csv, .tsv, "
-                                             ".txt, .kvtml)")
-                                  .arg(path));
+            return usageError(
+                QStringLiteral("the extension of %1 names no format (.lxm, .csv, .tsv, "
+                               ".txt, .kvtml)")
+                    .arg(path));
     }
     m_inputKind = *fileKindOf(m_inputPath);
     m_outputKind = *fileKindOf(m_outputPath);
@@ -206,7 +205,8 @@ ConvertCommand::ExitStatus ConvertCommand::applyOptions(const QCommandLineParser
     if (parser.isSet(OptionName::NoSplit))
         m_import.splitAt = QString();
     if (parser.isSet(OptionName::Duplicates)) {
-        const std::optional<DuplicateRule> rule = duplicateRule(parser.value(OptionName::Duplicates));
+        const std::optional<DuplicateRule> rule =
+            duplicateRule(parser.value(OptionName::Duplicates));
         if (!rule)
             return usageError(QStringLiteral("--duplicates is skip, add or merge"));
         m_import.duplicates = *rule;
@@ -214,7 +214,8 @@ ConvertCommand::ExitStatus ConvertCommand::applyOptions(const QCommandLineParser
     if (parser.isSet(OptionName::Encoding)) {
         m_import.encoding = parser.value(OptionName::Encoding);
         if (!textdecoder::isAvailable(m_import.encoding))
-            return usageError(QStringLiteral("the encoding %1 is not known").arg(m_import.encoding));
+            return usageError(
+                QStringLiteral("the encoding %1 is not known").arg(m_import.encoding));
     }
     if (parser.isSet(OptionName::Separator)) {
         m_import.separator = delimitedtext::separatorNamed(parser.value(OptionName::Separator));
@@ -232,7 +233,8 @@ ConvertCommand::ExitStatus ConvertCommand::applyOptions(const QCommandLineParser
             return usageError(QStringLiteral("--%1 is yes or no").arg(name));
         *choice = *value;
     }
-    m_mode = parser.isSet(OptionName::Mode) ? parser.value(OptionName::Mode) : QStringLiteral("All");
+    m_mode =
+        parser.isSet(OptionName::Mode) ? parser.value(OptionName::Mode) : QStringLiteral("All");
     m_export.byteOrderMark = parser.isSet(OptionName::Bom);
     m_export.title = parser.isSet(OptionName::Title)
         ? parser.value(OptionName::Title)
@@ -266,7 +268,8 @@ QString ConvertCommand::readWordList(int headwordSize, ImportPlan& plan) const
             ? QStringLiteral("%1:%2: %3").arg(m_inputPath).arg(plan.errorLine).arg(plan.error)
             : QStringLiteral("%1: %2").arg(m_inputPath, plan.error);
     if (plan.htmlFound && !plan.html && m_import.html == Choice::Automatic)
-        plan.notes.append(QStringLiteral("The fields hold HTML markup; --html yes reads it as HTML."));
+        plan.notes.append(
+            QStringLiteral("The fields hold HTML markup; --html yes reads it as HTML."));
     return {};
 }
 
@@ -274,8 +277,10 @@ ConvertCommand::ExitStatus ConvertCommand::importIntoVocabulary(const QString& p
 {
     const bool created = !QFileInfo::exists(m_outputPath);
     StoreError error;
-    if (created && !Database::copyDatabase(programDir + QStringLiteral("vocab.mdn"), m_outputPath, &error))
-        return failWith(QStringLiteral("cannot create %1: %2").arg(m_outputPath, error.description));
+    if (created
+        && !Database::copyDatabase(programDir + QStringLiteral("vocab.mdn"), m_outputPath, &error))
+        return failWith(
+            QStringLiteral("cannot create %1: %2").arg(m_outputPath, error.description));
 
     ImportReport report;
     const QString failure = [&]() -> QString {
@@ -293,7 +298,8 @@ ConvertCommand::ExitStatus ConvertCommand::importIntoVocabulary(const QString& p
             if (const QString failed = readVocabulary(entries); !failed.isEmpty())
                 return failed;
             plan = planFromEntries(entries, layout->headwordSize);
-        } else if (const QString failed = readWordList(layout->headwordSize, plan); !failed.isEmpty()) {
+        } else if (const QString failed = readWordList(layout->headwordSize, plan);
+                   !failed.isEmpty()) {
             return failed;
         }
         Database db;

@@ -86,8 +86,8 @@ QList<AnswerPiece> compareAnswer(const QString& typed, const QString& headword,
             --j;
         } else {
             const bool equal = same(a[i - 1], b[j - 1]);
-            steps.push_back({equal ? AnswerPiece::Kind::Same : AnswerPiece::Kind::Changed,
-                             a[i - 1], b[j - 1]});
+            steps.push_back(
+                {equal ? AnswerPiece::Kind::Same : AnswerPiece::Kind::Changed, a[i - 1], b[j - 1]});
             --i;
             --j;
         }

@@ -59,7 +59,7 @@ bool AnswerJudge::isSpelledAs(const QString& answer, const QString& headword) co
         return true;
     return m_turkicCase
         && textkeys::foldKey(answer, CaseRules::Turkic)
-               == textkeys::foldKey(headword, CaseRules::Turkic);
+        == textkeys::foldKey(headword, CaseRules::Turkic);
 }
 
 } // namespace lexmint

@@ -33,9 +33,8 @@ QString TestEntry::ratioText() const
         return {};
     // In floating point the product cannot overflow, and for any count a program could reach
     // (below 2^40 answers) the quotient is exact enough that only true halves round up.
-    const double percent = std::floor(static_cast<double>(correct) * 100.0
-                                          / static_cast<double>(tested)
-                                      + 0.5);
+    const double percent =
+        std::floor(static_cast<double>(correct) * 100.0 / static_cast<double>(tested) + 0.5);
     return QString::number(percent, 'f', 0) + u'%';
 }
 
@@ -149,8 +148,9 @@ bool TestRun::countLastAnswerAsRight()
 
 QList<AnswerPiece> TestRun::differences(const QString& typed) const
 {
-    return compareAnswer(typed, current().headword,
-                         [this](const QString& a, const QString& b) { return m_judge.isRight(a, b); });
+    return compareAnswer(typed, current().headword, [this](const QString& a, const QString& b) {
+        return m_judge.isRight(a, b);
+    });
 }
 
 bool TestRun::writeAnswer(const TestEntry& entry, bool right, StoreError* error)

@@ -54,15 +54,22 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
 EntryForm::EntryForm(VocabularyHost& host, MessageService& messages, KeyboardFocus& keyboards,
                      const Clock& clock, qint16 entryFormBehaviour, std::optional<qint64> entryId,
                      QWidget* parent)
-    : QDialog(parent), m_host(host), m_messages(messages, this), m_clock(clock),
-      m_behaviour(entryFormBehaviour), m_entryId(entryId), m_head(new QLineEdit(this)),
-      m_definition(new QPlainTextEdit(this)), m_keyboardLabel(new QLabel(this)),
+    : QDialog(parent),
+      m_host(host),
+      m_messages(messages, this),
+      m_clock(clock),
+      m_behaviour(entryFormBehaviour),
+      m_entryId(entryId),
+      m_head(new QLineEdit(this)),
+      m_definition(new QPlainTextEdit(this)),
+      m_keyboardLabel(new QLabel(this)),
       m_add(makeButton(QStringLiteral("cmdAdd"), tr("Add"), this)),
       m_delete(makeButton(QStringLiteral("cmdDel"), tr("Delete"), this)),
       m_close(makeButton(QStringLiteral("cmdClose"), tr("Close"), this)),
       m_headKeyboard(keyboards, m_head, [&host] { return host.currentVocabulary().keybHead; }),
       m_definitionKeyboard(keyboards, m_definition,
-                           [&host] { return host.currentVocabulary().keybDef; }) {
+                           [&host] { return host.currentVocabulary().keybDef; })
+{
     setObjectName(QStringLiteral("frmAdd"));
     ContextHelp::setContext(this, helpcontext::EntryForm);
     setWindowTitle(tr("Add New Entry"));
@@ -81,8 +88,8 @@ EntryForm::EntryForm(VocabularyHost& host, MessageService& messages, KeyboardFoc
     m_keyboardLabel->setAccessibleName(keyboardLabelTip());
     m_keyboardLabel->setAlignment(Qt::AlignCenter);
     m_keyboardLabel->setAutoFillBackground(true);
-    m_keyboardLabel->setMinimumWidth(m_keyboardLabel->fontMetrics().horizontalAdvance(
-                                         QStringLiteral("WWWW")));
+    m_keyboardLabel->setMinimumWidth(
+        m_keyboardLabel->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")));
     paintKeyboardLabel(false);
     m_delete->hide();
 
@@ -376,8 +383,7 @@ bool EntryForm::eventFilter(QObject* watched, QEvent* event)
             !head && !text.isEmpty())
             m_lastKey = text.back().unicode();
         break;
-    default:
-        break;
+    default: break;
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -451,10 +457,10 @@ void EntryForm::paintKeyboardLabel(bool highlighted)
     // Highlight colours while a particular layout is active; otherwise plain text on a
     // neutral ground.
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, colours.color(highlighted ? QPalette::Highlight
-                                                                  : QPalette::Button));
-    colours.setColor(QPalette::WindowText, colours.color(highlighted ? QPalette::HighlightedText
-                                                                      : QPalette::WindowText));
+    colours.setColor(QPalette::Window,
+                     colours.color(highlighted ? QPalette::Highlight : QPalette::Button));
+    colours.setColor(QPalette::WindowText,
+                     colours.color(highlighted ? QPalette::HighlightedText : QPalette::WindowText));
     m_keyboardLabel->setPalette(colours);
 }
 

@@ -10,9 +10,8 @@
 
 namespace lexmint {
 
-EntryForms::EntryForms(VocabularyHost& host, MessageService& messages,
-                       KeyboardFocus& keyboards, const Clock& clock,
-                       qint16 entryFormBehaviour, QWidget* parentWindow)
+EntryForms::EntryForms(VocabularyHost& host, MessageService& messages, KeyboardFocus& keyboards,
+                       const Clock& clock, qint16 entryFormBehaviour, QWidget* parentWindow)
     : m_host(host),
       m_messages(messages),
       m_keyboards(keyboards),
@@ -87,7 +86,8 @@ void EntryForms::show(std::optional<qint64> id, Mode mode, QWidget* requester)
 bool EntryForms::mayCloseAll()
 {
     const QList<EntryForm*> forms = openForms();
-    return std::all_of(forms.cbegin(), forms.cend(), [](EntryForm* form) { return form->mayClose(); });
+    return std::all_of(forms.cbegin(), forms.cend(),
+                       [](EntryForm* form) { return form->mayClose(); });
 }
 
 void EntryForms::closeAll()

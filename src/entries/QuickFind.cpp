@@ -25,10 +25,10 @@ constexpr int WordWidth = 3600;
 constexpr int Margin = 120;
 } // namespace
 
-QuickFindDialog::QuickFindDialog(VocabularyHost& host, KeyboardFocus& keyboards,
-                                 QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+QuickFindDialog::QuickFindDialog(VocabularyHost& host, KeyboardFocus& keyboards, QWidget* parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::MSWindowsFixedSizeDialogHint),
       m_host(host),
       m_word(new QLineEdit(this)),
       m_keyboard(keyboards, m_word, [&host] { return host.currentVocabulary().keybHead; }),

@@ -6,7 +6,10 @@ namespace lexmint {
 
 namespace {
 
-bool isHelpUrl(const QUrl& url) { return url.scheme() == u"qthelp"; }
+bool isHelpUrl(const QUrl& url)
+{
+    return url.scheme() == u"qthelp";
+}
 
 } // namespace
 

@@ -27,7 +27,7 @@ QUrl pageUrl(const QString& page)
 QString fileStamp(const QFileInfo& file)
 {
     return file.absoluteFilePath() + u'|' + QString::number(file.size()) + u'|'
-           + QString::number(file.lastModified().toMSecsSinceEpoch());
+        + QString::number(file.lastModified().toMSecsSinceEpoch());
 }
 
 // Each program folder gets a copy of its own, so that two installations of one user do not
@@ -75,9 +75,15 @@ bool makeCopy(const QString& installed, const QString& folder, const QString& co
 
 namespace helppages {
 
-QUrl homePage() { return pageUrl(QStringLiteral("index.html")); }
+QUrl homePage()
+{
+    return pageUrl(QStringLiteral("index.html"));
+}
 
-QUrl popupPage() { return pageUrl(QStringLiteral("popups.html")); }
+QUrl popupPage()
+{
+    return pageUrl(QStringLiteral("popups.html"));
+}
 
 QString contextIdentifier(int context)
 {
@@ -89,7 +95,7 @@ QString contextIdentifier(int context)
 QString defaultHelpUserDir()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u'/'
-           + organizationName() + u'/' + applicationTitle() + QStringLiteral("/help");
+        + organizationName() + u'/' + applicationTitle() + QStringLiteral("/help");
 }
 
 std::unique_ptr<QHelpEngine> openHelpEngine(const QString& programDir, const QString& userDir)

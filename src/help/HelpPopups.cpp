@@ -33,7 +33,9 @@ QHash<int, QString> parsePopupTexts(const QByteArray& xhtml)
         case QXmlStreamReader::StartElement:
             if (context != 0) {
                 ++depth;
-            } else if (const int found = popupContext(reader.attributes().value(QLatin1String("id"))); found) {
+            } else if (const int found =
+                           popupContext(reader.attributes().value(QLatin1String("id")));
+                       found) {
                 context = found;
                 depth = 0;
                 start = reader.characterOffset();
@@ -43,8 +45,8 @@ QHash<int, QString> parsePopupTexts(const QByteArray& xhtml)
             if (context != 0 && depth-- == 0) {
                 // The end tag is what precedes the current offset; an empty element has none.
                 const qsizetype end = text.lastIndexOf(u'<', reader.characterOffset() - 1);
-                texts.insert(context, end > start ? text.sliced(start, end - start).trimmed()
-                                                  : QString());
+                texts.insert(context,
+                             end > start ? text.sliced(start, end - start).trimmed() : QString());
                 context = 0;
             }
             break;

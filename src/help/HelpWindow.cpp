@@ -31,7 +31,10 @@ namespace lexmint {
 
 namespace {
 
-QUrl withoutFragment(const QUrl& url) { return url.adjusted(QUrl::RemoveFragment); }
+QUrl withoutFragment(const QUrl& url)
+{
+    return url.adjusted(QUrl::RemoveFragment);
+}
 
 // The contents item for a page: the one with exactly that address, else the item of the page
 // the address points into.
@@ -56,10 +59,9 @@ QModelIndex findContentsItem(const QHelpContentModel& model, const QUrl& page)
 
 QString missingHelpNote(const QString& helpFolder)
 {
-    const QString folder =
-        helpFolder.isEmpty()
-            ? QCoreApplication::translate("lexmint::HelpWindow", "the current folder")
-            : QStringLiteral("<code>%1</code>").arg(helpFolder.toHtmlEscaped());
+    const QString folder = helpFolder.isEmpty()
+        ? QCoreApplication::translate("lexmint::HelpWindow", "the current folder")
+        : QStringLiteral("<code>%1</code>").arg(helpFolder.toHtmlEscaped());
     return QCoreApplication::translate(
                "lexmint::HelpWindow",
                "<h2>The help is not installed</h2>"

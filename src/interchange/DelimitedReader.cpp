@@ -10,13 +10,13 @@ namespace lexmint::delimitedreader {
 bool looksLikeHeader(const QStringList& fields)
 {
     static const QSet<QString> titles{
-        QStringLiteral("headword"),    QStringLiteral("headwords"),   QStringLiteral("word"),
-        QStringLiteral("words"),       QStringLiteral("term"),        QStringLiteral("terms"),
-        QStringLiteral("definition"),  QStringLiteral("definitions"), QStringLiteral("meaning"),
-        QStringLiteral("meanings"),    QStringLiteral("translation"), QStringLiteral("translations"),
-        QStringLiteral("front"),       QStringLiteral("back"),        QStringLiteral("question"),
-        QStringLiteral("answer"),      QStringLiteral("expression"),  QStringLiteral("notes"),
-        QStringLiteral("comment"),     QStringLiteral("example"),     QStringLiteral("tags"),
+        QStringLiteral("headword"),   QStringLiteral("headwords"),   QStringLiteral("word"),
+        QStringLiteral("words"),      QStringLiteral("term"),        QStringLiteral("terms"),
+        QStringLiteral("definition"), QStringLiteral("definitions"), QStringLiteral("meaning"),
+        QStringLiteral("meanings"),   QStringLiteral("translation"), QStringLiteral("translations"),
+        QStringLiteral("front"),      QStringLiteral("back"),        QStringLiteral("question"),
+        QStringLiteral("answer"),     QStringLiteral("expression"),  QStringLiteral("notes"),
+        QStringLiteral("comment"),    QStringLiteral("example"),     QStringLiteral("tags"),
     };
     bool anyTitle = false;
     for (const QString& field : fields) {

@@ -159,7 +159,8 @@ std::optional<QChar> detectSeparator(QStringView text)
     qsizetype bestFields = 0;
     for (const char16_t candidate : Candidates) {
         const QList<TextRecord> records =
-            parse(text.first(std::min(text.size(), DetectionCharacters)), candidate, 1, DetectionRecords)
+            parse(text.first(std::min(text.size(), DetectionCharacters)), candidate, 1,
+                  DetectionRecords)
                 .records;
         QHash<qsizetype, int> recordsByFieldCount;
         for (const TextRecord& record : records)
@@ -196,7 +197,8 @@ std::optional<QChar> separatorNamed(QStringView name)
     return std::nullopt;
 }
 
-QString separatorCaption(QChar separator) {
+QString separatorCaption(QChar separator)
+{
     for (const NamedSeparator& named : NamedSeparators) {
         if (separator == named.separator)
             return QCoreApplication::translate("lexmint::DelimitedText", named.name);

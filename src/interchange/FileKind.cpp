@@ -53,7 +53,8 @@ FileKind sniffFileKind(const QByteArray& head)
     start = start.trimmed();
     if (start.startsWith("<?xml") || start.startsWith("<kvtml"))
         return FileKind::Kvtml;
-    if (start.startsWith("#separator:") || start.startsWith("#html:") || start.startsWith("#columns:"))
+    if (start.startsWith("#separator:") || start.startsWith("#html:")
+        || start.startsWith("#columns:"))
         return FileKind::FlashCard;
     return FileKind::Csv;
 }
@@ -67,10 +68,10 @@ QString fileKindFilter(FileKind kind)
 {
     const KindName& name = nameOf(kind);
     return name.description
-               ? QStringLiteral("%1 (*.%2)")
-                     .arg(QCoreApplication::translate("lexmint::FileKind", name.description),
-                          QLatin1StringView(name.suffix))
-               : QString();
+        ? QStringLiteral("%1 (*.%2)")
+              .arg(QCoreApplication::translate("lexmint::FileKind", name.description),
+                   QLatin1StringView(name.suffix))
+        : QString();
 }
 
 const QList<FileKind>& exportKinds()

@@ -55,8 +55,8 @@ FlashCardText read(QStringView text, std::optional<QChar> separator, Choice html
     const QStringView data = text.sliced(header.dataOffset);
 
     FlashCardText result;
-    result.separator = separator.value_or(header.separator.value_or(
-        delimitedtext::detectSeparator(data).value_or(QChar(u'\t'))));
+    result.separator = separator.value_or(
+        header.separator.value_or(delimitedtext::detectSeparator(data).value_or(QChar(u'\t'))));
     result.html = html == Choice::Automatic ? header.html.value_or(false) : html == Choice::Yes;
     result.htmlFound = htmltext::looksLikeHtml(data);
     result.table = delimitedreader::read(data, result.separator, Choice::No, header.firstDataLine);

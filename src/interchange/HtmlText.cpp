@@ -10,10 +10,10 @@ namespace {
 const QHash<QString, char32_t>& namedReferences()
 {
     static const QHash<QString, char32_t> references{
-        {QStringLiteral("amp"), U'&'},     {QStringLiteral("lt"), U'<'},
-        {QStringLiteral("gt"), U'>'},      {QStringLiteral("quot"), U'"'},
-        {QStringLiteral("apos"), U'\''},   {QStringLiteral("nbsp"), U' '},
-        {QStringLiteral("shy"), U'\x00AD'}, {QStringLiteral("ndash"), U'\x2013'},
+        {QStringLiteral("amp"), U'&'},        {QStringLiteral("lt"), U'<'},
+        {QStringLiteral("gt"), U'>'},         {QStringLiteral("quot"), U'"'},
+        {QStringLiteral("apos"), U'\''},      {QStringLiteral("nbsp"), U' '},
+        {QStringLiteral("shy"), U'\x00AD'},   {QStringLiteral("ndash"), U'\x2013'},
         {QStringLiteral("mdash"), U'\x2014'}, {QStringLiteral("hellip"), U'\x2026'},
         {QStringLiteral("laquo"), U'\x00AB'}, {QStringLiteral("raquo"), U'\x00BB'},
     };
@@ -38,7 +38,8 @@ char32_t referencedCharacter(const QString& name)
 
 QString decodeReferences(const QString& text)
 {
-    static const QRegularExpression reference(QStringLiteral("&(#[0-9]+|#[xX][0-9a-fA-F]+|[a-zA-Z]+);"));
+    static const QRegularExpression reference(
+        QStringLiteral("&(#[0-9]+|#[xX][0-9a-fA-F]+|[a-zA-Z]+);"));
     QString decoded;
     qsizetype last = 0;
     for (const QRegularExpressionMatch& match : reference.globalMatch(text)) {
@@ -58,7 +59,8 @@ QString decodeReferences(const QString& text)
 bool looksLikeHtml(QStringView text)
 {
     static const QRegularExpression markup(
-        QStringLiteral("<(br|div|p|li|b|i|u|span|img|font)\\b[^>]*>|</[a-zA-Z]+>|&(#[0-9]+|#[xX][0-9a-fA-F]+|nbsp|amp|lt|gt|quot);"),
+        QStringLiteral("<(br|div|p|li|b|i|u|span|img|font)\\b[^>]*>|</"
+                       "[a-zA-Z]+>|&(#[0-9]+|#[xX][0-9a-fA-F]+|nbsp|amp|lt|gt|quot);"),
         QRegularExpression::CaseInsensitiveOption);
     return markup.match(text).hasMatch();
 }

@@ -36,8 +36,8 @@ SourceTable readTable(const QByteArray& bytes, const ImportSettings& settings, I
         return std::move(text.table);
     }
     const QChar usual = plan.kind == FileKind::Tsv ? QChar(u'\t') : QChar(u',');
-    plan.separator = settings.separator.value_or(
-        delimitedtext::detectSeparator(decoded.text).value_or(usual));
+    plan.separator =
+        settings.separator.value_or(delimitedtext::detectSeparator(decoded.text).value_or(usual));
     SourceTable table = delimitedreader::read(decoded.text, plan.separator, settings.header);
     plan.header = !table.columns.isEmpty();
     return table;
@@ -46,8 +46,9 @@ SourceTable readTable(const QByteArray& bytes, const ImportSettings& settings, I
 QString mappingError(const ColumnMapping& mapping, qsizetype columnCount)
 {
     const auto outside = [columnCount](int column) { return column < 0 || column >= columnCount; };
-    if (outside(mapping.headwordColumn) || std::any_of(mapping.definitionColumns.cbegin(),
-                                                       mapping.definitionColumns.cend(), outside))
+    if (outside(mapping.headwordColumn)
+        || std::any_of(mapping.definitionColumns.cbegin(), mapping.definitionColumns.cend(),
+                       outside))
         return QCoreApplication::translate(
                    "lexmint::ImportPlan",
                    "The file has %1 columns; the chosen columns are not among them.")
@@ -71,7 +72,8 @@ QStringList definitionFields(const SourceRecord& record, const ColumnMapping& ma
 }
 
 // The statistics a row brings: those of its headword, else those of its definitions.
-std::optional<EntryStatistics> statisticsOf(const SourceRecord& record, const ColumnMapping& mapping)
+std::optional<EntryStatistics> statisticsOf(const SourceRecord& record,
+                                            const ColumnMapping& mapping)
 {
     if (const auto own = record.statistics.value(mapping.headwordColumn))
         return own;
@@ -107,7 +109,8 @@ QList<VocabularyEntry> ImportPlan::acceptedEntries() const
     accepted.reserve(entries.size());
     for (const ImportedEntry& entry : entries) {
         if (entry.accepted())
-            accepted.append({entry.headword, entry.lines, entry.statistics.value_or(EntryStatistics())});
+            accepted.append(
+                {entry.headword, entry.lines, entry.statistics.value_or(EntryStatistics())});
     }
     return accepted;
 }
@@ -154,9 +157,9 @@ ImportPlan planImport(const QByteArray& bytes, const QString& fileName,
 
     plan.entries.reserve(table.records.size());
     for (const SourceRecord& record : std::as_const(table.records)) {
-        ImportedEntry entry = importedEntry(record.line, record.fields.value(plan.mapping.headwordColumn),
-                                            definitionFields(record, plan.mapping),
-                                            plan.mapping.splitAt, headwordSize);
+        ImportedEntry entry = importedEntry(
+            record.line, record.fields.value(plan.mapping.headwordColumn),
+            definitionFields(record, plan.mapping), plan.mapping.splitAt, headwordSize);
         entry.statistics = statisticsOf(record, plan.mapping);
         plan.entries.append(std::move(entry));
     }
@@ -170,7 +173,8 @@ ImportPlan planFromEntries(const QList<VocabularyEntry>& entries, int headwordSi
     plan.entries.reserve(entries.size());
     int line = 0;
     for (const VocabularyEntry& source : entries) {
-        ImportedEntry entry = importedEntry(++line, source.headword, source.lines, {}, headwordSize);
+        ImportedEntry entry =
+            importedEntry(++line, source.headword, source.lines, {}, headwordSize);
         entry.statistics = source.statistics;
         plan.entries.append(std::move(entry));
     }

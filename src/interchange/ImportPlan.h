@@ -19,11 +19,11 @@ struct ImportPlan {
     bool html = false;
     bool htmlFound = false;
     ColumnMapping mapping;
-    QStringList columns; ///< a title for every column
-    QList<ImportedEntry> entries;  ///< one per row, accepted or refused, in file order
-    QList<RefusedRow> unreadable;  ///< parts of the file that give no row
-    QStringList notes;             ///< what the file holds that was ignored
-    QString error;                 ///< why nothing of the file can be imported; empty otherwise
+    QStringList columns;          ///< a title for every column
+    QList<ImportedEntry> entries; ///< one per row, accepted or refused, in file order
+    QList<RefusedRow> unreadable; ///< parts of the file that give no row
+    QStringList notes;            ///< what the file holds that was ignored
+    QString error;                ///< why nothing of the file can be imported; empty otherwise
     int errorLine = 0;
 
     bool ok() const { return error.isEmpty(); }

@@ -11,8 +11,8 @@ QString ImportReport::summary() const
                        .arg(merged);
     if (skipped > 0)
         text += QCoreApplication::translate("lexmint::ImportReport", ", %1 skipped").arg(skipped);
-    return text +
-           QCoreApplication::translate("lexmint::ImportReport", ", %1 refused").arg(refused.size());
+    return text
+        + QCoreApplication::translate("lexmint::ImportReport", ", %1 refused").arg(refused.size());
 }
 
 QString ImportReport::text(const QString& source) const
@@ -27,8 +27,8 @@ QString ImportReport::text(const QString& source) const
                         .arg(row.reason);
     }
     if (!notes.isEmpty())
-        text += QCoreApplication::translate("lexmint::ImportReport", "\nNotes:\n") +
-                notes.join(u'\n') + u'\n';
+        text += QCoreApplication::translate("lexmint::ImportReport", "\nNotes:\n")
+            + notes.join(u'\n') + u'\n';
     return text;
 }
 

@@ -10,11 +10,11 @@ namespace lexmint {
 
 /// An entry as an import would store it, or why it cannot be stored.
 struct ImportedEntry {
-    int line = 0;       ///< where its row begins in the source file
-    QString headword;   ///< in normalization form C, without blanks at either end
-    QStringList lines;  ///< in normalization form C, trimmed, none empty
+    int line = 0;      ///< where its row begins in the source file
+    QString headword;  ///< in normalization form C, without blanks at either end
+    QStringList lines; ///< in normalization form C, trimmed, none empty
     std::optional<EntryStatistics> statistics; ///< brought from the file, where it keeps any
-    QString refusal;    ///< why the entry breaks the entry rules; empty when it keeps them
+    QString refusal; ///< why the entry breaks the entry rules; empty when it keeps them
 
     bool accepted() const { return refusal.isEmpty(); }
 };

@@ -61,13 +61,12 @@ public:
             }
         }
         if (m_xml.hasError()) {
-            m_table.error =
-                m_xml.error() == QXmlStreamReader::CustomError
-                    ? m_xml.errorString()
-                    : QCoreApplication::translate("lexmint::KvtmlReader",
-                                                  "The file is not well-formed XML at line %1: %2")
-                          .arg(m_xml.lineNumber())
-                          .arg(m_xml.errorString());
+            m_table.error = m_xml.error() == QXmlStreamReader::CustomError
+                ? m_xml.errorString()
+                : QCoreApplication::translate("lexmint::KvtmlReader",
+                                              "The file is not well-formed XML at line %1: %2")
+                      .arg(m_xml.lineNumber())
+                      .arg(m_xml.errorString());
             m_table.errorLine = int(m_xml.lineNumber());
             return std::move(m_table);
         }
@@ -83,9 +82,10 @@ private:
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             if (token == QXmlStreamReader::DTD
                 && (!m_xml.entityDeclarations().isEmpty() || m_xml.text().contains(u"<!ENTITY"))) {
-                m_xml.raiseError(QCoreApplication::translate(
-                    "lexmint::KvtmlReader", "The file declares XML entities, which a word list "
-                                            "never needs; it was not read."));
+                m_xml.raiseError(
+                    QCoreApplication::translate("lexmint::KvtmlReader",
+                                                "The file declares XML entities, which a word list "
+                                                "never needs; it was not read."));
                 return false;
             }
             if (token == QXmlStreamReader::StartElement) {
@@ -110,9 +110,7 @@ private:
         int depth = 1;
         while (depth > 0 && !m_xml.atEnd()) {
             switch (m_xml.readNext()) {
-            case QXmlStreamReader::Characters:
-                text += m_xml.text();
-                break;
+            case QXmlStreamReader::Characters: text += m_xml.text(); break;
             case QXmlStreamReader::EntityReference:
                 m_xml.raiseError(QCoreApplication::translate(
                                      "lexmint::KvtmlReader",
@@ -120,14 +118,9 @@ private:
                                      "does not declare; it was not read.")
                                      .arg(m_xml.name()));
                 return {};
-            case QXmlStreamReader::StartElement:
-                ++depth;
-                break;
-            case QXmlStreamReader::EndElement:
-                --depth;
-                break;
-            default:
-                break;
+            case QXmlStreamReader::StartElement: ++depth; break;
+            case QXmlStreamReader::EndElement: --depth; break;
+            default: break;
             }
         }
         return text;
@@ -163,11 +156,10 @@ private:
                     "lexmint::KvtmlReader", "An identifier without a numeric id was ignored."));
                 continue;
             }
-            const QString title =
-                !name.isEmpty() ? name
+            const QString title = !name.isEmpty() ? name
                 : !locale.isEmpty()
-                    ? locale
-                    : QCoreApplication::translate("lexmint::KvtmlReader", "Identifier %1").arg(*id);
+                ? locale
+                : QCoreApplication::translate("lexmint::KvtmlReader", "Identifier %1").arg(*id);
             m_identifiers.append({*id, title});
         }
     }
@@ -247,7 +239,8 @@ private:
             for (const Identifier& identifier : std::as_const(m_identifiers)) {
                 const auto translation = translations.constFind(identifier.id);
                 any = any || translation != translations.cend();
-                const Translation found = translation != translations.cend() ? *translation : Translation();
+                const Translation found =
+                    translation != translations.cend() ? *translation : Translation();
                 record.fields.append(found.text);
                 record.statistics.append(found.statistics);
                 if (single) {
@@ -259,9 +252,10 @@ private:
                 m_table.records.append(std::move(record));
             else
                 m_table.unreadable.append(
-                    {line, QCoreApplication::translate(
-                               "lexmint::KvtmlReader",
-                               "The entry has no translation of the file's identifiers.")});
+                    {line,
+                     QCoreApplication::translate(
+                         "lexmint::KvtmlReader",
+                         "The entry has no translation of the file's identifiers.")});
         }
     }
 

@@ -22,7 +22,8 @@ void writeIdentifier(QXmlStreamWriter& xml, int id, const QString& name)
 void writeGrade(QXmlStreamWriter& xml, const EntryStatistics& statistics)
 {
     xml.writeStartElement(QStringLiteral("grade"));
-    xml.writeTextElement(QStringLiteral("currentgrade"), QString::number(statistics.lastOk == 1 ? 1 : 0));
+    xml.writeTextElement(QStringLiteral("currentgrade"),
+                         QString::number(statistics.lastOk == 1 ? 1 : 0));
     xml.writeTextElement(QStringLiteral("count"), QString::number(statistics.tested));
     xml.writeTextElement(QStringLiteral("errorcount"),
                          QString::number(statistics.tested - statistics.correct));

@@ -34,7 +34,7 @@ struct SourceTable {
     QStringList notes;            ///< things of the file that were ignored, each said once
     /// How the file's format usually maps its columns, where that is not the general way.
     std::optional<ColumnMapping> usualMapping;
-    QString error;                ///< why nothing of the file can be read; empty otherwise
+    QString error; ///< why nothing of the file can be read; empty otherwise
     int errorLine = 0;
 
     bool ok() const { return error.isEmpty(); }

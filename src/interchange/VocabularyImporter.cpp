@@ -55,9 +55,9 @@ public:
 private:
     bool add(const ImportedEntry& entry, StoreError* error)
     {
-        const std::optional<qint64> id =
-            entry.statistics ? m_writer.addEntry(entry.headword, entry.lines, *entry.statistics, error)
-                             : m_writer.addEntry(entry.headword, entry.lines, error);
+        const std::optional<qint64> id = entry.statistics
+            ? m_writer.addEntry(entry.headword, entry.lines, *entry.statistics, error)
+            : m_writer.addEntry(entry.headword, entry.lines, error);
         if (!id)
             return false;
         m_entries.insert(entry.headword, *id);
@@ -80,14 +80,14 @@ private:
             return true;
         }
         if (present->size() + added.size() > entryrules::MaxDefinitionLines) {
-            m_report.refused.append(
-                {entry.line, QCoreApplication::translate(
-                                 "lexmint::VocabularyImporter",
-                                 "Merged into the entry \"%1\", its definition would have "
-                                 "%2 lines; an entry holds at most %3.")
-                                 .arg(entry.headword)
-                                 .arg(present->size() + added.size())
-                                 .arg(entryrules::MaxDefinitionLines)});
+            m_report.refused.append({entry.line,
+                                     QCoreApplication::translate(
+                                         "lexmint::VocabularyImporter",
+                                         "Merged into the entry \"%1\", its definition would have "
+                                         "%2 lines; an entry holds at most %3.")
+                                         .arg(entry.headword)
+                                         .arg(present->size() + added.size())
+                                         .arg(entryrules::MaxDefinitionLines)});
             return true;
         }
         if (!m_writer.appendLines(id, added, error))
@@ -98,8 +98,8 @@ private:
 
     std::optional<QStringList> lines(qint64 id, StoreError* error)
     {
-        SqlQuery query(m_db,
-                       QStringLiteral("SELECT Definition FROM Definitions WHERE ID = ? ORDER BY rowid"));
+        SqlQuery query(
+            m_db, QStringLiteral("SELECT Definition FROM Definitions WHERE ID = ? ORDER BY rowid"));
         if (!query.exec({id}, error))
             return std::nullopt;
         QStringList lines;
@@ -127,7 +127,8 @@ public:
     ~LargeCache()
     {
         if (m_previous.isValid())
-            SqlQuery(m_db, QStringLiteral("PRAGMA cache_size = %1").arg(m_previous.toLongLong())).exec();
+            SqlQuery(m_db, QStringLiteral("PRAGMA cache_size = %1").arg(m_previous.toLongLong()))
+                .exec();
     }
     LargeCache(const LargeCache&) = delete;
     LargeCache& operator=(const LargeCache&) = delete;

@@ -22,19 +22,21 @@ std::optional<QList<VocabularyEntry>> read(const Database& db, const QString& mo
         return std::nullopt;
     }
 
-    SqlQuery entries(db, QStringLiteral("SELECT ID, Headword, LastTestedOn, Tested, Correct, LastOK "
-                                        "FROM %1")
-                             .arg(quotedIdentifier(mode)));
+    SqlQuery entries(db,
+                     QStringLiteral("SELECT ID, Headword, LastTestedOn, Tested, Correct, LastOK "
+                                    "FROM %1")
+                         .arg(quotedIdentifier(mode)));
     if (!entries.exec({}, error))
         return std::nullopt;
     QList<VocabularyEntry> result;
     QHash<qint64, qsizetype> positions;
     while (entries.next()) {
         positions.insert(entries.value(0).toLongLong(), result.size());
-        result.append({entries.value(1).toString(),
-                       {},
-                       {QDate::fromString(entries.value(2).toString(), Qt::ISODate),
-                        entries.value(3).toInt(), entries.value(4).toInt(), entries.value(5).toInt()}});
+        result.append(
+            {entries.value(1).toString(),
+             {},
+             {QDate::fromString(entries.value(2).toString(), Qt::ISODate), entries.value(3).toInt(),
+              entries.value(4).toInt(), entries.value(5).toInt()}});
     }
     entries.finish();
 

@@ -41,14 +41,10 @@ QByteArray write(const QList<VocabularyEntry>& entries, const ExportSettings& se
     case FileKind::Csv:
         return (settings.byteOrderMark ? QByteArray("\xEF\xBB\xBF") : QByteArray())
             + delimitedText(entries, settings.separator, u"\r\n").toUtf8();
-    case FileKind::Tsv:
-        return delimitedText(entries, u'\t', u"\r\n").toUtf8();
-    case FileKind::FlashCard:
-        return flashCardText(entries).toUtf8();
-    case FileKind::Kvtml:
-        return kvtmlwriter::write(entries, settings.title);
-    case FileKind::Vocabulary:
-        break;
+    case FileKind::Tsv: return delimitedText(entries, u'\t', u"\r\n").toUtf8();
+    case FileKind::FlashCard: return flashCardText(entries).toUtf8();
+    case FileKind::Kvtml: return kvtmlwriter::write(entries, settings.title);
+    case FileKind::Vocabulary: break;
     }
     return {};
 }
@@ -65,7 +61,8 @@ bool writeFile(const QString& path, const QList<VocabularyEntry>& entries,
     }
     QSaveFile file(path);
     const QByteArray content = write(entries, settings);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()
+        || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;

@@ -163,8 +163,8 @@ constexpr std::array<KeyboardEntry, 146> Catalogue{{
 }};
 
 static_assert(Catalogue.back().language == KeybCurrent);
-static_assert(std::ranges::adjacent_find(Catalogue, std::greater_equal{},
-                                         &KeyboardEntry::language) == Catalogue.end(),
+static_assert(std::ranges::adjacent_find(Catalogue, std::greater_equal{}, &KeyboardEntry::language)
+                  == Catalogue.end(),
               "the catalogue must be strictly ascending for the binary search");
 
 /// The XKB layout that types a layout identifier's language.

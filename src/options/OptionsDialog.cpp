@@ -63,8 +63,7 @@ int checkedOr(const QButtonGroup* group, int otherwise)
 } // namespace
 
 OptionsDialog::OptionsDialog(Context context, QWidget* parent)
-    : TabbedDialog({6144, 4680}, {5892, 4000}, context.help, parent)
-    , m_context(std::move(context))
+    : TabbedDialog({6144, 4680}, {5892, 4000}, context.help, parent), m_context(std::move(context))
 {
     setObjectName(u"frmOptions"_s);
     setWindowTitle(tr("Options"));
@@ -165,9 +164,8 @@ void OptionsDialog::makeEntryFormPage()
     const auto y = [this](int twips) { return twipsToPixelsY(twips, this); };
     const HelpService& help = m_context.help;
 
-    QWidget* page =
-        addPage(tr("Entry Form"), u"entryform"_s, tr("Customize Entry Form Behavior"),
-                helpcontext::OptionsEntryForm);
+    QWidget* page = addPage(tr("Entry Form"), u"entryform"_s, tr("Customize Entry Form Behavior"),
+                            helpcontext::OptionsEntryForm);
     QGroupBox* behaviour = frame("Frame5", tr("Entry Form Behavior"), {x(5532), y(1140)});
     m_keysMove = named(new QCheckBox(tr("&Cursor keys and Enter move between form fields")),
                        "chkEFMove", help, 1045);

@@ -29,19 +29,19 @@ const QString NoCount = u"\u2014"_s;
 } // namespace
 
 PropertiesDialog::PropertiesDialog(const Context& context, QWidget* parent)
-    : TabbedDialog({4668, 3588}, {4464, 2904}, context.help, parent)
-    , m_current(context.current)
-    , m_messages(context.messages, this)
-    , m_path(context.current.path)
-    , m_countEntries(context.countEntries)
-    , m_countSchedule(context.countSchedule)
+    : TabbedDialog({4668, 3588}, {4464, 2904}, context.help, parent),
+      m_current(context.current),
+      m_messages(context.messages, this),
+      m_path(context.current.path),
+      m_countEntries(context.countEntries),
+      m_countSchedule(context.countSchedule)
 {
     setObjectName(u"frmProperties"_s);
     setWindowTitle(tr("Properties of %1").arg(fileTitle(m_current.path)));
 
-    QWidget* optionsPage = addPage(tr("Options"), u"options"_s,
-                                   tr("Options for the open vocabulary"),
-                                   helpcontext::PropertiesOptions);
+    QWidget* optionsPage =
+        addPage(tr("Options"), u"options"_s, tr("Options for the open vocabulary"),
+                helpcontext::PropertiesOptions);
     m_options = new VocOptions(context.keyboards, context.help, optionsPage);
     m_options->setObjectName(u"VocOpts"_s);
     m_options->setMinimumSize(twipsToPixelsX(4106, this), twipsToPixelsY(1860, this));
@@ -52,10 +52,9 @@ PropertiesDialog::PropertiesDialog(const Context& context, QWidget* parent)
     options->setContentsMargins(twipsToPixelsX(48, this), twipsToPixelsY(156, this), 0, 0);
     options->addWidget(m_options, 0, Qt::AlignLeft | Qt::AlignTop);
 
-    QWidget* statisticsPage =
-        addPage(tr("Statistics"), u"statistics"_s,
-                tr("Statistical information for the open vocabulary"),
-                helpcontext::PropertiesStatistics);
+    QWidget* statisticsPage = addPage(tr("Statistics"), u"statistics"_s,
+                                      tr("Statistical information for the open vocabulary"),
+                                      helpcontext::PropertiesStatistics);
     auto* statistics = new QVBoxLayout(statisticsPage);
     statistics->setContentsMargins(twipsToPixelsX(48, this), twipsToPixelsY(156, this), 0, 0);
     statistics->addWidget(makeStatistics(context.testModes), 0, Qt::AlignLeft | Qt::AlignTop);

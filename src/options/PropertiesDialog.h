@@ -26,13 +26,13 @@ class PropertiesDialog final : public TabbedDialog {
 
 public:
     struct Context {
-        VocabInfo& current;       ///< the open vocabulary
+        VocabInfo& current; ///< the open vocabulary
         /// The number of entries a test mode of the open vocabulary selects; nothing when
         /// its query cannot be run.
         std::function<std::optional<qint64>(const QString& mode)> countEntries;
         /// The entries due today and the known ones; nothing when they cannot be counted.
         std::function<std::optional<ScheduleCounts>()> countSchedule;
-        QStringList testModes;    ///< as the Test menu offers them, "All" first
+        QStringList testModes; ///< as the Test menu offers them, "All" first
         MessageService& messages;
         HelpService& help;
         const KeyboardBackend& keyboards;

@@ -62,11 +62,11 @@ private:
 
 TabbedDialog::TabbedDialog(QSize clientTwips, QSize tabStripTwips, HelpService& help,
                            QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
-    , m_help(help)
-    , m_tabs(new QTabWidget(this))
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::WindowContextHelpButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_help(help),
+      m_tabs(new QTabWidget(this))
 {
     const auto x = [this](int twips) { return twipsToPixelsX(twips, this); };
     const auto y = [this](int twips) { return twipsToPixelsY(twips, this); };
@@ -110,8 +110,8 @@ TabbedDialog::TabbedDialog(QSize clientTwips, QSize tabStripTwips, HelpService& 
     });
 }
 
-QWidget* TabbedDialog::addPage(const QString& caption, const QString& key,
-                               const QString& toolTip, int helpContext)
+QWidget* TabbedDialog::addPage(const QString& caption, const QString& key, const QString& toolTip,
+                               int helpContext)
 {
     auto* page = new QWidget;
     page->setObjectName(u"fraOptions%1"_s.arg(m_tabs->count()));

@@ -54,12 +54,9 @@ protected:
 Qt::CheckState checkStateOf(int state)
 {
     switch (state) {
-    case 0:
-        return Qt::Unchecked;
-    case 2:
-        return Qt::PartiallyChecked;
-    default:
-        return Qt::Checked;
+    case 0: return Qt::Unchecked;
+    case 2: return Qt::PartiallyChecked;
+    default: return Qt::Checked;
     }
 }
 

@@ -19,9 +19,9 @@ inline constexpr int PropertiesStatistics = 56;
 inline constexpr int Inconsistency = 57;
 inline constexpr int PropertiesOptions = 60;
 
-inline constexpr int All[] = {OptionsStartup, OptionsNewVocabulary, OptionsEntryForm, EntryForm,
-                              QuickFind, TestWindow, MistakeDialog, ResultDialog, AboutDialog,
-                              Welcome, KeyboardSelection, PropertiesStatistics, Inconsistency,
-                              PropertiesOptions};
+inline constexpr int All[] = {
+    OptionsStartup,    OptionsNewVocabulary, OptionsEntryForm, EntryForm,        QuickFind,
+    TestWindow,        MistakeDialog,        ResultDialog,     AboutDialog,      Welcome,
+    KeyboardSelection, PropertiesStatistics, Inconsistency,    PropertiesOptions};
 
 } // namespace lexmint::helpcontext

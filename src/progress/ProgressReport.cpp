@@ -34,8 +34,9 @@ bool readAnswers(const Database& db, ProgressReport& report, StoreError* error)
         return false;
     report.hasAnswers = any->toBool();
     // Day by day, since days begin at local midnight and are not all equally long.
-    SqlQuery perDay(db, QStringLiteral("SELECT count(*), total(WasRight) FROM Answers "
-                                       "WHERE Moment >= ? AND Moment < ?"));
+    SqlQuery perDay(db,
+                    QStringLiteral("SELECT count(*), total(WasRight) FROM Answers "
+                                   "WHERE Moment >= ? AND Moment < ?"));
     for (QDate day = report.firstAnswerDay(); day <= report.today; day = day.addDays(1)) {
         if (!perDay.exec({startOf(day), startOf(day.addDays(1))}, error) || !perDay.next())
             return false;
@@ -56,8 +57,9 @@ bool readAnswers(const Database& db, ProgressReport& report, StoreError* error)
 
 bool readStrengths(const Database& db, ProgressReport& report, StoreError* error)
 {
-    SqlQuery today(db, QStringLiteral("SELECT %1, count(*) FROM Headwords GROUP BY 1")
-                           .arg(strengthCase(QStringLiteral("Stability"))));
+    SqlQuery today(db,
+                   QStringLiteral("SELECT %1, count(*) FROM Headwords GROUP BY 1")
+                       .arg(strengthCase(QStringLiteral("Stability"))));
     if (!today.exec({}, error))
         return false;
     while (today.next())
@@ -66,13 +68,14 @@ bool readStrengths(const Database& db, ProgressReport& report, StoreError* error
 
     // Only the entries answered since then were of another strength before.
     SqlQuery changed(
-        db, QStringLiteral("WITH Recent AS MATERIALIZED (SELECT h.Stability AS Now, "
-                           "(SELECT a.Stability FROM Answers AS a WHERE a.Entry = h.ID "
-                           "AND a.Moment < ? ORDER BY a.Moment DESC LIMIT 1) AS Before "
-                           "FROM Headwords AS h WHERE h.ID IN "
-                           "(SELECT Entry FROM Answers WHERE Moment >= ?)) "
-                           "SELECT %1, %2, count(*) FROM Recent GROUP BY 1, 2")
-                .arg(strengthCase(QStringLiteral("Before")), strengthCase(QStringLiteral("Now"))));
+        db,
+        QStringLiteral("WITH Recent AS MATERIALIZED (SELECT h.Stability AS Now, "
+                       "(SELECT a.Stability FROM Answers AS a WHERE a.Entry = h.ID "
+                       "AND a.Moment < ? ORDER BY a.Moment DESC LIMIT 1) AS Before "
+                       "FROM Headwords AS h WHERE h.ID IN "
+                       "(SELECT Entry FROM Answers WHERE Moment >= ?)) "
+                       "SELECT %1, %2, count(*) FROM Recent GROUP BY 1, 2")
+            .arg(strengthCase(QStringLiteral("Before")), strengthCase(QStringLiteral("Now"))));
     const qint64 since = startOf(report.today.addDays(-ProgressReport::StrengthLookBackDays));
     if (!changed.exec({since, since}, error))
         return false;
@@ -87,8 +90,9 @@ bool readStrengths(const Database& db, ProgressReport& report, StoreError* error
 bool readDue(const Database& db, ProgressReport& report, StoreError* error)
 {
     report.duePerDay.fill(0, ProgressReport::DueDays);
-    SqlQuery due(db, QStringLiteral("SELECT max(julianday(DueOn) - julianday(?), 0), count(*) "
-                                    "FROM Headwords WHERE DueOn < ? GROUP BY 1"));
+    SqlQuery due(db,
+                 QStringLiteral("SELECT max(julianday(DueOn) - julianday(?), 0), count(*) "
+                                "FROM Headwords WHERE DueOn < ? GROUP BY 1"));
     if (!due.exec({report.today.toString(Qt::ISODate),
                    report.today.addDays(ProgressReport::DueDays).toString(Qt::ISODate)},
                   error))
@@ -123,17 +127,17 @@ std::optional<ProgressReport> readProgress(const Database& db, const Clock& cloc
     return report;
 }
 
-std::optional<ScheduleCounts> readScheduleCounts(const Database& db, QDate today,
-                                                 StoreError* error)
+std::optional<ScheduleCounts> readScheduleCounts(const Database& db, QDate today, StoreError* error)
 {
-    const std::optional<QVariant> due = SqlQuery::scalar(
-        db, QStringLiteral("SELECT count(*) FROM Headwords WHERE DueOn <= ?"),
-        {today.toString(Qt::ISODate)}, error);
-    const std::optional<QVariant> known =
-        due ? SqlQuery::scalar(db, QStringLiteral("SELECT count(*) FROM Headwords WHERE "
-                                                  "Stability >= ?"),
-                               {schedule::KnownDays}, error)
-            : std::nullopt;
+    const std::optional<QVariant> due =
+        SqlQuery::scalar(db, QStringLiteral("SELECT count(*) FROM Headwords WHERE DueOn <= ?"),
+                         {today.toString(Qt::ISODate)}, error);
+    const std::optional<QVariant> known = due
+        ? SqlQuery::scalar(db,
+                           QStringLiteral("SELECT count(*) FROM Headwords WHERE "
+                                          "Stability >= ?"),
+                           {schedule::KnownDays}, error)
+        : std::nullopt;
     if (!known)
         return std::nullopt;
     return ScheduleCounts{due->toLongLong(), known->toLongLong()};

@@ -85,16 +85,16 @@ double recallStability(double difficulty, double stability, double recall, Ratin
     return round8(clamp(stability
                             * (1
                                + std::exp(W[8]) * (11 - difficulty) * std::pow(stability, -W[9])
-                                     * (std::exp((1 - recall) * W[10]) - 1) * hardPenalty),
+                                   * (std::exp((1 - recall) * W[10]) - 1) * hardPenalty),
                         MinStability, MaxStability));
 }
 
 double forgetStability(double difficulty, double stability, double recall)
 {
-    const double afterLapse = round8(
-        clamp(W[11] * std::pow(difficulty, -W[12]) * (std::pow(stability + 1, W[13]) - 1)
-                  * std::exp((1 - recall) * W[14]),
-              MinStability, MaxStability));
+    const double afterLapse =
+        round8(clamp(W[11] * std::pow(difficulty, -W[12]) * (std::pow(stability + 1, W[13]) - 1)
+                         * std::exp((1 - recall) * W[14]),
+                     MinStability, MaxStability));
     const double floor = round8(stability / std::exp(W[17] * W[18]));
     return std::min(std::max(floor, MinStability), afterLapse);
 }
@@ -140,8 +140,8 @@ struct Step {
 // The next learning step for a rating, or nothing when the entry moves on to intervals of days.
 std::optional<Step> learningStep(const MemoryState& before, Rating rating)
 {
-    const bool relearning = before.state == LearningState::Relearning
-        || before.state == LearningState::Review;
+    const bool relearning =
+        before.state == LearningState::Relearning || before.state == LearningState::Review;
     const int* steps = relearning ? RelearningSteps.data() : LearningSteps.data();
     const int count = static_cast<int>(relearning ? RelearningSteps.size() : LearningSteps.size());
     const int current = std::max(0, before.step);
@@ -150,8 +150,7 @@ std::optional<Step> learningStep(const MemoryState& before, Rating rating)
     if (before.state == LearningState::Review)
         return rating == Rating::Again ? std::optional<Step>({steps[current], 0}) : std::nullopt;
     switch (rating) {
-    case Rating::Again:
-        return Step{steps[0], 0};
+    case Rating::Again: return Step{steps[0], 0};
     case Rating::Hard:
         return Step{count == 1 ? roundHalfUp(steps[0] * 1.5)
                                : roundHalfUp((steps[0] + steps[1]) / 2.0),
@@ -196,8 +195,7 @@ Review review(const MemoryState& before, int elapsedDays, Rating rating)
     case LearningState::Relearning:
         return stepOrInterval(before, nextMemory(before, elapsedDays, rating), rating,
                               before.state);
-    case LearningState::Review:
-        break;
+    case LearningState::Review: break;
     }
     if (rating == Rating::Again)
         return stepOrInterval(before, nextMemory(before, elapsedDays, rating), rating,

@@ -33,9 +33,9 @@ QDate LocalCalendar::dateOf(const QDateTime& moment)
     auto found = m_offsets.constFind(day);
     if (found == m_offsets.cend()) {
         const int first = localOffset(day * DayMs);
-        found = m_offsets.insert(day, first == localOffset((day + 1) * DayMs - 1)
-                                          ? std::optional<int>(first)
-                                          : std::nullopt);
+        found = m_offsets.insert(
+            day,
+            first == localOffset((day + 1) * DayMs - 1) ? std::optional<int>(first) : std::nullopt);
     }
     if (!*found)
         return moment.toLocalTime().date();

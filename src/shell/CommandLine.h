@@ -11,11 +11,11 @@ namespace lexmint {
 
 /// What the command line asks for: a form to open at start-up and a vocabulary file.
 struct CommandLineRequest {
-    bool add = false;              ///< open the entry form for a new entry
-    bool test = false;             ///< start a test in mode "All"
-    std::optional<QString> file;   ///< vocabulary to open
+    bool add = false;                ///< open the entry form for a new entry
+    bool test = false;               ///< start a test in mode "All"
+    std::optional<QString> file;     ///< vocabulary to open
     bool fileNameUnreadable = false; ///< the file's name was not valid text (shown with U+FFFD)
-    bool valid = true;             ///< false: show the usage message and change nothing
+    bool valid = true;               ///< false: show the usage message and change nothing
 };
 
 inline QString commandLineUsage()

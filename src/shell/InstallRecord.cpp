@@ -12,10 +12,7 @@ InstallRecord::InstallRecord()
 {
 }
 
-InstallRecord::InstallRecord(QString filePath)
-    : m_filePath(std::move(filePath))
-{
-}
+InstallRecord::InstallRecord(QString filePath) : m_filePath(std::move(filePath)) {}
 
 QString InstallRecord::machineSetting(const QString& name, const QString& defaultValue) const
 {

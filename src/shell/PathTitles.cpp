@@ -8,11 +8,13 @@
 
 namespace lexmint {
 
-QString vocabularyFilter() {
+QString vocabularyFilter()
+{
     return QCoreApplication::translate("lexmint::PathTitles", "Lex Mint File (*.lxm)");
 }
 
-QString olderVocabularyFilter() {
+QString olderVocabularyFilter()
+{
     return QCoreApplication::translate("lexmint::PathTitles", "Lex Mint 2.0 File (*.mdb)");
 }
 

@@ -14,7 +14,8 @@ struct SampleVocabulary {
     QLatin1StringView title;
 
     /// The title in the user's language.
-    QString displayTitle() const {
+    QString displayTitle() const
+    {
         return QCoreApplication::translate("lexmint::SampleVocabulary", title.data());
     }
 };

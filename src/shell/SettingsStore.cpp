@@ -84,13 +84,9 @@ QString defaultFilePath()
 
 } // namespace
 
-SettingsStore::SettingsStore()
-    : SettingsStore(defaultFilePath())
-{
-}
+SettingsStore::SettingsStore() : SettingsStore(defaultFilePath()) {}
 
-SettingsStore::SettingsStore(const QString& filePath)
-    : m_settings(filePath, QSettings::IniFormat)
+SettingsStore::SettingsStore(const QString& filePath) : m_settings(filePath, QSettings::IniFormat)
 {
     // QSettings matches INI keys by exact spelling, so the spelling the file holds is looked up
     // once. Where a file holds a key twice in different case, the first one counts.

@@ -33,8 +33,8 @@ void StartupPlan::setOpenMode(qint16 stored, const QString& startupPath)
     // A fixed start-up vocabulary that was never chosen behaves like "the last one open", so
     // that the path open at exit is kept.
     openMode = stored == qint16(OpenMode::Fixed) && startupPath.isEmpty()
-                   ? qint16(OpenMode::LastOpen)
-                   : stored;
+        ? qint16(OpenMode::LastOpen)
+        : stored;
 }
 
 } // namespace lexmint

@@ -13,9 +13,9 @@ struct StartupPlan {
     enum class Form { DataSheet = 0, EntryForm = 1, Test = 2 };
     enum class OpenMode { Nothing = 0, LastOpen = 1, Fixed = 2 };
 
-    qint16 openMode = 1;   ///< as stored; values other than the three above open nothing
-    qint16 startForm = 0;  ///< as stored, or as the command line asks
-    QString path;          ///< the vocabulary to open, empty for none
+    qint16 openMode = 1;         ///< as stored; values other than the three above open nothing
+    qint16 startForm = 0;        ///< as stored, or as the command line asks
+    QString path;                ///< the vocabulary to open, empty for none
     bool pathUnreadable = false; ///< the command line's file name was not valid text
     bool showUsage = false;
 

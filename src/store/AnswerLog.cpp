@@ -91,9 +91,10 @@ bool AnswerLog::writeMemory(NativeStatement& update, qint64 entryId,
 
 bool AnswerLog::record(qint64 entryId, const schedule::Answer& answer, StoreError* error)
 {
-    SqlQuery before(m_db, QStringLiteral("SELECT Stability, Difficulty, LearningState, "
-                                         "LearningStep, (SELECT max(Moment) FROM Answers "
-                                         "WHERE Entry = h.ID) FROM Headwords AS h WHERE ID = ?"));
+    SqlQuery before(m_db,
+                    QStringLiteral("SELECT Stability, Difficulty, LearningState, "
+                                   "LearningStep, (SELECT max(Moment) FROM Answers "
+                                   "WHERE Entry = h.ID) FROM Headwords AS h WHERE ID = ?"));
     if (!before.exec({entryId}, error))
         return false;
     if (!before.next())
@@ -112,8 +113,9 @@ bool AnswerLog::record(qint64 entryId, const schedule::Answer& answer, StoreErro
                             : std::optional<QDateTime>(momentFrom(lastMoment.toLongLong())),
         answer, calendar);
     NativeStatement update(m_db, UpdateMemorySql);
-    return SqlQuery(m_db, QStringLiteral("INSERT INTO Answers (Entry, Moment, WasRight, Duration, "
-                                         "Stability) VALUES (?, ?, ?, ?, ?)"))
+    return SqlQuery(m_db,
+                    QStringLiteral("INSERT INTO Answers (Entry, Moment, WasRight, Duration, "
+                                   "Stability) VALUES (?, ?, ?, ?, ?)"))
                .exec({entryId, answer.moment.toMSecsSinceEpoch(), answer.right ? 1 : 0,
                       answer.durationMs ? QVariant(*answer.durationMs) : QVariant(),
                       after.memory.stability},
@@ -130,9 +132,10 @@ bool AnswerLog::moveAnswers(qint64 fromId, qint64 toId, StoreError* error)
 bool AnswerLog::countLastAnswerAsRight(qint64 entryId, StoreError* error)
 {
     schedule::LocalCalendar calendar;
-    return SqlQuery(m_db, QStringLiteral("UPDATE Answers SET WasRight = 1 WHERE ID = (SELECT ID "
-                                         "FROM Answers WHERE Entry = ? ORDER BY Moment DESC, ID "
-                                         "DESC LIMIT 1)"))
+    return SqlQuery(m_db,
+                    QStringLiteral("UPDATE Answers SET WasRight = 1 WHERE ID = (SELECT ID "
+                                   "FROM Answers WHERE Entry = ? ORDER BY Moment DESC, ID "
+                                   "DESC LIMIT 1)"))
                .exec({entryId}, error)
         && replay(entryId, entryId, calendar, error);
 }
@@ -140,8 +143,9 @@ bool AnswerLog::countLastAnswerAsRight(qint64 entryId, StoreError* error)
 bool AnswerLog::replay(qint64 first, qint64 last, schedule::LocalCalendar& calendar,
                        StoreError* error)
 {
-    NativeStatement answers(m_db, "SELECT ID, Entry, Moment, WasRight, Duration FROM Answers "
-                                  "WHERE Entry BETWEEN ? AND ? ORDER BY Entry, Moment, ID");
+    NativeStatement answers(m_db,
+                            "SELECT ID, Entry, Moment, WasRight, Duration FROM Answers "
+                            "WHERE Entry BETWEEN ? AND ? ORDER BY Entry, Moment, ID");
     // Read in full before anything is written, since writing changes the index they are read
     // in order of.
     struct Row {
@@ -152,9 +156,9 @@ bool AnswerLog::replay(qint64 first, qint64 last, schedule::LocalCalendar& calen
     QList<Row> rows;
     answers.bind(first, last);
     while (answers.next())
-        rows.append({answers.integer(0), answers.integer(1),
-                     {momentFrom(answers.integer(2)),
-                      answers.integer(3) != 0,
+        rows.append({answers.integer(0),
+                     answers.integer(1),
+                     {momentFrom(answers.integer(2)), answers.integer(3) != 0,
                       answers.isNull(4) ? std::nullopt : std::optional(answers.integer(4))}});
     if (answers.failed(error))
         return false;
@@ -182,8 +186,9 @@ bool AnswerLog::rebuildStaleStates(const Progress& progress, StoreError* error)
 {
     QList<qint64> entries;
     {
-        NativeStatement stale(m_db, "SELECT DISTINCT Entry FROM Answers WHERE Stability IS NULL "
-                                    "ORDER BY Entry");
+        NativeStatement stale(m_db,
+                              "SELECT DISTINCT Entry FROM Answers WHERE Stability IS NULL "
+                              "ORDER BY Entry");
         stale.bind();
         while (stale.next())
             entries.append(stale.integer(0));

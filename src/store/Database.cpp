@@ -31,11 +31,10 @@ QString nextConnectionName()
 bool configureDefensively(sqlite3* handle)
 {
     int applied = 0;
-    return handle
-        && sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, &applied) == SQLITE_OK
+    return handle && sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, &applied) == SQLITE_OK
         && sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, &applied) == SQLITE_OK
         && sqlite3_db_config(handle, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, &applied)
-               == SQLITE_OK
+        == SQLITE_OK
         // Plans do not depend on bound values, so a prepared statement is not prepared again
         // for every new value; the store narrows its searches with explicit ranges instead.
         && sqlite3_db_config(handle, SQLITE_DBCONFIG_ENABLE_QPSG, 1, &applied) == SQLITE_OK;
@@ -191,7 +190,8 @@ sqlite3* Database::handle() const
 bool Database::isReadOnly() const
 {
     sqlite3* h = handle();
-    return !h || m_refusesWrites || sqlite3_db_readonly(h, "main") != 0 || !m_readOnlyReason.isEmpty();
+    return !h || m_refusesWrites || sqlite3_db_readonly(h, "main") != 0
+        || !m_readOnlyReason.isEmpty();
 }
 
 bool Database::mayWrite(StoreError* error) const
@@ -206,8 +206,9 @@ bool Database::mayWrite(StoreError* error) const
 
 std::optional<QStringList> Database::queryNames(StoreError* error) const
 {
-    SqlQuery query(*this, QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'view' "
-                                        "ORDER BY rowid"));
+    SqlQuery query(*this,
+                   QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'view' "
+                                  "ORDER BY rowid"));
     if (!query.exec({}, error))
         return std::nullopt;
     QStringList names;
@@ -302,9 +303,10 @@ bool Database::setProperty(const QString& name, qint32 value, StoreError* error)
 
 bool Database::createProperty(const QString& name, qint32 value, StoreError* error)
 {
-    return SqlQuery(*this, QStringLiteral("CREATE TABLE IF NOT EXISTS Properties ("
-                                         "Name TEXT PRIMARY KEY COLLATE NOCASE, "
-                                         "Value INTEGER NOT NULL)"))
+    return SqlQuery(*this,
+                    QStringLiteral("CREATE TABLE IF NOT EXISTS Properties ("
+                                   "Name TEXT PRIMARY KEY COLLATE NOCASE, "
+                                   "Value INTEGER NOT NULL)"))
                .exec({}, error)
         && SqlQuery(*this, QStringLiteral("INSERT INTO Properties (Name, Value) VALUES (?, ?)"))
                .exec({name, value}, error);
@@ -359,12 +361,12 @@ bool Database::copyIntoMemory(StoreError* error)
     if (size >= JournalModeBytes + 2)
         copy[JournalModeBytes] = copy[JournalModeBytes + 1] = 1;
     // The engine owns the copy from here on, and frees it even when this fails.
-    const int result = sqlite3_deserialize(
-        h, "main", copy, size, size,
-        SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE);
+    const int result =
+        sqlite3_deserialize(h, "main", copy, size, size,
+                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE);
     if (result != SQLITE_OK)
-        return fail(error, StoreError::Kind::Engine,
-                    QString::fromUtf8(sqlite3_errstr(result)), result);
+        return fail(error, StoreError::Kind::Engine, QString::fromUtf8(sqlite3_errstr(result)),
+                    result);
     return true;
 }
 

@@ -38,8 +38,7 @@ public:
     /// Opens for reading only, as for a file on read-only media. A refused write then gives
     /// `reason` as its description, when there is one: the reason the program keeps the file
     /// read-only.
-    bool openReadOnly(const QString& path, StoreError* error = nullptr,
-                      const QString& reason = {});
+    bool openReadOnly(const QString& path, StoreError* error = nullptr, const QString& reason = {});
     void close();
     bool isOpen() const;
     QString path() const { return m_path; }

@@ -9,8 +9,7 @@ namespace {
 // How many UTF-16 units the character at `i` takes.
 qsizetype unitsAt(QStringView text, qsizetype i)
 {
-    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
-                                                                                            : 1;
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
 }
 
 } // namespace

@@ -13,9 +13,9 @@ namespace lexmint {
 namespace {
 
 // What an edited entry keeps of the entry it replaces: its statistics and its memory state.
-const QStringList KeptColumns = QStringList{QStringLiteral("LastTestedOn"),
-                                            QStringLiteral("Tested"), QStringLiteral("Correct"),
-                                            QStringLiteral("LastOK")}
+const QStringList KeptColumns =
+    QStringList{QStringLiteral("LastTestedOn"), QStringLiteral("Tested"), QStringLiteral("Correct"),
+                QStringLiteral("LastOK")}
     + AnswerLog::memoryColumns();
 
 bool failLineCount(StoreError* error)
@@ -57,8 +57,8 @@ std::optional<qint64> EntryWriter::writeEntry(const QString& headword, const QSt
 bool EntryWriter::writeLines(qint64 id, const QStringList& lines, StoreError* error)
 {
     for (const QString& line : lines) {
-        if (!m_writer.insertDefinition({{QStringLiteral("ID"), id}, {QStringLiteral("Definition"), line}},
-                                       error))
+        if (!m_writer.insertDefinition(
+                {{QStringLiteral("ID"), id}, {QStringLiteral("Definition"), line}}, error))
             return false;
     }
     return true;
@@ -80,8 +80,9 @@ std::optional<qint64> EntryWriter::addEntry(const QString& headword, const QStri
 bool EntryWriter::appendLines(qint64 id, const QStringList& lines, StoreError* error)
 {
     return inTransaction(m_db, error, [&] {
-        SqlQuery entry(m_db, QStringLiteral("SELECT count(*), (SELECT count(*) FROM Definitions AS d "
-                                            "WHERE d.ID = h.ID) FROM Headwords AS h WHERE h.ID = ?"));
+        SqlQuery entry(m_db,
+                       QStringLiteral("SELECT count(*), (SELECT count(*) FROM Definitions AS d "
+                                      "WHERE d.ID = h.ID) FROM Headwords AS h WHERE h.ID = ?"));
         if (!entry.exec({id}, error) || !entry.next())
             return false;
         const bool exists = entry.value(0).toInt() > 0;

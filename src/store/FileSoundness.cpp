@@ -68,8 +68,7 @@ QString WriteRefusal::reason() const
                    "The vocabulary file could not be prepared for use, so Lex Mint "
                    "keeps it read-only: %1")
             .arg(detail);
-    case Cause::None:
-        break;
+    case Cause::None: break;
     }
     return {};
 }
@@ -95,8 +94,9 @@ bool isDamaged(const Database& db)
 
 QStringList foreignTriggers(const Database& db)
 {
-    SqlQuery triggers(db, QStringLiteral("SELECT name, sql FROM sqlite_schema "
-                                         "WHERE type = 'trigger' ORDER BY rowid"));
+    SqlQuery triggers(db,
+                      QStringLiteral("SELECT name, sql FROM sqlite_schema "
+                                     "WHERE type = 'trigger' ORDER BY rowid"));
     QStringList foreign;
     if (!triggers.exec())
         return foreign;

@@ -35,8 +35,8 @@ QList<Row> KeyedRows::select(const SqlCondition* condition, Direction direction,
         order.append(forward ? key : key + QStringLiteral(" DESC"));
     const QString sql =
         QStringLiteral("SELECT %1, %2 FROM %3%4 ORDER BY %5 LIMIT ? OFFSET ?")
-            .arg(m_shape.selects.join(QStringLiteral(", ")), m_shape.keys.join(QStringLiteral(", ")),
-                 m_shape.from,
+            .arg(m_shape.selects.join(QStringLiteral(", ")),
+                 m_shape.keys.join(QStringLiteral(", ")), m_shape.from,
                  where.isEmpty() ? QString()
                                  : QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND ")),
                  order.join(QStringLiteral(", ")));

@@ -11,11 +11,11 @@ class Database;
 class KeyedRows : public RowSet {
 public:
     struct Shape {
-        QStringList columns;     ///< names of the source's columns
-        QStringList selects;     ///< the SQL expression of each column
-        QStringList keys;        ///< SQL expressions of the order key, most significant first
-        QString from;            ///< FROM clause
-        QString where;           ///< condition every row of the source meets, or empty
+        QStringList columns; ///< names of the source's columns
+        QStringList selects; ///< the SQL expression of each column
+        QStringList keys;    ///< SQL expressions of the order key, most significant first
+        QString from;        ///< FROM clause
+        QString where;       ///< condition every row of the source meets, or empty
     };
 
     KeyedRows(Database& db, Shape shape);

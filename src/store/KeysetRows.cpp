@@ -29,9 +29,8 @@ KeysetRows::KeysetRows(Database& db, const QString& query, StoreError* error)
     const QStringList tableColumns = db.columnNames(QStringLiteral("Headwords"));
     QStringList selects;
     for (const QString& column : std::as_const(m_columns))
-        selects.append(tableColumns.contains(column, Qt::CaseInsensitive)
-                           ? quotedIdentifier(column)
-                           : QStringLiteral("NULL"));
+        selects.append(tableColumns.contains(column, Qt::CaseInsensitive) ? quotedIdentifier(column)
+                                                                          : QStringLiteral("NULL"));
     m_valuesSql = QStringLiteral("SELECT %1 FROM Headwords WHERE ID = ?")
                       .arg(selects.join(QStringLiteral(", ")));
     if (!m_columns.contains(QStringLiteral("ID"), Qt::CaseInsensitive)) {
@@ -44,9 +43,9 @@ KeysetRows::KeysetRows(Database& db, const QString& query, StoreError* error)
 
     const QueryBudget budget(db);
     // One row more than may be read tells that the query has too many.
-    SqlQuery ids(db, QStringLiteral("SELECT ID FROM %1 LIMIT %2")
-                         .arg(quotedIdentifier(query))
-                         .arg(MaxRows + 1));
+    SqlQuery ids(
+        db,
+        QStringLiteral("SELECT ID FROM %1 LIMIT %2").arg(quotedIdentifier(query)).arg(MaxRows + 1));
     if (!ids.exec({}, error))
         return;
     while (ids.next())
@@ -84,8 +83,7 @@ std::optional<Row> KeysetRows::scan(int start, int step, const SqlCondition* con
 {
     QSet<qint64> matching;
     if (condition) {
-        SqlQuery query(m_db,
-                       QStringLiteral("SELECT ID FROM Headwords WHERE ") + condition->sql);
+        SqlQuery query(m_db, QStringLiteral("SELECT ID FROM Headwords WHERE ") + condition->sql);
         if (StoreError error; !query.exec(condition->values, &error)) {
             readFailed(error);
             return std::nullopt;

@@ -15,10 +15,10 @@ LinePositions::StoredCounts LinePositions::checkStoredCounts(const Database& db)
 {
     // One pass over the sort-key index, which holds the counts, and the size of the lines'
     // index. Totals that agree with no negative count bound every count by the lines there are.
-    SqlQuery stored(db, QStringLiteral(
-                            "SELECT total(Lines), min(Lines), "
-                            "total(CASE WHEN SortKey IS NOT NULL THEN max(Lines, 1) END), "
-                            "(SELECT count(*) FROM Definitions) FROM Headwords"));
+    SqlQuery stored(db,
+                    QStringLiteral("SELECT total(Lines), min(Lines), "
+                                   "total(CASE WHEN SortKey IS NOT NULL THEN max(Lines, 1) END), "
+                                   "(SELECT count(*) FROM Definitions) FROM Headwords"));
     if (!stored.exec() || !stored.next())
         return {};
     const double total = stored.value(0).toDouble();
@@ -28,8 +28,9 @@ LinePositions::StoredCounts LinePositions::checkStoredCounts(const Database& db)
     if (!agree && noneNegative) {
         // Lines whose entry is gone belong to no count; only such files pay for this.
         agree = total
-            == SqlQuery::scalar(db, QStringLiteral("SELECT count(*) FROM Definitions AS d WHERE "
-                                                   "d.ID IN (SELECT ID FROM Headwords)"))
+            == SqlQuery::scalar(db,
+                                QStringLiteral("SELECT count(*) FROM Definitions AS d WHERE "
+                                               "d.ID IN (SELECT ID FROM Headwords)"))
                    .value_or(-1)
                    .toDouble();
     }

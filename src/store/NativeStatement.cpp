@@ -92,7 +92,7 @@ bool NativeStatement::failed(StoreError* error) const
         *error = engineError(number,
                              m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
                                   : QCoreApplication::translate("lexmint::NativeStatement",
-                                                              "The vocabulary is not open."),
+                                                                "The vocabulary is not open."),
                              m_database);
     }
     return true;

@@ -20,8 +20,7 @@ constexpr int InstructionsPerCheck = 10000;
 
 } // namespace
 
-QueryBudget::QueryBudget(const Database& db)
-    : m_handle(db.handle()), m_deadline(timeLimit())
+QueryBudget::QueryBudget(const Database& db) : m_handle(db.handle()), m_deadline(timeLimit())
 {
     if (m_handle)
         sqlite3_progress_handler(m_handle, InstructionsPerCheck, &QueryBudget::onProgress, this);

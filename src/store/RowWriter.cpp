@@ -17,10 +17,9 @@ namespace lexmint {
 
 namespace {
 
-const QStringList HeadwordColumns = QStringList{QStringLiteral("Headword"),
-                                                QStringLiteral("LastTestedOn"),
-                                                QStringLiteral("Tested"), QStringLiteral("Correct"),
-                                                QStringLiteral("LastOK")}
+const QStringList HeadwordColumns =
+    QStringList{QStringLiteral("Headword"), QStringLiteral("LastTestedOn"),
+                QStringLiteral("Tested"), QStringLiteral("Correct"), QStringLiteral("LastOK")}
     + AnswerLog::memoryColumns();
 const QStringList DefinitionColumns{QStringLiteral("ID"), QStringLiteral("Definition")};
 
@@ -54,9 +53,10 @@ std::optional<qint64> insertRow(Database& db, const QString& table, const QVaria
         placeholders.append(QStringLiteral("?"));
         bound.append(storable(it.value()));
     }
-    SqlQuery query(db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                        .arg(table, values.keys().join(QStringLiteral(", ")),
-                                             placeholders.join(QStringLiteral(", "))));
+    SqlQuery query(db,
+                   QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                       .arg(table, values.keys().join(QStringLiteral(", ")),
+                            placeholders.join(QStringLiteral(", "))));
     if (!query.exec(bound, error))
         return std::nullopt;
     return query.lastInsertId().toLongLong();
@@ -74,9 +74,9 @@ bool updateRow(Database& db, const QString& table, const QString& keyColumn, qin
         bound.append(storable(it.value()));
     }
     bound.append(key);
-    SqlQuery query(db, QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                                        .arg(table, assignments.join(QStringLiteral(", ")),
-                                             keyColumn));
+    SqlQuery query(db,
+                   QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                       .arg(table, assignments.join(QStringLiteral(", ")), keyColumn));
     if (!query.exec(bound, error))
         return false;
     if (query.numRowsAffected() == 0)
@@ -89,8 +89,7 @@ bool updateRow(Database& db, const QString& table, const QString& keyColumn, qin
 bool deleteRow(Database& db, const QString& table, const QString& keyColumn, qint64 key,
                StoreError* error)
 {
-    SqlQuery query(db,
-                   QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table, keyColumn));
+    SqlQuery query(db, QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table, keyColumn));
     if (!query.exec({key}, error))
         return false;
     if (query.numRowsAffected() == 0)
@@ -105,9 +104,10 @@ bool deleteRow(Database& db, const QString& table, const QString& keyColumn, qin
 bool idsExhausted(const Database& db)
 {
     return SqlQuery::scalar(
-               db, QStringLiteral("SELECT max(coalesce((SELECT max(ID) FROM Headwords), 0), "
-                                  "coalesce((SELECT max(seq) FROM sqlite_sequence "
-                                  "WHERE name = 'Headwords'), 0))"))
+               db,
+               QStringLiteral("SELECT max(coalesce((SELECT max(ID) FROM Headwords), 0), "
+                              "coalesce((SELECT max(seq) FROM sqlite_sequence "
+                              "WHERE name = 'Headwords'), 0))"))
                .value_or(0)
                .toLongLong()
         == std::numeric_limits<qint64>::max();
@@ -135,7 +135,8 @@ bool RowWriter::checkDefinitionValues(const QVariantMap& values, StoreError* err
     if (!checkColumns(values, DefinitionColumns, QStringLiteral("Definitions"), error))
         return false;
     const auto definition = values.constFind(QStringLiteral("Definition"));
-    return definition == values.cend() || entryrules::checkDefinition(definition->toString(), error);
+    return definition == values.cend()
+        || entryrules::checkDefinition(definition->toString(), error);
 }
 
 std::optional<qint64> RowWriter::insertHeadword(const QVariantMap& values, StoreError* error)
@@ -222,8 +223,9 @@ bool RowWriter::storeKeys(qint64 id, const QString& headword, StoreError* error)
 
 bool RowWriter::recountLines(StoreError* error)
 {
-    return SqlQuery(m_db, QStringLiteral(
-                              "UPDATE Headwords SET Lines = (SELECT count(*) FROM Definitions AS d "
+    return SqlQuery(
+               m_db,
+               QStringLiteral("UPDATE Headwords SET Lines = (SELECT count(*) FROM Definitions AS d "
                               "WHERE d.ID = Headwords.ID) WHERE Lines IS NOT (SELECT count(*) "
                               "FROM Definitions AS d WHERE d.ID = Headwords.ID)"))
         .exec({}, error);

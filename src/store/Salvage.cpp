@@ -28,8 +28,8 @@ struct Entry {
 template <typename Take>
 void readAround(const Database& db, const QString& select, Take take)
 {
-    for (const QString& order : {QStringLiteral(" ORDER BY rowid"),
-                                 QStringLiteral(" ORDER BY rowid DESC")}) {
+    for (const QString& order :
+         {QStringLiteral(" ORDER BY rowid"), QStringLiteral(" ORDER BY rowid DESC")}) {
         SqlQuery rows(db, select + order);
         if (!rows.exec())
             continue;

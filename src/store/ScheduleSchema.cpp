@@ -19,12 +19,11 @@ const QStringList StateColumns{QStringLiteral("Stability"), QStringLiteral("Diff
                                QStringLiteral("LearningStep")};
 const QStringList Tables{QStringLiteral("Answers")};
 // Indexes, triggers and queries that come with the tables; each is added where it is missing.
-const QStringList Companions{QStringLiteral("HeadwordsByDueOn"),
-                             QStringLiteral("HeadwordsByStability"),
-                             QStringLiteral("AnswersByEntry"),
-                             QStringLiteral("AnswersByMoment"),
-                             QStringLiteral("AnswersUnscheduled"),
-                             QStringLiteral("EntryAnswersRemoved"), QStringLiteral("Due Today")};
+const QStringList Companions{
+    QStringLiteral("HeadwordsByDueOn"),   QStringLiteral("HeadwordsByStability"),
+    QStringLiteral("AnswersByEntry"),     QStringLiteral("AnswersByMoment"),
+    QStringLiteral("AnswersUnscheduled"), QStringLiteral("EntryAnswersRemoved"),
+    QStringLiteral("Due Today")};
 
 struct SqliteCloser {
     void operator()(sqlite3* db) const { sqlite3_close(db); }
@@ -40,11 +39,10 @@ public:
         const bool opened = sqlite3_open(":memory:", &db) == SQLITE_OK;
         m_db.reset(db);
         if (!opened || !file.open(QIODevice::ReadOnly)
-            || sqlite3_exec(db, file.readAll().constData(), nullptr, nullptr, nullptr)
-                != SQLITE_OK)
+            || sqlite3_exec(db, file.readAll().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
             return fail(error, StoreError::Kind::Engine,
-                        QCoreApplication::translate(
-                            "lexmint::ScheduleSchema", "The vocabulary template could not be read."));
+                        QCoreApplication::translate("lexmint::ScheduleSchema",
+                                                    "The vocabulary template could not be read."));
         return true;
     }
 

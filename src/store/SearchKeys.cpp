@@ -28,8 +28,9 @@ bool recordVersion(Database& db, StoreError* error)
 bool areCurrent(const Database& db)
 {
     return versionIsCurrent(db)
-        && !SqlQuery::scalar(db, QStringLiteral("SELECT EXISTS (SELECT 1 FROM Headwords "
-                                                "WHERE SortKey IS NULL OR FoldKey IS NULL)"))
+        && !SqlQuery::scalar(db,
+                             QStringLiteral("SELECT EXISTS (SELECT 1 FROM Headwords "
+                                            "WHERE SortKey IS NULL OR FoldKey IS NULL)"))
                 .value_or(true)
                 .toBool();
 }
@@ -37,9 +38,10 @@ bool areCurrent(const Database& db)
 bool update(Database& db, StoreError* error)
 {
     const bool versionCurrent = versionIsCurrent(db);
-    SqlQuery stale(db, versionCurrent ? QStringLiteral("SELECT ID, Headword FROM Headwords "
-                                                       "WHERE SortKey IS NULL OR FoldKey IS NULL")
-                                      : QStringLiteral("SELECT ID, Headword FROM Headwords"));
+    SqlQuery stale(db,
+                   versionCurrent ? QStringLiteral("SELECT ID, Headword FROM Headwords "
+                                                   "WHERE SortKey IS NULL OR FoldKey IS NULL")
+                                  : QStringLiteral("SELECT ID, Headword FROM Headwords"));
     if (!stale.exec({}, error))
         return false;
     QList<std::pair<qint64, QString>> rows;

@@ -27,8 +27,7 @@ QString literalPrefix(const QString& likeText)
 SqlCondition SqlCondition::fromCriteria(const Criteria& criteria, const QString& alias)
 {
     switch (criteria.op) {
-    case Criteria::Op::IdEquals:
-        return {alias + QStringLiteral("ID = ?"), {criteria.id}};
+    case Criteria::Op::IdEquals: return {alias + QStringLiteral("ID = ?"), {criteria.id}};
     case Criteria::Op::HeadwordEquals:
         return {alias + QStringLiteral("FoldKey = ?"), {textkeys::foldKey(criteria.text)}};
     case Criteria::Op::HeadwordAtLeast:
@@ -37,8 +36,7 @@ SqlCondition SqlCondition::fromCriteria(const Criteria& criteria, const QString&
     case Criteria::Op::HeadwordBelow:
         return {alias + QStringLiteral("SortKey < ?"),
                 {textkeys::caseInsensitiveSortBound(criteria.text)}};
-    case Criteria::Op::HeadwordLike:
-        break;
+    case Criteria::Op::HeadwordLike: break;
     }
     // Matches lie in the sort-key range of the pattern's literal start, so the sort-key
     // index narrows the search before the pattern is tried.

@@ -22,23 +22,22 @@ QString explanation(int result, const Database& db)
     case SQLITE_READONLY_DBMOVED:
         // The engine notices that its file is gone only as a refusal to write.
         return QFileInfo::exists(db.path())
-                   ? QCoreApplication::translate(
-                         "lexmint::SqlQuery",
-                         "The vocabulary file %1 was replaced by another file after it was "
-                         "opened, so the change was not saved.")
-                         .arg(file)
-                   : QCoreApplication::translate(
-                         "lexmint::SqlQuery",
-                         "The vocabulary file %1 is no longer there; it was moved or deleted.")
-                         .arg(file);
+            ? QCoreApplication::translate(
+                  "lexmint::SqlQuery",
+                  "The vocabulary file %1 was replaced by another file after it was "
+                  "opened, so the change was not saved.")
+                  .arg(file)
+            : QCoreApplication::translate(
+                  "lexmint::SqlQuery",
+                  "The vocabulary file %1 is no longer there; it was moved or deleted.")
+                  .arg(file);
     case SQLITE_READONLY_DIRECTORY:
         return QCoreApplication::translate(
             "lexmint::SqlQuery",
             "The folder of the vocabulary file is read-only. Saving a change "
             "needs a temporary journal file beside the vocabulary, so the "
             "change was not saved, although the file itself could be written.");
-    default:
-        break;
+    default: break;
     }
     switch (result & 0xff) {
     case SQLITE_BUSY:
@@ -47,30 +46,26 @@ QString explanation(int result, const Database& db)
             "The vocabulary is in use by another program. Nothing was changed; "
             "try again once the other program has finished with it.");
     case SQLITE_READONLY:
-        return db.readOnlyReason().isEmpty()
-                   ? QCoreApplication::translate(
-                         "lexmint::SqlQuery",
-                         "The vocabulary file is read-only, so the change was not saved.")
-                   : db.readOnlyReason();
+        return db.readOnlyReason().isEmpty() ? QCoreApplication::translate(
+                   "lexmint::SqlQuery",
+                   "The vocabulary file is read-only, so the change was not saved.")
+                                             : db.readOnlyReason();
     case SQLITE_CORRUPT:
         return QCoreApplication::translate("lexmint::SqlQuery", "The vocabulary file is damaged.");
     case SQLITE_FULL:
         return QCoreApplication::translate("lexmint::SqlQuery",
                                            "The disk is full, so the change was not saved.");
-    default:
-        return {};
+    default: return {};
     }
 }
 
 StoreError::Kind kindOf(int primaryResult)
 {
     switch (primaryResult) {
-    case SQLITE_READONLY:
-        return StoreError::Kind::ReadOnly;
+    case SQLITE_READONLY: return StoreError::Kind::ReadOnly;
     case SQLITE_INTERRUPT: // only query budgets interrupt the engine
         return StoreError::Kind::TooSlow;
-    default:
-        return StoreError::Kind::Engine;
+    default: return StoreError::Kind::Engine;
     }
 }
 

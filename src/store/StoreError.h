@@ -9,13 +9,13 @@ namespace lexmint {
 struct StoreError {
     enum class Kind {
         None,
-        Engine,           ///< the database engine refused; number and description say why
-        PropertyMissing,  ///< a named property does not exist in the file
-        NotVocabulary,    ///< the file is a database, but not a vocabulary
-        ReadOnly,         ///< the file cannot be written
-        InvalidValue,     ///< a value breaks the rules of its column
-        RowMissing,       ///< the row to change no longer exists
-        TooSlow,          ///< a saved query ran past the time or rows it may take
+        Engine,          ///< the database engine refused; number and description say why
+        PropertyMissing, ///< a named property does not exist in the file
+        NotVocabulary,   ///< the file is a database, but not a vocabulary
+        ReadOnly,        ///< the file cannot be written
+        InvalidValue,    ///< a value breaks the rules of its column
+        RowMissing,      ///< the row to change no longer exists
+        TooSlow,         ///< a saved query ran past the time or rows it may take
     };
 
     Kind kind = Kind::None;

@@ -27,8 +27,10 @@ KeyedRows::Shape tableShape(Database& db, const QString& table)
 } // namespace
 
 TableRows::TableRows(Database& db, Table table)
-    : KeyedRows(db, tableShape(db, table == Table::Headwords ? QStringLiteral("Headwords")
-                                                              : QStringLiteral("Definitions"))),
+    : KeyedRows(db,
+                tableShape(db,
+                           table == Table::Headwords ? QStringLiteral("Headwords")
+                                                     : QStringLiteral("Definitions"))),
       m_table(table),
       m_name(table == Table::Headwords ? QStringLiteral("Headwords")
                                        : QStringLiteral("Definitions")),

@@ -31,9 +31,9 @@ Affinity affinityOf(const QString& declaredType)
 enum class Kind {
     RowNumber, ///< the table's row number under a name of its own
     Text,
-    Number,    ///< whole numbers stay whole numbers
-    Date,      ///< a date as ISO text
-    Any,       ///< the program's own bookkeeping, whatever its declared type
+    Number, ///< whole numbers stay whole numbers
+    Date,   ///< a date as ISO text
+    Any,    ///< the program's own bookkeeping, whatever its declared type
 };
 
 struct Column {
@@ -55,14 +55,10 @@ bool fits(const StoredColumn& column, Kind kind, int primaryKeyColumns)
         // Only a sole INTEGER PRIMARY KEY is the row number itself.
         return column.primaryKey && primaryKeyColumns == 1
             && column.type.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
-    case Kind::Text:
-        return affinity == Affinity::Text;
-    case Kind::Number:
-        return affinity == Affinity::Integer || affinity == Affinity::Numeric;
-    case Kind::Date:
-        return affinity == Affinity::Text || affinity == Affinity::Numeric;
-    case Kind::Any:
-        return true;
+    case Kind::Text: return affinity == Affinity::Text;
+    case Kind::Number: return affinity == Affinity::Integer || affinity == Affinity::Numeric;
+    case Kind::Date: return affinity == Affinity::Text || affinity == Affinity::Numeric;
+    case Kind::Any: return true;
     }
     return false;
 }

@@ -108,8 +108,8 @@ public:
                                          static_cast<int32_t>(key.size()));
         if (length > key.size()) {
             key.resize(length);
-            length = ucol_getSortKey(m_collator, text.getBuffer(), text.length(), key.data(),
-                                     length);
+            length =
+                ucol_getSortKey(m_collator, text.getBuffer(), text.length(), key.data(), length);
         }
         // Without the zero that ends it.
         key.resize(std::max(length - 1, 0));

@@ -92,7 +92,8 @@ void reportLeftOut(MessageService& messages, const QString& mode)
 
 } // namespace
 
-QString testModeCaption(const QString& mode) {
+QString testModeCaption(const QString& mode)
+{
     for (const char* name : TemplateModes) {
         if (mode == QLatin1StringView(name))
             return QCoreApplication::translate("lexmint::TestModes", name);

@@ -66,8 +66,7 @@ QString getDefinitions(DataSource& definitions, qint64 id, MessageService& messa
 bool queryHasRows(Database& db, const QString& query, MessageService& messages);
 
 /// How many rows a saved query returns; nothing when it cannot be run or is left out.
-std::optional<qint64> queryRowCount(Database& db, const QString& query,
-                                    MessageService& messages);
+std::optional<qint64> queryRowCount(Database& db, const QString& query, MessageService& messages);
 
 /// Takes a test mode that takes too long to read out of use while the file is open, and
 /// tells the user the first time.

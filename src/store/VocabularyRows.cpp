@@ -17,8 +17,8 @@ const QString ListedCondition = QStringLiteral("h.SortKey IS NOT NULL");
 KeyedRows::Shape vocabularyShape()
 {
     KeyedRows::Shape shape;
-    shape.columns = QStringList{QStringLiteral("Headword"), QStringLiteral("Definition"),
-                                QStringLiteral("ID")};
+    shape.columns =
+        QStringList{QStringLiteral("Headword"), QStringLiteral("Definition"), QStringLiteral("ID")};
     shape.selects = QStringList{QStringLiteral("h.Headword"), QStringLiteral("d.Definition"),
                                 QStringLiteral("h.ID")};
     shape.keys = QStringList{QStringLiteral("h.SortKey"), QStringLiteral("h.ID"),
@@ -89,9 +89,9 @@ int VocabularyRows::positionOf(const Row& row)
 std::optional<Row> VocabularyRows::rowOfLine(qint64 id, qint64 lineRowId)
 {
     // Line 0 stands for an entry without lines; once it has one, that line is the entry's row.
-    const SqlCondition line =
-        lineRowId == 0 ? SqlCondition{QStringLiteral("h.ID = ?"), {id}}
-                       : SqlCondition{QStringLiteral("h.ID = ? AND d.rowid = ?"), {id, lineRowId}};
+    const SqlCondition line = lineRowId == 0
+        ? SqlCondition{QStringLiteral("h.ID = ?"), {id}}
+        : SqlCondition{QStringLiteral("h.ID = ? AND d.rowid = ?"), {id, lineRowId}};
     QList<Row> rows = select(&line, Direction::Forward, nullptr, false, 1);
     if (rows.isEmpty())
         return std::nullopt;
@@ -107,7 +107,8 @@ std::optional<Row> VocabularyRows::at(int position)
     if (!place)
         return std::nullopt;
     const auto lineRowId = readScalar(
-        QStringLiteral("SELECT rowid FROM Definitions WHERE ID = ? ORDER BY rowid LIMIT 1 OFFSET ?"),
+        QStringLiteral(
+            "SELECT rowid FROM Definitions WHERE ID = ? ORDER BY rowid LIMIT 1 OFFSET ?"),
         {place->id, place->line});
     if (!lineRowId && place->line > 0)
         return std::nullopt;

@@ -53,8 +53,9 @@ QString MistakeDialog::markedAnswer(const QList<AnswerPiece>& typed)
 MistakeDialog::MistakeDialog(const QString& correctHeadword, const QList<AnswerPiece>& typed,
                              qint64 entryId, EntryForms& entryForms, SoundService& sound,
                              QWidget* testWindow)
-    : QDialog(testWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                              | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(testWindow,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::MSWindowsFixedSizeDialogHint),
       m_entryId(entryId),
       m_entryForms(entryForms)
 {

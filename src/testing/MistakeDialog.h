@@ -20,9 +20,8 @@ public:
     /// The result of exec() when the learner chose to count the answer as right.
     static constexpr int CountAsCorrect = QDialog::Accepted + 1;
 
-    MistakeDialog(const QString& correctHeadword, const QList<AnswerPiece>& typed,
-                  qint64 entryId, EntryForms& entryForms, SoundService& sound,
-                  QWidget* testWindow);
+    MistakeDialog(const QString& correctHeadword, const QList<AnswerPiece>& typed, qint64 entryId,
+                  EntryForms& entryForms, SoundService& sound, QWidget* testWindow);
 
     /// The typed answer as rich text: characters typed wrongly on a red ground, extra ones
     /// also struck through, characters left out inserted underlined on a green ground, and

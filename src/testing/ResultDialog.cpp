@@ -71,8 +71,8 @@ QString percentText(int percent)
 int clientWidthFor(const QString& testMode, const QWidget* dialog)
 {
     const QFontMetrics metrics = dialog->fontMetrics();
-    const int nameWidth = pixelsToTwipsX(
-        metrics.horizontalAdvance(testMode) + metrics.averageCharWidth(), dialog);
+    const int nameWidth =
+        pixelsToTwipsX(metrics.horizontalAdvance(testMode) + metrics.averageCharWidth(), dialog);
     return std::clamp(ModeLeft + nameWidth + Margin, ClientWidth, 3 * ClientWidth);
 }
 
@@ -80,8 +80,9 @@ int clientWidthFor(const QString& testMode, const QWidget* dialog)
 
 ResultDialog::ResultDialog(const QString& testMode, int testedCount, int correctCount,
                            SoundService& sound, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::MSWindowsFixedSizeDialogHint),
       m_clientWidth(clientWidthFor(testMode, this)),
       m_chart(testedCount, correctCount, m_clientWidth, ClientHeight + FrameHeight)
 {
@@ -166,8 +167,8 @@ void ResultDialog::paintEvent(QPaintEvent* /*event*/)
     const QColor shadow = palette().color(QPalette::Dark);
     painter.setPen(QPen(shadow, 0));
     painter.setBrush(shadow);
-    painter.drawEllipse(circle(m_chart.centre()
-                               + QPoint(ResultChart::ShadowOffset, ResultChart::ShadowOffset)));
+    painter.drawEllipse(
+        circle(m_chart.centre() + QPoint(ResultChart::ShadowOffset, ResultChart::ShadowOffset)));
 
     painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
     if (!m_chart.hasAnswers()) {

@@ -59,12 +59,11 @@ enum HelpTopic {
 
 AnswerJudge judgeOf(const VocabInfo& vocabulary)
 {
-    return AnswerJudge(vocabulary.flags & vocabflags::CaseSensitive
-                           ? AnswerJudge::LetterCase::Significant
-                           : AnswerJudge::LetterCase::Ignored,
-                       vocabulary.flags & vocabflags::AccentsOptional
-                           ? AnswerJudge::Accents::MayBeLeftOut
-                           : AnswerJudge::Accents::Required);
+    return AnswerJudge(
+        vocabulary.flags & vocabflags::CaseSensitive ? AnswerJudge::LetterCase::Significant
+                                                     : AnswerJudge::LetterCase::Ignored,
+        vocabulary.flags & vocabflags::AccentsOptional ? AnswerJudge::Accents::MayBeLeftOut
+                                                       : AnswerJudge::Accents::Required);
 }
 
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
@@ -94,7 +93,8 @@ QLabel* valueLabel(const QString& name, const QString& widest, QWidget* parent)
     return result;
 }
 
-QString noMoreEntries() {
+QString noMoreEntries()
+{
     return QCoreApplication::translate("lexmint::TestWindow", "No more entries");
 }
 
@@ -121,9 +121,9 @@ TestWindow::TestWindow(VocabularyHost& host, EntryForms& entryForms, MessageServ
                        KeyboardFocus& keyboards, const Clock& clock, SettingsStore& settings,
                        HelpService& help, SoundService& sound, const QStringList& modes,
                        const QString& testMode, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::WindowContextHelpButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_host(host),
       m_entryForms(entryForms),
       m_messages(messages, this),
@@ -177,12 +177,16 @@ void TestWindow::buildControls(const QStringList& modes, HelpService& help)
     layout->addLayout(upper, 1);
     layout->addWidget(m_details);
 
-    const std::pair<QWidget*, int> topics[] = {
-        {m_guess, GuessTopic},   {m_definitions, DefinitionsTopic},
-        {m_restart, RestartTopic}, {m_ok, OkTopic},
-        {m_skip, SkipTopic},     {m_progress, ProgressTopic},
-        {m_modes, ModeTopic},    {m_edit, EditTopic},
-        {m_detailsButton, DetailsTopic}, {m_finish, FinishTopic}};
+    const std::pair<QWidget*, int> topics[] = {{m_guess, GuessTopic},
+                                               {m_definitions, DefinitionsTopic},
+                                               {m_restart, RestartTopic},
+                                               {m_ok, OkTopic},
+                                               {m_skip, SkipTopic},
+                                               {m_progress, ProgressTopic},
+                                               {m_modes, ModeTopic},
+                                               {m_edit, EditTopic},
+                                               {m_detailsButton, DetailsTopic},
+                                               {m_finish, FinishTopic}};
     for (const auto& [widget, topic] : topics)
         widget->setWhatsThis(help.popupText(topic));
 
@@ -227,8 +231,8 @@ QWidget* TestWindow::makeButtonColumn(const QStringList& modes)
     const qint64 entries = m_host.currentVocabulary().entryCount;
     m_progress->setMinimumWidth(
         std::max(metrics.horizontalAdvance(noMoreEntries()),
-                 metrics.horizontalAdvance(progressText(entries - 1, entries))) +
-        metrics.averageCharWidth());
+                 metrics.horizontalAdvance(progressText(entries - 1, entries)))
+        + metrics.averageCharWidth());
     m_progress->installEventFilter(this);
     m_rightSignLabel = label(u"lblRightSign"_s, tr("\u2714 Correct"), entryMode);
     m_rightSignLabel->setAlignment(Qt::AlignCenter);
@@ -280,9 +284,9 @@ QWidget* TestWindow::makeDetailsPanel()
     auto* lastTest = new QGroupBox(tr("Last Test"), panel);
     lastTest->setObjectName(u"Frame2"_s);
     m_lastWhat = label(u"lblLastWhat"_s, tr("Last Tested On"), lastTest);
-    m_lastTestedOn = valueLabel(u"lblLastTestedOn"_s,
-                                QLocale().toString(QDate(2000, 12, 28), QLocale::ShortFormat),
-                                lastTest);
+    m_lastTestedOn =
+        valueLabel(u"lblLastTestedOn"_s,
+                   QLocale().toString(QDate(2000, 12, 28), QLocale::ShortFormat), lastTest);
     m_lastOK = valueLabel(u"lblLastOK"_s, tr("Yes"), lastTest);
     auto* lastTestLayout = new QGridLayout(lastTest);
     lastTestLayout->addWidget(m_lastWhat, 0, 0);
@@ -361,8 +365,8 @@ void TestWindow::showCurrentEntry()
     }
     const TestEntry entry = m_run.current();
     m_progress->setText(progressText(m_run.position(), m_run.count()));
-    m_definitions->setPlainText(vocabularyfile::getDefinitions(m_host.sources().definitions(),
-                                                               entry.id, m_messages));
+    m_definitions->setPlainText(
+        vocabularyfile::getDefinitions(m_host.sources().definitions(), entry.id, m_messages));
     const bool neverTested = entry.lastOK == -1;
     m_lastWhat->setText(neverTested ? tr("Created On") : tr("Last Tested On"));
     m_lastTestedOn->setText(dateText(entry.lastTestedOn));
@@ -504,8 +508,7 @@ bool TestWindow::guessEvent(QEvent* event)
         // Enter while an input method composes, or the one that just confirmed a composition,
         // must not also submit the answer.
         return isEnter(*static_cast<QKeyEvent*>(event)) && (m_composing || m_compositionEnded);
-    default:
-        return false;
+    default: return false;
     }
 }
 

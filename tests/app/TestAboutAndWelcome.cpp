@@ -18,7 +18,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename T> T* child(QWidget& window, const QString& name)
+template <typename T>
+T* child(QWidget& window, const QString& name)
 {
     auto* found = window.findChild<T*>(name);
     if (!found)

@@ -113,7 +113,10 @@ private slots:
 private:
     MainWindow& start(const QStringList& arguments = {}) { return m_fx->start(arguments); }
     QAction* action(const QString& name) const { return m_fx->action(name); }
-    QString panel(const QString& name) const { return m_window()->findChild<QLabel*>(name)->text(); }
+    QString panel(const QString& name) const
+    {
+        return m_window()->findChild<QLabel*>(name)->text();
+    }
     /// The objectName of what the main window shows: the sheet, the start page or the blank.
     QString shown() const;
     EntryForm* openForm(const QString& command) const;
@@ -249,20 +252,23 @@ void TestMainWindow::commandStates_data()
     QTest::addColumn<QStringList>("disabled");
 
     const QStringList vocabularyCommands{u"mnuVocabProps"_s, u"mnuVocClose"_s, u"mnuVocImport"_s,
-                                         u"mnuVocExport"_s,  u"mnuEntryAdd"_s,  u"mnuEntryEdit"_s,
-                                         u"mnuEntryFind"_s,  u"test"_s,         u"mnuViewRefresh"_s,
+                                         u"mnuVocExport"_s,  u"mnuEntryAdd"_s, u"mnuEntryEdit"_s,
+                                         u"mnuEntryFind"_s,  u"test"_s,        u"mnuViewRefresh"_s,
                                          u"findsep"_s};
     const QStringList entryCommands{u"mnuEntryEdit"_s, u"mnuEntryFind"_s, u"test"_s,
                                     u"mnuViewRefresh"_s};
-    QTest::newRow("nothing open")
-        << -1
-        << QStringList{u"mnuVocNew"_s, u"mnuVocOpen"_s, u"mnuViewOptions"_s, u"mnuHelpTopics"_s}
-        << vocabularyCommands + QStringList{u"testsep"_s} << QStringList() << QStringList();
+    QTest::newRow("nothing open") << -1
+                                  << QStringList{u"mnuVocNew"_s, u"mnuVocOpen"_s,
+                                                 u"mnuViewOptions"_s, u"mnuHelpTopics"_s}
+                                  << vocabularyCommands + QStringList{u"testsep"_s} << QStringList()
+                                  << QStringList();
     QTest::newRow("empty vocabulary") << 0 << vocabularyCommands << QStringList()
                                       << QStringList{u"mnuEntryAdd"_s} << entryCommands;
-    QTest::newRow("with entries")
-        << 2 << QStringList{u"mnuVocabProps"_s, u"mnuEntryEdit"_s, u"test"_s, u"testsep"_s}
-        << QStringList() << entryCommands + QStringList{u"mnuEntryAdd"_s} << QStringList();
+    QTest::newRow("with entries") << 2
+                                  << QStringList{u"mnuVocabProps"_s, u"mnuEntryEdit"_s, u"test"_s,
+                                                 u"testsep"_s}
+                                  << QStringList() << entryCommands + QStringList{u"mnuEntryAdd"_s}
+                                  << QStringList();
 }
 
 void TestMainWindow::commandStates()
@@ -336,7 +342,7 @@ void TestMainWindow::badCommandLineShowsUsage()
 void TestMainWindow::refusedStartupVocabularyIsNotSavedAsLastOpen()
 {
     m_fx->settings().setText(SettingsKey::StartupDB,
-                        writeFile(m_fx->path(QString()), u"bad.lxm"_s, QByteArray(2048, 'x')));
+                             writeFile(m_fx->path(QString()), u"bad.lxm"_s, QByteArray(2048, 'x')));
     start();
     QCOMPARE(m_fx->messages.shown().size(), 1);
     QCOMPARE(m_fx->messages.shown().first().title, u"Open Vocabulary"_s);
@@ -380,7 +386,9 @@ void TestMainWindow::startPageOffersEveryWayIn()
     m_fx->files.expect(vocabulary(u"mine.lxm"_s, 2));
     start();
     QCOMPARE(shown(), u"StartPage"_s);
-    QVERIFY(!m_window()->findChild<QAbstractButton*>(u"start_mnuVocabRecent1"_s)->isVisibleTo(m_window()));
+    QVERIFY(!m_window()
+                 ->findChild<QAbstractButton*>(u"start_mnuVocabRecent1"_s)
+                 ->isVisibleTo(m_window()));
     click(u"start_mnuVocOpen"_s);
     QCOMPARE(m_window()->windowTitle(), u"Mine - Lex Mint"_s);
 
@@ -509,27 +517,31 @@ void TestMainWindow::keyboardFollowsTheFocus_data()
     const FocusStep exit{u"exit"_s, UsEnglish, QString()};
 
     QTest::newRow("sheet, entry form") << FocusSteps{sheet, form, exit};
-    QTest::newRow("sheet, entry form, main window, entry form")
-        << FocusSteps{sheet, definitions, form, {u"main"_s, German, german},
-                      {u"form"_s, Czech, czech}, exit};
+    QTest::newRow("sheet, entry form, main window, entry form") << FocusSteps{
+        sheet, definitions, form, {u"main"_s, German, german}, {u"form"_s, Czech, czech}, exit};
     // The offscreen platform leaves no window active after a dialog; a window manager would
     // activate the main window, as "main" does.
-    QTest::newRow("sheet, quick find, sheet")
-        << FocusSteps{sheet, definitions, {u"F7"_s, Czech, czech},
-                      {u"Esc"_s, UsEnglish, QString()}, {u"main"_s, German, german}, exit};
+    QTest::newRow("sheet, quick find, sheet") << FocusSteps{sheet,
+                                                            definitions,
+                                                            {u"F7"_s, Czech, czech},
+                                                            {u"Esc"_s, UsEnglish, QString()},
+                                                            {u"main"_s, German, german},
+                                                            exit};
     QTest::newRow("exit from quick find")
         << FocusSteps{sheet, definitions, {u"F7"_s, Czech, czech}, exit};
     QTest::newRow("exit from the test")
         << FocusSteps{sheet, definitions, {u"test"_s, Czech, czech}, exit};
-    QTest::newRow("context menu of a field")
-        << FocusSteps{sheet, form, {u"menu"_s, Czech, czech}, {u"menu closed"_s, Czech, czech},
-                      exit};
-    QTest::newRow("menu bar over the sheet")
-        << FocusSteps{sheet, {u"Alt"_s, Czech, czech}, {u"Down"_s, Czech, czech},
-                      {u"Esc"_s, Czech, czech}, exit};
-    QTest::newRow("another window takes the focus")
-        << FocusSteps{sheet, form, {u"away"_s, UsEnglish, QString()}, {u"form"_s, Czech, czech},
-                      {u"away"_s, UsEnglish, QString()}, {u"main"_s, Czech, czech}, exit};
+    QTest::newRow("context menu of a field") << FocusSteps{
+        sheet, form, {u"menu"_s, Czech, czech}, {u"menu closed"_s, Czech, czech}, exit};
+    QTest::newRow("menu bar over the sheet") << FocusSteps{
+        sheet, {u"Alt"_s, Czech, czech}, {u"Down"_s, Czech, czech}, {u"Esc"_s, Czech, czech}, exit};
+    QTest::newRow("another window takes the focus") << FocusSteps{sheet,
+                                                                  form,
+                                                                  {u"away"_s, UsEnglish, QString()},
+                                                                  {u"form"_s, Czech, czech},
+                                                                  {u"away"_s, UsEnglish, QString()},
+                                                                  {u"main"_s, Czech, czech},
+                                                                  exit};
 }
 
 void TestMainWindow::keyboardFollowsTheFocus()
@@ -547,9 +559,9 @@ void TestMainWindow::runFocusSteps(const FocusSteps& steps, qsizetype& next, boo
 {
     for (; next < steps.size(); ++next) {
         const FocusStep& step = steps.at(next);
-        const QString modal = step.action == u"F7"  ? u"frmQSearch"_s
-                              : step.action == u"test" ? u"frmTest"_s
-                                                       : QString();
+        const QString modal = step.action == u"F7" ? u"frmQSearch"_s
+            : step.action == u"test"               ? u"frmTest"_s
+                                                   : QString();
         if (modal.isEmpty()) {
             doFocusStep(step.action);
             if (inModal && (step.action == u"Esc" || step.action == u"exit"))
@@ -585,10 +597,13 @@ void TestMainWindow::doFocusStep(const QString& what)
     } else if (what == u"definitions") {
         QTest::keyClick(&grid, Qt::Key_Right);
     } else if (what == u"F5" || what == u"F7" || what == u"test") {
-        action(what == u"F5" ? u"mnuEntryAdd"_s : what == u"F7" ? u"mnuEntryFind"_s : what)
+        action(what == u"F5"       ? u"mnuEntryAdd"_s
+                   : what == u"F7" ? u"mnuEntryFind"_s
+                                   : what)
             ->trigger();
         if (what == u"F5")
-            QTRY_COMPARE(QApplication::activeWindow(), m_window()->findChild<QWidget*>(u"frmAdd"_s));
+            QTRY_COMPARE(QApplication::activeWindow(),
+                         m_window()->findChild<QWidget*>(u"frmAdd"_s));
     } else if (what == u"main" || what == u"form") {
         // The widgets learn of an activation after the platform's window does.
         QWidget* window = what == u"main" ? m_window() : form;
@@ -623,8 +638,9 @@ void TestMainWindow::doFocusStep(const QString& what)
 void TestMainWindow::checkFocusStep(const FocusStep& step)
 {
     const auto state = [&](qint32 active, const QString& panelText) {
-        return u"after %1: %2 active, panel \"%3\""_s.arg(step.action).arg(active, 0, 16).arg(
-            panelText);
+        return u"after %1: %2 active, panel \"%3\""_s.arg(step.action)
+            .arg(active, 0, 16)
+            .arg(panelText);
     };
     // The program ends right after Exit, without handling the events still to come.
     if (step.action == u"exit")
@@ -649,8 +665,7 @@ void TestMainWindow::missingLayoutIsReportedOnceTheFocusSettled()
     });
     doFocusStep(u"F5"_s);
     doFocusStep(u"Tab"_s);
-    QTRY_COMPARE(atMessage,
-                 (QStringList{u"Keyboard Not Installed"_s, u"txtDef"_s, u"Russian"_s}));
+    QTRY_COMPARE(atMessage, (QStringList{u"Keyboard Not Installed"_s, u"txtDef"_s, u"Russian"_s}));
     // Once per run of the program.
     doFocusStep(u"main"_s);
     doFocusStep(u"form"_s);
@@ -703,13 +718,15 @@ void TestMainWindow::propertiesAndOptionsOpenOnce()
 void TestMainWindow::formsGoWithTheirVocabulary_data()
 {
     QTest::addColumn<QString>("command"); // what makes the vocabulary go
-    QTest::addColumn<QString>("after"); // the file open afterwards, unless the form is kept
+    QTest::addColumn<QString>("after");   // the file open afterwards, unless the form is kept
     QTest::addColumn<bool>("typed");
     QTest::addColumn<MessageAnswer>("answer"); // to "Discard changes?"
 
-    const std::pair<const char*, QString> commands[] = {
-        {"mnuVocOpen", u"b.lxm"_s}, {"mnuVocabRecent2", u"b.lxm"_s}, {"mnuVocNew", u"c.lxm"_s},
-        {"mnuVocClose", QString()}, {"mnuVocExit", u"a.lxm"_s}};
+    const std::pair<const char*, QString> commands[] = {{"mnuVocOpen", u"b.lxm"_s},
+                                                        {"mnuVocabRecent2", u"b.lxm"_s},
+                                                        {"mnuVocNew", u"c.lxm"_s},
+                                                        {"mnuVocClose", QString()},
+                                                        {"mnuVocExit", u"a.lxm"_s}};
     for (const auto& [command, after] : commands) {
         const QString name = QString::fromLatin1(command);
         QTest::addRow("%s, untouched", command) << name << after << false << MessageAnswer::Yes;
@@ -730,8 +747,10 @@ void TestMainWindow::formsGoWithTheirVocabulary()
     const QString b = m_fx->vocabulary(u"b.lxm"_s, {u"eins|x"_s, u"zwei|x"_s, u"drei|x"_s});
     const auto entriesOf = [](const QString& path) {
         Database db;
-        return db.open(path) ? SqlQuery::scalar(db, u"SELECT group_concat(ID || Headword) "
-                                                    "FROM Headwords"_s)->toString()
+        return db.open(path) ? SqlQuery::scalar(db,
+                                                u"SELECT group_concat(ID || Headword) "
+                                                "FROM Headwords"_s)
+                                   ->toString()
                              : QString();
     };
     const QString bEntries = entriesOf(b);
@@ -840,7 +859,8 @@ void TestMainWindow::unreadableVocabularyIsReported()
 void TestMainWindow::importFillsTheDataSheetAndSaysWhatItDid()
 {
     start({vocabulary(u"mine.lxm"_s)});
-    m_fx->files.expect(writeFile(m_fx->path(QString()), u"more.csv"_s, "cuatro,four\ncinco,five\n"_ba));
+    m_fx->files.expect(
+        writeFile(m_fx->path(QString()), u"more.csv"_s, "cuatro,four\ncinco,five\n"_ba));
     bool imported = false;
     QTimer::singleShot(0, this, [&] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -867,8 +887,8 @@ void TestMainWindow::slowTestModesAreLeftOut_data()
         "FROM n WHERE i < 0"_s;
     QTest::newRow("a mode of the file's own")
         << u"Endless"_s << u"CREATE VIEW Endless "_s + endless;
-    QTest::newRow("the mode All")
-        << u"All"_s << u"DROP VIEW \"All\"; CREATE VIEW \"All\" "_s + endless;
+    QTest::newRow("the mode All") << u"All"_s
+                                  << u"DROP VIEW \"All\"; CREATE VIEW \"All\" "_s + endless;
 }
 
 void TestMainWindow::slowTestModesAreLeftOut()
@@ -918,9 +938,10 @@ void TestMainWindow::slowTestModesAreLeftOut()
 void TestMainWindow::inconsistentFileShowsWhatItHolds()
 {
     const QString path = vocabulary(u"mine.lxm"_s, 3);
-    QVERIFY(execRaw(path, u"DELETE FROM Definitions WHERE ID = "
-                          "(SELECT ID FROM Headwords WHERE Headword = 'dos');"
-                          "INSERT INTO Definitions VALUES (999, 'orphan');"_s));
+    QVERIFY(execRaw(path,
+                    u"DELETE FROM Definitions WHERE ID = "
+                    "(SELECT ID FROM Headwords WHERE Headword = 'dos');"
+                    "INSERT INTO Definitions VALUES (999, 'orphan');"_s));
     start({path});
     // Every entry has its row, the one without lines too; lines without an entry have none.
     const QAbstractItemModel* sheet = m_window()->findChild<QTableView*>(u"VocabGrid"_s)->model();
@@ -934,9 +955,10 @@ void TestMainWindow::inconsistentFileShowsWhatItHolds()
 void TestMainWindow::hugeHeadwordIsShownCut()
 {
     const QString path = vocabulary(u"mine.lxm"_s, 1);
-    QVERIFY(execRaw(path, u"INSERT INTO Headwords (Headword) "
-                          "VALUES ('a' || hex(zeroblob(5000000)));"
-                          "INSERT INTO Definitions VALUES (last_insert_rowid(), 'huge');"_s));
+    QVERIFY(execRaw(path,
+                    u"INSERT INTO Headwords (Headword) "
+                    "VALUES ('a' || hex(zeroblob(5000000)));"
+                    "INSERT INTO Definitions VALUES (last_insert_rowid(), 'huge');"_s));
     QElapsedTimer opening;
     opening.start();
     start({path}).show();
@@ -1007,8 +1029,9 @@ void TestMainWindow::progressFollowsTheOpenVocabulary()
     {
         Database db;
         QVERIFY(db.open(tested));
-        QVERIFY(SqlQuery(db, u"INSERT INTO Answers (Entry, Moment, WasRight, Stability) "
-                             "SELECT ID, ?, 1, 2.3 FROM Headwords"_s)
+        QVERIFY(SqlQuery(db,
+                         u"INSERT INTO Answers (Entry, Moment, WasRight, Stability) "
+                         "SELECT ID, ?, 1, 2.3 FROM Headwords"_s)
                     .exec({m_fx->clock.now().toMSecsSinceEpoch()}));
     }
     m_fx->files.expect(tested);

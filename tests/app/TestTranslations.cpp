@@ -53,7 +53,8 @@ struct Snapshot {
     void add(const QString& name, QWidget* window);
 };
 
-QString widgetName(const QObject* object) {
+QString widgetName(const QObject* object)
+{
     if (!object->objectName().isEmpty())
         return object->objectName();
     const QObject* parent = object->parent();
@@ -67,14 +68,16 @@ QString widgetName(const QObject* object) {
     return QString::fromLatin1(object->metaObject()->className()) + u'#' + QString::number(index);
 }
 
-QString pathOf(const QObject* object, const QObject* window) {
+QString pathOf(const QObject* object, const QObject* window)
+{
     QStringList parts;
     for (; object && object != window; object = object->parent())
         parts.prepend(widgetName(object));
     return parts.join(u'/');
 }
 
-QChar accessKey(const QString& text) {
+QChar accessKey(const QString& text)
+{
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {
         if (text.at(i) == u'&') {
             if (text.at(i + 1) != u'&')
@@ -87,7 +90,8 @@ QChar accessKey(const QString& text) {
 
 /// Fails on two equal access keys among `texts`, named after `where`. The same caption more
 /// than once is the same command on each of several panels; its key moves between them.
-void checkAccessKeys(const QStringList& texts, const QString& where, QStringList& errors) {
+void checkAccessKeys(const QStringList& texts, const QString& where, QStringList& errors)
+{
     QMap<QChar, QString> owners;
     for (const QString& text : texts) {
         const QChar key = accessKey(text);
@@ -99,8 +103,8 @@ void checkAccessKeys(const QStringList& texts, const QString& where, QStringList
     }
 }
 
-void addMenu(const QString& path, const QList<QAction*>& actions, Texts& texts,
-             QStringList& errors) {
+void addMenu(const QString& path, const QList<QAction*>& actions, Texts& texts, QStringList& errors)
+{
     QStringList captions;
     for (const QAction* action : actions) {
         if (action->isSeparator() || !action->isVisible())
@@ -115,7 +119,8 @@ void addMenu(const QString& path, const QList<QAction*>& actions, Texts& texts,
 }
 
 /// A chart's title, the names in its legend and the categories along its axes.
-void addChart(const QString& path, const QChart& chart, Texts& texts) {
+void addChart(const QString& path, const QChart& chart, Texts& texts)
+{
     texts.insert(path + u":title"_s, chart.title());
     QStringList names;
     for (const QAbstractSeries* series : chart.series()) {
@@ -133,7 +138,8 @@ void addChart(const QString& path, const QChart& chart, Texts& texts) {
         texts.insert(path + u":legend"_s + QString::number(i), names.at(i));
 }
 
-void Snapshot::add(const QString& name, QWidget* window) {
+void Snapshot::add(const QString& name, QWidget* window)
+{
     Texts& texts = windows[name];
     QStringList& errors = accessKeyErrors[name];
     texts.insert(u"title"_s, window->windowTitle());
@@ -194,22 +200,23 @@ const QMap<QString, QSet<QString>> SameInLanguage{
 
 /// Widgets whose text is data rather than the program's wording: paths, file titles, layout
 /// names from the keyboard catalogue, numbers and the words of the vocabulary.
-bool isData(const QString& where, const QString& text) {
+bool isData(const QString& where, const QString& text)
+{
     static const QRegularExpression dataWidget(
         u"(^|/)(filepath|mnuVocabRecent\\d|lblTitle|lblWebPage|"
         "lblDisclaimer|txtCorrect|lblTyped|lblMode|lblCorrect|lblIncorrect|lblTested|"
         "lblCorrectPerc|lblIncorrectPerc|lblPercentage|lblLastTestedOn|lblProgress|"
         "cmbEncoding|cmbHeadword|lstDefinitions|grdPreview|txtReport|Label\\d+|lblTypingHint)"_s);
     static const QRegularExpression letters(u"[^\\W\\d_]{2}"_s);
-    return dataWidget.match(where).hasMatch() || !letters.match(text).hasMatch() ||
-           text.contains(u"Lex Mint"_s) || text.contains(u"uno"_s);
+    return dataWidget.match(where).hasMatch() || !letters.match(text).hasMatch()
+        || text.contains(u"Lex Mint"_s) || text.contains(u"uno"_s);
 }
 
 } // namespace
 
 class TestTranslations : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase();
     void everyWindowIsTranslated_data();
     void everyWindowIsTranslated();
@@ -218,13 +225,14 @@ class TestTranslations : public QObject {
     void languageFollowsTheLocale_data();
     void languageFollowsTheLocale();
 
-  private:
+private:
     Snapshot walkEveryWindow();
 
     Snapshot m_english;
 };
 
-void TestTranslations::initTestCase() {
+void TestTranslations::initTestCase()
+{
     QStandardPaths::setTestModeEnabled(true);
     m_english = walkEveryWindow();
     for (const QString& window :
@@ -236,7 +244,8 @@ void TestTranslations::initTestCase() {
     QVERIFY(progressTexts.contains(u"Well known"_s));
 }
 
-Snapshot TestTranslations::walkEveryWindow() {
+Snapshot TestTranslations::walkEveryWindow()
+{
     Snapshot snapshot;
     MainWindowFixture fixture;
     const QString path = fixture.vocabulary(u"mine.lxm"_s, {u"uno|one"_s, u"dos|two"_s});
@@ -317,13 +326,15 @@ Snapshot TestTranslations::walkEveryWindow() {
     return snapshot;
 }
 
-void TestTranslations::everyWindowIsTranslated_data() {
+void TestTranslations::everyWindowIsTranslated_data()
+{
     QTest::addColumn<QString>("language");
     for (const char* language : {"de", "fr", "es"})
         QTest::newRow(language) << QString::fromLatin1(language);
 }
 
-void TestTranslations::everyWindowIsTranslated() {
+void TestTranslations::everyWindowIsTranslated()
+{
     QFETCH(QString, language);
     QVERIFY(installUiLanguage(*qApp, QLocale(language)));
     const Snapshot translated = walkEveryWindow();
@@ -339,8 +350,8 @@ void TestTranslations::everyWindowIsTranslated() {
                 faults.append(where + u" is missing"_s);
             else if (shown.value(text.key()).isEmpty() && !text->isEmpty())
                 faults.append(where + u" is empty"_s);
-            else if (shown.value(text.key()) == *text && !isData(text.key(), *text) &&
-                     !SameInLanguage.value(language).contains(*text))
+            else if (shown.value(text.key()) == *text && !isData(text.key(), *text)
+                     && !SameInLanguage.value(language).contains(*text))
                 faults.append(where + u" is untranslated: "_s + *text);
         }
         faults += translated.accessKeyErrors.value(window.key());
@@ -348,7 +359,8 @@ void TestTranslations::everyWindowIsTranslated() {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
-void TestTranslations::translationFilesAreComplete_data() {
+void TestTranslations::translationFilesAreComplete_data()
+{
     QTest::addColumn<QString>("file");
     const QDir folder(QStringLiteral(LEXMINT_TRANSLATIONS_DIR));
     for (const QString& name : folder.entryList({u"*.ts"_s}))
@@ -356,7 +368,8 @@ void TestTranslations::translationFilesAreComplete_data() {
 }
 
 /// Every message is finished, and keeps the source's placeholders and its access key.
-void TestTranslations::translationFilesAreComplete() {
+void TestTranslations::translationFilesAreComplete()
+{
     QFETCH(QString, file);
     QFile ts(file);
     QVERIFY(ts.open(QIODevice::ReadOnly));
@@ -396,7 +409,8 @@ void TestTranslations::translationFilesAreComplete() {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
-void TestTranslations::languageFollowsTheLocale_data() {
+void TestTranslations::languageFollowsTheLocale_data()
+{
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("caption"); // of the Vocabulary menu
 
@@ -408,7 +422,8 @@ void TestTranslations::languageFollowsTheLocale_data() {
     QTest::newRow("untranslated language") << QLocale(u"ja_JP"_s) << u"&Vocabulary"_s;
 }
 
-void TestTranslations::languageFollowsTheLocale() {
+void TestTranslations::languageFollowsTheLocale()
+{
     QFETCH(QLocale, locale);
     QFETCH(QString, caption);
     const bool translated = installUiLanguage(*qApp, locale);

@@ -92,8 +92,8 @@ void TestVocabGrid::init()
     QCOMPARE(m_fixture->addEntries(Entries).size(), Entries.size());
     m_sources = std::make_unique<VocabularySources>();
     QVERIFY(m_sources->attach(m_fixture->path()));
-    m_backend = std::make_unique<FakeKeyboardBackend>(QList<qint32>{UsEnglish, German, Czech},
-                                                      UsEnglish);
+    m_backend =
+        std::make_unique<FakeKeyboardBackend>(QList<qint32>{UsEnglish, German, Czech}, UsEnglish);
     m_switcher = std::make_unique<KeyboardSwitcher>(*m_backend, m_messages);
     m_keyboards = std::make_unique<KeyboardFocus>(*m_switcher);
     m_vocab = VocabInfo{m_fixture->path(), 50, 0, German, Czech};

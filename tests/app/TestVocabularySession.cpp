@@ -89,8 +89,8 @@ void TestVocabularySession::refusedFilesChangeNothing_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text"); // %1 stands for the path
 
-    QTest::newRow("not a database") << QByteArray(3000, 'x')
-                                    << u"SQLite Engine Error 26: file is not a database"_s;
+    QTest::newRow("not a database")
+        << QByteArray(3000, 'x') << u"SQLite Engine Error 26: file is not a database"_s;
     QTest::newRow("empty file") << QByteArray() << u"Cannot open %1\rNot a Lex Mint database."_s;
     QTest::newRow("older access vocabulary")
         << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(4000, '\0')
@@ -178,8 +178,7 @@ void TestVocabularySession::nonRegularFilesAreRefusedAtOnce()
     QVERIFY(!released);
     QVERIFY(!opened);
     QCOMPARE(m_messages->shown().size(), 1);
-    QCOMPARE(m_messages->shown().first().text,
-             u"Cannot open %1\r"_s.arg(path) + reason.arg(path));
+    QCOMPARE(m_messages->shown().first().text, u"Cannot open %1\r"_s.arg(path) + reason.arg(path));
 }
 
 void TestVocabularySession::unsafeFilesOpenReadOnlyWithTheReason_data()
@@ -188,8 +187,9 @@ void TestVocabularySession::unsafeFilesOpenReadOnlyWithTheReason_data()
     QTest::addColumn<QString>("text"); // how it begins; %1 stands for the path
     QTest::addColumn<MessageIcon>("icon");
 
-    QTest::newRow("damaged") << u"cut"_s << u"The vocabulary file %1 is damaged. Lex Mint keeps "
-                                             "it read-only, so that no more of it is lost"_s
+    QTest::newRow("damaged") << u"cut"_s
+                             << u"The vocabulary file %1 is damaged. Lex Mint keeps "
+                                "it read-only, so that no more of it is lost"_s
                              << MessageIcon::Critical;
     QTest::newRow("trigger of its own")
         << u"CREATE TRIGGER Sneaky AFTER INSERT ON Headwords BEGIN DELETE FROM Definitions; END;"_s
@@ -205,8 +205,8 @@ void TestVocabularySession::unsafeFilesOpenReadOnlyWithTheReason()
     const QString path = makeVocabulary(m_dir->path(), u"unsafe.lxm"_s, {});
     QVERIFY(addManyEntries(path, 400));
     if (damage == u"cut"_s)
-        QVERIFY(!writeFile(m_dir->path(), u"unsafe.lxm"_s, fileBytes(path).chopped(1000))
-                     .isEmpty());
+        QVERIFY(
+            !writeFile(m_dir->path(), u"unsafe.lxm"_s, fileBytes(path).chopped(1000)).isEmpty());
     else
         QVERIFY(execRaw(path, damage));
     const QByteArray before = fileBytes(path);
@@ -240,8 +240,9 @@ void TestVocabularySession::damageFoundAtTheFirstWriteKeepsTheFileReadOnly()
     sqlite3* raw = nullptr;
     sqlite3_stmt* leaf = nullptr;
     QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &raw), SQLITE_OK);
-    sqlite3_prepare_v2(raw, "SELECT pageno, pgsize FROM dbstat WHERE name = 'Definitions' "
-                            "AND pagetype = 'leaf' ORDER BY pageno DESC LIMIT 1",
+    sqlite3_prepare_v2(raw,
+                       "SELECT pageno, pgsize FROM dbstat WHERE name = 'Definitions' "
+                       "AND pagetype = 'leaf' ORDER BY pageno DESC LIMIT 1",
                        -1, &leaf, nullptr);
     QCOMPARE(sqlite3_step(leaf), SQLITE_ROW);
     const qsizetype page = sqlite3_column_int(leaf, 0) - 1;

@@ -173,7 +173,7 @@ void TestWindowKeys::everyWindowHasHelpAndNoKeyDoesTwoThings()
         const QList<int> topics = fx.help.shownContexts();
         help.append(shown->objectName() + u' '
                     + (fx.help.contentsCount() == 1 ? u"contents"_s
-                       : topics.size() == 1         ? QString::number(topics.first())
+                           : topics.size() == 1     ? QString::number(topics.first())
                                                     : u"none"_s));
         QTest::keyClick(focus, Qt::Key_F1, Qt::ShiftModifier);
         if (!QWhatsThis::inWhatsThisMode())
@@ -184,10 +184,9 @@ void TestWindowKeys::everyWindowHasHelpAndNoKeyDoesTwoThings()
     visit(&window);
 
     // Modeless windows: looked at where they are shown.
-    for (const auto& [command, name] : {std::pair{"mnuEntryAdd", "frmAdd"},
-                                        std::pair{"mnuViewOptions", "frmOptions"},
-                                        std::pair{"mnuVocabProps", "frmProperties"},
-                                        std::pair{"mnuHelpAbout", "frmAbout"}}) {
+    for (const auto& [command, name] :
+         {std::pair{"mnuEntryAdd", "frmAdd"}, std::pair{"mnuViewOptions", "frmOptions"},
+          std::pair{"mnuVocabProps", "frmProperties"}, std::pair{"mnuHelpAbout", "frmAbout"}}) {
         fx.action(QLatin1String(command))->trigger();
         QTRY_VERIFY2(MainWindowFixture::shownWindow(QLatin1String(name)), name);
         visit(MainWindowFixture::shownWindow(QLatin1String(name)));
@@ -199,14 +198,16 @@ void TestWindowKeys::everyWindowHasHelpAndNoKeyDoesTwoThings()
     fx.walkModalWindows([&](QWidget* modal) { visit(modal); });
 
     visited.sort();
-    QCOMPARE(visited, (QStringList{u"frmAbout"_s, u"frmAdd"_s, u"frmMistake"_s, u"frmOptions"_s,
-                                   u"frmProperties"_s, u"frmQSearch"_s, u"frmResult"_s,
-                                   u"frmTest"_s, u"frmVocab"_s}));
+    QCOMPARE(visited,
+             (QStringList{u"frmAbout"_s, u"frmAdd"_s, u"frmMistake"_s, u"frmOptions"_s,
+                          u"frmProperties"_s, u"frmQSearch"_s, u"frmResult"_s, u"frmTest"_s,
+                          u"frmVocab"_s}));
     QCOMPARE(clashes, QStringList());
     help.sort();
-    QCOMPARE(help, (QStringList{u"frmAbout 50"_s, u"frmAdd 30"_s, u"frmMistake 41"_s,
-                                u"frmOptions 15"_s, u"frmProperties 60"_s, u"frmQSearch 31"_s,
-                                u"frmResult 42"_s, u"frmTest 40"_s, u"frmVocab contents"_s}));
+    QCOMPARE(help,
+             (QStringList{u"frmAbout 50"_s, u"frmAdd 30"_s, u"frmMistake 41"_s, u"frmOptions 15"_s,
+                          u"frmProperties 60"_s, u"frmQSearch 31"_s, u"frmResult 42"_s,
+                          u"frmTest 40"_s, u"frmVocab contents"_s}));
 }
 
 QTEST_MAIN(TestWindowKeys)

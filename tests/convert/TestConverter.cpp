@@ -100,8 +100,8 @@ void TestConverter::conversions_data()
         << QStringList();
     QTest::newRow("legacy code page, columns mapped, into flash cards")
         << u"old.tsv"_s << "x\tcaf\xE9\tcoffee\n"_ba
-        << QStringList{u"--encoding"_s, u"windows-1252"_s, u"--headword"_s, u"2"_s,
-                       u"--definitions"_s, u"3"_s}
+        << QStringList{u"--encoding"_s, u"windows-1252"_s,  u"--headword"_s,
+                       u"2"_s,          u"--definitions"_s, u"3"_s}
         << u"cards.txt"_s << QStringList{u"caf\u00E9 | coffee"_s} << QStringList();
     QTest::newRow("flash cards with HTML into KVTML")
         << u"cards.txt"_s << "#html:true\nHund\tdog<br>hound\n"_ba << QStringList()
@@ -131,19 +131,25 @@ void TestConverter::failuresSayWhyInOneLine_data()
     QTest::addColumn<QString>("reason");
 
     QTest::newRow("no files") << QStringList() << 2 << u"give the file"_s;
-    QTest::newRow("unknown extension") << QStringList{u"words.doc"_s, u"out.csv"_s} << 2 << u"words.doc"_s;
+    QTest::newRow("unknown extension")
+        << QStringList{u"words.doc"_s, u"out.csv"_s} << 2 << u"words.doc"_s;
     QTest::newRow("unknown encoding")
-        << QStringList{u"--encoding"_s, u"klingon"_s, u"in.csv"_s, u"out.lxm"_s} << 2 << u"klingon"_s;
-    QTest::newRow("unknown rule")
-        << QStringList{u"--duplicates"_s, u"maybe"_s, u"in.csv"_s, u"out.lxm"_s} << 2 << u"skip"_s;
-    QTest::newRow("missing input") << QStringList{u"none.csv"_s, u"out.lxm"_s} << 1 << u"none.csv"_s;
+        << QStringList{u"--encoding"_s, u"klingon"_s, u"in.csv"_s, u"out.lxm"_s} << 2
+        << u"klingon"_s;
+    QTest::newRow("unknown rule") << QStringList{u"--duplicates"_s, u"maybe"_s, u"in.csv"_s,
+                                                 u"out.lxm"_s}
+                                  << 2 << u"skip"_s;
+    QTest::newRow("missing input")
+        << QStringList{u"none.csv"_s, u"out.lxm"_s} << 1 << u"none.csv"_s;
     QTest::newRow("into itself") << QStringList{u"in.csv"_s, u"./in.csv"_s} << 1 << u"itself"_s;
-    QTest::newRow("invalid UTF-8") << QStringList{u"latin.csv"_s, u"out.lxm"_s} << 1
-                                   << u"latin.csv:2:"_s;
-    QTest::newRow("entity bomb") << QStringList{u"bomb.kvtml"_s, u"out.lxm"_s} << 1 << u"entities"_s;
+    QTest::newRow("invalid UTF-8")
+        << QStringList{u"latin.csv"_s, u"out.lxm"_s} << 1 << u"latin.csv:2:"_s;
+    QTest::newRow("entity bomb") << QStringList{u"bomb.kvtml"_s, u"out.lxm"_s} << 1
+                                 << u"entities"_s;
     QTest::newRow("column beyond the file")
         << QStringList{u"--headword"_s, u"9"_s, u"in.csv"_s, u"out.lxm"_s} << 1 << u"columns"_s;
-    QTest::newRow("not a vocabulary") << QStringList{u"in.csv"_s, u"fake.lxm"_s} << 1 << u"fake.lxm"_s;
+    QTest::newRow("not a vocabulary")
+        << QStringList{u"in.csv"_s, u"fake.lxm"_s} << 1 << u"fake.lxm"_s;
 }
 
 void TestConverter::failuresSayWhyInOneLine()

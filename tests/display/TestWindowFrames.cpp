@@ -136,9 +136,9 @@ void TestWindowFrames::fixedDialogsUnderAWindowManager()
             wrong.append(name + u": not transient for "_s + opener->objectName());
     };
 
-    for (const auto& [command, name] : {std::pair{"mnuVocabProps", "frmProperties"},
-                                        std::pair{"mnuViewOptions", "frmOptions"},
-                                        std::pair{"mnuHelpAbout", "frmAbout"}}) {
+    for (const auto& [command, name] :
+         {std::pair{"mnuVocabProps", "frmProperties"}, std::pair{"mnuViewOptions", "frmOptions"},
+          std::pair{"mnuHelpAbout", "frmAbout"}}) {
         fx.action(QLatin1String(command))->trigger();
         QTRY_VERIFY(MainWindowFixture::shownWindow(QLatin1String(name)));
         check(MainWindowFixture::shownWindow(QLatin1String(name)), &window);
@@ -156,9 +156,9 @@ void TestWindowFrames::fixedDialogsUnderAWindowManager()
     });
 
     seen.sort();
-    QCOMPARE(seen, (QStringList{u"frmAbout"_s, u"frmMistake"_s, u"frmOptions"_s,
-                                u"frmProperties"_s, u"frmQSearch"_s, u"frmResult"_s,
-                                u"frmTest"_s}));
+    QCOMPARE(seen,
+             (QStringList{u"frmAbout"_s, u"frmMistake"_s, u"frmOptions"_s, u"frmProperties"_s,
+                          u"frmQSearch"_s, u"frmResult"_s, u"frmTest"_s}));
     QCOMPARE(wrong.join(u"\n"_s), QString());
 }
 

@@ -26,10 +26,10 @@ void TestAnswerJudge::judges_data()
 
     const auto both = [](const char* name, const QString& headword, const QString& answer,
                          bool rightIgnoringCase, bool rightWithCase) {
-        QTest::addRow("%s, case ignored", name) << headword << answer << LetterCase::Ignored
-                                                << QLocale::English << rightIgnoringCase;
-        QTest::addRow("%s, case significant", name) << headword << answer << LetterCase::Significant
-                                                    << QLocale::English << rightWithCase;
+        QTest::addRow("%s, case ignored", name)
+            << headword << answer << LetterCase::Ignored << QLocale::English << rightIgnoringCase;
+        QTest::addRow("%s, case significant", name)
+            << headword << answer << LetterCase::Significant << QLocale::English << rightWithCase;
     };
     // Blanks, empty answers and other scripts are judged through the test window's tests.
     both("other case", u"House"_s, u"house"_s, true, false);

@@ -32,16 +32,17 @@ QString disagreements(const QString& path)
     if (!db.open(path))
         return u"(unreadable)"_s;
     return SqlQuery::scalar(
-               db, u"SELECT ifnull(group_concat(Headword, ', '), '') FROM (SELECT h.*, "
-                   "(SELECT count(*) FROM Answers WHERE Entry = h.ID) AS answers, "
-                   "(SELECT total(WasRight) FROM Answers WHERE Entry = h.ID) AS rights, "
-                   "(SELECT WasRight FROM Answers WHERE Entry = h.ID ORDER BY Moment DESC, "
-                   "ID DESC LIMIT 1) AS lastRight FROM Headwords AS h) "
-                   "WHERE Tested <> answers OR Correct <> rights "
-                   "OR (answers > 0 AND (LastOK <> lastRight OR Stability IS NULL "
-                   "OR Stability <> (SELECT Stability FROM Answers WHERE Entry = ID "
-                   "ORDER BY Moment DESC, ID DESC LIMIT 1))) "
-                   "OR (answers = 0 AND (LastOK <> -1 OR Stability IS NOT NULL))"_s)
+               db,
+               u"SELECT ifnull(group_concat(Headword, ', '), '') FROM (SELECT h.*, "
+               "(SELECT count(*) FROM Answers WHERE Entry = h.ID) AS answers, "
+               "(SELECT total(WasRight) FROM Answers WHERE Entry = h.ID) AS rights, "
+               "(SELECT WasRight FROM Answers WHERE Entry = h.ID ORDER BY Moment DESC, "
+               "ID DESC LIMIT 1) AS lastRight FROM Headwords AS h) "
+               "WHERE Tested <> answers OR Correct <> rights "
+               "OR (answers > 0 AND (LastOK <> lastRight OR Stability IS NULL "
+               "OR Stability <> (SELECT Stability FROM Answers WHERE Entry = ID "
+               "ORDER BY Moment DESC, ID DESC LIMIT 1))) "
+               "OR (answers = 0 AND (LastOK <> -1 OR Stability IS NOT NULL))"_s)
         .value_or(u"(unreadable)"_s)
         .toString();
 }
@@ -99,9 +100,8 @@ void TestTestRun::init()
     QCOMPARE(m_fixture->addEntries(Entries).size(), Entries.size());
     m_sources = std::make_unique<VocabularySources>();
     QVERIFY(m_sources->attach(m_fixture->path()));
-    m_run = std::make_unique<TestRun>(m_sources->testWords(),
-                                      AnswerJudge(AnswerJudge::LetterCase::Ignored), m_messages,
-                                      m_clock);
+    m_run = std::make_unique<TestRun>(
+        m_sources->testWords(), AnswerJudge(AnswerJudge::LetterCase::Ignored), m_messages, m_clock);
     m_messages.clear();
 }
 
@@ -162,8 +162,10 @@ void TestTestRun::answersAreRecordedWithTheirTime()
     QVERIFY(run().start(u"All"_s));
     m_clock.advance(thinkingMs);
     const bool right = run().answer(answer) == Verdict::Right;
-    QCOMPARE(answers(), u"Apfel %1 %2 %3"_s.arg(right ? 1 : 0).arg(thinkingMs).arg(
-                            m_clock.now().toMSecsSinceEpoch()));
+    QCOMPARE(answers(),
+             u"Apfel %1 %2 %3"_s.arg(right ? 1 : 0)
+                 .arg(thinkingMs)
+                 .arg(m_clock.now().toMSecsSinceEpoch()));
     QCOMPARE(SqlQuery::scalar(*m_sources->database(),
                               u"SELECT Stability || ' ' || LearningState || ' ' || LearningStep "
                               "|| ' ' || DueOn FROM Headwords WHERE Headword = 'Apfel'"_s)
@@ -194,8 +196,8 @@ void TestTestRun::unsavedAnswerIsReportedOncePerRun_data()
 
     QTest::newRow("read-only file")
         << u"read-only"_s << u"The vocabulary file is read-only, so the change was not saved."_s;
-    QTest::newRow("file removed")
-        << u"removed"_s << u"is no longer there; it was moved or deleted."_s;
+    QTest::newRow("file removed") << u"removed"_s
+                                  << u"is no longer there; it was moved or deleted."_s;
 }
 
 void TestTestRun::unsavedAnswerIsReportedOncePerRun()
@@ -283,9 +285,9 @@ void TestTestRun::modesWithoutEntries_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<MessageIcon>("icon");
 
-    QTest::newRow("no entry in the mode") << u"Last Answer Wrong"_s
-                                          << u"No records in mode 'Last Answer Wrong'"_s
-                                          << MessageIcon::None;
+    QTest::newRow("no entry in the mode")
+        << u"Last Answer Wrong"_s << u"No records in mode 'Last Answer Wrong'"_s
+        << MessageIcon::None;
     QTest::newRow("no such mode")
         << u"Gone"_s
         << u"The test mode 'Gone' could not be read.\r\nThe vocabulary has no table or query "
@@ -328,8 +330,9 @@ void TestTestRun::unreadableNextEntryEndsTheRunWithItsCause()
     // The run cannot go on, and the user learns why instead of seeing it simply end.
     QVERIFY(run().hasEnded());
     QCOMPARE(m_messages.shown().size(), 1);
-    QCOMPARE(m_messages.shown().constFirst().text,
-             u"The next entry could not be read, so the test ends here.\r\nfile is not a database"_s);
+    QCOMPARE(
+        m_messages.shown().constFirst().text,
+        u"The next entry could not be read, so the test ends here.\r\nfile is not a database"_s);
 }
 
 void TestTestRun::ratio_data()

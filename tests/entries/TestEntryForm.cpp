@@ -31,8 +31,7 @@ constexpr qint32 UsEnglish = 0x04090409; // the user's own layout
 constexpr qint32 German = 0x04070407;
 
 // Rows of the data sheet: Apfel 0, Baum 1-2, Haus 3, zapato 4.
-const QStringList Entries{u"Apfel|apple"_s, u"Baum|tree|wood"_s, u"Haus|house"_s,
-                          u"zapato|shoe"_s};
+const QStringList Entries{u"Apfel|apple"_s, u"Baum|tree|wood"_s, u"Haus|house"_s, u"zapato|shoe"_s};
 enum Entry { New = -1, Apfel, Baum, Haus, Zapato, NotThere };
 
 const QString Inconsistency = u"xApplication Error: Inconsistency"_s;
@@ -42,7 +41,7 @@ QString described(const Message& box)
 {
     const QString buttons[] = {QString(), u" [OK/Cancel]"_s, u" [Yes/No]"_s};
     return u" i!?x"_s.at(int(box.icon)) + box.title + u": "_s + box.text
-           + buttons[int(box.buttons)];
+        + buttons[int(box.buttons)];
 }
 
 // One press of Add, or of OK when editing.
@@ -52,8 +51,8 @@ struct Submit {
     QString typed = u"cow"_s;
     QString obstacle = {}; // what obstruct() puts in the way once the form is open
     MessageAnswer answer = MessageAnswer::Ok; // to the question, when one is asked
-    QStringList messages = {}; // the boxes shown, as described(), or how they begin
-    QString saved = {}; // the entry written; empty when nothing is written
+    QStringList messages = {};                // the boxes shown, as described(), or how they begin
+    QString saved = {};                       // the entry written; empty when nothing is written
     QString statistics = {}; // those of the entry written: last tested, tested, correct, last OK
 };
 
@@ -65,8 +64,8 @@ struct Leaving {
     bool closeBox = false;
     bool escape = false; // Esc instead of the Close button
     QString obstacle = {};
-    QStringList added = {}; // before leaving
-    QString typed = {}; // over the headword, before leaving
+    QStringList added = {};                    // before leaving
+    QString typed = {};                        // over the headword, before leaving
     MessageAnswer answer = MessageAnswer::Yes; // to the question on discarding, when asked
     QStringList messages = {};
     QString current = u"Haus"_s; // the main window's entry afterwards
@@ -104,7 +103,8 @@ private:
         return scalar(u"SELECT group_concat(e, char(10)) FROM (SELECT h.Headword || (SELECT "
                       "group_concat('|' || Definition, '') FROM (SELECT Definition FROM "
                       "Definitions d WHERE d.ID = h.ID ORDER BY d.rowid)) AS e FROM Headwords h "
-                      "ORDER BY h.ID)"_s).split(u'\n');
+                      "ORDER BY h.ID)"_s)
+            .split(u'\n');
     }
 
     std::unique_ptr<StoreFixture> m_fixture;
@@ -163,8 +163,8 @@ void TestEntryForm::obstruct(const QString& obstacle, int entry)
     } else if (obstacle == u"read-only") {
         QVERIFY(SqlQuery(*m_host->sources().database(), u"PRAGMA query_only = ON"_s).exec());
     } else if (obstacle == u"deleted") {
-        QVERIFY(EntryWriter(*m_host->sources().database(), m_fixture->clock)
-                    .deleteEntry(m_ids[entry]));
+        QVERIFY(
+            EntryWriter(*m_host->sources().database(), m_fixture->clock).deleteEntry(m_ids[entry]));
     } else if (obstacle == u"removed" || obstacle == u"replaced") {
         QVERIFY(QFile::remove(m_fixture->path()));
         if (obstacle == u"replaced")
@@ -210,12 +210,13 @@ void TestEntryForm::submit_data()
     const QString twice = u"?Headword \"%1\" already in the vocabulary: Create new entry? "
                           "[OK/Cancel]"_s;
     const QString badEntry = u"!Bad Entry: Please enter a "_s;
-    QTest::newRow("lines trimmed, headword as typed")
-        << Submit{.headword = u" Kuh "_s, .typed = u"cow\r\n\r\n  cattle  "_s,
-                  .saved = u" Kuh |cow|cattle"_s};
-    QTest::newRow("101 characters, truncated")
-        << Submit{.typed = hundred + u'x', .answer = MessageAnswer::Yes,
-                  .messages = {truncate.arg(hundred)}, .saved = u"Kuh|"_s + hundred};
+    QTest::newRow("lines trimmed, headword as typed") << Submit{.headword = u" Kuh "_s,
+                                                                .typed = u"cow\r\n\r\n  cattle  "_s,
+                                                                .saved = u" Kuh |cow|cattle"_s};
+    QTest::newRow("101 characters, truncated") << Submit{.typed = hundred + u'x',
+                                                         .answer = MessageAnswer::Yes,
+                                                         .messages = {truncate.arg(hundred)},
+                                                         .saved = u"Kuh|"_s + hundred};
     QTest::newRow("101 characters, kept") << Submit{
         .typed = hundred + u'x', .answer = MessageAnswer::No, .messages = {truncate.arg(hundred)}};
     QTest::newRow("27 lines") << Submit{
@@ -233,46 +234,54 @@ void TestEntryForm::submit_data()
     QTest::newRow("nothing typed") << Submit{
         .headword = {}, .typed = {}, .messages = {badEntry + u"headword and a definition"_s}};
 
-    QTest::newRow("add existing, cancelled")
-        << Submit{.headword = u"zapato"_s, .answer = MessageAnswer::Cancel,
-                  .messages = {twice.arg(u"zapato"_s)}};
-    QTest::newRow("add case only, confirmed")
-        << Submit{.headword = u"ZAPATO"_s, .messages = {twice.arg(u"ZAPATO"_s)},
-                  .saved = u"ZAPATO|cow"_s};
+    QTest::newRow("add existing, cancelled") << Submit{.headword = u"zapato"_s,
+                                                       .answer = MessageAnswer::Cancel,
+                                                       .messages = {twice.arg(u"zapato"_s)}};
+    QTest::newRow("add case only, confirmed") << Submit{
+        .headword = u"ZAPATO"_s, .messages = {twice.arg(u"ZAPATO"_s)}, .saved = u"ZAPATO|cow"_s};
     // The search ignores letter case, so it finds the entry itself.
-    QTest::newRow("edit, case only")
-        << Submit{.edited = Zapato, .headword = u"Zapato"_s,
-                  .messages = {twice.arg(u"Zapato"_s)}, .saved = u"Zapato|cow"_s};
-    QTest::newRow("edit to another's, no warning")
-        << Submit{.edited = Apfel, .headword = u"zapato"_s, .obstacle = u"no warning"_s,
-                  .saved = u"zapato|cow"_s};
+    QTest::newRow("edit, case only") << Submit{.edited = Zapato,
+                                               .headword = u"Zapato"_s,
+                                               .messages = {twice.arg(u"Zapato"_s)},
+                                               .saved = u"Zapato|cow"_s};
+    QTest::newRow("edit to another's, no warning") << Submit{.edited = Apfel,
+                                                             .headword = u"zapato"_s,
+                                                             .obstacle = u"no warning"_s,
+                                                             .saved = u"zapato|cow"_s};
 
     // The replacement takes the statistics the entry has when it is written, a new ID (so it
     // is stored last), and fresh statistics when the entry has gone meanwhile.
-    QTest::newRow("edit, tested while open")
-        << Submit{.edited = Baum, .headword = u"Baum"_s, .typed = u"tree\nwood\ntimber"_s,
-                  .obstacle = u"tested"_s, .saved = u"Baum|tree|wood|timber"_s,
-                  .statistics = u"2025-01-02 5 3 0"_s};
-    QTest::newRow("edit, entry deleted meanwhile")
-        << Submit{.edited = Zapato, .headword = u"zapato"_s, .obstacle = u"deleted"_s,
-                  .messages = {Inconsistency}, .saved = u"zapato|cow"_s,
-                  .statistics = u"2026-03-14 0 0 -1"_s};
+    QTest::newRow("edit, tested while open") << Submit{.edited = Baum,
+                                                       .headword = u"Baum"_s,
+                                                       .typed = u"tree\nwood\ntimber"_s,
+                                                       .obstacle = u"tested"_s,
+                                                       .saved = u"Baum|tree|wood|timber"_s,
+                                                       .statistics = u"2025-01-02 5 3 0"_s};
+    QTest::newRow("edit, entry deleted meanwhile") << Submit{.edited = Zapato,
+                                                             .headword = u"zapato"_s,
+                                                             .obstacle = u"deleted"_s,
+                                                             .messages = {Inconsistency},
+                                                             .saved = u"zapato|cow"_s,
+                                                             .statistics = u"2026-03-14 0 0 -1"_s};
 
     // A failed write leaves the old entry whole and the new one not there at all; the store's
     // description of the fault follows the form's first line.
     QTest::newRow("replace aborted between its halves")
-        << Submit{.edited = Zapato, .obstacle = u"trigger"_s,
+        << Submit{.edited = Zapato,
+                  .obstacle = u"trigger"_s,
                   .messages = {u"!: The changes were not saved.\r\ncrash"_s}};
-    QTest::newRow("read-only file") << Submit{
-        .obstacle = u"read-only"_s, .messages = {u"!: The entry was not saved.\r\nThe vocabulary "
-                                                 "file is read-only"_s}};
+    QTest::newRow("read-only file")
+        << Submit{.obstacle = u"read-only"_s,
+                  .messages = {u"!: The entry was not saved.\r\nThe vocabulary "
+                               "file is read-only"_s}};
     // The engine takes a file gone from under it for a read-only one; the form names the
     // file and what became of it.
     QTest::newRow("file deleted while the form is open")
         << Submit{.obstacle = u"removed"_s,
                   .messages = {u"!: The entry was not saved.\r\nThe vocabulary file /"_s}};
     QTest::newRow("file replaced while the form is open")
-        << Submit{.edited = Baum, .obstacle = u"replaced"_s,
+        << Submit{.edited = Baum,
+                  .obstacle = u"replaced"_s,
                   .messages = {u"!: The changes were not saved.\r\nThe vocabulary file /"_s}};
 }
 
@@ -323,42 +332,50 @@ void TestEntryForm::leaving_data()
         << Leaving{.entry = Baum, .shown = u"Baum"_s, .deleting = true};
     QTest::newRow("delete shown last: the one before")
         << Leaving{.entry = Zapato, .shown = u"zapato"_s, .deleting = true};
-    QTest::newRow("delete another: the shown stays") << Leaving{
-        .entry = Apfel, .shown = u"zapato"_s, .deleting = true, .current = u"zapato"_s};
+    QTest::newRow("delete another: the shown stays")
+        << Leaving{.entry = Apfel, .shown = u"zapato"_s, .deleting = true, .current = u"zapato"_s};
     // The neighbour is that of the deleted entry, not of what was typed over it.
-    QTest::newRow("delete, headword typed over") << Leaving{
-        .entry = Baum, .shown = u"Baum"_s, .deleting = true, .typed = u"Zebra"_s};
-    QTest::newRow("delete, deleted meanwhile")
-        << Leaving{.entry = Zapato, .shown = u"zapato"_s, .deleting = true,
-                   .obstacle = u"deleted"_s, .messages = {Inconsistency}};
+    QTest::newRow("delete, headword typed over")
+        << Leaving{.entry = Baum, .shown = u"Baum"_s, .deleting = true, .typed = u"Zebra"_s};
+    QTest::newRow("delete, deleted meanwhile") << Leaving{.entry = Zapato,
+                                                          .shown = u"zapato"_s,
+                                                          .deleting = true,
+                                                          .obstacle = u"deleted"_s,
+                                                          .messages = {Inconsistency}};
 
     // Close goes back to the entry shown at opening, unless entries were added.
     QTest::newRow("close untouched") << Leaving{};
     QTest::newRow("close typed, discarded")
         << Leaving{.typed = u"Kuh"_s, .messages = {discard.arg(u"Add"_s)}};
-    QTest::newRow("close typed, kept")
-        << Leaving{.typed = u"Kuh"_s, .answer = MessageAnswer::No,
-                   .messages = {discard.arg(u"Add"_s)}, .current = u"Apfel"_s};
+    QTest::newRow("close typed, kept") << Leaving{.typed = u"Kuh"_s,
+                                                  .answer = MessageAnswer::No,
+                                                  .messages = {discard.arg(u"Add"_s)},
+                                                  .current = u"Apfel"_s};
     QTest::newRow("cancel edit, discarded")
         << Leaving{.entry = Baum, .typed = u"Bäume"_s, .messages = {discard.arg(u"Edit"_s)}};
     QTest::newRow("close after two added")
         << Leaving{.added = {u"Kuh|cow"_s, u"Esel|donkey"_s}, .current = u"Esel"_s};
     // The close box asks as Close does, and leaves the main window where it is.
-    QTest::newRow("close box typed, discarded")
-        << Leaving{.closeBox = true, .typed = u"Kuh"_s, .messages = {discard.arg(u"Add"_s)},
-                   .current = u"Apfel"_s};
-    QTest::newRow("close box on an edit, kept")
-        << Leaving{.entry = Baum, .closeBox = true, .typed = u"Bäume"_s,
-                   .answer = MessageAnswer::No, .messages = {discard.arg(u"Edit"_s)},
-                   .current = u"Apfel"_s};
+    QTest::newRow("close box typed, discarded") << Leaving{.closeBox = true,
+                                                           .typed = u"Kuh"_s,
+                                                           .messages = {discard.arg(u"Add"_s)},
+                                                           .current = u"Apfel"_s};
+    QTest::newRow("close box on an edit, kept") << Leaving{.entry = Baum,
+                                                           .closeBox = true,
+                                                           .typed = u"Bäume"_s,
+                                                           .answer = MessageAnswer::No,
+                                                           .messages = {discard.arg(u"Edit"_s)},
+                                                           .current = u"Apfel"_s};
     // Esc is the Close button, question included.
     QTest::newRow("Esc untouched") << Leaving{.escape = true};
     QTest::newRow("Esc typed, discarded")
         << Leaving{.escape = true, .typed = u"Kuh"_s, .messages = {discard.arg(u"Add"_s)}};
-    QTest::newRow("Esc on an edit, kept")
-        << Leaving{.entry = Baum, .escape = true, .typed = u"Bäume"_s,
-                   .answer = MessageAnswer::No, .messages = {discard.arg(u"Edit"_s)},
-                   .current = u"Apfel"_s};
+    QTest::newRow("Esc on an edit, kept") << Leaving{.entry = Baum,
+                                                     .escape = true,
+                                                     .typed = u"Bäume"_s,
+                                                     .answer = MessageAnswer::No,
+                                                     .messages = {discard.arg(u"Edit"_s)},
+                                                     .current = u"Apfel"_s};
     // Reported on opening; the form opens empty and closes.
     QTest::newRow("cancel an entry not there")
         << Leaving{.entry = NotThere, .messages = {Inconsistency}};

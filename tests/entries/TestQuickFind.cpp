@@ -145,7 +145,7 @@ void TestQuickFind::findsFirstMatch()
 void TestQuickFind::closing_data()
 {
     QTest::addColumn<QString>("ending"); // Enter, Esc, the window frame, or the program's end
-    QTest::addColumn<int>("row"); // -1: in an empty vocabulary
+    QTest::addColumn<int>("row");        // -1: in an empty vocabulary
     QTest::addColumn<QStringList>("shownAtClose");
 
     QTest::newRow("Enter keeps the entry found") << u"Enter"_s << 9 << QStringList();
@@ -163,8 +163,9 @@ void TestQuickFind::closing()
     QFETCH(QStringList, shownAtClose);
     QVERIFY(open(row < 0 ? QStringList() : mixedScriptEntries()));
     // Just inside the main window, with the headword layout active and named while typing.
-    QCOMPARE(m_dialog->pos(), m_mainWindow.pos() + QPoint(twipsToPixelsX(50, &m_mainWindow),
-                                                          twipsToPixelsY(250, &m_mainWindow)));
+    QCOMPARE(m_dialog->pos(),
+             m_mainWindow.pos()
+                 + QPoint(twipsToPixelsX(50, &m_mainWindow), twipsToPixelsY(250, &m_mainWindow)));
     const QStringList entered{keyboardName(Greek)};
     type(word(), u"zü"_s);
     QCOMPARE(m_backend.activeLayout(), Greek);

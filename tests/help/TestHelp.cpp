@@ -103,8 +103,9 @@ void TestHelp::contextNumbersResolve_data()
 
     for (int context : helpcontext::All)
         QTest::addRow("topic %d", context) << context << false;
-    for (int context : {1100, 1101, 1102, 1103, 1104, 1105, 1106, 1107, 1108, 1109, 1031, 1035,
-                        1036, 1037, 1006, 1007, 1008, 1010, 1011, 1012, 1020, 1021, 1022, 1045, 1046})
+    for (int context :
+         {1100, 1101, 1102, 1103, 1104, 1105, 1106, 1107, 1108, 1109, 1031, 1035, 1036,
+          1037, 1006, 1007, 1008, 1010, 1011, 1012, 1020, 1021, 1022, 1045, 1046})
         QTest::addRow("pop-up %d", context) << context << true;
 }
 

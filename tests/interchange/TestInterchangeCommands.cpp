@@ -38,7 +38,7 @@ QStringList previewOf(const ImportDialog& dialog)
     for (int row = 0; row < preview->rowCount(); ++row) {
         const QString refusal = preview->item(row, 3)->text();
         rows.append(refusal.isEmpty() ? preview->item(row, 1)->text() + u" | "_s
-                                            + preview->item(row, 2)->text().replace(u'\n', u" | "_s)
+                            + preview->item(row, 2)->text().replace(u'\n', u" | "_s)
                                       : u"! "_s + refusal);
     }
     return rows;
@@ -85,7 +85,8 @@ void TestInterchangeCommands::init()
 {
     m_fixture = std::make_unique<StoreFixture>();
     m_fixture->addEntries({u"Haus|house"_s, u"mal|bad"_s});
-    QVERIFY(m_fixture->execRaw(u"UPDATE Headwords SET Tested = 1, LastOK = 0 WHERE Headword = 'mal'"_s));
+    QVERIFY(m_fixture->execRaw(
+        u"UPDATE Headwords SET Tested = 1, LastOK = 0 WHERE Headword = 'mal'"_s));
     VocabInfo vocabulary;
     vocabulary.path = m_fixture->path();
     vocabulary.headwordSize = 50;
@@ -111,19 +112,19 @@ void TestInterchangeCommands::dialogRereadsTheFileAsTold_data()
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QStringList>("after");
 
-    QTest::newRow("separator")
-        << "Baum;tree, plant\nAuto;car\n"_ba << u"cmbSeparator"_s << u","_s
-        << QStringList{u"Baum | tree, plant"_s, u"Auto | car"_s}
-        << QStringList{u"Baum;tree | plant"_s, u"! There is no definition."_s};
+    QTest::newRow("separator") << "Baum;tree, plant\nAuto;car\n"_ba << u"cmbSeparator"_s << u","_s
+                               << QStringList{u"Baum | tree, plant"_s, u"Auto | car"_s}
+                               << QStringList{u"Baum;tree | plant"_s,
+                                              u"! There is no definition."_s};
     QTest::newRow("legacy code page")
         << "caf\xE9,coffee\n"_ba << u"cmbEncoding"_s << u"windows-1252"_s << QStringList()
         << QStringList{u"caf\u00E9 | coffee"_s};
     QTest::newRow("headword column")
         << "house,Haus\n"_ba << u"cmbHeadword"_s << u"1"_s << QStringList{u"house | Haus"_s}
         << QStringList{u"Haus | house"_s};
-    QTest::newRow("split")
-        << "Baum,tree/plant\n"_ba << u"cmbSplit"_s << u"/"_s << QStringList{u"Baum | tree/plant"_s}
-        << QStringList{u"Baum | tree | plant"_s};
+    QTest::newRow("split") << "Baum,tree/plant\n"_ba << u"cmbSplit"_s << u"/"_s
+                           << QStringList{u"Baum | tree/plant"_s}
+                           << QStringList{u"Baum | tree | plant"_s};
 }
 
 void TestInterchangeCommands::dialogRereadsTheFileAsTold()
@@ -149,16 +150,20 @@ void TestInterchangeCommands::dialogRereadsTheFileAsTold()
 
 void TestInterchangeCommands::importShowsThenStoresAndReports()
 {
-    const QString path = writeFile(m_fixture->dir(), u"list.csv"_s,
-                                   "\xEF\xBB\xBFWord;Meaning\r\nHaus;home\r\nBaum;\"tree\r\nplant\"\r\n"_ba);
+    const QString path =
+        writeFile(m_fixture->dir(), u"list.csv"_s,
+                  "\xEF\xBB\xBFWord;Meaning\r\nHaus;home\r\nBaum;\"tree\r\nplant\"\r\n"_ba);
     m_files.expect(path);
     QSignalSpy done(m_commands.get(), &InterchangeCommands::done);
     QStringList shown;
     bool handled = false;
-    whenModal(this, u"cmdImport"_s, [&](QWidget* modal) {
-        if (auto* dialog = qobject_cast<ImportDialog*>(modal))
-            shown = previewOf(*dialog);
-    }, &handled);
+    whenModal(
+        this, u"cmdImport"_s,
+        [&](QWidget* modal) {
+            if (auto* dialog = qobject_cast<ImportDialog*>(modal))
+                shown = previewOf(*dialog);
+        },
+        &handled);
     m_commands->importWordList();
     QTRY_VERIFY(handled);
 
@@ -179,12 +184,16 @@ void TestInterchangeCommands::refusedRowsAreReportedAndCanBeSaved()
     m_files.expect(reportPath);
     bool imported = false;
     bool reported = false;
-    whenModal(this, u"cmdImport"_s, [&](QWidget*) {
-        // The report follows the import dialog.
-        whenModal(this, u"cmdClose"_s, [](QWidget* report) {
-            report->findChild<QPushButton*>(u"cmdSave"_s)->click();
-        }, &reported);
-    }, &imported);
+    whenModal(
+        this, u"cmdImport"_s,
+        [&](QWidget*) {
+            // The report follows the import dialog.
+            whenModal(
+                this, u"cmdClose"_s,
+                [](QWidget* report) { report->findChild<QPushButton*>(u"cmdSave"_s)->click(); },
+                &reported);
+        },
+        &imported);
     m_commands->importWordList();
     QTRY_VERIFY(imported && reported);
 
@@ -201,13 +210,16 @@ void TestInterchangeCommands::exportWritesTheChosenKindAndMode()
     QSignalSpy done(m_commands.get(), &InterchangeCommands::done);
     bool handled = false;
     QStringList modes;
-    whenModal(this, u"cmdExport"_s, [&](QWidget* modal) {
-        auto* mode = modal->findChild<QComboBox*>(u"cmbMode"_s);
-        for (int i = 0; i < mode->count(); ++i)
-            modes.append(mode->itemData(i).toString());
-        mode->setCurrentIndex(mode->findData(u"Last Answer Wrong"_s));
-        QVERIFY(!modal->findChild<QCheckBox*>(u"chkByteOrderMark"_s)->isVisibleTo(modal));
-    }, &handled);
+    whenModal(
+        this, u"cmdExport"_s,
+        [&](QWidget* modal) {
+            auto* mode = modal->findChild<QComboBox*>(u"cmbMode"_s);
+            for (int i = 0; i < mode->count(); ++i)
+                modes.append(mode->itemData(i).toString());
+            mode->setCurrentIndex(mode->findData(u"Last Answer Wrong"_s));
+            QVERIFY(!modal->findChild<QCheckBox*>(u"chkByteOrderMark"_s)->isVisibleTo(modal));
+        },
+        &handled);
     m_commands->exportWordList();
     QTRY_VERIFY(handled);
 

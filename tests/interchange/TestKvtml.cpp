@@ -24,8 +24,9 @@ QByteArray document(const QByteArray& identifiers, const QByteArray& entries,
         + "</entries>\n</kvtml>\n";
 }
 
-const QByteArray TwoIdentifiers = "<identifier id=\"0\"><name>Deutsch</name><locale>de</locale></identifier>"
-                                  "<identifier id=\"1\"><name>English</name><locale>en</locale></identifier>";
+const QByteArray TwoIdentifiers =
+    "<identifier id=\"0\"><name>Deutsch</name><locale>de</locale></identifier>"
+    "<identifier id=\"1\"><name>English</name><locale>en</locale></identifier>";
 const QByteArray OneIdentifier = "<identifier id=\"0\"><locale>de</locale></identifier>";
 
 ImportPlan planOf(const QByteArray& bytes, const ImportSettings& settings = {})
@@ -69,8 +70,9 @@ void TestKvtml::entriesAsTheUsualMappingReadsThem_data()
     ImportSettings reversed;
     reversed.headwordColumn = 1;
     reversed.definitionColumns = QList<int>{0};
-    QTest::newRow("identifiers swapped") << document(TwoIdentifiers, twoWords) << reversed
-                                         << QStringList{u"house; home | Haus"_s, u"tree | Baum"_s} << 0;
+    QTest::newRow("identifiers swapped")
+        << document(TwoIdentifiers, twoWords) << reversed
+        << QStringList{u"house; home | Haus"_s, u"tree | Baum"_s} << 0;
     QTest::newRow("one identifier: the comment is the definition")
         << document(OneIdentifier,
                     "<entry id=\"0\"><translation id=\"0\"><text>Igel</text>"
@@ -103,10 +105,12 @@ void TestKvtml::gradesBecomeStatistics()
 {
     const QByteArray bytes = document(
         TwoIdentifiers,
-        "<entry id=\"0\"><translation id=\"0\"><text>Haus</text><grade><currentgrade>3</currentgrade>"
+        "<entry id=\"0\"><translation "
+        "id=\"0\"><text>Haus</text><grade><currentgrade>3</currentgrade>"
         "<count>5</count><errorcount>2</errorcount><date>2025-11-02T18:04:55</date></grade>"
         "</translation><translation id=\"1\"><text>house</text></translation></entry>"
-        "<entry id=\"1\"><translation id=\"0\"><text>Baum</text></translation><translation id=\"1\">"
+        "<entry id=\"1\"><translation id=\"0\"><text>Baum</text></translation><translation "
+        "id=\"1\">"
         "<text>tree</text><grade><currentgrade>0</currentgrade><count>4</count>"
         "<errorcount>9</errorcount><date>1700000000</date></grade></translation></entry>");
     const ImportPlan plan = planOf(bytes);
@@ -122,10 +126,12 @@ void TestKvtml::hostileDocumentsAreRefused_data()
 
     QByteArray bomb = "<!DOCTYPE kvtml [\n<!ENTITY a \"aaaaaaaaaa\">\n";
     for (char name = 'b'; name <= 'j'; ++name)
-        bomb += "<!ENTITY " + QByteArray(1, name) + " \"" + QByteArray(10, '&').replace("&", "&" + QByteArray(1, char(name - 1)) + ";") + "\">\n";
+        bomb += "<!ENTITY " + QByteArray(1, name) + " \""
+            + QByteArray(10, '&').replace("&", "&" + QByteArray(1, char(name - 1)) + ";") + "\">\n";
     bomb += "]>\n";
-    QTest::newRow("entity bomb")
-        << document(TwoIdentifiers, "<entry id=\"0\"><translation id=\"0\"><text>&j;</text></translation></entry>", bomb);
+    QTest::newRow("entity bomb") << document(
+        TwoIdentifiers,
+        "<entry id=\"0\"><translation id=\"0\"><text>&j;</text></translation></entry>", bomb);
     QTest::newRow("external entity")
         << document(TwoIdentifiers,
                     "<entry id=\"0\"><translation id=\"0\"><text>&x;</text></translation></entry>",
@@ -154,14 +160,17 @@ void TestKvtml::hostileDocumentsAreRefused()
 void TestKvtml::writtenFileReadsBackTheSame()
 {
     const QList<VocabularyEntry> entries{
-        {u"Stra\u00DFe"_s, {u"street"_s, u"road <main> & \"high\""_s}, {QDate(2026, 1, 5), 7, 5, 0}},
+        {u"Stra\u00DFe"_s,
+         {u"street"_s, u"road <main> & \"high\""_s},
+         {QDate(2026, 1, 5), 7, 5, 0}},
         {u"\u010Dasto"_s, {u"often"_s}, {QDate(2026, 3, 14), 0, 0, -1}},
     };
     const ImportPlan plan = planOf(kvtmlwriter::write(entries, u"Ger-Eng"_s));
     QVERIFY2(plan.ok(), qPrintable(plan.error));
     QCOMPARE(plan.columns, (QStringList{u"Headword"_s, u"Definitions"_s}));
-    QCOMPARE(acceptedRows(plan), (QStringList{u"Stra\u00DFe | street | road <main> & \"high\""_s,
-                                          u"\u010Dasto | often"_s}));
+    QCOMPARE(
+        acceptedRows(plan),
+        (QStringList{u"Stra\u00DFe | street | road <main> & \"high\""_s, u"\u010Dasto | often"_s}));
     QCOMPARE(plan.entries.at(0).statistics, entries.at(0).statistics);
     QVERIFY(!plan.entries.at(1).statistics); // never tested: no grade written
 }

@@ -14,9 +14,10 @@ namespace {
 // Every entry as "headword|line|line" in ID order.
 QStringList contents(Database& db)
 {
-    SqlQuery query(db, u"SELECT h.Headword, group_concat(d.Definition, '|') FROM Headwords AS h "
-                       "JOIN (SELECT ID, Definition FROM Definitions ORDER BY rowid) AS d "
-                       "ON d.ID = h.ID GROUP BY h.ID ORDER BY h.ID"_s);
+    SqlQuery query(db,
+                   u"SELECT h.Headword, group_concat(d.Definition, '|') FROM Headwords AS h "
+                   "JOIN (SELECT ID, Definition FROM Definitions ORDER BY rowid) AS d "
+                   "ON d.ID = h.ID GROUP BY h.ID ORDER BY h.ID"_s);
     QStringList entries;
     if (query.exec())
         while (query.next())
@@ -61,17 +62,18 @@ void TestVocabularyImport::duplicateRules_data()
     // The vocabulary holds "Essen|food" and "cafe\u0301|coffee house" (not in form C); the file
     // brings "essen|to eat", "Essen|food|meal", "caf\u00E9|coffee house|bar" and "Essen|dish".
     QTest::newRow("merge") << DuplicateRule::Merge
-                           << QStringList{u"Essen|food|meal|dish"_s, u"cafe\u0301|coffee house|bar"_s,
-                                          u"essen|to eat"_s}
+                           << QStringList{u"Essen|food|meal|dish"_s,
+                                          u"cafe\u0301|coffee house|bar"_s, u"essen|to eat"_s}
                            << u"1 added, 3 merged, 0 refused"_s;
     QTest::newRow("skip") << DuplicateRule::Skip
-                          << QStringList{u"Essen|food"_s, u"cafe\u0301|coffee house"_s, u"essen|to eat"_s}
+                          << QStringList{u"Essen|food"_s, u"cafe\u0301|coffee house"_s,
+                                         u"essen|to eat"_s}
                           << u"1 added, 0 merged, 3 skipped, 0 refused"_s;
-    QTest::newRow("add") << DuplicateRule::Add
-                         << QStringList{u"Essen|food"_s, u"cafe\u0301|coffee house"_s, u"essen|to eat"_s,
-                                        u"Essen|food|meal"_s, u"caf\u00E9|coffee house|bar"_s,
-                                        u"Essen|dish"_s}
-                         << u"4 added, 0 merged, 0 refused"_s;
+    QTest::newRow("add")
+        << DuplicateRule::Add
+        << QStringList{u"Essen|food"_s,      u"cafe\u0301|coffee house"_s,    u"essen|to eat"_s,
+                       u"Essen|food|meal"_s, u"caf\u00E9|coffee house|bar"_s, u"Essen|dish"_s}
+        << u"4 added, 0 merged, 0 refused"_s;
 }
 
 void TestVocabularyImport::duplicateRules()
@@ -84,7 +86,8 @@ void TestVocabularyImport::duplicateRules()
     Database db;
     QVERIFY(db.open(m_fixture->path()));
     ImportReport done;
-    const ImportPlan plan = csvPlan(u"essen,to eat\nEssen,food,meal\ncaf\u00E9,coffee house,bar\nEssen,dish\n"_s);
+    const ImportPlan plan =
+        csvPlan(u"essen,to eat\nEssen,food,meal\ncaf\u00E9,coffee house,bar\nEssen,dish\n"_s);
     QCOMPARE(VocabularyImporter(db, m_fixture->clock).run(plan, rule, done),
              VocabularyImporter::Outcome::Done);
     QCOMPARE(contents(db), entries);
@@ -112,8 +115,9 @@ void TestVocabularyImport::statisticsComeAlong()
     m_fixture->addEntries({u"alt|old"_s});
     Database db;
     QVERIFY(db.open(m_fixture->path()));
-    SqlQuery(db, u"UPDATE Headwords SET Tested = 3, Correct = 2, LastOK = 1, Stability = 30, "
-                 "DueOn = '2026-04-13', LearningState = 2"_s)
+    SqlQuery(db,
+             u"UPDATE Headwords SET Tested = 3, Correct = 2, LastOK = 1, Stability = 30, "
+             "DueOn = '2026-04-13', LearningState = 2"_s)
         .exec();
     const QList<VocabularyEntry> source{
         {u"alt"_s, {u"aged"_s}, {QDate(2025, 1, 1), 9, 9, 1}},
@@ -130,9 +134,10 @@ void TestVocabularyImport::statisticsComeAlong()
     QCOMPARE(entryStatistics(db, u"nie"_s), u"2026-03-14 0 0 -1"_s);
     // Answers do not come along: the merged entry keeps its memory state, the new ones have
     // none yet, and Due Today asks for them with the words never answered.
-    QCOMPARE(SqlQuery::scalar(db, u"SELECT group_concat(Headword || ' ' || ifnull(Stability, '-') "
-                                  "|| ' ' || ifnull(DueOn, '-') || ' ' || LearningState, ', ') "
-                                  "FROM (SELECT * FROM Headwords ORDER BY ID)"_s)
+    QCOMPARE(SqlQuery::scalar(db,
+                              u"SELECT group_concat(Headword || ' ' || ifnull(Stability, '-') "
+                              "|| ' ' || ifnull(DueOn, '-') || ' ' || LearningState, ', ') "
+                              "FROM (SELECT * FROM Headwords ORDER BY ID)"_s)
                  ->toString(),
              u"alt 30.0 2026-04-13 2, neu - - 0, nie - - 0"_s);
     QCOMPARE(SqlQuery::scalar(db, u"SELECT group_concat(Headword, ' ') FROM \"Due Today\""_s)
@@ -151,7 +156,9 @@ void TestVocabularyImport::cancelledImportLeavesTheFileAsItWas()
     QVERIFY(db.open(m_fixture->path()));
     ImportReport report;
     int calls = 0;
-    const auto cancelLate = [&calls](qsizetype done, qsizetype) { return ++calls < 5 || done == 0; };
+    const auto cancelLate = [&calls](qsizetype done, qsizetype) {
+        return ++calls < 5 || done == 0;
+    };
     QCOMPARE(VocabularyImporter(db, m_fixture->clock)
                  .run(csvPlan(text), DuplicateRule::Merge, report, cancelLate),
              VocabularyImporter::Outcome::Cancelled);
@@ -163,8 +170,9 @@ void TestVocabularyImport::cancelledImportLeavesTheFileAsItWas()
 void TestVocabularyImport::failedImportLeavesTheFileAsItWas()
 {
     // The file refuses one line halfway through, as a full disk would refuse a page.
-    QVERIFY(m_fixture->execRaw(u"CREATE TRIGGER Refuse BEFORE INSERT ON Definitions "
-                               "WHEN new.Definition = 'boom' BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s));
+    QVERIFY(m_fixture->execRaw(
+        u"CREATE TRIGGER Refuse BEFORE INSERT ON Definitions "
+        "WHEN new.Definition = 'boom' BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s));
     m_fixture->addEntries({u"eins|one"_s});
     const QByteArray before = fileBytes(m_fixture->path());
     Database db;
@@ -172,8 +180,8 @@ void TestVocabularyImport::failedImportLeavesTheFileAsItWas()
     ImportReport report;
     StoreError error;
     QCOMPARE(VocabularyImporter(db, m_fixture->clock)
-                 .run(csvPlan(u"zwei,two\neins,uno\ndrei,boom\nvier,four\n"_s), DuplicateRule::Merge,
-                      report, {}, &error),
+                 .run(csvPlan(u"zwei,two\neins,uno\ndrei,boom\nvier,four\n"_s),
+                      DuplicateRule::Merge, report, {}, &error),
              VocabularyImporter::Outcome::Failed);
     QVERIFY(error.description.contains(u"disk full"_s));
     QCOMPARE(contents(db), QStringList{u"eins|one"_s});

@@ -47,8 +47,10 @@ void TestWordListExport::roundTrips_data()
     QTest::newRow("CSV, semicolons, byte order mark")
         << ExportSettings{FileKind::Csv, u';', true, {}} << u"a.csv"_s;
     QTest::newRow("tab-separated") << ExportSettings{FileKind::Tsv, u',', false, {}} << u"a.tsv"_s;
-    QTest::newRow("flash cards") << ExportSettings{FileKind::FlashCard, u',', false, {}} << u"a.txt"_s;
-    QTest::newRow("KVTML") << ExportSettings{FileKind::Kvtml, u',', false, u"Words"_s} << u"a.kvtml"_s;
+    QTest::newRow("flash cards") << ExportSettings{FileKind::FlashCard, u',', false, {}}
+                                 << u"a.txt"_s;
+    QTest::newRow("KVTML") << ExportSettings{FileKind::Kvtml, u',', false, u"Words"_s}
+                           << u"a.kvtml"_s;
 }
 
 void TestWordListExport::roundTrips()
@@ -103,11 +105,13 @@ void TestWordListExport::testModeGivesItsEntries()
 
     const auto all = vocabularyreader::read(db, u"All"_s);
     QVERIFY(all);
-    QCOMPARE(entryRows(*all), (QStringList{u"abaco | abacus | counting frame"_s, u"mal | bad"_s,
-                                           u"zapato | shoe"_s}));
+    QCOMPARE(
+        entryRows(*all),
+        (QStringList{u"abaco | abacus | counting frame"_s, u"mal | bad"_s, u"zapato | shoe"_s}));
     const auto wrong = vocabularyreader::read(db, u"Last Answer Wrong"_s);
     QVERIFY(wrong);
-    QCOMPARE(entryRows(*wrong), (QStringList{u"abaco | abacus | counting frame"_s, u"zapato | shoe"_s}));
+    QCOMPARE(entryRows(*wrong),
+             (QStringList{u"abaco | abacus | counting frame"_s, u"zapato | shoe"_s}));
     QCOMPARE(wrong->at(1).statistics, (EntryStatistics{QDate(2026, 3, 14), 2, 1, 0}));
 
     StoreError error;
@@ -125,8 +129,8 @@ void TestWordListExport::failedWriteLeavesNoFile()
     QVERIFY(!error.isEmpty());
     QVERIFY(!QFileInfo::exists(nowhere));
     // A vocabulary is never written as a word list, and the file under that name stays.
-    QVERIFY(!wordlistwriter::writeFile(existing, awkwardEntries(),
-                                       ExportSettings{FileKind::Vocabulary, u',', false, {}}, &error));
+    QVERIFY(!wordlistwriter::writeFile(
+        existing, awkwardEntries(), ExportSettings{FileKind::Vocabulary, u',', false, {}}, &error));
     QCOMPARE(fileBytes(existing), "old"_ba);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"kept.kvtml"_s});
 }

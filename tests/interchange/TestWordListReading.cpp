@@ -71,8 +71,8 @@ void TestWordListReading::decoding_data()
 
     const QString words = u"Stra\u00DFe,street\n\u010Dasto,often"_s;
     QTest::newRow("UTF-8") << words.toUtf8() << QString() << words << 0;
-    QTest::newRow("UTF-8 with byte order mark") << "\xEF\xBB\xBF" + words.toUtf8() << QString()
-                                                << words << 0;
+    QTest::newRow("UTF-8 with byte order mark")
+        << "\xEF\xBB\xBF" + words.toUtf8() << QString() << words << 0;
     QByteArray le("\xFF\xFE");
     QByteArray be("\xFE\xFF");
     for (const QChar c : words) {
@@ -81,16 +81,22 @@ void TestWordListReading::decoding_data()
     }
     QTest::newRow("UTF-16 LE") << le << QString() << words << 0;
     QTest::newRow("UTF-16 BE") << be << QString() << words << 0;
-    QTest::newRow("byte order mark only") << QByteArray("\xEF\xBB\xBF") << QString() << QString() << 0;
+    QTest::newRow("byte order mark only")
+        << QByteArray("\xEF\xBB\xBF") << QString() << QString() << 0;
     QTest::newRow("Windows-1252 chosen") << QByteArray("caf\xE9,coffee \x80") << u"windows-1252"_s
                                          << u"caf\u00E9,coffee \u20AC"_s << 0;
-    QTest::newRow("Windows-1250 chosen") << QByteArray("\xE8" "asto") << u"windows-1250"_s
-                                         << u"\u010Dasto"_s << 0;
-    QTest::newRow("Windows-1252 read as UTF-8") << QByteArray("a,b\ncaf\xE9,coffee") << QString()
-                                                << QString() << 2;
+    QTest::newRow("Windows-1250 chosen") << QByteArray("\xE8"
+                                                       "asto")
+                                         << u"windows-1250"_s << u"\u010Dasto"_s << 0;
+    QTest::newRow("Windows-1252 read as UTF-8")
+        << QByteArray("a,b\ncaf\xE9,coffee") << QString() << QString() << 2;
     QTest::newRow("NUL bytes") << QByteArray("a,b\nc,d\n\0\0\0", 11) << QString() << QString() << 3;
-    QTest::newRow("odd UTF-16") << QByteArray("\xFF\xFE" "a\0b", 5) << QString() << QString() << 1;
-    QTest::newRow("unknown encoding") << QByteArray("a") << u"no-such-code-page"_s << QString() << 0;
+    QTest::newRow("odd UTF-16") << QByteArray("\xFF\xFE"
+                                              "a\0b",
+                                              5)
+                                << QString() << QString() << 1;
+    QTest::newRow("unknown encoding")
+        << QByteArray("a") << u"no-such-code-page"_s << QString() << 0;
 }
 
 void TestWordListReading::decoding()
@@ -120,8 +126,7 @@ void TestWordListReading::separatorDetection_data()
         << u"Haus;house, home\nBaum;tree\nAuto;car, automobile\n"_s << u";"_s;
     QTest::newRow("tab") << u"a\tb, c\nd\te; f\n"_s << u"\t"_s;
     QTest::newRow("pipe") << u"a|b\nc|d\ne|f\n"_s << u"|"_s;
-    QTest::newRow("quoted separators do not count")
-        << u"\"a;b;c\",x\n\"d;e\",y\n"_s << u","_s;
+    QTest::newRow("quoted separators do not count") << u"\"a;b;c\",x\n\"d;e\",y\n"_s << u","_s;
     QTest::newRow("one column") << u"alpha\nbeta\n"_s << QString();
 }
 
@@ -140,7 +145,8 @@ void TestWordListReading::records_data()
     QTest::addColumn<int>("unterminatedLine");
 
     QTest::newRow("mixed line endings")
-        << u"a,1\r\nb,2\nc,3\rd,4"_s << QStringList{u"1:a|1"_s, u"2:b|2"_s, u"3:c|3"_s, u"4:d|4"_s} << 0;
+        << u"a,1\r\nb,2\nc,3\rd,4"_s << QStringList{u"1:a|1"_s, u"2:b|2"_s, u"3:c|3"_s, u"4:d|4"_s}
+        << 0;
     QTest::newRow("quoted field over lines")
         << u"a,\"one\r\ntwo\"\nb,x\n"_s << QStringList{u"1:a|one\r\ntwo"_s, u"3:b|x"_s} << 0;
     QTest::newRow("doubled quotes and separators in quotes")
@@ -176,7 +182,8 @@ void TestWordListReading::plans_data()
 
     const ImportSettings automatic;
     QTest::newRow("spreadsheet CSV: BOM, semicolons, header, multi-line cell")
-        << "\xEF\xBB\xBF"_ba + u"Word;Meaning;Notes\r\nHaus;\"house\r\nhome\";\r\nBaum;tree;plant\r\n"_s.toUtf8()
+        << "\xEF\xBB\xBF"_ba
+            + u"Word;Meaning;Notes\r\nHaus;\"house\r\nhome\";\r\nBaum;tree;plant\r\n"_s.toUtf8()
         << u"list.csv"_s << automatic
         << QStringList{u"2: Haus | house | home"_s, u"4: Baum | tree | plant"_s};
     ImportSettings noHeader;
@@ -192,8 +199,7 @@ void TestWordListReading::plans_data()
             + QStringList(27, u"l"_s).join(u',') + u"\n"_s + QString(51, u'h') + u",x\n"_s)
                .toUtf8()
         << u"list.csv"_s << automatic
-        << QStringList{u"1: blank | trimmed"_s, u"2! empty"_s, u"3! 100"_s, u"4! 27"_s,
-                       u"5! 50"_s};
+        << QStringList{u"1: blank | trimmed"_s, u"2! empty"_s, u"3! 100"_s, u"4! 27"_s, u"5! 50"_s};
     QTest::newRow("text put into normalization form C")
         << u"cafe\u0301,cre\u0300me\n"_s.toUtf8() << u"list.csv"_s << automatic
         << QStringList{u"1: caf\u00E9 | cr\u00E8me"_s};
@@ -207,8 +213,7 @@ void TestWordListReading::plans_data()
     QTest::newRow("flash-card text with headers and HTML")
         << "#separator:tab\n#html:true\n#columns:Front\tBack\n"
            "Hund\tdog<br>hound &amp; <b>cur</b><div>canine</div>\n"_ba
-        << u"cards.txt"_s << automatic
-        << QStringList{u"4: Hund | dog | hound & cur | canine"_s};
+        << u"cards.txt"_s << automatic << QStringList{u"4: Hund | dog | hound & cur | canine"_s};
     QTest::newRow("flash-card text without headers keeps markup")
         << "Hund\tdog<br>hound\n"_ba << u"cards.txt"_s << automatic
         << QStringList{u"1: Hund | dog<br>hound"_s};
@@ -241,7 +246,8 @@ void TestWordListReading::hostileFilesAreRefusedWhole_data()
     QTest::newRow("empty file") << QByteArray() << u"list.csv"_s << 0;
     QTest::newRow("only a header") << "Headword,Definition\r\n"_ba << u"list.csv"_s << 0;
     QTest::newRow("byte order mark only") << "\xEF\xBB\xBF"_ba << u"list.csv"_s << 0;
-    QTest::newRow("flash-card headers only") << "#separator:tab\n#html:false\n"_ba << u"c.txt"_s << 0;
+    QTest::newRow("flash-card headers only")
+        << "#separator:tab\n#html:false\n"_ba << u"c.txt"_s << 0;
     QTest::newRow("invalid UTF-8") << "ok,fine\nbad,\xC3\x28\n"_ba << u"list.csv"_s << 2;
     QTest::newRow("NUL bytes") << QByteArray("a,b\0c\n", 6) << u"list.tsv"_s << 1;
     QByteArray binary("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
@@ -281,7 +287,8 @@ void TestWordListReading::flashCardSettingsAreReported()
     QCOMPARE(plan.notes.size(), 2); // each ignored key once
     QVERIFY(plan.notes.at(0).contains(u"#deck:"_s));
 
-    const ImportPlan html = planImport("perro\tdog<br>hound\n"_ba, u"cards.txt"_s, ImportSettings(), 50);
+    const ImportPlan html =
+        planImport("perro\tdog<br>hound\n"_ba, u"cards.txt"_s, ImportSettings(), 50);
     QVERIFY(html.htmlFound);
     QVERIFY(!html.html); // found markup is only read as HTML once the user confirms it
 }

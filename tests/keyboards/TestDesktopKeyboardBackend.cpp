@@ -44,8 +44,8 @@ void TestDesktopKeyboardBackend::choice_data()
         << u"wayland"_s << false << false << u"ubuntu:GNOME"_s << QString() << QString() << None;
     QTest::newRow("X11 program under sway")
         << u"xcb"_s << true << false << u"sway"_s << sock << QString() << Sway;
-    QTest::newRow("offscreen") << u"offscreen"_s << false << false << QString() << sock
-                               << QString() << None;
+    QTest::newRow("offscreen") << u"offscreen"_s << false << false << QString() << sock << QString()
+                               << None;
     QTest::newRow("forced none on X11")
         << u"xcb"_s << true << false << QString() << QString() << u"none"_s << None;
     QTest::newRow("forced sway") << u"wayland"_s << false << true << u"KDE"_s << sock << u"sway"_s

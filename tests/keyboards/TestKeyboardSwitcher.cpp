@@ -75,7 +75,8 @@ void TestKeyboardSwitcher::switchesAndGivesBack()
     QCOMPARE(switcher.activateKeyboard(returned), requested);
     QCOMPARE(backend.activeLayout(), active);
     const bool switched = requested != active && requested != KeybCurrent;
-    QCOMPARE(backend.activations(), switched ? QList<qint32>({requested, active}) : QList<qint32>());
+    QCOMPARE(backend.activations(),
+             switched ? QList<qint32>({requested, active}) : QList<qint32>());
     QVERIFY(messages.shown().isEmpty());
 }
 
@@ -121,7 +122,8 @@ void TestKeyboardSwitcher::desktopThatCannotSwitchIsToldOnceAfterTheFocus()
         QVERIFY(messages.shown().isEmpty());
         QTRY_COMPARE(messages.shown().size(), 1);
         const Message told = messages.shown().constFirst();
-        QVERIFY(told.text.startsWith(u"This desktop does not let programs switch the keyboard layout"));
+        QVERIFY(
+            told.text.startsWith(u"This desktop does not let programs switch the keyboard layout"));
         QCOMPARE(told.icon, MessageIcon::Information);
 
         // Not per layout, as for a layout missing from a desktop that can switch.

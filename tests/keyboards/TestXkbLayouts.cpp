@@ -41,10 +41,10 @@ void TestXkbLayouts::identifier()
 void TestXkbLayouts::layoutsOfOneLanguageDiffer()
 {
     const QList<std::pair<QString, QString>> layouts{
-        {u"cz"_s, {}},        {u"cz"_s, u"qwerty"_s}, {u"cz"_s, u"qwerty_bksl"_s},
-        {u"us"_s, {}},        {u"us"_s, u"intl"_s},   {u"us"_s, u"dvorak"_s},
-        {u"ke"_s, {}},        {u"tz"_s, {}},          {u"epo"_s, {}},
-        {u"mao"_s, {}},       {u"ch"_s, u"fr"_s},     {u"ch"_s, u"fr_mac"_s}};
+        {u"cz"_s, {}},  {u"cz"_s, u"qwerty"_s}, {u"cz"_s, u"qwerty_bksl"_s},
+        {u"us"_s, {}},  {u"us"_s, u"intl"_s},   {u"us"_s, u"dvorak"_s},
+        {u"ke"_s, {}},  {u"tz"_s, {}},          {u"epo"_s, {}},
+        {u"mao"_s, {}}, {u"ch"_s, u"fr"_s},     {u"ch"_s, u"fr_mac"_s}};
     QSet<qint32> ids;
     for (const auto& [layout, variant] : layouts) {
         const qint32 id = xkbLayoutId(layout, variant);

@@ -30,7 +30,10 @@ private slots:
 private:
     void open();
     template <typename Widget>
-    Widget* child(const QString& name) const { return m_dialog->findChild<Widget*>(name); }
+    Widget* child(const QString& name) const
+    {
+        return m_dialog->findChild<Widget*>(name);
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<SettingsStore> m_settings;
@@ -75,10 +78,10 @@ void TestOptionsDialog::startupVocabulary_data()
     QTest::newRow("focusing the text")
         << u"0"_s << u"txtStartupDB"_s << QString() << u"2"_s << QString();
     QTest::newRow("none selected") << u"5"_s << QString() << QString() << u"2"_s << QString();
-    QTest::newRow("current vocabulary") << u"1"_s << u"cmdMakeCurrentDefault"_s << QString()
-                                        << u"2"_s << u"/home/me/current.lxm"_s;
-    QTest::newRow("browse")
-        << u"0"_s << u"cmdBrowse"_s << QString() << u"2"_s << u"/data/chosen.lxm"_s;
+    QTest::newRow("current vocabulary")
+        << u"1"_s << u"cmdMakeCurrentDefault"_s << QString() << u"2"_s << u"/home/me/current.lxm"_s;
+    QTest::newRow("browse") << u"0"_s << u"cmdBrowse"_s << QString() << u"2"_s
+                            << u"/data/chosen.lxm"_s;
     // A typed path names the same file wherever the program starts next time.
     QTest::newRow("typed relative")
         << u"0"_s << u"txtStartupDB"_s << u"./x/..//words.lxm"_s << u"2"_s << u"%1/words.lxm"_s;

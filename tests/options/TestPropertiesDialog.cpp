@@ -73,13 +73,12 @@ void TestPropertiesDialog::init()
 std::unique_ptr<PropertiesDialog> TestPropertiesDialog::make(const QStringList& modes)
 {
     return std::make_unique<PropertiesDialog>(
-        PropertiesDialog::Context{
-            m_current,
-            [this](const QString& mode) {
-                return vocabularyfile::queryRowCount(m_db, mode, m_messages);
-            },
-            [this] { return readScheduleCounts(m_db, QDate(2026, 3, 14)); }, modes, m_messages,
-            m_help, m_backend});
+        PropertiesDialog::Context{m_current,
+                                  [this](const QString& mode) {
+                                      return vocabularyfile::queryRowCount(m_db, mode, m_messages);
+                                  },
+                                  [this] { return readScheduleCounts(m_db, QDate(2026, 3, 14)); },
+                                  modes, m_messages, m_help, m_backend});
 }
 
 void TestPropertiesDialog::boxStates()
@@ -111,17 +110,20 @@ void TestPropertiesDialog::restoreState()
     };
     panel.restoreState({});
     QCOMPARE(values(), (QList{1, 0, 1, 0, 0}));
-    panel.restoreState({{u"casesensitive"_s, 0}, {u"accentsoptional"_s, 1},
-                        {u"WARNDOUBLES"_s, 2}, {u"KeybDef"_s, Russian}});
+    panel.restoreState({{u"casesensitive"_s, 0},
+                        {u"accentsoptional"_s, 1},
+                        {u"WARNDOUBLES"_s, 2},
+                        {u"KeybDef"_s, Russian}});
     QCOMPARE(values(), (QList{0, 1, 2, 0, Russian}));
 }
 
 void TestPropertiesDialog::countsTheTestModes()
 {
     // "uno" is known and due today, "dos" still learning and due tomorrow.
-    QVERIFY(SqlQuery(m_db, u"UPDATE Headwords SET (Stability, DueOn) = (SELECT column2, column3 "
-                           "FROM (VALUES ('uno', 21, '2026-03-14'), ('dos', 20.9, '2026-03-15')) "
-                           "WHERE column1 = Headword)"_s)
+    QVERIFY(SqlQuery(m_db,
+                     u"UPDATE Headwords SET (Stability, DueOn) = (SELECT column2, column3 "
+                     "FROM (VALUES ('uno', 21, '2026-03-14'), ('dos', 20.9, '2026-03-15')) "
+                     "WHERE column1 = Headword)"_s)
                 .exec());
     // A query that cannot be run shows no number: here a name that no saved query has, though
     // quoted carelessly it would count "Due for Review".
@@ -182,17 +184,21 @@ void TestPropertiesDialog::closing()
 
     // The main window opens another vocabulary while the dialog stays open: that one's
     // options must not become those shown for the first.
-    const VocabInfo other{makeVocabulary(m_dir.path(), u"other.lxm"_s, {u"tres|three"_s}), 0, 0,
-                          KeybCurrent, KeybCurrent, vocabflags::CaseSensitive};
+    const VocabInfo other{makeVocabulary(m_dir.path(), u"other.lxm"_s, {u"tres|three"_s}),
+                          0,
+                          0,
+                          KeybCurrent,
+                          KeybCurrent,
+                          vocabflags::CaseSensitive};
     if (otherOpened)
         m_current = other;
     dialog->findChild<QPushButton*>(button)->click();
 
     const bool accepted = button == u"cmdOK";
     const bool chosen = accepted && keyboardButton == u"cmdOK";
-    const QList<qint32> expected{accepted ? vocabflags::WarnDoubles | vocabflags::AccentsOptional : 3,
-                                 chosen ? Russian : Czech,
-                                 chosen ? UsEnglish : Russian};
+    const QList<qint32> expected{accepted ? vocabflags::WarnDoubles | vocabflags::AccentsOptional
+                                          : 3,
+                                 chosen ? Russian : Czech, chosen ? UsEnglish : Russian};
     VocabInfo stored;
     vocabularyfile::readVocabProperties(m_db, stored, VocabInfo{}, m_messages);
     QCOMPARE(options(stored), expected);

@@ -23,11 +23,10 @@ QString answer(const QString& entry, const QString& localTime, bool right, doubl
 {
     const QDateTime moment = QDateTime::fromString(localTime, u"yyyy-MM-dd HH:mm"_s);
     return u"INSERT INTO Answers (Entry, Moment, WasRight, Stability) SELECT ID, %1, %2, %3 "
-           "FROM Headwords WHERE Headword = '%4';"_s
-        .arg(moment.toMSecsSinceEpoch())
-        .arg(right ? 1 : 0)
-        .arg(stability)
-        .arg(entry);
+           "FROM Headwords WHERE Headword = '%4';"_s.arg(moment.toMSecsSinceEpoch())
+               .arg(right ? 1 : 0)
+               .arg(stability)
+               .arg(entry);
 }
 
 QString state(const QString& entry, const QString& stability, const QString& dueOn)
@@ -93,7 +92,7 @@ void TestProgressReport::answersCountOnLocalDays()
         + answer(u"b"_s, u"2026-03-14 11:59"_s, false, 1)
         // Yesterday evening in New York, though already today in UTC.
         + answer(u"a"_s, u"2026-03-13 23:30"_s, true, 1)
-        + answer(u"c"_s, u"2025-12-15 00:00"_s, true, 1) // 89 days before today: the first day
+        + answer(u"c"_s, u"2025-12-15 00:00"_s, true, 1)    // 89 days before today: the first day
         + answer(u"d"_s, u"2025-12-14 23:59"_s, true, 1))); // the day before: not shown
     const ProgressReport report = read();
     QVERIFY(report.hasAnswers);
@@ -117,16 +116,16 @@ void TestProgressReport::strengthsNowAndMonthAgo()
 {
     // a: known a month ago, well known now; b: learning then, known now; c: first answered
     // this month; d: known then, forgotten since; e: never answered.
-    QVERIFY(m_fixture->execRaw(
-        answer(u"a"_s, u"2026-02-01 10:00"_s, true, 40)
-        + answer(u"a"_s, u"2026-03-10 10:00"_s, true, 120)
-        + answer(u"b"_s, u"2026-02-11 23:00"_s, true, 5)
-        + answer(u"b"_s, u"2026-02-12 10:00"_s, true, 21)
-        + answer(u"c"_s, u"2026-03-01 10:00"_s, true, 3)
-        + answer(u"d"_s, u"2026-01-01 10:00"_s, true, 100)
-        + answer(u"d"_s, u"2026-03-02 10:00"_s, false, 4)
-        + state(u"a"_s, u"120"_s, u"NULL"_s) + state(u"b"_s, u"21"_s, u"NULL"_s)
-        + state(u"c"_s, u"3"_s, u"NULL"_s) + state(u"d"_s, u"4"_s, u"NULL"_s)));
+    QVERIFY(
+        m_fixture->execRaw(answer(u"a"_s, u"2026-02-01 10:00"_s, true, 40)
+                           + answer(u"a"_s, u"2026-03-10 10:00"_s, true, 120)
+                           + answer(u"b"_s, u"2026-02-11 23:00"_s, true, 5)
+                           + answer(u"b"_s, u"2026-02-12 10:00"_s, true, 21)
+                           + answer(u"c"_s, u"2026-03-01 10:00"_s, true, 3)
+                           + answer(u"d"_s, u"2026-01-01 10:00"_s, true, 100)
+                           + answer(u"d"_s, u"2026-03-02 10:00"_s, false, 4)
+                           + state(u"a"_s, u"120"_s, u"NULL"_s) + state(u"b"_s, u"21"_s, u"NULL"_s)
+                           + state(u"c"_s, u"3"_s, u"NULL"_s) + state(u"d"_s, u"4"_s, u"NULL"_s)));
     const ProgressReport report = read();
     QCOMPARE(report.strengthToday, (Strengths{1, 2, 1, 1}));
     QCOMPARE(report.strengthBefore, (Strengths{2, 1, 1, 1}));

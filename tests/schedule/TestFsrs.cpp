@@ -11,8 +11,19 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Columns of the reference table, made by tools/fsrs-reference from the published scheduler.
-enum Column { Sequence, ReviewIndex, ElapsedDays, RatingColumn, State, Step, Stability,
-              Difficulty, IntervalDays, DueMinutes, ColumnCount };
+enum Column {
+    Sequence,
+    ReviewIndex,
+    ElapsedDays,
+    RatingColumn,
+    State,
+    Step,
+    Stability,
+    Difficulty,
+    IntervalDays,
+    DueMinutes,
+    ColumnCount
+};
 
 // The reference rows grouped by review sequence, in order.
 QMap<int, QList<QStringList>> referenceSequences()

@@ -53,14 +53,13 @@ void TestCommandLine::parses_data()
         << QVariant(QStringList{u"a.lxm"_s, u"--Test"_s}) << u"test [a.lxm]"_s;
     QTest::newRow("both switches") << QVariant(QStringList{u"/add"_s, u"/test"_s, u"x.lxm"_s})
                                    << u"invalid add test [x.lxm]"_s;
-    QTest::newRow("two files")
-        << QVariant(QStringList{u"a.lxm"_s, u"b.lxm"_s}) << u"invalid [a.lxm]"_s;
+    QTest::newRow("two files") << QVariant(QStringList{u"a.lxm"_s, u"b.lxm"_s})
+                               << u"invalid [a.lxm]"_s;
     QTest::newRow("empty file name") << QVariant(QStringList{QString()}) << u"invalid []"_s;
     QTest::newRow("end of switches alone") << QVariant(QStringList{u"--"_s}) << QString();
     QTest::newRow("switch-like name after the end of switches")
         << QVariant(QStringList{u"/test"_s, u"--"_s, u"--add"_s}) << u"test [--add]"_s;
-    QTest::newRow("two ends of switches")
-        << QVariant(QStringList{u"--"_s, u"--"_s}) << u"[--]"_s;
+    QTest::newRow("two ends of switches") << QVariant(QStringList{u"--"_s, u"--"_s}) << u"[--]"_s;
     // Bytes that are not UTF-8 name a file that cannot be opened under the text they read as.
     QTest::newRow("name not valid UTF-8")
         << QVariant::fromValue(QByteArrayList{"--add", "w\xf6rter.lxm"})
@@ -102,16 +101,16 @@ void TestCommandLine::startupPlan_data()
     QTest::addColumn<bool>("usage");
 
     const QString a = u"/v/a.lxm"_s;
-    QTest::newRow("fresh user")
-        << QString() << QString() << QString() << QStringList{} << 1 << 0 << QString() << false;
+    QTest::newRow("fresh user") << QString() << QString() << QString() << QStringList{} << 1 << 0
+                                << QString() << false;
     QTest::newRow("last open") << u"1"_s << a << u"2"_s << QStringList{} << 1 << 2 << a << false;
-    QTest::newRow("open nothing")
-        << u"0"_s << a << QString() << QStringList{} << 0 << 0 << QString() << false;
+    QTest::newRow("open nothing") << u"0"_s << a << QString() << QStringList{} << 0 << 0
+                                  << QString() << false;
     QTest::newRow("fixed but unset acts as last open")
         << u"2"_s << QString() << QString() << QStringList{} << 1 << 0 << QString() << false;
-    QTest::newRow("command line file and add") << u"2"_s << a << u"0"_s
-                                               << QStringList{u"--add"_s, u"/v/b.lxm"_s} << 2
-                                               << 1 << u"/v/b.lxm"_s << false;
+    QTest::newRow("command line file and add")
+        << u"2"_s << a << u"0"_s << QStringList{u"--add"_s, u"/v/b.lxm"_s} << 2 << 1
+        << u"/v/b.lxm"_s << false;
     QTest::newRow("bad command line changes nothing")
         << u"1"_s << a << u"2"_s << QStringList{u"/add"_s, u"/test"_s, u"x.lxm"_s} << 1 << 2 << a
         << true;

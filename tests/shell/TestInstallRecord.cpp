@@ -29,7 +29,8 @@ void TestInstallRecord::machineSetting_data()
     QTest::newRow("NUL inside") << "ProgramDir=\"/opt/lex/\\0junk\"\n"_ba << u"/opt/lex/"_s;
     QTest::newRow("list") << "ProgramDir=/opt/a, /opt/b\n"_ba << fallback;
     QTest::newRow("byte array") << "ProgramDir=@ByteArray(/opt/lex/)\n"_ba << fallback;
-    QTest::newRow("other type") << "ProgramDir=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n"_ba << fallback;
+    QTest::newRow("other type") << "ProgramDir=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n"_ba
+                                << fallback;
     QTest::newRow("other section") << "[Paths]\nProgramDir=/opt/lex/\n"_ba << fallback;
 }
 

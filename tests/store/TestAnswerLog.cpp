@@ -38,11 +38,12 @@ QString rawAnswer(qint64 entry, const QString& text)
 // The memory state of an entry and the stabilities of its answers, in the order given.
 QString memoryOf(Database& db, qint64 id)
 {
-    return SqlQuery::scalar(db, u"SELECT Stability || ' ' || Difficulty || ' ' || DueOn || ' ' "
-                                "|| LearningState || ' ' || LearningStep || ' | ' || "
-                                "(SELECT group_concat(Stability, ' ') FROM (SELECT Stability "
-                                "FROM Answers WHERE Entry = h.ID ORDER BY Moment)) "
-                                "FROM Headwords AS h WHERE ID = ?"_s,
+    return SqlQuery::scalar(db,
+                            u"SELECT Stability || ' ' || Difficulty || ' ' || DueOn || ' ' "
+                            "|| LearningState || ' ' || LearningStep || ' | ' || "
+                            "(SELECT group_concat(Stability, ' ') FROM (SELECT Stability "
+                            "FROM Answers WHERE Entry = h.ID ORDER BY Moment)) "
+                            "FROM Headwords AS h WHERE ID = ?"_s,
                             {id})
         .value_or(QVariant())
         .toString();
@@ -75,8 +76,8 @@ void TestAnswerLog::statesAreRebuiltFromTheAnswers()
     QFETCH(QList<int>, addedByAnotherTool);
 
     StoreFixture fixture;
-    const QList<qint64> ids = fixture.addEntries({u"live|recorded as given"_s,
-                                                  u"late|recorded later"_s});
+    const QList<qint64> ids =
+        fixture.addEntries({u"live|recorded as given"_s, u"late|recorded later"_s});
     {
         Database db;
         QVERIFY(db.open(fixture.path()));

@@ -28,7 +28,8 @@ void TestCriteria::parsesTheFiveForms_data()
                             << u"perro"_s;
     QTest::newRow("at least") << u"Headword >= \"m\""_s << int(Op::HeadwordAtLeast) << qint64(0)
                               << u"m"_s;
-    QTest::newRow("below") << u"Headword < \"m\""_s << int(Op::HeadwordBelow) << qint64(0) << u"m"_s;
+    QTest::newRow("below") << u"Headword < \"m\""_s << int(Op::HeadwordBelow) << qint64(0)
+                           << u"m"_s;
     QTest::newRow("like") << u"Headword LIKE \"ab*\""_s << int(Op::HeadwordLike) << qint64(0)
                           << u"ab*"_s;
     QTest::newRow("doubled quotes") << u"Headword = \"say \"\"hi\"\"\""_s << int(Op::HeadwordEquals)

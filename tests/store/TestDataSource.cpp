@@ -89,7 +89,8 @@ void TestDataSource::finds_data()
     QTest::addColumn<QString>("criteria");
     QTest::addColumn<QString>("found"); // empty: no match
 
-    QTest::newRow("equal, other case, non-ASCII") << u"Headword = \"ŽLUŤOUČKÝ\""_s << u"žluťoučký"_s;
+    QTest::newRow("equal, other case, non-ASCII")
+        << u"Headword = \"ŽLUŤOUČKÝ\""_s << u"žluťoučký"_s;
     QTest::newRow("equal needs accents") << u"Headword = \"abaco\""_s << QString();
     QTest::newRow("equal with quotes") << u"Headword = \"SAY \"\"HI\"\"\""_s << u"say \"hi\""_s;
     QTest::newRow("like prefix any case") << u"Headword LIKE \"AB*\""_s << u"Abend"_s;
@@ -260,16 +261,16 @@ void TestDataSource::datedModesFollowTheProgramsDay_data()
 
     // "a" was tested on 1 March with 2 right answers (due after 4 days), "b" on 10 March with
     // its last answer right and none counted (due after a day), "c" never.
-    QTest::newRow("week, 8 March") << u"Not Tested for a Week"_s << QDate(2026, 3, 8)
-                                   << QStringList{u"a"_s};
-    QTest::newRow("week, 20 March") << u"Not Tested for a Week"_s << QDate(2026, 3, 20)
-                                    << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("week, 8 March")
+        << u"Not Tested for a Week"_s << QDate(2026, 3, 8) << QStringList{u"a"_s};
+    QTest::newRow("week, 20 March")
+        << u"Not Tested for a Week"_s << QDate(2026, 3, 20) << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("due, 4 March") << u"Due for Review"_s << QDate(2026, 3, 4)
                                   << QStringList{u"c"_s};
     QTest::newRow("due, 5 March") << u"Due for Review"_s << QDate(2026, 3, 5)
                                   << QStringList{u"a"_s, u"c"_s};
-    QTest::newRow("due, 11 March") << u"Due for Review"_s << QDate(2026, 3, 11)
-                                   << QStringList{u"a"_s, u"b"_s, u"c"_s};
+    QTest::newRow("due, 11 March")
+        << u"Due for Review"_s << QDate(2026, 3, 11) << QStringList{u"a"_s, u"b"_s, u"c"_s};
 }
 
 void TestDataSource::datedModesFollowTheProgramsDay()

@@ -46,15 +46,17 @@ void TestDatabase::hostileFilesAreRefusedAndLeftAlone_data()
     {
         Database db;
         QVERIFY(db.openReadOnly(fixture.path()));
-        SqlQuery roots(db, u"SELECT rootpage FROM sqlite_schema "
-                           "WHERE name IN ('Headwords', 'Definitions')"_s);
+        SqlQuery roots(db,
+                       u"SELECT rootpage FROM sqlite_schema "
+                       "WHERE name IN ('Headwords', 'Definitions')"_s);
         QVERIFY(roots.exec());
         while (roots.next())
             damaged.replace((roots.value(0).toInt() - 1) * 4096, 4096, QByteArray(4096, '\xff'));
     }
     QTest::newRow("damaged pages") << damaged << int(FileFormat::Sqlite) << true;
-    QVERIFY(fixture.execRaw(u"DROP VIEW Vocabulary; DROP VIEW \"All\"; DROP TABLE Headwords;"
-                            "CREATE TABLE Notes (Text TEXT); INSERT INTO Notes VALUES ('mine');"_s));
+    QVERIFY(
+        fixture.execRaw(u"DROP VIEW Vocabulary; DROP VIEW \"All\"; DROP TABLE Headwords;"
+                        "CREATE TABLE Notes (Text TEXT); INSERT INTO Notes VALUES ('mine');"_s));
     QTest::newRow("another program's database")
         << fileBytes(fixture.path()) << int(FileFormat::Sqlite) << false;
     QVERIFY(fixture.execRaw(u"CREATE VIEW Vocabulary AS SELECT Text FROM Notes;"
@@ -110,9 +112,8 @@ void TestDatabase::schemaCannotBeRewritten()
     // A file's schema is untrusted: even a hand-crafted request cannot edit it behind the
     // engine's back.
     SqlQuery(db, u"PRAGMA writable_schema = ON"_s).exec();
-    QVERIFY(!SqlQuery(db,
-                      u"UPDATE sqlite_schema SET sql = 'x' WHERE name = 'Vocabulary'"_s)
-                 .exec());
+    QVERIFY(
+        !SqlQuery(db, u"UPDATE sqlite_schema SET sql = 'x' WHERE name = 'Vocabulary'"_s).exec());
     QVERIFY(!SqlQuery(db, u"SELECT load_extension('x')"_s).exec());
 }
 
@@ -166,7 +167,8 @@ void TestDatabase::copyRefusesAnExistingDestination()
     QVERIFY(!Database::copyDatabase(fixture.templatePath(), fixture.path(), &error));
     QVERIFY(error.number > 0);
     QCOMPARE(fileBytes(fixture.path()), before);
-    QVERIFY(!Database::copyDatabase(fixture.dir() + u"/missing.mdn"_s, fixture.dir() + u"/x.lxm"_s));
+    QVERIFY(
+        !Database::copyDatabase(fixture.dir() + u"/missing.mdn"_s, fixture.dir() + u"/x.lxm"_s));
     QVERIFY(!QFile::exists(fixture.dir() + u"/x.lxm"_s));
 
     // Replacing: a failed copy keeps the old file, a good one replaces it.

@@ -31,8 +31,7 @@ void TestEntryText::definitionLines_data()
     QTest::newRow("no-break spaces trimmed") << u"\u00a0Haus\u00a0"_s << QStringList{u"Haus"_s};
     QTest::newRow("blank lines only") << u" \r\n\n\t\r\n"_s << QStringList{};
     QTest::newRow("empty") << QString() << QStringList{};
-    QTest::newRow("second Enter of a submit")
-        << u"evening\n"_s << QStringList{u"evening"_s};
+    QTest::newRow("second Enter of a submit") << u"evening\n"_s << QStringList{u"evening"_s};
 }
 
 void TestEntryText::definitionLines()

@@ -19,8 +19,9 @@ int count(Database& db, const QString& sql)
 
 QVariantList statistics(Database& db, qint64 id)
 {
-    SqlQuery query(db, u"SELECT LastTestedOn, Tested, Correct, LastOK FROM Headwords "
-                                    "WHERE ID = ?"_s);
+    SqlQuery query(db,
+                   u"SELECT LastTestedOn, Tested, Correct, LastOK FROM Headwords "
+                   "WHERE ID = ?"_s);
     if (!query.exec({id}) || !query.next())
         return {};
     return {query.value(0), query.value(1), query.value(2), query.value(3)};
@@ -29,10 +30,11 @@ QVariantList statistics(Database& db, qint64 id)
 // The entry's answers and its memory state, as text.
 QString answersOf(Database& db, qint64 id)
 {
-    return SqlQuery::scalar(db, u"SELECT (SELECT group_concat(Moment || ':' || WasRight, ' ') "
-                                "FROM Answers WHERE Entry = h.ID) || ' | ' || Stability || ' ' "
-                                "|| Difficulty || ' ' || DueOn || ' ' || LearningState "
-                                "FROM Headwords AS h WHERE ID = ?"_s,
+    return SqlQuery::scalar(db,
+                            u"SELECT (SELECT group_concat(Moment || ':' || WasRight, ' ') "
+                            "FROM Answers WHERE Entry = h.ID) || ' | ' || Stability || ' ' "
+                            "|| Difficulty || ' ' || DueOn || ' ' || LearningState "
+                            "FROM Headwords AS h WHERE ID = ?"_s,
                             {id})
         .value_or(QVariant())
         .toString();
@@ -40,8 +42,7 @@ QString answersOf(Database& db, qint64 id)
 
 void answer(Database& db, qint64 id, const QString& moment, bool right)
 {
-    QVERIFY(AnswerLog(db).record(
-        id, {QDateTime::fromString(moment, Qt::ISODate), right, 1500}));
+    QVERIFY(AnswerLog(db).record(id, {QDateTime::fromString(moment, Qt::ISODate), right, 1500}));
 }
 
 int answerCount(Database& db)
@@ -119,16 +120,17 @@ void TestEntryWriter::keepsEntriesAtTheirLimits()
 {
     // Lengths count characters, one of two UTF-16 units once; a headword keeps its blanks.
     const QString emoji = u"\U0001F600"_s;
-    const qint64 id = m_writer->addEntry(u" "_s + emoji.repeated(48) + u" "_s,
-                                         {emoji.repeated(100)}).value_or(0);
+    const qint64 id =
+        m_writer->addEntry(u" "_s + emoji.repeated(48) + u" "_s, {emoji.repeated(100)}).value_or(0);
     QCOMPARE(linesOf(*m_db, id), QStringList{emoji.repeated(100)});
     QCOMPARE(count(*m_db, u"SELECT length(Headword) FROM Headwords WHERE ID = %1"_s.arg(id)), 50);
 }
 
 void TestEntryWriter::failureHalfwayLeavesNothing()
 {
-    QVERIFY(m_fixture->execRaw(u"CREATE TRIGGER Full BEFORE INSERT ON Definitions "
-                               "WHEN new.Definition = 'third' BEGIN SELECT RAISE(ABORT, 'disk full'); END;"_s));
+    QVERIFY(m_fixture->execRaw(
+        u"CREATE TRIGGER Full BEFORE INSERT ON Definitions "
+        "WHEN new.Definition = 'third' BEGIN SELECT RAISE(ABORT, 'disk full'); END;"_s));
     StoreError error;
     QVERIFY(!m_writer->addEntry(u"h"_s, {u"first"_s, u"second"_s, u"third"_s}, &error));
     QCOMPARE(error.kind, StoreError::Kind::Engine);
@@ -144,8 +146,9 @@ void TestEntryWriter::replacementKeepsStatisticsUnderANewId()
     answer(*m_db, oldId, u"2026-01-30T10:00:00Z"_s, true);
     answer(*m_db, other, u"2026-01-31T10:00:00Z"_s, true);
     answer(*m_db, oldId, u"2026-02-01T10:00:00Z"_s, false);
-    QVERIFY(SqlQuery(*m_db, u"UPDATE Headwords SET LastTestedOn = ?, Tested = ?, "
-                                         "Correct = ?, LastOK = ? WHERE ID = ?"_s)
+    QVERIFY(SqlQuery(*m_db,
+                     u"UPDATE Headwords SET LastTestedOn = ?, Tested = ?, "
+                     "Correct = ?, LastOK = ? WHERE ID = ?"_s)
                 .exec(stats + QVariantList{oldId}));
     const QString answers = answersOf(*m_db, oldId);
     const auto replaced = m_writer->replaceEntry(oldId, u"el perro"_s, {u"dog"_s, u"hound"_s});

@@ -38,8 +38,9 @@ QString fileWithSchema(const QString& dir, const QRegularExpression& from, const
     Database source;
     if (!source.openReadOnly(buildDataDir() + u"/vocab.mdn"_s))
         return {};
-    SqlQuery schema(source, u"SELECT sql FROM sqlite_schema WHERE sql IS NOT NULL "
-                            "AND name NOT LIKE 'sqlite_%' ORDER BY rowid"_s);
+    SqlQuery schema(source,
+                    u"SELECT sql FROM sqlite_schema WHERE sql IS NOT NULL "
+                    "AND name NOT LIKE 'sqlite_%' ORDER BY rowid"_s);
     QStringList statements;
     if (!schema.exec())
         return {};
@@ -48,11 +49,9 @@ QString fileWithSchema(const QString& dir, const QRegularExpression& from, const
     const QString path = dir + u"/look-alike.lxm"_s;
     sqlite3* db = nullptr;
     const bool made = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK
-        && sqlite3_exec(db,
-                        (u"BEGIN;"_s + statements.join(u";\n"_s) + u";COMMIT;"_s)
-                            .toUtf8()
-                            .constData(),
-                        nullptr, nullptr, nullptr)
+        && sqlite3_exec(
+               db, (u"BEGIN;"_s + statements.join(u";\n"_s) + u";COMMIT;"_s).toUtf8().constData(),
+               nullptr, nullptr, nullptr)
             == SQLITE_OK;
     sqlite3_close(db);
     return made ? path : QString();
@@ -167,10 +166,9 @@ void TestHostileFiles::sheetRowsFollowTheLinesThatExist_data()
     QTest::newRow("negative count")
         << u"UPDATE Headwords SET Lines = -4 WHERE Headword = 'beta'"_s << 6 << u"three"_s;
     // An entry without lines is shown as what it is: a row without a definition.
-    QTest::newRow("entry without lines")
-        << u"DELETE FROM Definitions WHERE ID = "
-           "(SELECT ID FROM Headwords WHERE Headword = 'beta')"_s
-        << 6 << QString();
+    QTest::newRow("entry without lines") << u"DELETE FROM Definitions WHERE ID = "
+                                            "(SELECT ID FROM Headwords WHERE Headword = 'beta')"_s
+                                         << 6 << QString();
     // Lines without an entry belong to nothing shown.
     QTest::newRow("lines without an entry")
         << u"INSERT INTO Definitions VALUES (999, 'orphan'), (998, 'orphan')"_s << 6 << u"three"_s;
@@ -204,8 +202,9 @@ void TestHostileFiles::sheetRowsFollowTheLinesThatExist()
     QVERIFY(vocabularyfile::inspect(m_fixture->path(), info, VocabInfo{}, m_messages));
     Database db;
     QVERIFY(db.open(m_fixture->path()));
-    QCOMPARE(count(db, u"SELECT count(*) FROM Headwords AS h WHERE Lines IS NOT "
-                       "(SELECT count(*) FROM Definitions AS d WHERE d.ID = h.ID)"_s),
+    QCOMPARE(count(db,
+                   u"SELECT count(*) FROM Headwords AS h WHERE Lines IS NOT "
+                   "(SELECT count(*) FROM Definitions AS d WHERE d.ID = h.ID)"_s),
              0);
     VocabularySources sources;
     QVERIFY(sources.attach(m_fixture->path()));
@@ -247,14 +246,13 @@ void TestHostileFiles::unsafeFilesAreOpenedUnwritten_data()
         << QString() << true << int(WriteRefusal::Cause::Damaged) << QStringList();
     QTest::newRow("trigger wiping definitions when keys are filled")
         << keysMissing
-               + u"CREATE TRIGGER Wipe AFTER UPDATE OF SortKey ON Headwords "
-                 "BEGIN DELETE FROM Definitions; END;"_s
+            + u"CREATE TRIGGER Wipe AFTER UPDATE OF SortKey ON Headwords "
+              "BEGIN DELETE FROM Definitions; END;"_s
         << false << int(WriteRefusal::Cause::ForeignTriggers) << QStringList{u"Wipe"_s};
     QTest::newRow("trigger under the program's own name")
         << u"DROP TRIGGER HeadwordRemoved; CREATE TRIGGER HeadwordRemoved AFTER DELETE ON "
            "Headwords BEGIN DELETE FROM Definitions; END;"_s
-        << false << int(WriteRefusal::Cause::ForeignTriggers)
-        << QStringList{u"HeadwordRemoved"_s};
+        << false << int(WriteRefusal::Cause::ForeignTriggers) << QStringList{u"HeadwordRemoved"_s};
     QTest::newRow("view that writes")
         << u"CREATE VIEW Mine AS SELECT ID, Headword FROM Headwords; CREATE TRIGGER MineWrites "
            "INSTEAD OF UPDATE ON Mine BEGIN DELETE FROM Headwords; END;"_s
@@ -355,8 +353,8 @@ void TestHostileFiles::salvageKeepsWhatCanBeRead()
     QVERIFY(addManyEntries(m_fixture->path(), 400));
     QVERIFY(m_fixture->execRaw(u"UPDATE Headwords SET Tested = 5, Correct = 4, LastOK = 1 "
                                "WHERE Headword = 'alpha'"_s));
-    const QString damaged = writeFile(m_fixture->dir(), u"damaged.lxm"_s,
-                                      fileBytes(m_fixture->path()).chopped(1000));
+    const QString damaged =
+        writeFile(m_fixture->dir(), u"damaged.lxm"_s, fileBytes(m_fixture->path()).chopped(1000));
     const QByteArray before = fileBytes(damaged);
     const QString target = m_fixture->dir() + u"/saved.lxm"_s;
 
@@ -375,8 +373,9 @@ void TestHostileFiles::salvageKeepsWhatCanBeRead()
     QVERIFY(copy.open(target));
     QCOMPARE(count(copy, u"SELECT count(*) FROM Headwords"_s), *saved);
     QCOMPARE(entryStatistics(copy, u"alpha"_s), u"2026-03-14 5 4 1"_s);
-    QCOMPARE(count(copy, u"SELECT count(*) FROM Definitions WHERE ID = (SELECT ID FROM "
-                         "Headwords WHERE Headword = 'gamma')"_s),
+    QCOMPARE(count(copy,
+                   u"SELECT count(*) FROM Definitions WHERE ID = (SELECT ID FROM "
+                   "Headwords WHERE Headword = 'gamma')"_s),
              3);
     QCOMPARE(SqlQuery::scalar(copy, u"PRAGMA integrity_check"_s), QVariant(u"ok"_s));
 }
@@ -388,8 +387,8 @@ void TestHostileFiles::writeFailuresNameTheirCause_data()
 
     QTest::newRow("entry numbers used up")
         << u"numbers"_s << u"The vocabulary has no entry numbers left"_s;
-    QTest::newRow("file removed")
-        << u"removed"_s << u"is no longer there; it was moved or deleted."_s;
+    QTest::newRow("file removed") << u"removed"_s
+                                  << u"is no longer there; it was moved or deleted."_s;
     QTest::newRow("file replaced") << u"replaced"_s << u"was replaced by another file"_s;
     QTest::newRow("folder read-only")
         << u"folder"_s << u"The folder of the vocabulary file is read-only."_s;

@@ -65,12 +65,11 @@ void TestTextKeys::dictionaryOrder()
 {
     // Accented letters sit beside their base letters, case does not split the alphabet, a word
     // comes before its own extensions, and ties are broken by accents, then by case.
-    const QStringList expected{u"ábaco"_s,   u"abend"_s, u"Abend"_s,     u"abendbrot"_s,
-                               u"après"_s,   u"Ärger"_s, u"arroz"_s,     u"Éclair"_s,
-                               u"ecole"_s,   u"école"_s, u"ice cream"_s, u"iceberg"_s,
-                               u"NINO"_s,    u"niño"_s,  u"strasse"_s,   u"Straße"_s,
-                               u"zapato"_s,  u"Zürich"_s, u"Δέλτα"_s,    u"ωμέγα"_s,
-                               u"слово"_s,   u"เกม"_s,   u"ไก่"_s};
+    const QStringList expected{
+        u"ábaco"_s, u"abend"_s,  u"Abend"_s,   u"abendbrot"_s, u"après"_s,     u"Ärger"_s,
+        u"arroz"_s, u"Éclair"_s, u"ecole"_s,   u"école"_s,     u"ice cream"_s, u"iceberg"_s,
+        u"NINO"_s,  u"niño"_s,   u"strasse"_s, u"Straße"_s,    u"zapato"_s,    u"Zürich"_s,
+        u"Δέλτα"_s, u"ωμέγα"_s,  u"слово"_s,   u"เกม"_s,       u"ไก่"_s};
     QStringList sorted = expected;
     std::reverse(sorted.begin(), sorted.end());
     std::sort(sorted.begin(), sorted.end(), sortsBefore);
@@ -103,8 +102,7 @@ void TestTextKeys::prefixRangeHoldsEveryExtension_data()
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QStringList>("inside");
     QTest::addColumn<QStringList>("outside");
-    QTest::newRow("accented letter") << u"éc"_s
-                                     << QStringList{u"Éclair"_s, u"ECLAT"_s, u"éco"_s}
+    QTest::newRow("accented letter") << u"éc"_s << QStringList{u"Éclair"_s, u"ECLAT"_s, u"éco"_s}
                                      << QStringList{u"ed"_s, u"eb"_s};
     QTest::newRow("sharp s") << u"STRAS"_s << QStringList{u"Straße"_s, u"strasse"_s}
                              << QStringList{u"strata"_s};
@@ -116,8 +114,8 @@ void TestTextKeys::prefixRangeHoldsEveryExtension_data()
         << u"เก"_s << QStringList{u"เกม"_s, u"เก่า"_s} << QStringList{u"เด็ก"_s};
     QTest::newRow("thai vowel last")
         << u"กเ"_s << QStringList{u"กเด็ก"_s, u"กเกม"_s} << QStringList{u"ขเ"_s};
-    QTest::newRow("ending in two units") << u"\U00010428"_s
-                                         << QStringList{u"\U00010400x"_s} << QStringList{u"b"_s};
+    QTest::newRow("ending in two units")
+        << u"\U00010428"_s << QStringList{u"\U00010400x"_s} << QStringList{u"b"_s};
 }
 
 void TestTextKeys::prefixRangeHoldsEveryExtension()

@@ -30,14 +30,14 @@ QString answerSchema(const QString& path)
     Database db;
     if (!db.openReadOnly(path))
         return {};
-    return SqlQuery::scalar(
-               db, u"SELECT group_concat(line, char(10)) FROM ("
-                   "SELECT name || ' ' || type || ' ' || \"notnull\" || ' ' || "
-                   "ifnull(dflt_value, '-') AS line FROM pragma_table_info('Headwords') "
-                   "WHERE cid >= 9 UNION ALL SELECT type || ' ' || name || ': ' || sql "
-                   "FROM sqlite_schema WHERE name IN ('Answers', 'HeadwordsByDueOn', "
-                   "'HeadwordsByStability', 'AnswersByEntry', 'AnswersByMoment', "
-                   "'AnswersUnscheduled', 'EntryAnswersRemoved', 'Due Today'))"_s)
+    return SqlQuery::scalar(db,
+                            u"SELECT group_concat(line, char(10)) FROM ("
+                            "SELECT name || ' ' || type || ' ' || \"notnull\" || ' ' || "
+                            "ifnull(dflt_value, '-') AS line FROM pragma_table_info('Headwords') "
+                            "WHERE cid >= 9 UNION ALL SELECT type || ' ' || name || ': ' || sql "
+                            "FROM sqlite_schema WHERE name IN ('Answers', 'HeadwordsByDueOn', "
+                            "'HeadwordsByStability', 'AnswersByEntry', 'AnswersByMoment', "
+                            "'AnswersUnscheduled', 'EntryAnswersRemoved', 'Due Today'))"_s)
         .value_or(QVariant())
         .toString();
 }
@@ -116,8 +116,9 @@ void TestVocabularyFile::optionsAreWrittenTogether()
     QCOMPARE(read.keybDef, KeybCurrent);
 
     // A failure on the way leaves all three as they were.
-    QVERIFY(m_fixture->execRaw(u"CREATE TRIGGER NoKeyboards BEFORE UPDATE ON Properties "
-                               "WHEN new.Name = 'UserKeybD' BEGIN SELECT RAISE(ABORT, 'no'); END;"_s));
+    QVERIFY(
+        m_fixture->execRaw(u"CREATE TRIGGER NoKeyboards BEFORE UPDATE ON Properties "
+                           "WHEN new.Name = 'UserKeybD' BEGIN SELECT RAISE(ABORT, 'no'); END;"_s));
     m_info.flags = 2;
     QVERIFY(!vocabularyfile::writeVocabProperties(m_info, m_messages));
     QCOMPARE(m_messages.shown().size(), 1);
@@ -132,9 +133,10 @@ void TestVocabularyFile::optionsAreWrittenTogether()
 void TestVocabularyFile::rowsFromAnotherToolGetTheirKeys()
 {
     m_fixture->addEntries({u"Perro|dog"_s});
-    QVERIFY(m_fixture->execRaw(u"INSERT INTO Headwords (Headword) VALUES ('Árbol');"
-                               "INSERT INTO Definitions VALUES (last_insert_rowid(), 'tree');"
-                               "UPDATE Headwords SET Headword = 'Gato' WHERE Headword = 'Perro';"_s));
+    QVERIFY(
+        m_fixture->execRaw(u"INSERT INTO Headwords (Headword) VALUES ('Árbol');"
+                           "INSERT INTO Definitions VALUES (last_insert_rowid(), 'tree');"
+                           "UPDATE Headwords SET Headword = 'Gato' WHERE Headword = 'Perro';"_s));
     QVERIFY(vocabularyfile::inspect(m_fixture->path(), m_info, defaults(), m_messages));
 
     Database db;
@@ -202,8 +204,7 @@ void TestVocabularyFile::olderFilesGetTheAnswerTables()
     QCOMPARE(answerSchema(m_fixture->path()), complete);
     Database db;
     QVERIFY(db.open(m_fixture->path()));
-    QCOMPARE(SqlQuery::scalar(db, u"SELECT Headword FROM \"Due Today\""_s)->toString(),
-             u"perro"_s);
+    QCOMPARE(SqlQuery::scalar(db, u"SELECT Headword FROM \"Due Today\""_s)->toString(), u"perro"_s);
     // Its keys are made afresh too.
     QVERIFY(searchkeys::areCurrent(db));
     QCOMPARE(SqlQuery::scalar(db, u"SELECT SortKey FROM Headwords"_s)->toString(),
@@ -228,8 +229,8 @@ void TestVocabularyFile::dueTodayOnAFixedDay()
     QFETCH(QString, today);
     QFETCH(QString, due);
 
-    m_fixture->addEntries({u"f|six"_s, u"e|five"_s, u"d|four"_s, u"c|three"_s, u"b|two"_s,
-                           u"a|one"_s});
+    m_fixture->addEntries(
+        {u"f|six"_s, u"e|five"_s, u"d|four"_s, u"c|three"_s, u"b|two"_s, u"a|one"_s});
     QVERIFY(m_fixture->execRaw(
         u"UPDATE Headwords SET (DueOn, Stability, LastTestedOn, LearningState) = "
         "(SELECT column2, column3, column4, 2 FROM (VALUES ('a', '2026-03-01', 2, '2026-02-27'),"

@@ -2,11 +2,20 @@
 
 namespace lexmint::test {
 
-void FakeHelpService::showContents() { ++m_contentsCount; }
+void FakeHelpService::showContents()
+{
+    ++m_contentsCount;
+}
 
-void FakeHelpService::showTopic(int context) { m_shownContexts.append(context); }
+void FakeHelpService::showTopic(int context)
+{
+    m_shownContexts.append(context);
+}
 
-QString FakeHelpService::popupText(int context) const { return m_popups.value(context); }
+QString FakeHelpService::popupText(int context) const
+{
+    return m_popups.value(context);
+}
 
 void FakeHelpService::clear()
 {

@@ -34,28 +34,33 @@ QList<qint64> addTo(const QString& path, const QStringList& entries, const Clock
 
 bool addManyEntries(const QString& path, int count)
 {
-    return execRaw(path, QStringLiteral(
-                             "BEGIN;"
-                             "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n "
-                             "WHERE i < %1 - 1) INSERT INTO Headwords (Headword, FoldKey, SortKey) "
-                             "SELECT 'word' || i, 'word' || i, 'word' || i FROM n;"
-                             "INSERT INTO Definitions SELECT ID, 'meaning of ' || Headword "
-                             "FROM Headwords WHERE Headword GLOB 'word*';"
-                             "INSERT INTO Definitions SELECT ID, 'another meaning of ' || Headword "
-                             "FROM Headwords WHERE Headword GLOB 'word*';"
-                             "COMMIT;")
-                             .arg(count));
+    return execRaw(
+        path,
+        QStringLiteral("BEGIN;"
+                       "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n "
+                       "WHERE i < %1 - 1) INSERT INTO Headwords (Headword, FoldKey, SortKey) "
+                       "SELECT 'word' || i, 'word' || i, 'word' || i FROM n;"
+                       "INSERT INTO Definitions SELECT ID, 'meaning of ' || Headword "
+                       "FROM Headwords WHERE Headword GLOB 'word*';"
+                       "INSERT INTO Definitions SELECT ID, 'another meaning of ' || Headword "
+                       "FROM Headwords WHERE Headword GLOB 'word*';"
+                       "COMMIT;")
+            .arg(count));
 }
 
 const QStringList& mixedScriptEntries()
 {
-    static const QStringList entries{
-        QStringLiteral("zapato|shoe"),         QStringLiteral("ábaco|abacus|counting frame"),
-        QStringLiteral("Abend|evening"),       QStringLiteral("žluťoučký|yellowish"),
-        QStringLiteral("λέξη|word"),           QStringLiteral("слово|word"),
-        QStringLiteral("say \"hi\"|greet"),    QStringLiteral("100%_sure|certain"),
-        QStringLiteral("100 percent|entirely"), QStringLiteral("abendbrot|supper"),
-        QStringLiteral("Zürich|a city|in Switzerland")};
+    static const QStringList entries{QStringLiteral("zapato|shoe"),
+                                     QStringLiteral("ábaco|abacus|counting frame"),
+                                     QStringLiteral("Abend|evening"),
+                                     QStringLiteral("žluťoučký|yellowish"),
+                                     QStringLiteral("λέξη|word"),
+                                     QStringLiteral("слово|word"),
+                                     QStringLiteral("say \"hi\"|greet"),
+                                     QStringLiteral("100%_sure|certain"),
+                                     QStringLiteral("100 percent|entirely"),
+                                     QStringLiteral("abendbrot|supper"),
+                                     QStringLiteral("Zürich|a city|in Switzerland")};
     return entries;
 }
 
@@ -102,8 +107,8 @@ QList<qint64> StoreFixture::addEntries(const QStringList& entries)
 bool execRaw(const QString& path, const QString& sql)
 {
     sqlite3* db = nullptr;
-    const bool ok = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
-                                    SQLITE_OPEN_READWRITE, nullptr)
+    const bool ok =
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr)
             == SQLITE_OK
         && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);

@@ -66,9 +66,9 @@ private:
             seen.append(u"edit "_s + text(u"txtHead"_s));
         else
             return;
-        const QString button = name == u"frmAdd"_s      ? u"cmdClose"_s
-                               : name == u"frmMistake"_s ? mistakeButton
-                                                         : u"cmdOK"_s;
+        const QString button = name == u"frmAdd"_s ? u"cmdClose"_s
+            : name == u"frmMistake"_s              ? mistakeButton
+                                                   : u"cmdOK"_s;
         modal->findChild<QPushButton*>(button)->click();
     }
 
@@ -96,7 +96,8 @@ private slots:
 private:
     void makeVocabulary(const QStringList& entries, qint32 flags = 0);
     TestWindow* open(const QString& mode = u"All"_s);
-    template<typename T = QWidget> T* control(const QString& name) const
+    template <typename T = QWidget>
+    T* control(const QString& name) const
     {
         return m_window->findChild<T*>(name);
     }
@@ -150,8 +151,8 @@ void TestTestWindow::makeVocabulary(const QStringList& entries, qint32 flags)
         VocabInfo{m_fixture->path(), 50, 0, German, KeybCurrent, flags});
     QVERIFY(m_host->isAttached());
     m_host->showKeyboardLabels(*m_keyboards);
-    m_entryForms = std::make_unique<EntryForms>(*m_host, m_messages, *m_keyboards, m_clock, 0,
-                                                m_main.get());
+    m_entryForms =
+        std::make_unique<EntryForms>(*m_host, m_messages, *m_keyboards, m_clock, 0, m_main.get());
 }
 
 TestWindow* TestTestWindow::open(const QString& mode)
@@ -288,26 +289,23 @@ void TestTestWindow::resultsOncePerRun_data()
 
     const QString ended = u"No more entries"_s;
     QTest::newRow("last entry answered, then Finish")
-        << QStringList{u"Apfel"_s, u"Baum"_s, u"finish"_s} << QStringList{u"result 2/2"_s}
-        << ended;
+        << QStringList{u"Apfel"_s, u"Baum"_s, u"finish"_s} << QStringList{u"result 2/2"_s} << ended;
     QTest::newRow("Finish in the middle")
-        << QStringList{u"x"_s, u"finish"_s}
-        << QStringList{u"mistake Apfel"_s, u"result 0/1"_s} << u"2 of 2"_s;
+        << QStringList{u"x"_s, u"finish"_s} << QStringList{u"mistake Apfel"_s, u"result 0/1"_s}
+        << u"2 of 2"_s;
     QTest::newRow("Esc finishes in the middle")
-        << QStringList{u"x"_s, u"Esc"_s}
-        << QStringList{u"mistake Apfel"_s, u"result 0/1"_s} << u"2 of 2"_s;
-    QTest::newRow("Finish before any answer") << QStringList{u"finish"_s} << QStringList{}
-                                              << u"1 of 2"_s;
+        << QStringList{u"x"_s, u"Esc"_s} << QStringList{u"mistake Apfel"_s, u"result 0/1"_s}
+        << u"2 of 2"_s;
+    QTest::newRow("Finish before any answer")
+        << QStringList{u"finish"_s} << QStringList{} << u"1 of 2"_s;
     QTest::newRow("all skipped") << QStringList{u"skip"_s, u"skip"_s} << QStringList{} << ended;
-    QTest::newRow("double-click in the middle")
-        << QStringList{u"Apfel"_s, u"double-click"_s} << QStringList{u"result 1/1"_s}
-        << u"1 of 2"_s;
+    QTest::newRow("double-click in the middle") << QStringList{u"Apfel"_s, u"double-click"_s}
+                                                << QStringList{u"result 1/1"_s} << u"1 of 2"_s;
     QTest::newRow("double-click after the end")
-        << QStringList{u"Apfel"_s, u"skip"_s, u"double-click"_s}
-        << QStringList{u"result 1/1"_s} << u"1 of 2"_s;
-    QTest::newRow("Restart after the end")
-        << QStringList{u"Apfel"_s, u"Baum"_s, u"restart"_s} << QStringList{u"result 2/2"_s}
+        << QStringList{u"Apfel"_s, u"skip"_s, u"double-click"_s} << QStringList{u"result 1/1"_s}
         << u"1 of 2"_s;
+    QTest::newRow("Restart after the end") << QStringList{u"Apfel"_s, u"Baum"_s, u"restart"_s}
+                                           << QStringList{u"result 2/2"_s} << u"1 of 2"_s;
     QTest::newRow("mode changed in the middle")
         << QStringList{u"Apfel"_s, u"mode 1"_s} << QStringList{u"result 1/1"_s} << u"1 of 1"_s;
     QTest::newRow("new mode counts from zero")

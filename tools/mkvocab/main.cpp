@@ -94,8 +94,10 @@ int makeSample(const QString& templatePath, const QString& wordsPath, const QStr
             QStringList fields = line.split(u'\t');
             const QString headword = fields.takeFirst();
             if (!writer.addEntry(headword, fields, &error))
-                return failWith(QStringLiteral("%1:%2: %3").arg(wordsPath).arg(lineNumber).arg(
-                    error.description));
+                return failWith(QStringLiteral("%1:%2: %3")
+                                    .arg(wordsPath)
+                                    .arg(lineNumber)
+                                    .arg(error.description));
         }
     }
     return finish(out) ? 0 : failWith(QStringLiteral("cannot write %1").arg(out));

@@ -168,7 +168,8 @@ void ImportDialog::connectControls()
     });
     connect(m_separator, &QComboBox::currentIndexChanged, this, [this] {
         const QString separator = m_separator->currentData().toString();
-        m_settings.separator = separator.isEmpty() ? std::nullopt : std::optional<QChar>(separator.front());
+        m_settings.separator =
+            separator.isEmpty() ? std::nullopt : std::optional<QChar>(separator.front());
         replan();
     });
     connect(m_header, &QCheckBox::toggled, this, [this](bool on) {
@@ -229,21 +230,23 @@ void ImportDialog::replan()
 void ImportDialog::showPlan()
 {
     // The controls show the plan; only the user's changes make a new one.
-    const QSignalBlocker blockers[] = {
-        QSignalBlocker(m_format),   QSignalBlocker(m_encoding), QSignalBlocker(m_separator),
-        QSignalBlocker(m_header),   QSignalBlocker(m_html),     QSignalBlocker(m_headword),
-        QSignalBlocker(m_definitions), QSignalBlocker(m_split)};
+    const QSignalBlocker blockers[] = {QSignalBlocker(m_format),      QSignalBlocker(m_encoding),
+                                       QSignalBlocker(m_separator),   QSignalBlocker(m_header),
+                                       QSignalBlocker(m_html),        QSignalBlocker(m_headword),
+                                       QSignalBlocker(m_definitions), QSignalBlocker(m_split)};
     const bool text = m_plan.kind != FileKind::Kvtml;
     selectData(m_format, int(m_plan.kind));
-    m_encoding->setItemText(0, text && !m_plan.encoding.isEmpty()
-                                   ? tr("Automatic (%1)").arg(m_plan.encoding)
-                                   : tr("Automatic"));
+    m_encoding->setItemText(0,
+                            text && !m_plan.encoding.isEmpty()
+                                ? tr("Automatic (%1)").arg(m_plan.encoding)
+                                : tr("Automatic"));
     selectData(m_encoding, m_settings.encoding);
     m_encoding->setEnabled(text);
     m_separator->setItemText(
-        0, text && !m_plan.separator.isNull()
-               ? tr("Automatic (%1)").arg(delimitedtext::separatorCaption(m_plan.separator))
-               : tr("Automatic"));
+        0,
+        text && !m_plan.separator.isNull()
+            ? tr("Automatic (%1)").arg(delimitedtext::separatorCaption(m_plan.separator))
+            : tr("Automatic"));
     selectData(m_separator, m_settings.separator ? QString(*m_settings.separator) : QString());
     m_separator->setEnabled(text);
     m_header->setChecked(m_plan.header);
@@ -296,9 +299,11 @@ void ImportDialog::showSummary()
         return;
     }
     const qsizetype accepted = m_plan.acceptedCount();
-    QString text = tr("Rows: %1 to import, %2 refused.").arg(accepted).arg(m_plan.refusedRows().size());
+    QString text =
+        tr("Rows: %1 to import, %2 refused.").arg(accepted).arg(m_plan.refusedRows().size());
     if (m_plan.htmlFound && !m_plan.html && m_html->isEnabled())
-        text += u' ' + tr("The fields hold HTML markup; tick \"The fields are HTML\" to read it as HTML.");
+        text += u' '
+            + tr("The fields hold HTML markup; tick \"The fields are HTML\" to read it as HTML.");
     for (const QString& note : std::as_const(m_plan.notes))
         text += u' ' + note;
     m_summary->setText(text);

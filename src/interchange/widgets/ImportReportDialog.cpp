@@ -14,8 +14,11 @@ namespace lexmint {
 ImportReportDialog::ImportReportDialog(QString report, QString suggestedPath,
                                        FileDialogService& files, MessageService& messages,
                                        QWidget* parent)
-    : QDialog(parent), m_report(std::move(report)), m_suggestedPath(std::move(suggestedPath)),
-      m_files(files), m_messages(messages)
+    : QDialog(parent),
+      m_report(std::move(report)),
+      m_suggestedPath(std::move(suggestedPath)),
+      m_files(files),
+      m_messages(messages)
 {
     setObjectName(QStringLiteral("frmImportReport"));
     setWindowTitle(tr("Import Report"));

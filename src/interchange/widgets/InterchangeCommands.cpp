@@ -57,7 +57,11 @@ Database* openDatabase(VocabularyHost& host)
 InterchangeCommands::InterchangeCommands(VocabularyHost& host, MessageService& messages,
                                          FileDialogService& files, const Clock& clock,
                                          QWidget* window)
-    : QObject(window), m_host(host), m_messages(messages), m_files(files), m_clock(clock),
+    : QObject(window),
+      m_host(host),
+      m_messages(messages),
+      m_files(files),
+      m_clock(clock),
       m_window(window)
 {
 }
@@ -131,8 +135,7 @@ void InterchangeCommands::runImport(const ImportPlan& plan, DuplicateRule rule, 
                  .arg(error.description),
              importTitle());
         return;
-    case VocabularyImporter::Outcome::Done:
-        break;
+    case VocabularyImporter::Outcome::Done: break;
     }
     m_host.dataRefresh();
     m_host.contextUpdate();
@@ -171,8 +174,9 @@ void InterchangeCommands::exportWordList()
 
     StoreError error;
     const std::optional<VocabularyLayout> layout = vocabularyfile::recognise(*db, &error);
-    ExportDialog dialog(*kind, QStringList{QStringLiteral("All")} + (layout ? layout->testModes : QStringList()),
-                        m_window);
+    ExportDialog dialog(
+        *kind, QStringList{QStringLiteral("All")} + (layout ? layout->testModes : QStringList()),
+        m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const std::optional<QList<VocabularyEntry>> entries =

@@ -74,14 +74,11 @@ std::unique_ptr<KeyboardBackend> makeDesktopKeyboardBackend()
 {
     const KeyboardSession session = currentKeyboardSession();
     switch (chooseKeyboardDesktop(session)) {
-    case KeyboardDesktop::Xkb:
-        return std::make_unique<XkbKeyboardBackend>(x11Display());
+    case KeyboardDesktop::Xkb: return std::make_unique<XkbKeyboardBackend>(x11Display());
     case KeyboardDesktop::Kde:
         return std::make_unique<KdeKeyboardBackend>(QDBusConnection::sessionBus());
-    case KeyboardDesktop::Sway:
-        return std::make_unique<SwayKeyboardBackend>(session.swaySocket);
-    case KeyboardDesktop::None:
-        break;
+    case KeyboardDesktop::Sway: return std::make_unique<SwayKeyboardBackend>(session.swaySocket);
+    case KeyboardDesktop::None: break;
     }
     return std::make_unique<NoKeyboardBackend>();
 }

@@ -61,8 +61,9 @@ QDBusMessage layoutsCall(const QString& method)
 
 KdeKeyboardBackend::KdeKeyboardBackend(const QDBusConnection& bus)
     : m_bus(bus),
-      m_watcher(Service, m_bus, QDBusServiceWatcher::WatchForRegistration
-                                    | QDBusServiceWatcher::WatchForUnregistration),
+      m_watcher(Service, m_bus,
+                QDBusServiceWatcher::WatchForRegistration
+                    | QDBusServiceWatcher::WatchForUnregistration),
       m_serviceRegistered(serviceIsRegistered(m_bus))
 {
     qDBusRegisterMetaType<KdeLayout>();

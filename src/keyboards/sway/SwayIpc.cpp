@@ -68,7 +68,8 @@ std::optional<QByteArray> SwayIpc::exchange(quint32 type, const QByteArray& payl
     const quint32 size = fieldAt(header, MagicSize);
     QByteArray reply;
     if (!header.startsWith(QByteArrayView(Magic, MagicSize)) || size > MaximumPayload
-        || fieldAt(header, MagicSize + sizeof(quint32)) != type || !readFully(qsizetype(size), reply))
+        || fieldAt(header, MagicSize + sizeof(quint32)) != type
+        || !readFully(qsizetype(size), reply))
         return std::nullopt;
     return reply;
 }

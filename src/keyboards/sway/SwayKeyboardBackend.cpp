@@ -38,8 +38,9 @@ XkbGroupBackend::Groups SwayKeyboardBackend::groups() const
 
 bool SwayKeyboardBackend::activateGroup(int index)
 {
-    const std::optional<QByteArray> reply = m_ipc.send(
-        SwayIpc::Request::RunCommand, "input type:keyboard xkb_switch_layout " + QByteArray::number(index));
+    const std::optional<QByteArray> reply =
+        m_ipc.send(SwayIpc::Request::RunCommand,
+                   "input type:keyboard xkb_switch_layout " + QByteArray::number(index));
     if (!reply)
         return false;
     // One result per command; the command has switched every keyboard once it reports success.

@@ -20,8 +20,7 @@ bool isMenu(const QWidget* widget)
 
 } // namespace
 
-KeyboardFocus::KeyboardFocus(KeyboardSwitcher& switcher)
-    : m_layout(switcher)
+KeyboardFocus::KeyboardFocus(KeyboardSwitcher& switcher) : m_layout(switcher)
 {
     // Qt tells of the change once the focus events of both widgets have been delivered; when
     // the program loses the focus, the new focus widget is none.

@@ -49,11 +49,11 @@ QPushButton* button(const char* name, const QString& text, QWidget* parent)
 
 } // namespace
 
-KeyboardSelectDialog::KeyboardSelectDialog(const KeyboardBackend& keyboards,
-                                           KeyboardLayoutId head, KeyboardLayoutId def,
-                                           QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+KeyboardSelectDialog::KeyboardSelectDialog(const KeyboardBackend& keyboards, KeyboardLayoutId head,
+                                           KeyboardLayoutId def, QWidget* parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(u"frmKeybSel"_s);
     setWindowTitle(tr("Select Keyboard"));

@@ -46,7 +46,8 @@ RulesNames rulesNames(Display* display)
     unsigned long remaining = 0;
     unsigned char* raw = nullptr;
     if (XGetWindowProperty(display, DefaultRootWindow(display), property, 0, 1024, False, XA_STRING,
-                           &type, &format, &length, &remaining, &raw) != Success)
+                           &type, &format, &length, &remaining, &raw)
+        != Success)
         return {};
     const std::unique_ptr<unsigned char, XDeleter> data(raw);
     if (!data || type != XA_STRING || format != 8)

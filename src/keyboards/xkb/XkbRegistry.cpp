@@ -25,9 +25,9 @@ QString text(const char* utf8)
 QString bcp47Language(rxkb_layout* layout)
 {
     rxkb_iso639_code* language = rxkb_layout_get_iso639_first(layout);
-    const QLocale::Language code =
-        language ? QLocale::codeToLanguage(text(rxkb_iso639_code_get_code(language)))
-                 : QLocale::AnyLanguage;
+    const QLocale::Language code = language
+        ? QLocale::codeToLanguage(text(rxkb_iso639_code_get_code(language)))
+        : QLocale::AnyLanguage;
     if (code == QLocale::AnyLanguage)
         return {};
     QString tag = QLocale::languageToCode(code, QLocale::ISO639Part1);
@@ -53,10 +53,11 @@ XkbRegistry::XkbRegistry()
         return;
     for (rxkb_layout* layout = rxkb_layout_first(context.get()); layout;
          layout = rxkb_layout_next(layout)) {
-        const XkbLayout name{text(rxkb_layout_get_name(layout)), text(rxkb_layout_get_variant(layout))};
+        const XkbLayout name{text(rxkb_layout_get_name(layout)),
+                             text(rxkb_layout_get_variant(layout))};
         const QString description = text(rxkb_layout_get_description(layout));
-        m_details.insert(key(name), {description, text(rxkb_layout_get_brief(layout)),
-                                     bcp47Language(layout)});
+        m_details.insert(key(name),
+                         {description, text(rxkb_layout_get_brief(layout)), bcp47Language(layout)});
         // Descriptions are unique in the registry; should two ever clash, the first one wins,
         // so that a plain layout is preferred to the variants listed after it.
         if (!description.isEmpty() && !m_byDescription.contains(description))

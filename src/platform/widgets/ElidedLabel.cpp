@@ -7,8 +7,7 @@
 
 namespace lexmint {
 
-ElidedLabel::ElidedLabel(Qt::TextElideMode mode, QWidget* parent)
-    : QLabel(parent), m_mode(mode)
+ElidedLabel::ElidedLabel(Qt::TextElideMode mode, QWidget* parent) : QLabel(parent), m_mode(mode)
 {
     setTextFormat(Qt::PlainText);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

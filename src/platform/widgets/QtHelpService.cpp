@@ -24,7 +24,10 @@ QHelpEngine* QtHelpService::engine() const
     return m_engine.get();
 }
 
-bool QtHelpService::isAvailable() const { return engine() != nullptr; }
+bool QtHelpService::isAvailable() const
+{
+    return engine() != nullptr;
+}
 
 HelpWindow& QtHelpService::window()
 {
@@ -33,13 +36,16 @@ HelpWindow& QtHelpService::window()
     return *m_window;
 }
 
-void QtHelpService::showContents() { window().showContents(); }
+void QtHelpService::showContents()
+{
+    window().showContents();
+}
 
 void QtHelpService::showTopic(int context)
 {
-    const QList<QHelpLink> topics =
-        engine() ? engine()->documentsForIdentifier(helppages::contextIdentifier(context))
-                 : QList<QHelpLink>();
+    const QList<QHelpLink> topics = engine()
+        ? engine()->documentsForIdentifier(helppages::contextIdentifier(context))
+        : QList<QHelpLink>();
     if (topics.isEmpty())
         window().showContents();
     else

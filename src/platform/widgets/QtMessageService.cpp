@@ -52,9 +52,7 @@ MessageAnswer answerOf(int button, MessageButtons buttons)
 
 } // namespace
 
-QtMessageService::QtMessageService(HelpOpener openHelp) : m_openHelp(std::move(openHelp))
-{
-}
+QtMessageService::QtMessageService(HelpOpener openHelp) : m_openHelp(std::move(openHelp)) {}
 
 MessageAnswer QtMessageService::show(const Message& message)
 {

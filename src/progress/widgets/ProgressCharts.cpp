@@ -83,9 +83,12 @@ QBarSet* barSet(const QString& label, const QColor& colour)
 
 QChart* answersPerDay(const ProgressReport& report)
 {
-    QChart* chart = makeChart(QCoreApplication::translate("lexmint::ProgressCharts", "Answers per day"));
-    QBarSet* right = barSet(QCoreApplication::translate("lexmint::ProgressCharts", "Right"), RightColour);
-    QBarSet* wrong = barSet(QCoreApplication::translate("lexmint::ProgressCharts", "Wrong"), WrongColour);
+    QChart* chart =
+        makeChart(QCoreApplication::translate("lexmint::ProgressCharts", "Answers per day"));
+    QBarSet* right =
+        barSet(QCoreApplication::translate("lexmint::ProgressCharts", "Right"), RightColour);
+    QBarSet* wrong =
+        barSet(QCoreApplication::translate("lexmint::ProgressCharts", "Wrong"), WrongColour);
     int most = 0;
     for (const ProgressReport::Answers& day : report.answersPerDay) {
         right->append(day.right);
@@ -102,17 +105,19 @@ QChart* answersPerDay(const ProgressReport& report)
 
 QChart* strengths(const ProgressReport& report)
 {
-    QChart* chart = makeChart(QCoreApplication::translate("lexmint::ProgressCharts", "Words by memory strength"));
+    QChart* chart = makeChart(
+        QCoreApplication::translate("lexmint::ProgressCharts", "Words by memory strength"));
     QBarSet* before = barSet(QCoreApplication::translate("lexmint::ProgressCharts", "%1 days ago")
                                  .arg(ProgressReport::StrengthLookBackDays),
                              EarlierColour);
-    QBarSet* now = barSet(QCoreApplication::translate("lexmint::ProgressCharts", "Today"), NowColour);
+    QBarSet* now =
+        barSet(QCoreApplication::translate("lexmint::ProgressCharts", "Today"), NowColour);
     qint64 most = 0;
     for (size_t strength = 0; strength < report.strengthToday.size(); ++strength) {
         before->append(report.strengthBefore.at(strength));
         now->append(report.strengthToday.at(strength));
-        most = std::max(
-            {most, report.strengthBefore.at(strength), report.strengthToday.at(strength)});
+        most =
+            std::max({most, report.strengthBefore.at(strength), report.strengthToday.at(strength)});
     }
     auto* series = new QBarSeries;
     series->append({before, now});
@@ -127,7 +132,8 @@ QChart* strengths(const ProgressReport& report)
 
 QChart* duePerDay(const ProgressReport& report)
 {
-    QChart* chart = makeChart(QCoreApplication::translate("lexmint::ProgressCharts", "Reviews due"));
+    QChart* chart =
+        makeChart(QCoreApplication::translate("lexmint::ProgressCharts", "Reviews due"));
     QBarSet* due = barSet(
         QCoreApplication::translate("lexmint::ProgressCharts", "Due (today's with the overdue)"),
         NowColour);
@@ -146,7 +152,8 @@ QChart* duePerDay(const ProgressReport& report)
 
 QChart* weeklyShare(const ProgressReport& report)
 {
-    QChart* chart = makeChart(QCoreApplication::translate("lexmint::ProgressCharts", "Answered right per week"));
+    QChart* chart = makeChart(
+        QCoreApplication::translate("lexmint::ProgressCharts", "Answered right per week"));
     auto* share = new QLineSeries;
     share->setName(QCoreApplication::translate("lexmint::ProgressCharts", "Right answers"));
     share->setColor(RightColour);

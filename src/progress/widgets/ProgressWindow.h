@@ -30,8 +30,8 @@ public:
     /// The folder a save dialog starts in until a chart has been saved.
     using Folder = std::function<QString()>;
 
-    ProgressWindow(Source source, Folder folder, FileDialogService& files,
-                   MessageService& messages, QWidget* parent = nullptr);
+    ProgressWindow(Source source, Folder folder, FileDialogService& files, MessageService& messages,
+                   QWidget* parent = nullptr);
 
     /// Reads the report again and redraws every chart.
     void refresh();

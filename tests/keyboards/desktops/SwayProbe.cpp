@@ -41,7 +41,8 @@ int SwayProbe::activeLayout() const
 
 bool SwayProbe::switchLayout(int index)
 {
-    return !swaymsg({u"input"_s, u"type:keyboard"_s, u"xkb_switch_layout"_s, QString::number(index)})
+    return !swaymsg(
+                {u"input"_s, u"type:keyboard"_s, u"xkb_switch_layout"_s, QString::number(index)})
                 .isEmpty();
 }
 

@@ -125,8 +125,8 @@ void TestKeyboardsOnDesktops::initTestCase()
     m_host = std::make_unique<TestVocabularyHost>(VocabInfo{m_fixture.path(), 50, 0, Czech, Us, 0});
     QVERIFY(m_host->isAttached());
     m_settings = std::make_unique<SettingsStore>(m_fixture.dir() + u"/settings.conf"_s);
-    m_entryForms = std::make_unique<EntryForms>(*m_host, m_messages, *m_keyboards, m_fixture.clock, 0,
-                                                nullptr);
+    m_entryForms = std::make_unique<EntryForms>(*m_host, m_messages, *m_keyboards, m_fixture.clock,
+                                                0, nullptr);
     m_model = std::make_unique<VocabularyModel>(m_host->sources().vocabulary(), m_messages);
 }
 
@@ -207,15 +207,13 @@ OpenContext TestKeyboardsOnDesktops::open(Context context)
         fieldName = u"txtWord"_s;
         break;
     case Context::TestAnswer:
-        opened.window = std::make_unique<TestWindow>(*m_host, *m_entryForms, m_messages, *m_keyboards,
-                                                     m_fixture.clock, *m_settings, m_help, m_sound,
-                                                     QStringList{u"All"_s}, u"All"_s);
+        opened.window = std::make_unique<TestWindow>(
+            *m_host, *m_entryForms, m_messages, *m_keyboards, m_fixture.clock, *m_settings, m_help,
+            m_sound, QStringList{u"All"_s}, u"All"_s);
         fieldName = u"txtGuess"_s;
         break;
-    case Context::SheetHeadword:
-        return openSheet(0);
-    case Context::SheetDefinition:
-        return openSheet(1);
+    case Context::SheetHeadword: return openSheet(0);
+    case Context::SheetDefinition: return openSheet(1);
     }
     showActive(*opened.window);
     auto* field = opened.window->findChild<QLineEdit*>(fieldName);
@@ -246,7 +244,7 @@ void TestKeyboardsOnDesktops::everyContextTypesInItsLayout_data()
 {
     QTest::addColumn<Context>("context");
     QTest::addColumn<int>("group");
-    QTest::addColumn<QString>("typed"); // by the keys "y2"
+    QTest::addColumn<QString>("typed");    // by the keys "y2"
     QTest::addColumn<QString>("language"); // as input methods are told
 
     const QString cs = u"cs-CZ"_s;

@@ -104,8 +104,8 @@ bool X11Probe::hasWindowManager() const
     unsigned char* data = nullptr;
     const bool found = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
                                           XA_WINDOW, &type, &format, &count, &remaining, &data)
-                           == Success
-                       && type == XA_WINDOW && count == 1;
+            == Success
+        && type == XA_WINDOW && count == 1;
     XFree(data);
     return found;
 }
@@ -125,9 +125,9 @@ void X11Probe::takeFocus()
         // Outside the window manager's care, so that it is on screen as soon as it is mapped.
         XSetWindowAttributes attributes{};
         attributes.override_redirect = True;
-        m_window = XCreateWindow(display, DefaultRootWindow(display), 0, 0, 16, 16, 0,
-                                 CopyFromParent, InputOutput, nullptr, CWOverrideRedirect,
-                                 &attributes);
+        m_window =
+            XCreateWindow(display, DefaultRootWindow(display), 0, 0, 16, 16, 0, CopyFromParent,
+                          InputOutput, nullptr, CWOverrideRedirect, &attributes);
         XMapRaised(display, m_window);
     }
     giveFocus(m_window);
