@@ -3,7 +3,13 @@
 # With --check it changes nothing and fails, naming the files, when one is not formatted.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+# The tracked files; outside a git work tree (an unpacked archive, a checkout git will not
+# read as another user) the project's source folders.
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+else
+  mapfile -t files < <(find src tests bench tools \( -name '*.cpp' -o -name '*.h' \) | sort)
+fi
 if [[ "${1:-}" == "--check" ]]; then
   unformatted=()
   for f in "${files[@]}"; do
