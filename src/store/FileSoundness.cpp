@@ -2,13 +2,11 @@
 
 #include "store/Database.h"
 #include "store/SqlQuery.h"
+#include "store/TemplateSchema.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
-
-#include <sqlite3.h>
 
 namespace lexmint {
 
@@ -20,26 +18,16 @@ QString normalised(const QString& definition)
     return definition.simplified();
 }
 
-// The triggers of the program's own schema, the one the template is made from, read by
-// building that schema in memory once.
+// The triggers of the program's own schema, read once.
 const QSet<QString>& ownTriggers()
 {
     static const QSet<QString> triggers = [] {
+        TemplateSchema schema;
         QSet<QString> definitions;
-        QFile schema(QStringLiteral(":/lexmint/template.sql"));
-        sqlite3* memory = nullptr;
-        if (schema.open(QIODevice::ReadOnly) && sqlite3_open(":memory:", &memory) == SQLITE_OK
-            && sqlite3_exec(memory, schema.readAll().constData(), nullptr, nullptr, nullptr)
-                == SQLITE_OK) {
-            sqlite3_stmt* statement = nullptr;
-            sqlite3_prepare_v2(memory, "SELECT sql FROM sqlite_schema WHERE type = 'trigger'", -1,
-                               &statement, nullptr);
-            while (statement && sqlite3_step(statement) == SQLITE_ROW)
-                definitions.insert(normalised(QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)))));
-            sqlite3_finalize(statement);
+        if (schema.load()) {
+            for (const QString& definition : schema.triggerDefinitions())
+                definitions.insert(normalised(definition));
         }
-        sqlite3_close(memory);
         Q_ASSERT(!definitions.isEmpty());
         return definitions;
     }();

@@ -2,13 +2,7 @@
 
 #include "store/Database.h"
 #include "store/SqlQuery.h"
-
-#include <QCoreApplication>
-#include <QFile>
-
-#include <sqlite3.h>
-
-#include <memory>
+#include "store/TemplateSchema.h"
 
 namespace lexmint::scheduleschema {
 
@@ -24,74 +18,6 @@ const QStringList Companions{
     QStringLiteral("AnswersByEntry"),     QStringLiteral("AnswersByMoment"),
     QStringLiteral("AnswersUnscheduled"), QStringLiteral("EntryAnswersRemoved"),
     QStringLiteral("Due Today")};
-
-struct SqliteCloser {
-    void operator()(sqlite3* db) const { sqlite3_close(db); }
-};
-
-/// The template's schema, built in memory from the text the template is made of.
-class TemplateSchema {
-public:
-    bool load(StoreError* error)
-    {
-        QFile file(QStringLiteral(":/lexmint/template.sql"));
-        sqlite3* db = nullptr;
-        const bool opened = sqlite3_open(":memory:", &db) == SQLITE_OK;
-        m_db.reset(db);
-        if (!opened || !file.open(QIODevice::ReadOnly)
-            || sqlite3_exec(db, file.readAll().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-            return fail(error, StoreError::Kind::Engine,
-                        QCoreApplication::translate("lexmint::ScheduleSchema",
-                                                    "The vocabulary template could not be read."));
-        return true;
-    }
-
-    /// The statements that make the named objects, in the template's order.
-    QStringList definitions(const QStringList& names) const
-    {
-        QStringList statements;
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(m_db.get(), "SELECT name, sql FROM sqlite_schema ORDER BY rowid", -1,
-                           &statement, nullptr);
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            if (names.contains(text(statement, 0)))
-                statements.append(text(statement, 1));
-        }
-        sqlite3_finalize(statement);
-        return statements;
-    }
-
-    /// The definition of a column of Headwords, as ADD COLUMN takes it.
-    QString headwordColumn(const QString& name) const
-    {
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(m_db.get(),
-                           "SELECT type, \"notnull\", dflt_value "
-                           "FROM pragma_table_info('Headwords') WHERE name = ?",
-                           -1, &statement, nullptr);
-        const QByteArray utf8 = name.toUtf8();
-        sqlite3_bind_text(statement, 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
-        QString definition;
-        if (sqlite3_step(statement) == SQLITE_ROW) {
-            definition = quotedIdentifier(name) + u' ' + text(statement, 0);
-            if (sqlite3_column_int(statement, 1))
-                definition += QStringLiteral(" NOT NULL");
-            if (sqlite3_column_type(statement, 2) != SQLITE_NULL)
-                definition += QStringLiteral(" DEFAULT ") + text(statement, 2);
-        }
-        sqlite3_finalize(statement);
-        return definition;
-    }
-
-private:
-    static QString text(sqlite3_stmt* statement, int column)
-    {
-        return QString::fromUtf8(
-            reinterpret_cast<const char*>(sqlite3_column_text(statement, column)));
-    }
-
-    std::unique_ptr<sqlite3, SqliteCloser> m_db;
-};
 
 QStringList missingColumns(const Database& db)
 {
