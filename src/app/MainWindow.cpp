@@ -688,8 +688,11 @@ void MainWindow::showProperties()
                  return vocabularyfile::queryRowCount(*m_session->sources().database(), mode,
                                                       m_services.messages);
              },
-             [this] { return m_session->readScheduleCounts(); }, testModeNames(),
-             m_services.messages, m_services.help, m_services.keyboards.backend()},
+             [this] { return m_session->readScheduleCounts(); },
+             [this](const VocabInfo& options, MessageService& messages) {
+                 return m_session->writeOptions(options, messages);
+             },
+             testModeNames(), m_services.messages, m_services.help, m_services.keyboards.backend()},
             this);
     }
     present(m_properties);

@@ -347,6 +347,13 @@ std::optional<ScheduleCounts> VocabularySession::readScheduleCounts() const
     return lexmint::readScheduleCounts(*m_sources.database(), m_clock.today());
 }
 
+bool VocabularySession::writeOptions(const VocabInfo& options, MessageService& messages)
+{
+    if (isOpen() && options.path == m_current.path)
+        return vocabularyfile::writeVocabProperties(*m_sources.database(), options, messages);
+    return vocabularyfile::writeVocabProperties(options, messages);
+}
+
 void VocabularySession::close()
 {
     if (isOpen())

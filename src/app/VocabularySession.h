@@ -70,6 +70,10 @@ public:
     std::optional<ProgressReport> readProgress(QString* reason) const;
     /// The entries due today and the known ones in the open vocabulary.
     std::optional<ScheduleCounts> readScheduleCounts() const;
+    /// Stores the options of the vocabulary at `options.path` into its file: through the open
+    /// connection when it is the open vocabulary, whose file is known to be safe to write or is
+    /// kept read-only; failures are reported through `messages`.
+    bool writeOptions(const VocabInfo& options, MessageService& messages);
 
     /// The user's own copy of an installed sample vocabulary in the user's folder, made on
     /// first use, since the install folder is usually not writable and a learner's answers

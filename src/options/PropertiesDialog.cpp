@@ -33,8 +33,10 @@ PropertiesDialog::PropertiesDialog(const Context& context, QWidget* parent)
       m_current(context.current),
       m_messages(context.messages, this),
       m_path(context.current.path),
+      m_readOnlyReason(context.current.readOnlyReason),
       m_countEntries(context.countEntries),
-      m_countSchedule(context.countSchedule)
+      m_countSchedule(context.countSchedule),
+      m_writeOptions(context.writeOptions)
 {
     setObjectName(u"frmProperties"_s);
     setWindowTitle(tr("Properties of %1").arg(fileTitle(m_current.path)));
@@ -146,6 +148,7 @@ void PropertiesDialog::accept()
     // open by now, or none, they still go into that vocabulary's file and nowhere else.
     VocabInfo edited;
     edited.path = m_path;
+    edited.readOnlyReason = m_readOnlyReason;
     edited.flags = m_options->flags();
     edited.keybHead = m_options->keybHead();
     edited.keybDef = m_options->keybDef();
@@ -154,7 +157,7 @@ void PropertiesDialog::accept()
         m_current.keybHead = edited.keybHead;
         m_current.keybDef = edited.keybDef;
     }
-    vocabularyfile::writeVocabProperties(edited, m_messages);
+    m_writeOptions(edited, m_messages);
     TabbedDialog::accept();
 }
 

@@ -32,6 +32,9 @@ public:
         std::function<std::optional<qint64>(const QString& mode)> countEntries;
         /// The entries due today and the known ones; nothing when they cannot be counted.
         std::function<std::optional<ScheduleCounts>()> countSchedule;
+        /// Stores the options of the vocabulary at their path into its file, reporting a
+        /// failure through the messages given.
+        std::function<bool(const VocabInfo& options, MessageService& messages)> writeOptions;
         QStringList testModes; ///< as the Test menu offers them, "All" first
         MessageService& messages;
         HelpService& help;
@@ -52,12 +55,14 @@ private:
     VocabInfo& m_current;
     WindowMessages m_messages;
     QString m_path;
+    QString m_readOnlyReason;
     VocOptions* m_options;
     QTreeWidget* m_testModes = nullptr;
     QLabel* m_dueToday = nullptr;
     QLabel* m_known = nullptr;
     std::function<std::optional<qint64>(const QString&)> m_countEntries;
     std::function<std::optional<ScheduleCounts>()> m_countSchedule;
+    std::function<bool(const VocabInfo&, MessageService&)> m_writeOptions;
 };
 
 } // namespace lexmint

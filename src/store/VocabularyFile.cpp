@@ -194,8 +194,17 @@ void readVocabProperties(Database& db, VocabInfo& info, const VocabInfo& default
 bool writeVocabProperties(const VocabInfo& info, MessageService& messages)
 {
     Database db;
-    bool written = info.readOnlyReason.isEmpty() && db.open(info.path) && db.transaction();
+    if (!info.readOnlyReason.isEmpty() || !db.open(info.path)) {
+        reportPropertyError(messages);
+        return false;
+    }
     db.checkBeforeFirstWrite(filesoundness::damageBeforeFirstWrite);
+    return writeVocabProperties(db, info, messages);
+}
+
+bool writeVocabProperties(Database& db, const VocabInfo& info, MessageService& messages)
+{
+    bool written = db.transaction();
     for (const StoredOption& option : StoredOptions) {
         if (!written)
             break;

@@ -51,8 +51,11 @@ std::optional<VocabularyLayout> inspect(const QString& path, VocabInfo& info,
 void readVocabProperties(Database& db, VocabInfo& info, const VocabInfo& defaults,
                          MessageService& messages, bool mayWrite = true);
 
-/// Stores the options of `info` into the file at its path, all three or none. A vocabulary
-/// kept read-only (see VocabInfo::readOnlyReason) is not written.
+/// Stores the options of `info` into the open file, all three or none; a file the connection
+/// keeps read-only is not written. A failure is reported as a property error.
+bool writeVocabProperties(Database& db, const VocabInfo& info, MessageService& messages);
+/// The same for the file at the path of `info`, which is opened for it and checked before it is
+/// written. A vocabulary kept read-only (see VocabInfo::readOnlyReason) is not written.
 bool writeVocabProperties(const VocabInfo& info, MessageService& messages);
 
 /// The definition lines of an entry joined with CR LF, read through the Definitions source.

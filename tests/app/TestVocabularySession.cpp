@@ -214,7 +214,7 @@ void TestVocabularySession::unsafeFilesOpenReadOnlyWithTheReason()
     if (icon == MessageIcon::Critical)
         m_messages->expect(MessageAnswer::No);
 
-    QVERIFY(m_session->openVocabulary(path));
+    QVERIFY(m_session->openFile(path));
     QCOMPARE(m_messages->shown().size(), 1);
     const Message& shown = m_messages->shown().first();
     QVERIFY2(shown.text.startsWith(text.arg(path)), qPrintable(shown.text));
@@ -224,6 +224,11 @@ void TestVocabularySession::unsafeFilesOpenReadOnlyWithTheReason()
     QVERIFY(m_session->sources().vocabulary().recordCount() > 0);
     QCoreApplication::processEvents();
     QCOMPARE(salvage.size(), 0);
+    // The options dialog does not get them written either.
+    VocabInfo options = m_session->current();
+    options.readOnlyReason.clear();
+    options.flags ^= 1;
+    QVERIFY(!m_session->writeOptions(options, *m_messages));
     m_session->close();
     QCOMPARE(fileBytes(path), before);
 }

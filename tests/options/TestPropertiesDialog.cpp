@@ -72,13 +72,16 @@ void TestPropertiesDialog::init()
 
 std::unique_ptr<PropertiesDialog> TestPropertiesDialog::make(const QStringList& modes)
 {
-    return std::make_unique<PropertiesDialog>(
-        PropertiesDialog::Context{m_current,
-                                  [this](const QString& mode) {
-                                      return vocabularyfile::queryRowCount(m_db, mode, m_messages);
-                                  },
-                                  [this] { return readScheduleCounts(m_db, QDate(2026, 3, 14)); },
-                                  modes, m_messages, m_help, m_backend});
+    return std::make_unique<PropertiesDialog>(PropertiesDialog::Context{
+        m_current,
+        [this](const QString& mode) {
+            return vocabularyfile::queryRowCount(m_db, mode, m_messages);
+        },
+        [this] { return readScheduleCounts(m_db, QDate(2026, 3, 14)); },
+        [](const VocabInfo& options, MessageService& messages) {
+            return vocabularyfile::writeVocabProperties(options, messages);
+        },
+        modes, m_messages, m_help, m_backend});
 }
 
 void TestPropertiesDialog::boxStates()
