@@ -720,6 +720,9 @@ void MainWindow::showProgress()
             new ProgressWindow([this](QString* reason) { return m_session->readProgress(reason); },
                                [this] { return dirOfPath(m_session->current().path); },
                                m_services.files, m_services.messages, this);
+        // Over the main window, where the learner is looking, rather than wherever the window
+        // manager puts a new window.
+        m_progress->move(frameGeometry().center() - m_progress->rect().center());
     }
     present(m_progress);
 }
