@@ -3,6 +3,7 @@
 #include "platform/AppIdentity.h"
 #include "platform/widgets/DialogOwner.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -50,6 +51,19 @@ MessageAnswer answerOf(int button, MessageButtons buttons)
     return MessageAnswer::Ok;
 }
 
+// Window managers shorten a title that is wider than its window, and a box with a short
+// question is narrow. The box is made wide enough for the title and the title bar's buttons.
+void fitTitle(QMessageBox& box)
+{
+    constexpr int TitleBarButtons = 120;
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + TitleBarButtons;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 QtMessageService::QtMessageService(HelpOpener openHelp) : m_openHelp(std::move(openHelp)) {}
@@ -66,6 +80,7 @@ MessageAnswer QtMessageService::show(const Message& message)
         QObject::connect(help, &QPushButton::clicked, &box,
                          [this, context = message.helpContext] { m_openHelp(context); });
     }
+    fitTitle(box);
     return answerOf(box.exec(), message.buttons);
 }
 
