@@ -33,8 +33,6 @@ void TestDesktopKeyboardBackend::choice_data()
         << u"xcb"_s << true << true << u"KDE"_s << QString() << QString() << Kde;
     QTest::newRow("X11 platform without a display")
         << u"xcb"_s << false << false << QString() << QString() << QString() << None;
-    QTest::newRow("Plasma on Wayland")
-        << u"wayland"_s << false << true << u"KDE"_s << QString() << QString() << Kde;
     // The service comes up only once a second layout is configured.
     QTest::newRow("Plasma on Wayland, one layout")
         << u"wayland"_s << false << false << u"KDE"_s << QString() << QString() << Kde;
@@ -46,10 +44,6 @@ void TestDesktopKeyboardBackend::choice_data()
         << u"xcb"_s << true << false << u"sway"_s << sock << QString() << Sway;
     QTest::newRow("offscreen") << u"offscreen"_s << false << false << QString() << sock << QString()
                                << None;
-    QTest::newRow("forced none on X11")
-        << u"xcb"_s << true << false << QString() << QString() << u"none"_s << None;
-    QTest::newRow("forced sway") << u"wayland"_s << false << true << u"KDE"_s << sock << u"sway"_s
-                                 << Sway;
     QTest::newRow("forced sway, no socket")
         << u"wayland"_s << false << false << QString() << QString() << u"sway"_s << None;
     QTest::newRow("forced xkb, no display")

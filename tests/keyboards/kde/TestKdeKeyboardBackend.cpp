@@ -42,7 +42,6 @@ uint desktopLayout()
 class TestKdeKeyboardBackend : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void serviceComesLateAndGoes();
     void switchesByIndex_data();
     void switchesByIndex();
@@ -67,11 +66,6 @@ void TestKdeKeyboardBackend::stopService()
 {
     m_service.terminate();
     m_service.waitForFinished();
-}
-
-void TestKdeKeyboardBackend::initTestCase()
-{
-    QVERIFY(QDBusConnection::sessionBus().isConnected());
 }
 
 void TestKdeKeyboardBackend::serviceComesLateAndGoes()
@@ -104,9 +98,7 @@ void TestKdeKeyboardBackend::switchesByIndex_data()
     QTest::addColumn<bool>("switched");
     QTest::addColumn<uint>("activeIndex");
 
-    QTest::newRow("first") << Us << 3u << true << 0u;
     QTest::newRow("variant") << CzechQwerty << 3u << true << 1u;
-    QTest::newRow("not in the list") << xkbLayoutId(u"cz", {}) << 3u << false << 2u;
     // Plasma answers false for an index past its keymap.
     QTest::newRow("index out of range") << CzechQwerty << 1u << false << 2u;
 }
