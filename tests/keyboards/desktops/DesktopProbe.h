@@ -21,8 +21,6 @@ public:
     virtual int activeLayout() const = 0;
     /// Switches to the layout at `index`, as a key binding of the user would.
     virtual bool switchLayout(int index) = 0;
-    /// The layouts' descriptions, joined by commas.
-    virtual QString layoutNames() const = 0;
     /// Presses and releases, one after the other, the keys that type `keys` (ASCII) in the
     /// first layout, whatever layout is active when they arrive.
     virtual void pressKeys(const char* keys) = 0;

@@ -10,7 +10,6 @@ class KdeProbe final : public WaylandProbe {
 public:
     int activeLayout() const override;
     bool switchLayout(int index) override;
-    QString layoutNames() const override;
 };
 
 } // namespace lexmint::test

@@ -46,12 +46,4 @@ bool SwayProbe::switchLayout(int index)
                 .isEmpty();
 }
 
-QString SwayProbe::layoutNames() const
-{
-    QStringList names;
-    for (const QJsonValue name : firstKeyboard().value(u"xkb_layout_names").toArray())
-        names.append(name.toString());
-    return names.join(u',');
-}
-
 } // namespace lexmint::test
