@@ -160,7 +160,6 @@ void TestHelp::parsePopupTexts_data()
                             "</body></html>"_ba;
     QTest::newRow("nested elements kept")
         << page << 7 << u"<p>A <b>nested</b> <i>text</i></p><div>x</div>"_s;
-    QTest::newRow("any element, UTF-8") << page << 10 << u"café"_s;
     QTest::newRow("broken page keeps what was read")
         << "<html><body><p id=\"popup-1\">one</p><p id=\"popup-2\">two</b></body></html>"_ba << 1
         << u"one"_s;

@@ -96,10 +96,6 @@ void TestPropertiesDialog::boxStates()
     // Only a ticked box sets its bit.
     panel.setWarnDoubles(2);
     QCOMPARE(panel.flags(), vocabflags::CaseSensitive);
-    panel.setFlags(vocabflags::WarnDoubles | vocabflags::AccentsOptional);
-    QCOMPARE((QList{panel.caseSensitive(), panel.warnDoubles(), panel.accentsOptional()}),
-             (QList{0, 1, 1}));
-    QCOMPARE(panel.flags(), vocabflags::WarnDoubles | vocabflags::AccentsOptional);
 }
 
 void TestPropertiesDialog::countsTheTestModes()

@@ -329,10 +329,6 @@ void TestTestWindow::keyboardAndInputMethods()
     QCOMPARE(text(u"lblProgress"_s), u"2 of 2"_s);
     QCOMPARE(statistics(u"Apfel"_s), u"2026-04-01 1 1 1"_s);
 
-    control(u"cmdFinish"_s)->setFocus();
-    QCOMPARE(m_backend->activeLayout(), UsEnglish);
-    guess->setFocus();
-    QCOMPARE(m_backend->activeLayout(), German);
     m_window->close();
     QTRY_COMPARE(m_backend->activeLayout(), UsEnglish);
 }
