@@ -49,7 +49,6 @@ private slots:
     void failuresSayWhyInOneLine_data();
     void failuresSayWhyInOneLine();
     void existingVocabularyGetsTheEntries();
-    void helpNamesTheOptions();
 
 private:
     Run convert(const QStringList& arguments);
@@ -90,22 +89,11 @@ void TestConverter::conversions_data()
         << u"words.csv"_s << "\xEF\xBB\xBFWord;Meaning\r\nHaus;\"house\r\nhome\"\r\n;nothing\r\n"_ba
         << QStringList() << u"new.lxm"_s << QStringList{u"Haus | house | home"_s}
         << QStringList{u"words.csv:4: The headword is empty."_s};
-    QTest::newRow("KVTML kept whole into CSV")
-        << u"words.kvtml"_s
-        << "<kvtml version=\"2.0\"><identifiers><identifier id=\"0\"/><identifier id=\"1\"/>"
-           "</identifiers><entries><entry id=\"0\"><translation id=\"0\"><text>Tag</text>"
-           "</translation><translation id=\"1\"><text>day; daytime</text></translation></entry>"
-           "</entries></kvtml>"_ba
-        << QStringList{u"--no-split"_s} << u"out.csv"_s << QStringList{u"Tag | day; daytime"_s}
-        << QStringList();
     QTest::newRow("legacy code page, columns mapped, into flash cards")
         << u"old.tsv"_s << "x\tcaf\xE9\tcoffee\n"_ba
         << QStringList{u"--encoding"_s, u"windows-1252"_s,  u"--headword"_s,
                        u"2"_s,          u"--definitions"_s, u"3"_s}
         << u"cards.txt"_s << QStringList{u"caf\u00E9 | coffee"_s} << QStringList();
-    QTest::newRow("flash cards with HTML into KVTML")
-        << u"cards.txt"_s << "#html:true\nHund\tdog<br>hound\n"_ba << QStringList()
-        << u"dogs.kvtml"_s << QStringList{u"Hund | dog | hound"_s} << QStringList();
 }
 
 void TestConverter::conversions()
@@ -131,21 +119,14 @@ void TestConverter::failuresSayWhyInOneLine_data()
     QTest::addColumn<QString>("reason");
 
     QTest::newRow("no files") << QStringList() << 2 << u"give the file"_s;
-    QTest::newRow("unknown extension")
-        << QStringList{u"words.doc"_s, u"out.csv"_s} << 2 << u"words.doc"_s;
     QTest::newRow("unknown encoding")
         << QStringList{u"--encoding"_s, u"klingon"_s, u"in.csv"_s, u"out.lxm"_s} << 2
         << u"klingon"_s;
-    QTest::newRow("unknown rule") << QStringList{u"--duplicates"_s, u"maybe"_s, u"in.csv"_s,
-                                                 u"out.lxm"_s}
-                                  << 2 << u"skip"_s;
     QTest::newRow("missing input")
         << QStringList{u"none.csv"_s, u"out.lxm"_s} << 1 << u"none.csv"_s;
     QTest::newRow("into itself") << QStringList{u"in.csv"_s, u"./in.csv"_s} << 1 << u"itself"_s;
     QTest::newRow("invalid UTF-8")
         << QStringList{u"latin.csv"_s, u"out.lxm"_s} << 1 << u"latin.csv:2:"_s;
-    QTest::newRow("entity bomb") << QStringList{u"bomb.kvtml"_s, u"out.lxm"_s} << 1
-                                 << u"entities"_s;
     QTest::newRow("column beyond the file")
         << QStringList{u"--headword"_s, u"9"_s, u"in.csv"_s, u"out.lxm"_s} << 1 << u"columns"_s;
     QTest::newRow("not a vocabulary")
@@ -161,10 +142,6 @@ void TestConverter::failuresSayWhyInOneLine()
     writeFile(m_dir->path(), u"in.csv"_s, "a,b\n"_ba);
     writeFile(m_dir->path(), u"latin.csv"_s, "a,b\ncaf\xE9,coffee\n"_ba);
     writeFile(m_dir->path(), u"fake.lxm"_s, "not a database"_ba);
-    writeFile(m_dir->path(), u"bomb.kvtml"_s,
-              "<!DOCTYPE kvtml [<!ENTITY a \"aaaa\"><!ENTITY b \"&a;&a;&a;&a;\">]>"
-              "<kvtml version=\"2.0\"><entries><entry><translation id=\"0\"><text>&b;</text>"
-              "</translation></entry></entries></kvtml>"_ba);
     const Run run = convert(arguments);
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(run.errors.size(), 1);
@@ -189,15 +166,6 @@ void TestConverter::existingVocabularyGetsTheEntries()
     QCOMPARE(merging.exitCode, 0);
     QVERIFY(merging.output.contains(u"0 added, 1 merged"_s));
     QCOMPARE(entriesOf(vocabulary), (QStringList{u"Baum | tree"_s, u"Haus | house | home"_s}));
-}
-
-void TestConverter::helpNamesTheOptions()
-{
-    const Run run = convert({u"--help"_s});
-    QCOMPARE(run.exitCode, 0);
-    for (const QString& option : {u"--headword"_s, u"--definitions"_s, u"--split"_s,
-                                  u"--duplicates"_s, u"--encoding"_s, u"--separator"_s})
-        QVERIFY2(run.output.contains(option), qPrintable(option));
 }
 
 QTEST_GUILESS_MAIN(TestConverter)

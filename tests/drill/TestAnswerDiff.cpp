@@ -39,21 +39,14 @@ void TestAnswerDiff::marksTheDifferences_data()
     QTest::newRow("missing letter")
         << u"acostrse"_s << u"acostarse"_s << true
         << QList{same(u"acost"_s), {Kind::Missing, {}, u"a"_s}, same(u"rse"_s)};
-    QTest::newRow("extra letter") << u"Hauss"_s << u"Haus"_s << true
-                                  << QList{same(u"Haus"_s), {Kind::Extra, u"s"_s, {}}};
     QTest::newRow("wrong accent is one changed letter")
         << u"tr\u00e9s"_s << u"tr\u00e8s"_s << true
         << QList{same(u"tr"_s), {Kind::Changed, u"\u00e9"_s, u"\u00e8"_s}, same(u"s"_s)};
     // A letter typed with a combining accent is the same letter as the precomposed one.
     QTest::newRow("combining accent typed")
         << u"cafe\u0301"_s << u"caf\u00e9"_s << true << QList{same(u"caf\u00e9"_s)};
-    QTest::newRow("accent left out") << u"cafe"_s << u"caf\u00e9"_s << true
-                                     << QList{same(u"caf"_s), {Kind::Changed, u"e"_s, u"\u00e9"_s}};
     QTest::newRow("case, when it is ignored")
         << u"hAus"_s << u"Haus"_s << false << QList{AnswerPiece{Kind::Same, u"hAus"_s, u"Haus"_s}};
-    QTest::newRow("case, when it counts")
-        << u"haus"_s << u"Haus"_s << true
-        << QList{AnswerPiece{Kind::Changed, u"h"_s, u"H"_s}, same(u"aus"_s)};
     QTest::newRow("nothing typed")
         << QString() << u"ab"_s << true << QList{AnswerPiece{Kind::Missing, {}, u"ab"_s}};
     QTest::newRow("letters beyond the basic plane")

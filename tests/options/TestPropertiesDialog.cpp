@@ -42,11 +42,9 @@ private slots:
     void init();
     void cleanup() { QVERIFY(m_messages.shown().isEmpty()); }
     void boxStates();
-    void restoreState();
     void countsTheTestModes();
     void closing_data();
     void closing();
-    void ctrlTabTurnsPagesForward();
 
 private:
     std::unique_ptr<PropertiesDialog> make(const QStringList& modes = {u"All"_s});
@@ -98,26 +96,6 @@ void TestPropertiesDialog::boxStates()
     // Only a ticked box sets its bit.
     panel.setWarnDoubles(2);
     QCOMPARE(panel.flags(), vocabflags::CaseSensitive);
-    panel.setFlags(vocabflags::WarnDoubles | vocabflags::AccentsOptional);
-    QCOMPARE((QList{panel.caseSensitive(), panel.warnDoubles(), panel.accentsOptional()}),
-             (QList{0, 1, 1}));
-    QCOMPARE(panel.flags(), vocabflags::WarnDoubles | vocabflags::AccentsOptional);
-}
-
-void TestPropertiesDialog::restoreState()
-{
-    VocOptions panel(m_backend, m_help);
-    const auto values = [&] {
-        return QList{panel.caseSensitive(), panel.accentsOptional(), panel.warnDoubles(),
-                     panel.keybHead(), panel.keybDef()};
-    };
-    panel.restoreState({});
-    QCOMPARE(values(), (QList{1, 0, 1, 0, 0}));
-    panel.restoreState({{u"casesensitive"_s, 0},
-                        {u"accentsoptional"_s, 1},
-                        {u"WARNDOUBLES"_s, 2},
-                        {u"KeybDef"_s, Russian}});
-    QCOMPARE(values(), (QList{0, 1, 2, 0, Russian}));
 }
 
 void TestPropertiesDialog::countsTheTestModes()
@@ -206,25 +184,6 @@ void TestPropertiesDialog::closing()
     vocabularyfile::readVocabProperties(m_db, stored, VocabInfo{}, m_messages);
     QCOMPARE(options(stored), expected);
     QCOMPARE(options(m_current), otherOpened ? options(other) : expected);
-}
-
-void TestPropertiesDialog::ctrlTabTurnsPagesForward()
-{
-    const auto dialog = make();
-    dialog->show();
-    auto* tabs = dialog->findChild<QTabWidget*>(u"tbsOptions"_s);
-    // Sent to a button outside the tab strip: the dialog, not the tab widget, turns the page,
-    // and wraps at the end.
-    for (const int page : {1, 0}) {
-        QTest::keyClick(dialog->findChild<QPushButton*>(u"cmdHelp"_s), Qt::Key_Tab,
-                        Qt::ControlModifier);
-        QCOMPARE(tabs->currentIndex(), page);
-    }
-    // The tab widget's own Ctrl+Shift+Tab would go back a page.
-    for (const Qt::Key key : {Qt::Key_Backtab, Qt::Key_Tab}) {
-        QTest::keyClick(tabs, key, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(tabs->currentIndex(), 0);
-    }
 }
 
 QTEST_MAIN(TestPropertiesDialog)

@@ -31,14 +31,9 @@ void TestResultChart::percentAndLabels_data()
 
     QTest::newRow("1 of 8 rounds the half up") << 8 << 1 << 13 << false << true;
     QTest::newRow("199 of 200 rounds to all") << 200 << 199 << 100 << true << false;
-    QTest::newRow("14 %") << 100 << 14 << 14 << false << true;
     QTest::newRow("15 %") << 100 << 15 << 15 << true << true;
-    QTest::newRow("85 %") << 100 << 85 << 85 << true << true;
     QTest::newRow("86 %") << 100 << 86 << 86 << true << false;
-    QTest::newRow("none right") << 5 << 0 << 0 << false << true;
-    QTest::newRow("largest count, just under half") << MaxInt << MaxInt / 2 << 50 << true << true;
     QTest::newRow("largest count, one wrong") << MaxInt << MaxInt - 1 << 100 << true << false;
-    QTest::newRow("more right than tested") << 3 << 5 << 100 << true << false;
     QTest::newRow("smallest right") << MaxInt << MinInt << 0 << false << true;
     QTest::newRow("no answers") << 0 << 0 << 0 << false << false;
 }
