@@ -57,6 +57,29 @@ QByteArray lookAlike(const QString& from, const QString& to)
     return made ? fileBytes(path) : QByteArray();
 }
 
+// Loses the file's last 1000 bytes, or breaks the pages of the tables of entries and lines
+// while the file keeps its length and schema.
+bool damageAsADiskWould(const QString& path, bool cutShort)
+{
+    QByteArray bytes = fileBytes(path);
+    if (cutShort) {
+        bytes.chop(1000);
+    } else {
+        Database db;
+        if (!db.openReadOnly(path))
+            return false;
+        SqlQuery roots(db,
+                       u"SELECT rootpage FROM sqlite_schema "
+                       "WHERE name IN ('Headwords', 'Definitions')"_s);
+        if (!roots.exec())
+            return false;
+        while (roots.next())
+            bytes.replace((roots.value(0).toInt() - 1) * 4096, 4096, QByteArray(4096, '\xff'));
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 } // namespace
 
 class TestHostileFiles : public QObject {
@@ -137,44 +160,45 @@ void TestHostileFiles::foreignFilesAreRefusedUntouched()
 
 void TestHostileFiles::unsafeFilesAreOpenedUnwritten_data()
 {
-    QTest::addColumn<QString>("sql"); // empty: the file's last 1000 bytes cut off
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("damage");
     QTest::addColumn<WriteRefusal::Cause>("cause");
     QTest::addColumn<QStringList>("triggers");
 
     using Cause = WriteRefusal::Cause;
+    QTest::newRow("cut short") << QString() << u"cut"_s << Cause::Damaged << QStringList();
+    QTest::newRow("pages broken") << QString() << u"pages"_s << Cause::Damaged << QStringList();
     // Every file needs writing when opened: options to store, and here keys to fill.
     const QString keysMissing = u"UPDATE Headwords SET SortKey = NULL;"_s;
-    QTest::newRow("damaged") << QString() << Cause::Damaged << QStringList();
-    QTest::newRow("trigger wiping definitions when keys are filled") << keysMissing
-            + u"CREATE TRIGGER Wipe AFTER UPDATE OF SortKey ON Headwords "
-              "BEGIN DELETE FROM Definitions; END;"_s << Cause::ForeignTriggers
-                                                                     << QStringList{u"Wipe"_s};
+    const QString wipe = u"CREATE TRIGGER Wipe AFTER UPDATE OF SortKey ON Headwords "
+                         "BEGIN DELETE FROM Definitions; END;"_s;
+    QTest::newRow("trigger wiping definitions when keys are filled")
+        << keysMissing + wipe << QString() << Cause::ForeignTriggers << QStringList{u"Wipe"_s};
     QTest::newRow("trigger under the program's own name")
         << u"DROP TRIGGER HeadwordRemoved; CREATE TRIGGER HeadwordRemoved AFTER DELETE ON "
            "Headwords BEGIN DELETE FROM Definitions; END;"_s
-        << Cause::ForeignTriggers << QStringList{u"HeadwordRemoved"_s};
+        << QString() << Cause::ForeignTriggers << QStringList{u"HeadwordRemoved"_s};
     QTest::newRow("view that writes")
         << u"CREATE VIEW Mine AS SELECT ID, Headword FROM Headwords; CREATE TRIGGER MineWrites "
            "INSTEAD OF UPDATE ON Mine BEGIN DELETE FROM Headwords; END;"_s
-        << Cause::ForeignTriggers << QStringList{u"MineWrites"_s};
+        << QString() << Cause::ForeignTriggers << QStringList{u"MineWrites"_s};
     // A view of the user's own is a test mode, and welcome.
     QTest::newRow("the user's own view")
         << keysMissing + u"CREATE VIEW \"Hard Ones\" AS SELECT * FROM \"All\" WHERE Correct = 0;"_s
-        << Cause::None << QStringList();
+        << QString() << Cause::None << QStringList();
 }
 
 void TestHostileFiles::unsafeFilesAreOpenedUnwritten()
 {
     QFETCH(QString, sql);
+    QFETCH(QString, damage);
     QFETCH(WriteRefusal::Cause, cause);
     QFETCH(QStringList, triggers);
     QVERIFY(m_fixture->execRaw(sql));
-    const bool damaged = sql.isEmpty();
-    if (damaged) {
-        // Enough entries that cutting the file's end cuts into their pages.
+    if (!damage.isEmpty()) {
+        // Enough entries that the damage hits their pages.
         QVERIFY(addManyEntries(m_fixture->path(), 400));
-        const QByteArray whole = fileBytes(m_fixture->path());
-        QVERIFY(!writeFile(m_fixture->dir(), u"test.lxm"_s, whole.chopped(1000)).isEmpty());
+        QVERIFY(damageAsADiskWould(m_fixture->path(), damage == u"cut"_s));
     }
     const QByteArray before = fileBytes(m_fixture->path());
 
@@ -186,11 +210,13 @@ void TestHostileFiles::unsafeFilesAreOpenedUnwritten()
     if (!layout->refusal)
         return;
     QCOMPARE(fileBytes(m_fixture->path()), before);
+    if (damage == u"pages"_s)
+        return; // no entry left to read
 
     // Read, not written: every write is refused with the reason.
     VocabularySources sources;
     QVERIFY(sources.attach(m_fixture->path(), nullptr, layout->refusal.reason()));
-    if (!damaged)
+    if (damage.isEmpty())
         QCOMPARE(count(*sources.database(), u"SELECT count(*) FROM Definitions"_s), 6);
     StoreError error;
     QVERIFY(!EntryWriter(*sources.database(), m_fixture->clock)

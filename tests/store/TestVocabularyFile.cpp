@@ -2,6 +2,7 @@
 
 #include "store/DataSource.h"
 #include "store/SqlQuery.h"
+#include "store/TextKeys.h"
 #include "store/VocabularyFile.h"
 #include "support/FakeMessageService.h"
 
@@ -147,9 +148,11 @@ void TestVocabularyFile::olderFilesGetTheAnswerTables()
 {
     const QString complete = answerSchema(m_fixture->path());
     m_fixture->addEntries({u"perro|dog"_s});
-    // A file as the program made it before it recorded answers.
+    // A file as the program made it before it recorded answers, with keys made another way.
     QVERIFY(m_fixture->execRaw(
-        u"DROP VIEW \"Due Today\"; DROP TRIGGER EntryAnswersRemoved; DROP INDEX HeadwordsByDueOn;"
+        u"UPDATE Headwords SET SortKey = Headword, FoldKey = Headword;"
+        "DELETE FROM Properties WHERE Name = 'KeyVersion';"
+        "DROP VIEW \"Due Today\"; DROP TRIGGER EntryAnswersRemoved; DROP INDEX HeadwordsByDueOn;"
         "DROP INDEX HeadwordsByStability;"
         "DROP TABLE Answers; ALTER TABLE Headwords DROP COLUMN Stability;"
         "ALTER TABLE Headwords DROP COLUMN Difficulty; ALTER TABLE Headwords DROP COLUMN DueOn;"
@@ -164,6 +167,9 @@ void TestVocabularyFile::olderFilesGetTheAnswerTables()
     Database db;
     QVERIFY(db.open(m_fixture->path()));
     QCOMPARE(SqlQuery::scalar(db, u"SELECT Headword FROM \"Due Today\""_s)->toString(), u"perro"_s);
+    // Its keys are made afresh too.
+    QCOMPARE(SqlQuery::scalar(db, u"SELECT SortKey FROM Headwords"_s)->toString(),
+             textkeys::sortKey(u"perro"_s));
 }
 
 void TestVocabularyFile::dueTodayOnAFixedDay_data()
