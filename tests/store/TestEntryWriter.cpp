@@ -78,14 +78,10 @@ void TestEntryWriter::entryRules_data()
     QTest::addColumn<bool>("accepted");
 
     const QString emoji = u"\U0001F600"_s;
-    QTest::newRow("no headword") << QString() << QStringList{u"x"_s} << false;
     QTest::newRow("headword of blanks") << u" \t\u00a0"_s << QStringList{u"x"_s} << false;
     QTest::newRow("headword too long") << QString(51, u'h') << QStringList{u"x"_s} << false;
-    QTest::newRow("no lines") << u"h"_s << QStringList{} << false;
     QTest::newRow("27 lines") << u"h"_s << QStringList(27, u"x"_s) << false;
     QTest::newRow("26 lines") << u"h"_s << QStringList(26, u"x"_s) << true;
-    QTest::newRow("empty line among good ones")
-        << u"h"_s << QStringList{u"x"_s, QString(), u"y"_s} << false;
     QTest::newRow("101 characters last")
         << u"h"_s << QStringList{u"x"_s, QString(101, u'd')} << false;
     // Lengths count characters, one of two UTF-16 units once; a headword keeps its blanks.

@@ -245,22 +245,20 @@ void TestHostileFiles::salvageKeepsWhatCanBeRead()
     QVERIFY(addManyEntries(m_fixture->path(), 400));
     QVERIFY(m_fixture->execRaw(u"UPDATE Headwords SET Tested = 5, Correct = 4, LastOK = 1 "
                                "WHERE Headword = 'alpha'"_s));
-    const QString damaged =
-        writeFile(m_fixture->dir(), u"damaged.lxm"_s, fileBytes(m_fixture->path()).chopped(1000));
-    const QByteArray before = fileBytes(damaged);
+    QVERIFY(damageAsADiskWould(m_fixture->path(), true));
+    const QByteArray before = fileBytes(m_fixture->path());
     const QString target = m_fixture->dir() + u"/saved.lxm"_s;
 
     StoreError error;
     const std::optional<int> saved =
-        salvageVocabulary(damaged, m_fixture->templatePath(), target, &error);
+        salvageVocabulary(m_fixture->path(), m_fixture->templatePath(), target, &error);
     QVERIFY2(saved, qPrintable(error.description));
-    QCOMPARE(fileBytes(damaged), before);
+    QCOMPARE(fileBytes(m_fixture->path()), before);
     // Most entries are on pages the cut did not touch.
     QVERIFY2(*saved > 300 && *saved <= 403, qPrintable(QString::number(*saved)));
 
     Database copy;
     QVERIFY(copy.open(target));
-    QCOMPARE(count(copy, u"SELECT count(*) FROM Headwords"_s), *saved);
     QCOMPARE(entryStatistics(copy, u"alpha"_s), u"2026-03-14 5 4 1"_s);
     QCOMPARE(count(copy,
                    u"SELECT count(*) FROM Definitions WHERE ID = (SELECT ID FROM "
