@@ -40,8 +40,8 @@ private slots:
     void duplicateRules();
     void mergeBeyondTheLineLimitIsRefused();
     void statisticsComeAlong();
-    void cancelledImportLeavesTheFileAsItWas();
-    void failedImportLeavesTheFileAsItWas();
+    void interruptedImportLeavesTheFileAsItWas_data();
+    void interruptedImportLeavesTheFileAsItWas();
 
 private:
     std::unique_ptr<StoreFixture> m_fixture;
@@ -107,7 +107,6 @@ void TestVocabularyImport::mergeBeyondTheLineLimitIsRefused()
     QCOMPARE(report.refused.at(0).line, 1);
     QCOMPARE(report.skipped, 1); // line 3 brings nothing new
     QCOMPARE(report.added, 1);
-    QVERIFY(report.text(u"words.csv"_s).contains(u"Line 1: "_s));
 }
 
 void TestVocabularyImport::statisticsComeAlong()
@@ -145,45 +144,37 @@ void TestVocabularyImport::statisticsComeAlong()
              u"neu nie"_s);
 }
 
-void TestVocabularyImport::cancelledImportLeavesTheFileAsItWas()
+void TestVocabularyImport::interruptedImportLeavesTheFileAsItWas_data()
 {
-    m_fixture->addEntries({u"eins|one"_s});
-    const QByteArray before = fileBytes(m_fixture->path());
-    QString text;
-    for (int i = 0; i < 2000; ++i)
-        text += u"wort%1,word %1\n"_s.arg(i);
-    Database db;
-    QVERIFY(db.open(m_fixture->path()));
-    ImportReport report;
-    int calls = 0;
-    const auto cancelLate = [&calls](qsizetype done, qsizetype) {
-        return ++calls < 5 || done == 0;
-    };
-    QCOMPARE(VocabularyImporter(db, m_fixture->clock)
-                 .run(csvPlan(text), DuplicateRule::Merge, report, cancelLate),
-             VocabularyImporter::Outcome::Cancelled);
-    QCOMPARE(report.added, 0);
-    db.close();
-    QCOMPARE(fileBytes(m_fixture->path()), before);
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("cancelled") << true;
+    // The file refuses a line early on, as a full disk would refuse a page.
+    QTest::newRow("failed") << false;
 }
 
-void TestVocabularyImport::failedImportLeavesTheFileAsItWas()
+void TestVocabularyImport::interruptedImportLeavesTheFileAsItWas()
 {
-    // The file refuses one line halfway through, as a full disk would refuse a page.
+    QFETCH(bool, cancel);
     QVERIFY(m_fixture->execRaw(
         u"CREATE TRIGGER Refuse BEFORE INSERT ON Definitions "
         "WHEN new.Definition = 'boom' BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s));
     m_fixture->addEntries({u"eins|one"_s});
     const QByteArray before = fileBytes(m_fixture->path());
+    QString text = cancel ? u"zwei,two\neins,uno\n"_s : u"zwei,two\neins,uno\ndrei,boom\n"_s;
+    for (int i = 0; i < 2000; ++i)
+        text += u"wort%1,word %1\n"_s.arg(i);
     Database db;
     QVERIFY(db.open(m_fixture->path()));
     ImportReport report;
     StoreError error;
+    int calls = 0;
+    const auto goOn = [&](qsizetype done, qsizetype) {
+        return !cancel || ++calls < 5 || done == 0;
+    };
     QCOMPARE(VocabularyImporter(db, m_fixture->clock)
-                 .run(csvPlan(u"zwei,two\neins,uno\ndrei,boom\nvier,four\n"_s),
-                      DuplicateRule::Merge, report, {}, &error),
-             VocabularyImporter::Outcome::Failed);
-    QVERIFY(error.description.contains(u"disk full"_s));
+                 .run(csvPlan(text), DuplicateRule::Merge, report, goOn, &error),
+             cancel ? VocabularyImporter::Outcome::Cancelled : VocabularyImporter::Outcome::Failed);
+    QCOMPARE(error.description.contains(u"disk full"_s), !cancel);
     QCOMPARE(contents(db), QStringList{u"eins|one"_s});
     db.close();
     QCOMPARE(fileBytes(m_fixture->path()), before);

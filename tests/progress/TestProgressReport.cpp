@@ -42,7 +42,6 @@ class TestProgressReport : public QObject {
 private slots:
     void initTestCase() { qputenv("TZ", NewYork); }
     void init();
-    void neverTestedVocabulary();
     void answersCountOnLocalDays();
     void strengthsNowAndMonthAgo();
     void reviewsDuePerDay();
@@ -71,18 +70,6 @@ ProgressReport TestProgressReport::read()
     if (!report)
         qWarning() << error.description;
     return report.value_or(ProgressReport());
-}
-
-void TestProgressReport::neverTestedVocabulary()
-{
-    const ProgressReport report = read();
-    QVERIFY(!report.hasAnswers);
-    QCOMPARE(report.today, QDate(2026, 3, 14));
-    QCOMPARE(report.answersPerDay.size(), ProgressReport::AnswerDays);
-    QCOMPARE(report.answersPerWeek.size(), 13);
-    QCOMPARE(report.strengthToday, (Strengths{5, 0, 0, 0}));
-    QCOMPARE(report.strengthBefore, report.strengthToday);
-    QCOMPARE(report.duePerDay, QList<qint64>(ProgressReport::DueDays, 0));
 }
 
 void TestProgressReport::answersCountOnLocalDays()

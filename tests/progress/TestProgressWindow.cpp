@@ -147,11 +147,8 @@ void TestProgressWindow::savesEachChartAsPicture()
     m_window->findChild<QPushButton*>(u"cmdSave_"_s + chart)->click();
 
     QCOMPARE(m_files->saveRequests().size(), 1);
-    // The dialog and any box belong to the window, the dialog starting by the vocabulary.
-    const FileDialogRequest& request = m_files->saveRequests().first();
-    QCOMPARE(request.defaultSuffix, u"png"_s);
-    QCOMPARE(request.directory, u"/home/learner/words/"_s);
-    QCOMPARE(request.window, static_cast<QObject*>(m_window.get()));
+    // The dialog and any box belong to the window.
+    QCOMPARE(m_files->saveRequests().first().window, static_cast<QObject*>(m_window.get()));
     QCOMPARE(QImage(path).isNull(), !saved);
     if (failing) {
         QCOMPARE(m_messages->shown().first().icon, MessageIcon::Exclamation);

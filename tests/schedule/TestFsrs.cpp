@@ -54,8 +54,6 @@ class TestFsrs : public QObject {
 private slots:
     void matchesTheReference_data();
     void matchesTheReference();
-    void retrievability_data();
-    void retrievability();
 };
 
 void TestFsrs::matchesTheReference_data()
@@ -86,26 +84,6 @@ void TestFsrs::matchesTheReference()
         QCOMPARE(review.dueMinutes, row.at(DueMinutes).toInt());
         memory = review.memory;
     }
-}
-
-void TestFsrs::retrievability_data()
-{
-    QTest::addColumn<double>("elapsedDays");
-    QTest::addColumn<double>("stability");
-    QTest::addColumn<double>("expected");
-
-    QTest::newRow("just reviewed") << 0.0 << 5.0 << 1.0;
-    QTest::newRow("after one stability") << 5.0 << 5.0 << 0.9;
-    QTest::newRow("long overdue") << 400.0 << 4.0 << 0.492322;
-}
-
-void TestFsrs::retrievability()
-{
-    QFETCH(double, elapsedDays);
-    QFETCH(double, stability);
-    QFETCH(double, expected);
-    QVERIFY2(sameTo4Digits(fsrs::retrievability(elapsedDays, stability), expected),
-             QByteArray::number(fsrs::retrievability(elapsedDays, stability)));
 }
 
 QTEST_GUILESS_MAIN(TestFsrs)

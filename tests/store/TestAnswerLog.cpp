@@ -65,7 +65,6 @@ void TestAnswerLog::statesAreRebuiltFromTheAnswers_data()
     QTest::addColumn<QList<int>>("addedByAnotherTool");
 
     // Indexes into Answers.
-    QTest::newRow("all added by another tool") << QList<int>{} << QList<int>{0, 1, 2, 3, 4};
     QTest::newRow("added out of order") << QList<int>{} << QList<int>{4, 2, 0, 3, 1};
     QTest::newRow("an earlier answer added later") << QList<int>{0, 1, 3, 4} << QList<int>{2};
 }

@@ -1,4 +1,3 @@
-#include "support/FakeMessageService.h"
 #include "support/StoreFixture.h"
 
 #include "store/DataSource.h"
@@ -27,14 +26,10 @@ private slots:
     void finds();
     void renamingToTheSameWordKeepsTheEntry_data();
     void renamingToTheSameWordKeepsTheEntry();
-    void findNextAndLast();
+    void refusedCriteriaMatchNothing_data();
     void refusedCriteriaMatchNothing();
-    void inPlaceEditsFollowTheEntryRules_data();
-    void inPlaceEditsFollowTheEntryRules();
-    void testModeRowsAreFixedWhenRead();
     void datedModesFollowTheProgramsDay_data();
     void datedModesFollowTheProgramsDay();
-    void tableSourceAddsEditsAndDeletes();
     void sourcesFallBackToAllAndSurviveARefusedFile();
     void failedReadsAreToldFromEmptyOnes();
 
@@ -55,7 +50,6 @@ void TestDataSource::init()
 void TestDataSource::dictionaryOrderWithOneRowPerLine()
 {
     DataSource& vocabulary = m_sources->vocabulary();
-    QCOMPARE(vocabulary.columns(), (QStringList{u"Headword"_s, u"Definition"_s, u"ID"_s}));
     QList<QVariantList> walked;
     QStringList headwords;
     for (bool more = vocabulary.moveFirst(); more; more = vocabulary.moveNext()) {
@@ -64,7 +58,6 @@ void TestDataSource::dictionaryOrderWithOneRowPerLine()
                        vocabulary.value(u"ID"_s)});
         headwords.append(walked.last().first().toString());
     }
-    QVERIFY(vocabulary.isEof());
     QCOMPARE(headwords,
              (QStringList{u"100 percent"_s, u"100%_sure"_s, u"ábaco"_s, u"ábaco"_s, u"Abend"_s,
                           u"abendbrot"_s, u"say \"hi\""_s, u"zapato"_s, u"žluťoučký"_s, u"Zürich"_s,
@@ -79,9 +72,9 @@ void TestDataSource::dictionaryOrderWithOneRowPerLine()
     }
     QVERIFY(!vocabulary.setAbsolutePosition(walked.size()));
     // The lines of an entry follow each other in the order they were written.
-    QVERIFY(vocabulary.findFirst(u"Headword LIKE \"zü*\""_s));
-    QCOMPARE(vocabulary.absolutePosition(), 9);
-    QCOMPARE(vocabulary.value(u"Definition"_s).toString(), u"a city"_s);
+    QCOMPARE(walked.at(9).at(1).toString(), u"a city"_s);
+    QVERIFY(vocabulary.findLast(u"Headword < \"ABEND\""_s));
+    QCOMPARE(vocabulary.value(u"Definition"_s).toString(), u"counting frame"_s);
 }
 
 void TestDataSource::finds_data()
@@ -92,19 +85,10 @@ void TestDataSource::finds_data()
     QTest::newRow("equal, other case, non-ASCII")
         << u"Headword = \"ŽLUŤOUČKÝ\""_s << u"žluťoučký"_s;
     QTest::newRow("equal needs accents") << u"Headword = \"abaco\""_s << QString();
-    QTest::newRow("equal with quotes") << u"Headword = \"SAY \"\"HI\"\"\""_s << u"say \"hi\""_s;
-    QTest::newRow("like prefix any case") << u"Headword LIKE \"AB*\""_s << u"Abend"_s;
-    QTest::newRow("like accented prefix") << u"Headword LIKE \"Á*\""_s << u"ábaco"_s;
-    QTest::newRow("like quote prefix") << u"Headword LIKE \"say \"\"*\""_s << u"say \"hi\""_s;
-    QTest::newRow("like star inside") << u"Headword LIKE \"a*brot*\""_s << u"abendbrot"_s;
     QTest::newRow("like question mark") << u"Headword LIKE \"z?rich*\""_s << u"Zürich"_s;
-    QTest::newRow("like percent is plain") << u"Headword LIKE \"100%*\""_s << u"100%_sure"_s;
-    QTest::newRow("like underscore is plain") << u"Headword LIKE \"100%_*\""_s << u"100%_sure"_s;
     QTest::newRow("like underscore no wildcard") << u"Headword LIKE \"100_*\""_s << QString();
     QTest::newRow("like bracket is plain") << u"Headword LIKE \"[a]*\""_s << QString();
-    QTest::newRow("like nothing") << u"Headword LIKE \"qq*\""_s << QString();
     QTest::newRow("at least, any case") << u"Headword >= \"ZAPATO\""_s << u"zapato"_s;
-    QTest::newRow("at least, between") << u"Headword >= \"b\""_s << u"say \"hi\""_s;
     QTest::newRow("at least past the end") << u"Headword >= \"яя\""_s << QString();
 }
 
@@ -123,29 +107,14 @@ void TestDataSource::renamingToTheSameWordKeepsTheEntry_data()
 {
     QTest::addColumn<QString>("renamed");
     QTest::addColumn<bool>("sameWord");
-    QTest::addColumn<bool>("olderBuild");
-    QTest::newRow("written apart") << u"Zu\u0308rich"_s << true << false;
-    QTest::newRow("the same text") << u"Z\u00fcrich"_s << true << false;
-    QTest::newRow("control character added") << u"Z\u00fcrich\u0007"_s << false << false;
-    QTest::newRow("written apart, in a file of an older build")
-        << u"Zu\u0308rich"_s << true << true;
+    QTest::newRow("written apart") << u"Zu\u0308rich"_s << true;
+    QTest::newRow("control character added") << u"Z\u00fcrich\u0007"_s << false;
 }
 
 void TestDataSource::renamingToTheSameWordKeepsTheEntry()
 {
     QFETCH(QString, renamed);
     QFETCH(bool, sameWord);
-    QFETCH(bool, olderBuild);
-    if (olderBuild) {
-        // An earlier rename cleared the keys, and the file has no key version.
-        QVERIFY(m_fixture->execRaw(u"UPDATE Headwords SET FoldKey = NULL, SortKey = NULL "
-                                   "WHERE Headword = 'Zürich';"
-                                   "DELETE FROM Properties WHERE Name = 'KeyVersion'"_s));
-        VocabInfo info;
-        FakeMessageService messages;
-        QVERIFY(vocabularyfile::inspect(m_fixture->path(), info, VocabInfo(), messages));
-        QVERIFY(m_sources->attach(m_fixture->path()));
-    }
     DataSource& vocabulary = m_sources->vocabulary();
     QVERIFY(vocabulary.findFirst(u"Headword LIKE \"zü*\""_s));
     const int position = vocabulary.absolutePosition();
@@ -162,95 +131,26 @@ void TestDataSource::renamingToTheSameWordKeepsTheEntry()
     QCOMPARE(m_sources->headwords().findFirst(u"Headword = \"ZÜRICH\""_s), sameWord);
 }
 
-void TestDataSource::findNextAndLast()
+void TestDataSource::refusedCriteriaMatchNothing_data()
 {
-    DataSource& vocabulary = m_sources->vocabulary();
-    QVERIFY(vocabulary.findLast(u"Headword < \"ABEND\""_s));
-    QCOMPARE(vocabulary.value(u"Definition"_s).toString(), u"counting frame"_s);
-    QVERIFY(vocabulary.findFirst(u"Headword LIKE \"ab*\""_s));
-    QVERIFY(vocabulary.findNext(u"Headword LIKE \"ab*\""_s));
-    QCOMPARE(vocabulary.value(u"Headword"_s).toString(), u"abendbrot"_s);
-    QVERIFY(!vocabulary.findNext(u"Headword LIKE \"ab*\""_s));
-
-    DataSource& definitions = m_sources->definitions();
-    const qint64 id = m_sources->vocabulary().value(u"ID"_s).toLongLong();
-    QVERIFY(definitions.findFirst(u"ID = %1"_s.arg(id)));
-    QCOMPARE(definitions.value(u"Definition"_s).toString(), u"supper"_s);
-    QVERIFY(!definitions.findNext(u"ID = %1"_s.arg(id)));
+    QTest::addColumn<QString>("criteria");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("text after quote") << u"Headword = \"x\" OR 1=1"_s;
+    QTest::newRow("lone quote inside") << u"Headword = \"a\"b\""_s;
+    QTest::newRow("no closing quote") << u"Headword = \"abc"_s;
+    QTest::newRow("id with text") << u"ID = 4 OR 1=1"_s;
+    QTest::newRow("other column") << u"Definition = \"x\""_s;
+    QTest::newRow("single quotes") << u"Headword = 'x'"_s;
+    QTest::newRow("lower-case keyword") << u"Headword like \"x*\""_s;
 }
 
 void TestDataSource::refusedCriteriaMatchNothing()
 {
+    QFETCH(QString, criteria);
     DataSource& vocabulary = m_sources->vocabulary();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"Refused criteria"_s));
-    QVERIFY(!vocabulary.findFirst(u"Headword = \"x\" OR 1=1"_s));
+    QVERIFY(!vocabulary.findFirst(criteria));
     QVERIFY(vocabulary.noMatch());
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"Refused criteria"_s));
-    QVERIFY(!m_sources->definitions().findFirst(u"Headword = \"zapato\""_s));
-}
-
-void TestDataSource::inPlaceEditsFollowTheEntryRules_data()
-{
-    QTest::addColumn<QString>("column");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("headword at its size") << u"Headword"_s << QString(50, u'x') << true;
-    QTest::newRow("headword over its size") << u"Headword"_s << QString(51, u'x') << false;
-    QTest::newRow("blank definition") << u"Definition"_s << u"   "_s << false;
-    QTest::newRow("definition of 100") << u"Definition"_s << QString(100, u'd') << true;
-    QTest::newRow("definition of 101") << u"Definition"_s << QString(101, u'd') << false;
-    QTest::newRow("id") << u"ID"_s << u"5"_s << false;
-}
-
-void TestDataSource::inPlaceEditsFollowTheEntryRules()
-{
-    QFETCH(QString, column);
-    QFETCH(QString, value);
-    QFETCH(bool, accepted);
-    DataSource& vocabulary = m_sources->vocabulary();
-    QVERIFY(vocabulary.findFirst(u"Headword = \"zapato\""_s));
-    const QVariant before = vocabulary.value(column);
-    QVERIFY(vocabulary.edit());
-    vocabulary.setValue(column, value);
-    StoreError error;
-    QCOMPARE(vocabulary.update(&error), accepted);
-    QCOMPARE(bool(error), !accepted);
-
-    QVERIFY(vocabulary.refresh());
-    QVERIFY(vocabulary.findFirst(
-        u"Headword = \"%1\""_s.arg(column == u"Headword"_s && accepted ? value : u"zapato"_s)));
-    QCOMPARE(vocabulary.value(column).toString(), accepted ? value : before.toString());
-}
-
-void TestDataSource::testModeRowsAreFixedWhenRead()
-{
-    DataSource& test = m_sources->testWords();
-    test.setRecordSource(u"Never Tested"_s);
-    QVERIFY(test.refresh());
-    QCOMPARE(test.recordCount(), Entries.size());
-    // Answering takes the entry out of the mode; the run still has all its rows, and the
-    // answered row shows its new statistics.
-    QVERIFY(test.edit());
-    test.setValue(u"LastTestedOn"_s, QDate(2026, 5, 1));
-    test.setValue(u"Tested"_s, 1);
-    test.setValue(u"Correct"_s, 1);
-    test.setValue(u"LastOK"_s, 1);
-    QVERIFY(test.update());
-    QCOMPARE(test.value(u"LastOK"_s).toInt(), 1);
-    QCOMPARE(test.value(u"LastTestedOn"_s).toString(), u"2026-05-01"_s);
-    QCOMPARE(test.recordCount(), Entries.size());
-    int walked = 0;
-    for (bool more = test.moveFirst(); more; more = test.moveNext())
-        ++walked;
-    QCOMPARE(walked, Entries.size());
-    QVERIFY(test.refresh());
-    QCOMPARE(test.recordCount(), Entries.size() - 1);
-
-    test.setRecordSource(u"Random Order"_s);
-    QVERIFY(test.refresh());
-    const QList<QVariantList> order = test.rows(0, 100);
-    QCOMPARE(order.size(), Entries.size());
-    QCOMPARE(test.rows(0, 100), order);
 }
 
 void TestDataSource::datedModesFollowTheProgramsDay_data()
@@ -263,8 +163,6 @@ void TestDataSource::datedModesFollowTheProgramsDay_data()
     // its last answer right and none counted (due after a day), "c" never.
     QTest::newRow("week, 8 March")
         << u"Not Tested for a Week"_s << QDate(2026, 3, 8) << QStringList{u"a"_s};
-    QTest::newRow("week, 20 March")
-        << u"Not Tested for a Week"_s << QDate(2026, 3, 20) << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("due, 4 March") << u"Due for Review"_s << QDate(2026, 3, 4)
                                   << QStringList{u"c"_s};
     QTest::newRow("due, 5 March") << u"Due for Review"_s << QDate(2026, 3, 5)
@@ -297,29 +195,6 @@ void TestDataSource::datedModesFollowTheProgramsDay()
     QCOMPARE(found, headwords);
 }
 
-void TestDataSource::tableSourceAddsEditsAndDeletes()
-{
-    DataSource& headwords = m_sources->headwords();
-    const int before = headwords.recordCount();
-    headwords.addNew();
-    headwords.setValue(u"Headword"_s, u"neu"_s);
-    QVERIFY(headwords.update());
-    const qint64 id = headwords.lastInsertedId();
-    QVERIFY(id > 0);
-    QCOMPARE(headwords.recordCount(), before + 1);
-    QVERIFY(headwords.findFirst(u"ID = %1"_s.arg(id)));
-    QVERIFY(headwords.deleteCurrent());
-    QVERIFY(!headwords.hasCurrent());
-    QCOMPARE(headwords.recordCount(), before);
-    StoreError error;
-    QVERIFY(!headwords.deleteCurrent(&error));
-
-    headwords.addNew();
-    headwords.setValue(u"FoldKey; DROP TABLE Headwords"_s, u"x"_s);
-    QVERIFY(!headwords.update(&error));
-    QCOMPARE(error.kind, StoreError::Kind::InvalidValue);
-}
-
 void TestDataSource::sourcesFallBackToAllAndSurviveARefusedFile()
 {
     m_sources->testWords().setRecordSource(u"Worst Answered"_s);
@@ -331,14 +206,12 @@ void TestDataSource::sourcesFallBackToAllAndSurviveARefusedFile()
     QVERIFY(m_sources->attach(other.path()));
     QCOMPARE(m_sources->testWords().recordSource(), u"All"_s);
     QCOMPARE(m_sources->vocabulary().recordCount(), 0);
-    QVERIFY(m_sources->vocabulary().isEof());
 
     QVERIFY(m_sources->attach(m_fixture->path()));
     StoreError error;
     QVERIFY(!m_sources->attach(m_fixture->dir() + u"/missing.lxm"_s, &error));
     QCOMPARE(m_sources->vocabulary().recordCount(), 13);
     m_sources->detach();
-    QVERIFY(!m_sources->vocabulary().isAttached());
     QCOMPARE(m_sources->vocabulary().recordCount(), 0);
 }
 
