@@ -152,8 +152,10 @@ void TestEntryForm::obstruct(const QString& obstacle, int entry)
     } else if (obstacle == u"deleted") {
         QVERIFY(
             EntryWriter(*m_host->sources().database(), m_fixture->clock).deleteEntry(m_ids[entry]));
-    } else if (obstacle == u"removed") {
+    } else if (obstacle == u"removed" || obstacle == u"replaced") {
         QVERIFY(QFile::remove(m_fixture->path()));
+        if (obstacle == u"replaced")
+            QVERIFY(QFile::copy(m_fixture->templatePath(), m_fixture->path()));
     } else if (obstacle == u"tested") { // an answer in a test
         QVERIFY(m_fixture->execRaw(u"UPDATE Headwords SET LastTestedOn = '2025-01-02', Tested = "
                                    "5, Correct = 3, LastOK = 0 WHERE ID = %1"_s.arg(m_ids[entry])));
@@ -240,6 +242,10 @@ void TestEntryForm::submit_data()
     QTest::newRow("file deleted while the form is open")
         << Submit{.obstacle = u"removed"_s,
                   .messages = {u"!: The entry was not saved.\r\nThe vocabulary file /"_s}};
+    QTest::newRow("file replaced while the form is open")
+        << Submit{.edited = Baum,
+                  .obstacle = u"replaced"_s,
+                  .messages = {u"!: The changes were not saved.\r\nThe vocabulary file /"_s}};
 }
 
 void TestEntryForm::submit()
