@@ -204,7 +204,7 @@ bool isData(const QString& where, const QString& text)
         u"(^|/)(filepath|mnuVocabRecent\\d|lblTitle|lblWebPage|"
         "lblDisclaimer|txtCorrect|lblTyped|lblMode|lblCorrect|lblIncorrect|lblTested|"
         "lblCorrectPerc|lblIncorrectPerc|lblPercentage|lblLastTestedOn|lblProgress|"
-        "cmbEncoding|cmbHeadword|lstDefinitions|grdPreview|txtReport|Label\\d+|lblTypingHint)"_s);
+        "cmbEncoding|cmbHeadword|lstDefinitions|grdPreview|txtReport|lblTypingHint)"_s);
     static const QRegularExpression letters(u"[^\\W\\d_]{2}"_s);
     return dataWidget.match(where).hasMatch() || !letters.match(text).hasMatch()
         || text.contains(u"Lex Mint"_s) || text.contains(u"uno"_s);
