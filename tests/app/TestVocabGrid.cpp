@@ -2,7 +2,6 @@
 #include "support/FakeKeyboardBackend.h"
 #include "support/FakeMessageService.h"
 
-#include "app/ColumnLayout.h"
 #include "app/VocabGrid.h"
 #include "app/VocabularyModel.h"
 #include "keyboards/KeyboardCatalogue.h"
@@ -40,8 +39,6 @@ class TestVocabGrid : public QObject {
 private slots:
     void init();
     void cleanup();
-    void columnLayout_data();
-    void columnLayout();
     void positionFollowsTheSource();
     void refusedEditKeepsTheTypedText_data();
     void refusedEditKeepsTheTypedText();
@@ -108,30 +105,6 @@ QLineEdit* TestVocabGrid::openEditor(int row, int column)
     m_grid->setCurrentIndex(m_model->index(row, column));
     QTest::keyClick(m_grid, Qt::Key_F2);
     return qobject_cast<QLineEdit*>(QApplication::focusWidget());
-}
-
-void TestVocabGrid::columnLayout_data()
-{
-    QTest::addColumn<int>("sheetWidth");
-    QTest::addColumn<int>("keptFirst"); // 0: both columns computed
-    QTest::addColumn<ColumnLayout>("expected");
-
-    // The first column starts at 300 twips in every row.
-    QTest::newRow("40 % rounded down") << 6001 << 0 << ColumnLayout{2186, 3280};
-    QTest::newRow("wide: first capped") << 12000 << 0 << ColumnLayout{2500, 8965};
-    QTest::newRow("narrow: both at their minimum") << 2000 << 0 << ColumnLayout{1000, 1500};
-    QTest::newRow("kept first, second at its minimum") << 6001 << 5000 << ColumnLayout{5000, 1500};
-}
-
-void TestVocabGrid::columnLayout()
-{
-    QFETCH(int, sheetWidth);
-    QFETCH(int, keptFirst);
-    QFETCH(ColumnLayout, expected);
-    const int available = ColumnLayout::available(sheetWidth, 300);
-    QCOMPARE(keptFirst ? ColumnLayout::keepingFirst(available, keptFirst)
-                       : ColumnLayout::compute(available),
-             expected);
 }
 
 void TestVocabGrid::positionFollowsTheSource()

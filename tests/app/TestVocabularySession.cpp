@@ -35,7 +35,6 @@ private slots:
     void nonRegularFilesAreRefusedAtOnce();
     void foreignTriggersOpenReadOnlyWithTheReason();
     void damageFoundAtTheFirstWriteKeepsTheFileReadOnly();
-    void openDialogRetriesWithTheNameFilledIn();
     void newVocabularyComesFromTheTemplate();
     void installedSamplesOpenAsTheUsersCopy();
 
@@ -232,27 +231,6 @@ void TestVocabularySession::damageFoundAtTheFirstWriteKeepsTheFileReadOnly()
     QCOMPARE(m_session->current().readOnlyReason, error.description);
     m_session->close();
     QCOMPARE(fileBytes(path), bytes);
-}
-
-void TestVocabularySession::openDialogRetriesWithTheNameFilledIn()
-{
-    const QString good = makeVocabulary(m_dir->path(), u"good.lxm"_s, {u"uno|meaning"_s});
-    const QString bad = writeFile(m_dir->path(), u"bad.lxm"_s, QByteArray(100, 'x'));
-    m_files->expect(bad);
-    m_files->expect(std::nullopt);
-    QVERIFY(!m_session->openVocabularyDialog());
-    QCOMPARE(m_messages->shown().size(), 1);
-    const auto& requests = m_files->openRequests();
-    QCOMPARE(requests.size(), 2);
-    QCOMPARE(requests.at(0).directory, userFolder() + u'/');
-    QCOMPARE(requests.at(0).fileName, QString());
-    QCOMPARE(requests.at(1).fileName, bad);
-    QVERIFY(!m_session->isOpen());
-
-    m_files->expect(good);
-    QVERIFY(m_session->openVocabularyDialog());
-    QCOMPARE(m_session->current().path, good);
-    QCOMPARE(m_files->openRequests().last().directory, m_dir->path() + u'/');
 }
 
 void TestVocabularySession::newVocabularyComesFromTheTemplate()
