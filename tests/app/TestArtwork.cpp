@@ -1,9 +1,7 @@
-#include "app/SplashWindow.h"
 #include "app/ToolbarIcons.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QScreen>
 #include <QTest>
 
 using namespace lexmint;
@@ -30,7 +28,6 @@ private slots:
     void toolbarIconsFallBackToOwnArtwork_data();
     void toolbarIconsFallBackToOwnArtwork();
     void programPictureAndIcon();
-    void splashIsCentredAroundThePicture();
 };
 
 void TestArtwork::initTestCase()
@@ -62,21 +59,7 @@ void TestArtwork::programPictureAndIcon()
     const QPixmap picture = programPicture(nullptr);
     QCOMPARE(picture.deviceIndependentSize(), QSizeF(ProgramPictureSize));
     QVERIFY(hasVisiblePixels(picture));
-
     QVERIFY(hasVisiblePixels(applicationIcon().pixmap(48)));
-    QVERIFY(toolbarIcon(u"delete"_s).isNull());
-}
-
-void TestArtwork::splashIsCentredAroundThePicture()
-{
-    SplashWindow splash;
-    splash.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&splash));
-
-    const QPoint offCentre =
-        splash.frameGeometry().center() - splash.screen()->availableGeometry().center();
-    QVERIFY2(offCentre.manhattanLength() <= 2,
-             qPrintable(u"%1, %2"_s.arg(offCentre.x()).arg(offCentre.y())));
 }
 
 QTEST_MAIN(TestArtwork)

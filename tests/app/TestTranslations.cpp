@@ -4,9 +4,8 @@
 #include "interchange/widgets/ExportDialog.h"
 #include "interchange/widgets/ImportDialog.h"
 #include "interchange/widgets/ImportReportDialog.h"
-#include "keyboards/widgets/KeyboardSelectDialog.h"
 #include "support/MainWindowFixture.h"
-#include "testing/TestWindow.h"
+#include "support/ModalWindow.h"
 
 #include <QAbstractBarSeries>
 #include <QAbstractButton>
@@ -31,7 +30,6 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -206,7 +204,7 @@ bool isData(const QString& where, const QString& text)
         u"(^|/)(filepath|mnuVocabRecent\\d|lblTitle|lblWebPage|"
         "lblDisclaimer|txtCorrect|lblTyped|lblMode|lblCorrect|lblIncorrect|lblTested|"
         "lblCorrectPerc|lblIncorrectPerc|lblPercentage|lblLastTestedOn|lblProgress|"
-        "cmbEncoding|cmbHeadword|lstDefinitions|grdPreview|txtReport|Label\\d+|lblTypingHint)"_s);
+        "cmbEncoding|cmbHeadword|lstDefinitions|grdPreview|txtReport|lblTypingHint)"_s);
     static const QRegularExpression letters(u"[^\\W\\d_]{2}"_s);
     return dataWidget.match(where).hasMatch() || !letters.match(text).hasMatch()
         || text.contains(u"Lex Mint"_s) || text.contains(u"uno"_s);
@@ -273,38 +271,23 @@ Snapshot TestTranslations::walkEveryWindow()
         }
     }
 
-    // Modal windows are read while they are up, then closed; the test window is answered
-    // wrongly once and then finished, which brings up the mistake and result dialogs. Buttons
-    // that open a modal window are clicked after the watch's turn, so that it sees that window.
-    const auto clickLater = [](QDialog* dialog, const QString& button) {
-        QMetaObject::invokeMethod(dialog->findChild<QPushButton*>(button), &QAbstractButton::click,
-                                  Qt::QueuedConnection);
-    };
-    bool answered = false;
-    QTimer watch;
-    connect(&watch, &QTimer::timeout, this, [&] {
-        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!modal)
-            return;
+    // Modal windows are read while they are up. The test is answered wrongly and finished,
+    // which brings up the mistake and result dialogs.
+    fixture.walkModalWindows([&](QWidget* modal) {
         const QString name = modal->objectName();
-        if (name == u"frmTest"_s && !answered) {
-            answered = true;
+        if (snapshot.windows.contains(name))
+            return;
+        if (name == u"frmTest"_s)
             modal->findChild<QPushButton*>(u"cmdDetails"_s)->click();
-            snapshot.add(name, modal);
-            modal->findChild<QLineEdit*>(u"txtGuess"_s)->setText(u"wrong"_s);
-            clickLater(modal, u"cmdOK"_s);
-        } else if (name == u"frmTest"_s) {
-            clickLater(modal, u"cmdFinish"_s);
-        } else {
-            snapshot.add(name, modal);
-            modal->reject();
-        }
+        snapshot.add(name, modal);
     });
-    watch.start(5);
-    fixture.action(u"test"_s)->trigger();
-    options->findChild<QPushButton*>(u"cmdKeyboards"_s)->click();
-    fixture.action(u"mnuEntryFind"_s)->trigger();
-    watch.stop();
+    {
+        const ModalWatch closer([&](QWidget* modal) {
+            snapshot.add(modal->objectName(), modal);
+            modal->close();
+        });
+        options->findChild<QPushButton*>(u"cmdKeyboards"_s)->click();
+    }
     snapshot.add(u"frmProgress"_s, progress);
 
     AboutDialog about(fixture.browser, fixture.messages);
@@ -415,10 +398,8 @@ void TestTranslations::languageFollowsTheLocale_data()
     QTest::addColumn<QString>("caption"); // of the Vocabulary menu
 
     QTest::newRow("desktop, LANGUAGE=de") << QLocale::system() << u"&Vokabular"_s;
-    QTest::newRow("German") << QLocale(u"de_DE"_s) << u"&Vokabular"_s;
     QTest::newRow("Swiss French") << QLocale(u"fr_CH"_s) << u"&Vocabulaire"_s;
     QTest::newRow("Mexican Spanish") << QLocale(u"es_MX"_s) << u"&Vocabulario"_s;
-    QTest::newRow("English") << QLocale(u"en_GB"_s) << u"&Vocabulary"_s;
     QTest::newRow("untranslated language") << QLocale(u"ja_JP"_s) << u"&Vocabulary"_s;
 }
 

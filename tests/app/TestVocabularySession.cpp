@@ -28,19 +28,14 @@ class TestVocabularySession : public QObject {
 private slots:
     void init();
     void cleanup();
-    void opensAndLeavesThePathToTheCaller();
     void refusedFilesChangeNothing_data();
     void refusedFilesChangeNothing();
     void lockedFileIsRefused();
     void nonRegularFilesAreRefusedAtOnce_data();
     void nonRegularFilesAreRefusedAtOnce();
-    void unsafeFilesOpenReadOnlyWithTheReason_data();
-    void unsafeFilesOpenReadOnlyWithTheReason();
+    void foreignTriggersOpenReadOnlyWithTheReason();
     void damageFoundAtTheFirstWriteKeepsTheFileReadOnly();
-    void openDialogRetriesWithTheNameFilledIn();
     void newVocabularyComesFromTheTemplate();
-    void failedCreationKeepsTheOpenVocabulary();
-    void dialogsStartInTheUserFolder();
     void installedSamplesOpenAsTheUsersCopy();
 
 private:
@@ -66,22 +61,6 @@ void TestVocabularySession::cleanup()
 {
     QVERIFY(m_messages->allAnswersUsed());
     QVERIFY(m_files->allResultsUsed());
-}
-
-void TestVocabularySession::opensAndLeavesThePathToTheCaller()
-{
-    const QString path =
-        makeVocabulary(m_dir->path(), u"a.lxm"_s, {u"uno|meaning"_s, u"dos|meaning"_s});
-    QSignalSpy opened(m_session.get(), &VocabularySession::vocabularyOpened);
-    m_session->newVocabularyDefaults().keybHead = 0x0405;
-    QVERIFY(m_session->openVocabulary(path));
-    QCOMPARE(opened.size(), 1);
-    QCOMPARE(opened.first().first().toString(), path);
-    QVERIFY(m_session->current().path.isEmpty());
-    QCOMPARE(m_session->current().keybHead, 0x0405);
-    QVERIFY(m_session->testModes().contains(u"Never Tested"_s));
-    QCOMPARE(m_session->sources().headwords().recordCount(), 2);
-    QVERIFY(m_messages->shown().isEmpty());
 }
 
 void TestVocabularySession::refusedFilesChangeNothing_data()
@@ -181,47 +160,23 @@ void TestVocabularySession::nonRegularFilesAreRefusedAtOnce()
     QCOMPARE(m_messages->shown().first().text, u"Cannot open %1\r"_s.arg(path) + reason.arg(path));
 }
 
-void TestVocabularySession::unsafeFilesOpenReadOnlyWithTheReason_data()
+void TestVocabularySession::foreignTriggersOpenReadOnlyWithTheReason()
 {
-    QTest::addColumn<QString>("damage");
-    QTest::addColumn<QString>("text"); // how it begins; %1 stands for the path
-    QTest::addColumn<MessageIcon>("icon");
-
-    QTest::newRow("damaged") << u"cut"_s
-                             << u"The vocabulary file %1 is damaged. Lex Mint keeps "
-                                "it read-only, so that no more of it is lost"_s
-                             << MessageIcon::Critical;
-    QTest::newRow("trigger of its own")
-        << u"CREATE TRIGGER Sneaky AFTER INSERT ON Headwords BEGIN DELETE FROM Definitions; END;"_s
-        << u"The vocabulary file %1 contains triggers that Lex Mint did not create: Sneaky."_s
-        << MessageIcon::Exclamation;
-}
-
-void TestVocabularySession::unsafeFilesOpenReadOnlyWithTheReason()
-{
-    QFETCH(QString, damage);
-    QFETCH(QString, text);
-    QFETCH(MessageIcon, icon);
-    const QString path = makeVocabulary(m_dir->path(), u"unsafe.lxm"_s, {});
-    QVERIFY(addManyEntries(path, 400));
-    if (damage == u"cut"_s)
-        QVERIFY(
-            !writeFile(m_dir->path(), u"unsafe.lxm"_s, fileBytes(path).chopped(1000)).isEmpty());
-    else
-        QVERIFY(execRaw(path, damage));
+    const QString path = makeVocabulary(m_dir->path(), u"unsafe.lxm"_s, {u"uno|meaning"_s});
+    QVERIFY(execRaw(path,
+                    u"CREATE TRIGGER Sneaky AFTER INSERT ON Headwords "
+                    "BEGIN DELETE FROM Definitions; END;"_s));
     const QByteArray before = fileBytes(path);
     QSignalSpy salvage(m_session.get(), &VocabularySession::salvageRequested);
-    if (icon == MessageIcon::Critical)
-        m_messages->expect(MessageAnswer::No);
 
     QVERIFY(m_session->openFile(path));
     QCOMPARE(m_messages->shown().size(), 1);
-    const Message& shown = m_messages->shown().first();
-    QVERIFY2(shown.text.startsWith(text.arg(path)), qPrintable(shown.text));
-    QCOMPARE(shown.icon, icon);
+    QVERIFY(m_messages->shown().first().text.startsWith(
+        u"The vocabulary file %1 contains triggers that Lex Mint did not create: Sneaky."_s.arg(
+            path)));
     QVERIFY(m_session->isReadOnly());
     QVERIFY(!m_session->current().readOnlyReason.isEmpty());
-    QVERIFY(m_session->sources().vocabulary().recordCount() > 0);
+    QCOMPARE(m_session->sources().vocabulary().recordCount(), 1);
     QCoreApplication::processEvents();
     QCOMPARE(salvage.size(), 0);
     // The options dialog does not get them written either.
@@ -278,31 +233,17 @@ void TestVocabularySession::damageFoundAtTheFirstWriteKeepsTheFileReadOnly()
     QCOMPARE(fileBytes(path), bytes);
 }
 
-void TestVocabularySession::openDialogRetriesWithTheNameFilledIn()
-{
-    const QString good = makeVocabulary(m_dir->path(), u"good.lxm"_s, {u"uno|meaning"_s});
-    const QString bad = writeFile(m_dir->path(), u"bad.lxm"_s, QByteArray(100, 'x'));
-    m_files->expect(bad);
-    m_files->expect(std::nullopt);
-    QVERIFY(!m_session->openVocabularyDialog());
-    QCOMPARE(m_messages->shown().size(), 1);
-    const auto& requests = m_files->openRequests();
-    QCOMPARE(requests.size(), 2);
-    QCOMPARE(requests.at(0).directory, userFolder() + u'/');
-    QCOMPARE(requests.at(0).fileName, QString());
-    QCOMPARE(requests.at(1).fileName, bad);
-    QVERIFY(!m_session->isOpen());
-
-    m_files->expect(good);
-    QVERIFY(m_session->openVocabularyDialog());
-    QCOMPARE(m_session->current().path, good);
-    QCOMPARE(m_files->openRequests().last().directory, m_dir->path() + u'/');
-}
-
 void TestVocabularySession::newVocabularyComesFromTheTemplate()
 {
+    // With nothing chosen before, New starts in the user's folder with a name no file there
+    // has yet.
+    const QString folder = userFolder() + u'/';
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(!writeFile(folder, u"Vocabulary.lxm"_s, "taken").isEmpty());
     m_files->expect(std::nullopt);
     QVERIFY(!m_session->newVocabulary());
+    QCOMPARE(m_files->saveRequests().last().directory, folder);
+    QCOMPARE(m_files->saveRequests().last().fileName, folder + u"Vocabulary 2.lxm"_s);
 
     // Choosing the open vocabulary's own file replaces it with a fresh copy.
     const QString path =
@@ -314,37 +255,6 @@ void TestVocabularySession::newVocabularyComesFromTheTemplate()
     QCOMPARE(m_session->current().path, path);
     QCOMPARE(m_session->sources().headwords().recordCount(), 0);
     QVERIFY(m_messages->shown().isEmpty());
-}
-
-void TestVocabularySession::failedCreationKeepsTheOpenVocabulary()
-{
-    const QString path = makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s});
-    VocabularySession noTemplate(*m_messages, *m_files, m_clock, m_dir->path() + u"/nowhere/"_s,
-                                 userFolder());
-    QVERIFY(noTemplate.openVocabulary(path));
-    noTemplate.current().path = path;
-    m_files->expect(m_dir->path() + u"/new.lxm"_s);
-    QVERIFY(!noTemplate.newVocabulary());
-    QCOMPARE(m_messages->shown().size(), 1);
-    QVERIFY(m_messages->shown().first().text.startsWith(u"Cannot create new database.\rError "_s));
-    QCOMPARE(noTemplate.current().path, path);
-    QCOMPARE(noTemplate.sources().vocabulary().recordCount(), 1);
-    QVERIFY(!QFile::exists(m_dir->path() + u"/new.lxm"_s));
-}
-
-void TestVocabularySession::dialogsStartInTheUserFolder()
-{
-    // With nothing open and no file chosen before, both dialogs start in the user's folder,
-    // made if need be; New suggests a name no file there has yet.
-    const QString folder = userFolder() + u'/';
-    m_files->expect(std::nullopt);
-    QVERIFY(!m_session->openVocabularyDialog());
-    QCOMPARE(m_files->openRequests().last().directory, folder);
-    QVERIFY(!writeFile(folder, u"Vocabulary.lxm"_s, "taken").isEmpty());
-    m_files->expect(std::nullopt);
-    QVERIFY(!m_session->newVocabulary());
-    QCOMPARE(m_files->saveRequests().last().directory, folder);
-    QCOMPARE(m_files->saveRequests().last().fileName, folder + u"Vocabulary 2.lxm"_s);
 }
 
 void TestVocabularySession::installedSamplesOpenAsTheUsersCopy()

@@ -1,5 +1,4 @@
 #include "app/MainWindow.h"
-#include "store/VocabInfo.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAbstractButton>
@@ -114,36 +113,7 @@ class TestWindowKeys : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void everyWindowHasHelpAndNoKeyDoesTwoThings();
-    void standardKeysFollowTheOwnOnes();
 };
-
-// The desktop's keys come after the program's own, which the menus show; a key another command
-// holds stays with it (F5 is Add, though some desktops refresh with it).
-void TestWindowKeys::standardKeysFollowTheOwnOnes()
-{
-    MainWindowFixture fx;
-    fx.start();
-    const QList<QKeySequence> ownKeys{Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7};
-    const struct {
-        const char* action;
-        QKeySequence own;
-        QKeySequence::StandardKey standard;
-    } commands[] = {{"mnuVocNew", Qt::Key_F2, QKeySequence::New},
-                    {"mnuVocOpen", Qt::Key_F3, QKeySequence::Open},
-                    {"mnuVocClose", {}, QKeySequence::Close},
-                    {"mnuVocExit", {}, QKeySequence::Quit},
-                    {"mnuEntryFind", Qt::Key_F7, QKeySequence::Find},
-                    {"mnuViewRefresh", {}, QKeySequence::Refresh}};
-    for (const auto& command : commands) {
-        QList<QKeySequence> expected;
-        if (!command.own.isEmpty())
-            expected.append(command.own);
-        for (const QKeySequence& key : QKeySequence::keyBindings(command.standard))
-            if (!ownKeys.contains(key))
-                expected.append(key);
-        QCOMPARE(fx.action(QLatin1String(command.action))->shortcuts(), expected);
-    }
-}
 
 // Every window the user reaches from the main window, modal ones included, is looked at once:
 // F1 shows its topic (the main window's is the contents), Shift+F1 enters What's This mode,

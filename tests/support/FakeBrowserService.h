@@ -12,7 +12,15 @@ namespace lexmint::test {
 /// as unexpected; allResultsUsed() tells whether the script was played out exactly.
 class FakeBrowserService final : public BrowserService {
 public:
-    bool open(const QUrl& address) override;
+    bool open(const QUrl& address) override
+    {
+        m_opened.append(address);
+        if (m_results.isEmpty()) {
+            ++m_unexpected;
+            return true;
+        }
+        return m_results.dequeue();
+    }
 
     void expect(bool started) { m_results.enqueue(started); }
 

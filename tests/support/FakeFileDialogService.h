@@ -11,8 +11,16 @@ namespace lexmint::test {
 /// and records every request. A dialog with no scripted result left is cancelled.
 class FakeFileDialogService final : public FileDialogService {
 public:
-    std::optional<QString> openFile(const FileDialogRequest& request) override;
-    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    std::optional<QString> openFile(const FileDialogRequest& request) override
+    {
+        m_openRequests.append(request);
+        return next();
+    }
+    std::optional<QString> saveFile(const FileDialogRequest& request) override
+    {
+        m_saveRequests.append(request);
+        return next();
+    }
 
     void expect(std::optional<QString> result) { m_results.enqueue(std::move(result)); }
 
@@ -21,7 +29,10 @@ public:
     bool allResultsUsed() const { return m_results.isEmpty(); }
 
 private:
-    std::optional<QString> next();
+    std::optional<QString> next()
+    {
+        return m_results.isEmpty() ? std::nullopt : m_results.dequeue();
+    }
 
     QQueue<std::optional<QString>> m_results;
     QList<FileDialogRequest> m_openRequests;

@@ -2,6 +2,7 @@
 
 #include "shell/CommandLine.h"
 #include "store/SqlClock.h"
+#include "support/ModalWindow.h"
 #include "support/StoreFixture.h"
 #include "support/TestFiles.h"
 
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 #include <QDir>
 
 using namespace Qt::StringLiterals;
@@ -56,13 +56,9 @@ void MainWindowFixture::stop()
 
 void MainWindowFixture::walkModalWindows(const std::function<void(QWidget*)>& visit)
 {
-    // The timer does not fire again while its slot runs, so each answer is queued, once.
-    QTimer answerer;
+    // The watch does not look again while it runs, so each answer is queued, once.
     QStringList answered;
-    QObject::connect(&answerer, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
+    const ModalWatch watch([&](QWidget* modal) {
         visit(modal);
         const QString name = modal->objectName();
         const auto once = [&](const QString& step, auto&& act) {
@@ -85,7 +81,6 @@ void MainWindowFixture::walkModalWindows(const std::function<void(QWidget*)>& vi
             once(name, click(u"cmdOK"_s));
         }
     });
-    answerer.start(10);
     action(u"mnuEntryFind"_s)->trigger();
     action(u"test"_s)->trigger();
 }
