@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/EntryStatistics.h"
+#include "store/NativeStatement.h"
 #include "store/StoreError.h"
 
 #include <QVariantMap>
@@ -13,6 +15,10 @@ class Database;
 /// Writes rows of the two tables of a vocabulary, keeping the computed search keys with the
 /// headword and checking every value against the entry rules. Column names are checked
 /// against the columns a program may write; anything else is refused.
+///
+/// The rows of new entries are written by statements prepared on first use and held until the
+/// writer goes, so that writing many entries costs the engine's work and little more; a writer
+/// that writes entries is made for one change, not kept for the life of a connection.
 class RowWriter {
 public:
     explicit RowWriter(Database& db);
@@ -25,6 +31,14 @@ public:
     bool updateDefinition(qint64 rowId, const QVariantMap& changes, StoreError* error = nullptr);
     bool deleteDefinition(qint64 rowId, StoreError* error = nullptr);
 
+    /// Inserts the headword row of a new entry created on `createdOn`, with its search keys.
+    /// An entry that brings `statistics` gets them, and their date where they have one.
+    std::optional<qint64> insertEntry(const QString& headword, QDate createdOn,
+                                      const EntryStatistics* statistics,
+                                      StoreError* error = nullptr);
+    /// Inserts one definition line of an entry.
+    bool insertLine(qint64 id, const QString& line, StoreError* error = nullptr);
+
     /// Stores the search keys of a headword into its row, leaving the rest of the row alone.
     bool storeKeys(qint64 id, const QString& headword, StoreError* error = nullptr);
     /// Counts every entry's definition lines afresh where the stored count is wrong.
@@ -33,9 +47,16 @@ public:
 private:
     bool checkHeadwordValues(const QVariantMap& values, StoreError* error);
     bool checkDefinitionValues(const QVariantMap& values, StoreError* error);
+    std::optional<qint64> insertedHeadword(std::optional<qint64> id, StoreError* error) const;
+    NativeStatement& prepared(std::optional<NativeStatement>& statement, const char* sql);
+    const QString& storedDate(QDate date);
 
     Database& m_db;
     int m_headwordSize = 0;
+    std::optional<NativeStatement> m_insertEntry;
+    std::optional<NativeStatement> m_insertEntryWithStatistics;
+    std::optional<NativeStatement> m_insertLine;
+    std::pair<QDate, QString> m_storedDate;
 };
 
 } // namespace lexmint

@@ -2,6 +2,7 @@
 
 #include "store/AnswerLog.h"
 #include "store/EntryWriter.h"
+#include "store/SearchKeys.h"
 #include "store/SqlQuery.h"
 
 #include <QTest>
@@ -69,6 +70,7 @@ private slots:
     void refusesBadEntriesWithoutWriting_data();
     void refusesBadEntriesWithoutWriting();
     void keepsEntriesAtTheirLimits();
+    void newEntriesGetTheKeysOfTheirHeadwords();
     void failureHalfwayLeavesNothing();
     void replacementKeepsStatisticsUnderANewId();
     void failedReplacementKeepsTheOldEntryWhole();
@@ -124,6 +126,26 @@ void TestEntryWriter::keepsEntriesAtTheirLimits()
         m_writer->addEntry(u" "_s + emoji.repeated(48) + u" "_s, {emoji.repeated(100)}).value_or(0);
     QCOMPARE(linesOf(*m_db, id), QStringList{emoji.repeated(100)});
     QCOMPARE(count(*m_db, u"SELECT length(Headword) FROM Headwords WHERE ID = %1"_s.arg(id)), 50);
+}
+
+void TestEntryWriter::newEntriesGetTheKeysOfTheirHeadwords()
+{
+    // Accents composed and apart, letter case, and words that tie but for case.
+    for (const QString& headword : {u"\u00c9clair"_s, u"E\u0301clair"_s, u"\u00e9clair"_s,
+                                    u"ECLAIR"_s, u"Stra\u00dfe"_s, u"STRASSE"_s})
+        QVERIFY(m_writer->addEntry(headword, {u"x"_s}));
+    QVERIFY(m_writer->addEntry(u"alt"_s, {u"old"_s}, EntryStatistics{QDate(2025, 1, 1), 2, 1, 1}));
+    const auto keys = [this] {
+        return SqlQuery::scalar(*m_db,
+                                u"SELECT group_concat(FoldKey || ' ' || SortKey, ' | ') "
+                                "FROM (SELECT * FROM Headwords ORDER BY ID)"_s)
+            ->toString();
+    };
+    const QString written = keys();
+    // The keys made again, one entry at a time, as for entries another tool added.
+    QVERIFY(m_fixture->execRaw(u"UPDATE Headwords SET FoldKey = NULL, SortKey = NULL"_s));
+    QVERIFY(searchkeys::update(*m_db));
+    QCOMPARE(keys(), written);
 }
 
 void TestEntryWriter::failureHalfwayLeavesNothing()
