@@ -3,6 +3,7 @@
 #include "store/AnswerLog.h"
 #include "store/Database.h"
 #include "store/EntryRules.h"
+#include "store/NativeStatement.h"
 #include "store/SqlQuery.h"
 #include "store/TextKeys.h"
 
@@ -177,13 +178,6 @@ std::optional<qint64> RowWriter::insertedHeadword(std::optional<qint64> id, Stor
     return id;
 }
 
-NativeStatement& RowWriter::prepared(std::optional<NativeStatement>& statement, const char* sql)
-{
-    if (!statement)
-        statement.emplace(m_db, sql);
-    return *statement;
-}
-
 const QString& RowWriter::storedDate(QDate date)
 {
     if (date != m_storedDate.first)
@@ -199,12 +193,12 @@ std::optional<qint64> RowWriter::insertEntry(const QString& headword, QDate crea
     const QString foldKey = textkeys::foldKey(headword);
     const QString sortKey = textkeys::sortKey(headword);
     NativeStatement& insert = statistics
-        ? prepared(m_insertEntryWithStatistics, InsertEntryWithStatisticsSql)
+        ? m_db.nativeStatement(InsertEntryWithStatisticsSql)
               .bind(headword,
                     storedDate(statistics->lastTestedOn.isValid() ? statistics->lastTestedOn
                                                                   : createdOn),
                     foldKey, sortKey, statistics->tested, statistics->correct, statistics->lastOk)
-        : prepared(m_insertEntry, InsertEntrySql)
+        : m_db.nativeStatement(InsertEntrySql)
               .bind(headword, storedDate(createdOn), foldKey, sortKey);
     return insertedHeadword(insert.run(error) ? std::optional(insert.insertedId()) : std::nullopt,
                             error);
@@ -213,7 +207,7 @@ std::optional<qint64> RowWriter::insertEntry(const QString& headword, QDate crea
 bool RowWriter::insertLine(qint64 id, const QString& line, StoreError* error)
 {
     return entryrules::checkDefinition(line, error) && m_db.mayWrite(error)
-        && prepared(m_insertLine, InsertLineSql).bind(id, line).run(error);
+        && m_db.nativeStatement(InsertLineSql).bind(id, line).run(error);
 }
 
 bool RowWriter::updateHeadword(qint64 id, const QVariantMap& changes, StoreError* error)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "store/EntryStatistics.h"
-#include "store/NativeStatement.h"
 #include "store/StoreError.h"
 
 #include <QVariantMap>
@@ -15,10 +14,6 @@ class Database;
 /// Writes rows of the two tables of a vocabulary, keeping the computed search keys with the
 /// headword and checking every value against the entry rules. Column names are checked
 /// against the columns a program may write; anything else is refused.
-///
-/// The rows of new entries are written by statements prepared on first use and held until the
-/// writer goes, so that writing many entries costs the engine's work and little more; a writer
-/// that writes entries is made for one change, not kept for the life of a connection.
 class RowWriter {
 public:
     explicit RowWriter(Database& db);
@@ -31,7 +26,8 @@ public:
     bool updateDefinition(qint64 rowId, const QVariantMap& changes, StoreError* error = nullptr);
     bool deleteDefinition(qint64 rowId, StoreError* error = nullptr);
 
-    /// Inserts the headword row of a new entry created on `createdOn`, with its search keys.
+    /// Inserts the headword row of a new entry created on `createdOn`, with its search keys, by
+    /// a statement prepared once per connection, as many entries may follow.
     /// An entry that brings `statistics` gets them, and their date where they have one.
     std::optional<qint64> insertEntry(const QString& headword, QDate createdOn,
                                       const EntryStatistics* statistics,
@@ -48,14 +44,10 @@ private:
     bool checkHeadwordValues(const QVariantMap& values, StoreError* error);
     bool checkDefinitionValues(const QVariantMap& values, StoreError* error);
     std::optional<qint64> insertedHeadword(std::optional<qint64> id, StoreError* error) const;
-    NativeStatement& prepared(std::optional<NativeStatement>& statement, const char* sql);
     const QString& storedDate(QDate date);
 
     Database& m_db;
     int m_headwordSize = 0;
-    std::optional<NativeStatement> m_insertEntry;
-    std::optional<NativeStatement> m_insertEntryWithStatistics;
-    std::optional<NativeStatement> m_insertLine;
     std::pair<QDate, QString> m_storedDate;
 };
 
