@@ -2,6 +2,7 @@
 
 #include "SqlQuery.h"
 #include "store/FileFormat.h"
+#include "store/NativeStatement.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -142,6 +143,7 @@ bool Database::openWithMode(const QString& path, QLatin1String mode, StoreError*
 void Database::close()
 {
     m_statements.clear();
+    m_nativeStatements.clear();
     m_leftOut.clear();
     m_readOnlyReason.clear();
     m_firstWriteCheck = nullptr;
@@ -170,6 +172,14 @@ std::shared_ptr<PreparedStatement> Database::statement(const QString& sql) const
     else if (!cached)
         m_statements.remove(sql);
     return fresh;
+}
+
+NativeStatement& Database::nativeStatement(const char* sql) const
+{
+    std::unique_ptr<NativeStatement>& cached = m_nativeStatements[sql];
+    if (!cached)
+        cached = std::make_unique<NativeStatement>(*this, sql);
+    return *cached;
 }
 
 bool Database::isOpen() const
@@ -348,6 +358,7 @@ bool Database::copyIntoMemory(StoreError* error)
                     QCoreApplication::translate("lexmint::Database", "No file is open."));
     // Statements prepared on the file would keep reading it.
     m_statements.clear();
+    m_nativeStatements.clear();
     sqlite3_int64 size = 0;
     unsigned char* copy = sqlite3_serialize(h, "main", &size, 0);
     if (!copy)

@@ -10,10 +10,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 struct sqlite3;
 
 namespace lexmint {
+
+class NativeStatement;
 
 /// A prepared statement kept for reuse by SqlQuery.
 struct PreparedStatement {
@@ -100,6 +103,10 @@ public:
     /// The statement for `sql`, prepared once per connection and reused while nobody else
     /// holds it.
     std::shared_ptr<PreparedStatement> statement(const QString& sql) const;
+    /// The engine's own statement for `sql` (a string that lives as long as the program),
+    /// prepared once per connection and finalized when the connection closes; for writes of
+    /// many rows, each bound and run at once.
+    NativeStatement& nativeStatement(const char* sql) const;
 
 private:
     bool openWithMode(const QString& path, QLatin1String mode, StoreError* error);
@@ -112,6 +119,7 @@ private:
     mutable std::function<QString(const Database&)> m_firstWriteCheck;
     QHash<QString, bool> m_leftOut;
     mutable QHash<QString, std::shared_ptr<PreparedStatement>> m_statements;
+    mutable std::unordered_map<const char*, std::unique_ptr<NativeStatement>> m_nativeStatements;
 };
 
 /// Runs `write` inside a transaction that is committed only when it succeeds; returns what

@@ -2,19 +2,39 @@
 
 #include "store/EntryRules.h"
 
-#include <QRegularExpression>
-
 namespace lexmint::entrytext {
+
+namespace {
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == QChar(0x2028) || c == QChar(0x2029);
+}
+
+} // namespace
 
 QStringList definitionLines(const QString& text)
 {
-    static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|[\\r\\n\\x{2028}\\x{2029}]"));
+    // Called for every field of an import, so it scans the text once rather than matching a
+    // pattern.
     QStringList lines;
-    for (const QString& line : text.split(lineBreak)) {
-        QString trimmed = line.trimmed();
-        if (!trimmed.isEmpty())
-            lines.append(std::move(trimmed));
+    const auto addTrimmed = [&](QStringView line) {
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.isEmpty())
+            return;
+        // A text of one line with nothing to trim is kept as it is, without a copy.
+        lines.append(trimmed.size() == text.size() ? text : trimmed.toString());
+    };
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isLineBreak(text[i]))
+            continue;
+        addTrimmed(QStringView(text).sliced(start, i - start));
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
     }
+    addTrimmed(QStringView(text).sliced(start));
     return lines;
 }
 

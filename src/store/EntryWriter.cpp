@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace lexmint {
 
 namespace {
@@ -28,7 +30,8 @@ bool failLineCount(StoreError* error)
 
 } // namespace
 
-EntryWriter::EntryWriter(Database& db, const Clock& clock) : m_db(db), m_clock(clock), m_writer(db)
+EntryWriter::EntryWriter(Database& db, const Clock& clock)
+    : m_db(db), m_today(clock.today()), m_writer(db)
 {
 }
 
@@ -39,16 +42,7 @@ std::optional<qint64> EntryWriter::writeEntry(const QString& headword, const QSt
         failLineCount(error);
         return std::nullopt;
     }
-    QVariantMap row{{QStringLiteral("Headword"), headword},
-                    {QStringLiteral("LastTestedOn"), m_clock.today()}};
-    if (statistics) {
-        if (statistics->lastTestedOn.isValid())
-            row.insert(QStringLiteral("LastTestedOn"), statistics->lastTestedOn);
-        row.insert(QStringLiteral("Tested"), statistics->tested);
-        row.insert(QStringLiteral("Correct"), statistics->correct);
-        row.insert(QStringLiteral("LastOK"), statistics->lastOk);
-    }
-    const std::optional<qint64> id = m_writer.insertHeadword(row, error);
+    const std::optional<qint64> id = m_writer.insertEntry(headword, m_today, statistics, error);
     if (!id || !writeLines(*id, lines, error))
         return std::nullopt;
     return id;
@@ -56,12 +50,8 @@ std::optional<qint64> EntryWriter::writeEntry(const QString& headword, const QSt
 
 bool EntryWriter::writeLines(qint64 id, const QStringList& lines, StoreError* error)
 {
-    for (const QString& line : lines) {
-        if (!m_writer.insertDefinition(
-                {{QStringLiteral("ID"), id}, {QStringLiteral("Definition"), line}}, error))
-            return false;
-    }
-    return true;
+    return std::all_of(lines.cbegin(), lines.cend(),
+                       [&](const QString& line) { return m_writer.insertLine(id, line, error); });
 }
 
 std::optional<qint64> EntryWriter::addEntry(const QString& headword, const QStringList& lines,

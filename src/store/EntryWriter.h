@@ -17,6 +17,8 @@ class Database;
 /// transaction, so that a failure or a killed process at any moment leaves either the old
 /// state of the file or the new one, never part of an entry. An operation called while the
 /// caller holds a transaction of its own joins it; the caller then commits or rolls back.
+/// New entries are dated the day the writer is made, which is meant for one change or one
+/// import.
 class EntryWriter {
 public:
     EntryWriter(Database& db, const Clock& clock);
@@ -50,7 +52,7 @@ private:
     bool writeLines(qint64 id, const QStringList& lines, StoreError* error);
 
     Database& m_db;
-    const Clock& m_clock;
+    QDate m_today;
     RowWriter m_writer;
 };
 

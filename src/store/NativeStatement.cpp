@@ -98,6 +98,11 @@ bool NativeStatement::failed(StoreError* error) const
     return true;
 }
 
+qint64 NativeStatement::insertedId() const
+{
+    return sqlite3_last_insert_rowid(m_db);
+}
+
 qint64 NativeStatement::integer(int column) const
 {
     return sqlite3_column_int64(m_statement, column);

@@ -41,6 +41,9 @@ public:
     /// Whether preparing, binding or the last step failed; the reason goes into `error`.
     bool failed(StoreError* error) const;
 
+    /// The row ID of the row the last insert on the connection made.
+    qint64 insertedId() const;
+
     qint64 integer(int column) const;
     double real(int column) const;
     bool isNull(int column) const;

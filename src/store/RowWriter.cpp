@@ -3,6 +3,7 @@
 #include "store/AnswerLog.h"
 #include "store/Database.h"
 #include "store/EntryRules.h"
+#include "store/NativeStatement.h"
 #include "store/SqlQuery.h"
 #include "store/TextKeys.h"
 
@@ -22,6 +23,14 @@ const QStringList HeadwordColumns =
                 QStringLiteral("Tested"), QStringLiteral("Correct"), QStringLiteral("LastOK")}
     + AnswerLog::memoryColumns();
 const QStringList DefinitionColumns{QStringLiteral("ID"), QStringLiteral("Definition")};
+
+// The rows of a new entry; the columns not named keep the file's defaults.
+constexpr const char* InsertEntrySql =
+    "INSERT INTO Headwords (Headword, LastTestedOn, FoldKey, SortKey) VALUES (?, ?, ?, ?)";
+constexpr const char* InsertEntryWithStatisticsSql =
+    "INSERT INTO Headwords (Headword, LastTestedOn, FoldKey, SortKey, Tested, Correct, LastOK) "
+    "VALUES (?, ?, ?, ?, ?, ?, ?)";
+constexpr const char* InsertLineSql = "INSERT INTO Definitions (ID, Definition) VALUES (?, ?)";
 
 // Dates are kept as ISO text, which the engine's date functions understand.
 QVariant storable(const QVariant& value)
@@ -152,7 +161,11 @@ std::optional<qint64> RowWriter::insertHeadword(const QVariantMap& values, Store
     const QString headword = row.value(QStringLiteral("Headword")).toString();
     row.insert(QStringLiteral("FoldKey"), textkeys::foldKey(headword));
     row.insert(QStringLiteral("SortKey"), textkeys::sortKey(headword));
-    std::optional<qint64> id = insertRow(m_db, QStringLiteral("Headwords"), row, error);
+    return insertedHeadword(insertRow(m_db, QStringLiteral("Headwords"), row, error), error);
+}
+
+std::optional<qint64> RowWriter::insertedHeadword(std::optional<qint64> id, StoreError* error) const
+{
     if (!id && error && error->number == SQLITE_FULL && idsExhausted(m_db))
         fail(error, StoreError::Kind::Engine,
              QCoreApplication::translate(
@@ -163,6 +176,38 @@ std::optional<qint64> RowWriter::insertHeadword(const QVariantMap& values, Store
                  .arg(std::numeric_limits<qint64>::max()),
              SQLITE_FULL);
     return id;
+}
+
+const QString& RowWriter::storedDate(QDate date)
+{
+    if (date != m_storedDate.first)
+        m_storedDate = {date, storable(date).toString()};
+    return m_storedDate.second;
+}
+
+std::optional<qint64> RowWriter::insertEntry(const QString& headword, QDate createdOn,
+                                             const EntryStatistics* statistics, StoreError* error)
+{
+    if (!entryrules::checkHeadword(headword, m_headwordSize, error) || !m_db.mayWrite(error))
+        return std::nullopt;
+    const QString foldKey = textkeys::foldKey(headword);
+    const QString sortKey = textkeys::sortKey(headword);
+    NativeStatement& insert = statistics
+        ? m_db.nativeStatement(InsertEntryWithStatisticsSql)
+              .bind(headword,
+                    storedDate(statistics->lastTestedOn.isValid() ? statistics->lastTestedOn
+                                                                  : createdOn),
+                    foldKey, sortKey, statistics->tested, statistics->correct, statistics->lastOk)
+        : m_db.nativeStatement(InsertEntrySql)
+              .bind(headword, storedDate(createdOn), foldKey, sortKey);
+    return insertedHeadword(insert.run(error) ? std::optional(insert.insertedId()) : std::nullopt,
+                            error);
+}
+
+bool RowWriter::insertLine(qint64 id, const QString& line, StoreError* error)
+{
+    return entryrules::checkDefinition(line, error) && m_db.mayWrite(error)
+        && m_db.nativeStatement(InsertLineSql).bind(id, line).run(error);
 }
 
 bool RowWriter::updateHeadword(qint64 id, const QVariantMap& changes, StoreError* error)

@@ -2,6 +2,7 @@
 
 #include "store/AnswerLog.h"
 #include "store/EntryWriter.h"
+#include "store/SearchKeys.h"
 #include "store/SqlQuery.h"
 
 #include <QTest>
@@ -53,6 +54,7 @@ private slots:
     void init();
     void entryRules_data();
     void entryRules();
+    void newEntriesGetTheKeysOfTheirHeadwords();
     void failureHalfwayLeavesTheEntriesAsTheyWere();
     void replacementKeepsStatisticsUnderANewId();
     void deletingTakesTheLinesAlong();
@@ -105,6 +107,26 @@ void TestEntryWriter::entryRules()
     }
     QCOMPARE(SqlQuery::scalar(*m_db, u"SELECT Headword FROM Headwords"_s)->toString(), headword);
     QCOMPARE(linesOf(*m_db, *id), lines);
+}
+
+void TestEntryWriter::newEntriesGetTheKeysOfTheirHeadwords()
+{
+    // Accents composed and apart, letter case, and words that tie but for case.
+    for (const QString& headword : {u"\u00c9clair"_s, u"E\u0301clair"_s, u"\u00e9clair"_s,
+                                    u"ECLAIR"_s, u"Stra\u00dfe"_s, u"STRASSE"_s})
+        QVERIFY(m_writer->addEntry(headword, {u"x"_s}));
+    QVERIFY(m_writer->addEntry(u"alt"_s, {u"old"_s}, EntryStatistics{QDate(2025, 1, 1), 2, 1, 1}));
+    const auto keys = [this] {
+        return SqlQuery::scalar(*m_db,
+                                u"SELECT group_concat(FoldKey || ' ' || SortKey, ' | ') "
+                                "FROM (SELECT * FROM Headwords ORDER BY ID)"_s)
+            ->toString();
+    };
+    const QString written = keys();
+    // The keys made again, one entry at a time, as for entries another tool added.
+    QVERIFY(m_fixture->execRaw(u"UPDATE Headwords SET FoldKey = NULL, SortKey = NULL"_s));
+    QVERIFY(searchkeys::update(*m_db));
+    QCOMPARE(keys(), written);
 }
 
 void TestEntryWriter::failureHalfwayLeavesTheEntriesAsTheyWere()
