@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace lexmint {
 
 namespace {
@@ -16,8 +18,7 @@ QString normalized(const QString& text)
 
 bool hasLineBreak(const QString& text)
 {
-    return text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar(0x2028))
-        || text.contains(QChar(0x2029));
+    return std::any_of(text.cbegin(), text.cend(), entrytext::isLineBreak);
 }
 
 QString refusalOf(const ImportedEntry& entry, int headwordSize)

@@ -4,14 +4,10 @@
 
 namespace lexmint::entrytext {
 
-namespace {
-
 bool isLineBreak(QChar c)
 {
     return c == u'\n' || c == u'\r' || c == QChar(0x2028) || c == QChar(0x2029);
 }
-
-} // namespace
 
 QStringList definitionLines(const QString& text)
 {

@@ -10,6 +10,9 @@ namespace lexmint {
 /// The definition text as typed into the entry form, turned into the lines of an entry.
 namespace entrytext {
 
+/// Whether a character ends a line: CR, LF, or the line or paragraph separator.
+bool isLineBreak(QChar c);
+
 /// Splits the text at every line break (CR LF as well as a lone LF or CR), trims blanks at
 /// both ends of each line and drops the lines left empty.
 QStringList definitionLines(const QString& text);
