@@ -1,5 +1,6 @@
 #include "app/VocabularySession.h"
 #include "store/EntryWriter.h"
+#include "store/VocabularyFile.h"
 #include "support/FakeFileDialogService.h"
 #include "support/FakeMessageService.h"
 #include "support/StoreFixture.h"
@@ -255,6 +256,15 @@ void TestVocabularySession::newVocabularyComesFromTheTemplate()
     QCOMPARE(m_session->current().path, path);
     QCOMPARE(m_session->sources().headwords().recordCount(), 0);
     QVERIFY(m_messages->shown().isEmpty());
+
+    // Its options go into the file through the open connection.
+    VocabInfo options = m_session->current();
+    options.keybHead = 0x0419;
+    QVERIFY(m_session->writeOptions(options, *m_messages));
+    m_session->close();
+    VocabInfo read;
+    QVERIFY(vocabularyfile::inspect(path, read, {}, *m_messages));
+    QCOMPARE(read.keybHead, 0x0419);
 }
 
 void TestVocabularySession::installedSamplesOpenAsTheUsersCopy()
