@@ -23,6 +23,11 @@ VocabInfo defaults()
     return info;
 }
 
+QList<qint32> optionsOf(const VocabInfo& info)
+{
+    return {info.flags, info.keybHead, info.keybDef};
+}
+
 // What a file holds of the answer tables and memory state columns, as text to compare.
 QString answerSchema(const QString& path)
 {
@@ -73,7 +78,7 @@ void TestVocabularyFile::firstOpeningStoresTheDefaultsOnce()
     m_fixture->addEntries({u"perro|dog"_s});
     const auto layout = vocabularyfile::inspect(m_fixture->path(), m_info, defaults(), m_messages);
     QVERIFY(layout);
-    QCOMPARE(m_info.flags, 3);
+    QCOMPARE(optionsOf(m_info), optionsOf(defaults()));
     // The test modes are the saved queries in file order, without the two the program uses.
     QCOMPARE(layout->testModes.first(), u"Never Tested"_s);
     QVERIFY(!layout->testModes.contains(u"All"_s) && !layout->testModes.contains(u"Vocabulary"_s));
@@ -82,8 +87,7 @@ void TestVocabularyFile::firstOpeningStoresTheDefaultsOnce()
     const QByteArray before = fileBytes(m_fixture->path());
     VocabInfo again;
     QVERIFY(vocabularyfile::inspect(m_fixture->path(), again, VocabInfo{}, m_messages));
-    QCOMPARE(again.keybHead, 0x0405);
-    QCOMPARE(again.keybDef, 0x0409);
+    QCOMPARE(optionsOf(again), optionsOf(defaults()));
     QCOMPARE(fileBytes(m_fixture->path()), before);
     QVERIFY(m_messages.shown().isEmpty());
 }
@@ -93,9 +97,7 @@ void TestVocabularyFile::unreadableOptionIsReportedAndDefaulted()
     QVERIFY(m_fixture->execRaw(u"INSERT INTO Properties VALUES ('UserKeybH', 'not a number');"
                                "INSERT INTO Properties VALUES ('UserFlags', 1);"_s));
     QVERIFY(vocabularyfile::inspect(m_fixture->path(), m_info, defaults(), m_messages));
-    QCOMPARE(m_info.flags, 1);
-    QCOMPARE(m_info.keybHead, 0x0405);
-    QCOMPARE(m_info.keybDef, 0x0409);
+    QCOMPARE(optionsOf(m_info), (QList<qint32>{1, 0x0405, 0x0409}));
     QCOMPARE(m_messages.shown().size(), 1);
     QCOMPARE(m_messages.shown().first().title, u"Property Error"_s);
 }
@@ -106,9 +108,8 @@ void TestVocabularyFile::optionsAreWrittenTogether()
     QVERIFY(vocabularyfile::writeVocabProperties(m_info, m_messages));
     VocabInfo read;
     QVERIFY(vocabularyfile::inspect(m_fixture->path(), read, defaults(), m_messages));
-    QCOMPARE(read.flags, 1);
-    QCOMPARE(read.keybHead, 0x10405);
-    QCOMPARE(read.keybDef, KeybCurrent);
+    const QList<qint32> written{1, 0x10405, KeybCurrent};
+    QCOMPARE(optionsOf(read), written);
 
     // A failure on the way leaves all three as they were.
     QVERIFY(
@@ -118,7 +119,7 @@ void TestVocabularyFile::optionsAreWrittenTogether()
     QVERIFY(!vocabularyfile::writeVocabProperties(m_info, m_messages));
     QCOMPARE(m_messages.shown().size(), 1);
     QVERIFY(vocabularyfile::inspect(m_fixture->path(), read, defaults(), m_messages));
-    QCOMPARE(read.flags, 1);
+    QCOMPARE(optionsOf(read), written);
 
     m_info.path = m_fixture->dir() + u"/gone.lxm"_s;
     QVERIFY(!vocabularyfile::writeVocabProperties(m_info, m_messages));
@@ -167,7 +168,6 @@ void TestVocabularyFile::olderFilesGetTheAnswerTables()
     Database db;
     QVERIFY(db.open(m_fixture->path()));
     QCOMPARE(SqlQuery::scalar(db, u"SELECT Headword FROM \"Due Today\""_s)->toString(), u"perro"_s);
-    // Its keys are made afresh too.
     QCOMPARE(SqlQuery::scalar(db, u"SELECT SortKey FROM Headwords"_s)->toString(),
              textkeys::sortKey(u"perro"_s));
 }
