@@ -169,12 +169,10 @@ void TestInterchangeCommands::importShowsStoresAndReports()
         (QStringList{u"Haus | home"_s, u"Baum | tree | plant"_s, u"! The headword is empty."_s}));
     QCOMPARE(entriesOf(*m_host->sources().database()),
              (QStringList{u"Baum | tree | plant"_s, u"Haus | house | home"_s, u"mal | bad"_s}));
-    QCOMPARE(m_host->dataRefreshes(), 1);
-    QCOMPARE(m_host->contextUpdates(), 1);
-    QCOMPARE(done.size(), 1);
+    QCOMPARE((QList<qsizetype>{m_host->dataRefreshes(), m_host->contextUpdates(), done.size()}),
+             (QList<qsizetype>{1, 1, 1}));
     QCOMPARE(done.at(0).at(0).toString(), u"Imported: 1 added, 1 merged, 1 refused."_s);
-    const QString saved = QString::fromUtf8(fileBytes(reportPath));
-    QVERIFY(saved.contains(u"Line 5: The headword is empty."_s));
+    QVERIFY(QString::fromUtf8(fileBytes(reportPath)).contains(u"Line 5: The headword is empty."_s));
 }
 
 void TestInterchangeCommands::exportWritesTheChosenKindAndMode()
@@ -194,8 +192,7 @@ void TestInterchangeCommands::exportWritesTheChosenKindAndMode()
     QTRY_VERIFY(handled);
 
     const ImportPlan plan = planImport(fileBytes(path), path, ImportSettings(), 50);
-    QCOMPARE(plan.acceptedEntries().size(), 1);
-    QCOMPARE(plan.acceptedEntries().at(0).headword, u"mal"_s);
+    QCOMPARE(acceptedRows(plan), QStringList{u"mal | bad"_s});
     QCOMPARE(plan.acceptedEntries().at(0).statistics.tested, 1);
     QCOMPARE(done.at(0).at(0).toString(), u"1 entries exported to %1."_s.arg(path));
 }
