@@ -79,8 +79,9 @@ void TestQuickFind::cleanup()
     m_dialog.reset();
     m_keyboards.reset();
     m_host.reset();
-    QVERIFY(m_messages.allAnswersUsed());
+    const bool quiet = m_messages.shown().isEmpty() && m_messages.allAnswersUsed();
     m_messages.clear();
+    QVERIFY(quiet);
 }
 
 bool TestQuickFind::open(const QStringList& entries)
@@ -125,11 +126,9 @@ void TestQuickFind::findsFirstMatch()
     type(word(), typed);
     QCOMPARE(m_host->sources().vocabulary().absolutePosition(), row);
     QCOMPARE(m_host->shownHeadwords().size(), shows);
-    if (shows > 0)
-        QCOMPARE(m_host->shownHeadwords().constLast(), m_host->currentHeadword());
+    QCOMPARE(m_host->shownHeadwords().constLast(), m_host->currentHeadword());
     // A text that matches nothing neither closes the window nor opens another.
     QCOMPARE(QApplication::activeWindow(), m_dialog.get());
-    QCOMPARE(m_messages.shown().size(), 0);
 }
 
 void TestQuickFind::closing_data()
@@ -167,7 +166,6 @@ void TestQuickFind::closing()
     // The user's layout comes back once, and nothing else is switched.
     QTRY_COMPARE(m_backend.activeLayout(), UsEnglish);
     QCOMPARE(m_backend.activations(), (QList<qint32>{Greek, UsEnglish}));
-    QCOMPARE(m_messages.shown().size(), 0);
 }
 
 QTEST_MAIN(TestQuickFind)

@@ -2,6 +2,7 @@
 #include "support/FakeKeyboardBackend.h"
 #include "support/FakeMessageService.h"
 #include "support/FakeSoundService.h"
+#include "support/ModalWindow.h"
 #include "support/StoreFixture.h"
 #include "support/TestVocabularyHost.h"
 
@@ -20,7 +21,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace lexmint;
 using namespace lexmint::test;
@@ -36,22 +36,14 @@ const QStringList Modes{u"All"_s, u"Never Tested"_s, u"Last Answer Wrong"_s};
 /// Answers the modal windows that a test opens: OK in the mistake and result dialogs, Cancel
 /// in the entry form; records each as "mistake <headword>", "result <correct>/<tested>" or
 /// "edit <headword>".
-class ModalAnswerer : public QObject {
-public:
-    ModalAnswerer()
-    {
-        connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::answer);
-        m_timer.start(10);
-    }
+struct ModalAnswerer {
     QStringList seen;
-    /// The button that closes the mistake dialog.
     QString mistakeButton = u"cmdOK"_s;
+    ModalWatch watch{[this](QWidget* modal) { answer(modal); }};
 
-private:
-    void answer()
+    void answer(QWidget* modal)
     {
-        QWidget* modal = QApplication::activeModalWidget();
-        const QString name = modal ? modal->objectName() : QString();
+        const QString name = modal->objectName();
         const auto text = [modal](const QString& child) {
             auto* edit = modal->findChild<QLineEdit*>(child);
             return edit ? edit->text() : modal->findChild<QLabel*>(child)->text();
@@ -69,8 +61,6 @@ private:
                                                    : u"cmdOK"_s;
         modal->findChild<QPushButton*>(button)->click();
     }
-
-    QTimer m_timer;
 };
 
 } // namespace
@@ -169,13 +159,11 @@ void TestTestWindow::judging_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("right");
 
-    const qint32 caseSensitive = vocabflags::CaseSensitive;
     QTest::newRow("trailing blank, case significant")
-        << u"Haus"_s << caseSensitive << u"Haus "_s << false;
+        << u"Haus"_s << qint32(vocabflags::CaseSensitive) << u"Haus "_s << false;
     QTest::newRow("empty answer") << u"Haus"_s << 0 << QString() << false;
-    const qint32 accentsOptional = vocabflags::AccentsOptional;
     QTest::newRow("accents left out where they may be")
-        << u"crème brûlée"_s << accentsOptional << u"creme brulee"_s << true;
+        << u"crème brûlée"_s << qint32(vocabflags::AccentsOptional) << u"creme brulee"_s << true;
 }
 
 void TestTestWindow::judging()
@@ -211,9 +199,8 @@ void TestTestWindow::onlyAnswersChangeStatistics()
     control<QPushButton>(u"cmdSkip"_s)->click();
     control<QPushButton>(u"cmdEdit"_s)->click();
     QCOMPARE(m_modals->seen, (QStringList{u"edit Haus"_s, u"result 1/1"_s}));
-    QCOMPARE(statistics(u"Apfel"_s), u"2026-04-01 1 1 1"_s);
-    QCOMPARE(statistics(u"Baum"_s), Untouched);
-    QCOMPARE(statistics(u"Haus"_s), Untouched);
+    QCOMPARE((QStringList{statistics(u"Apfel"_s), statistics(u"Baum"_s), statistics(u"Haus"_s)}),
+             (QStringList{u"2026-04-01 1 1 1"_s, Untouched, Untouched}));
     // The run has ended: nothing more can be answered.
     QCOMPARE(text(u"lblProgress"_s), u"No more entries"_s);
     QVERIFY(!control(u"txtGuess"_s)->isEnabled());
