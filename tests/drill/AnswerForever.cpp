@@ -1,7 +1,5 @@
-// Answers the entries of a vocabulary in test runs of the mode "All", one run after another,
-// until it is killed; every second answer is wrong. It writes a dot after each answer:
-//   lexmint-answer-forever <vocabulary>
-// Tests kill it at an arbitrary moment and look at what the file holds then.
+// lexmint-answer-forever <vocabulary>: answers its entries in runs of the mode "All", every
+// second answer wrong, writing a dot after each, until a test kills it.
 
 #include "platform/Clock.h"
 #include "platform/MessageService.h"
