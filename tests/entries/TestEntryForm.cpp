@@ -4,14 +4,10 @@
 #include "support/TestVocabularyHost.h"
 
 #include "entries/EntryForm.h"
-#include "entries/EntryForms.h"
 #include "keyboards/KeyboardSwitcher.h"
 #include "keyboards/widgets/KeyboardFocus.h"
-#include "store/EntryWriter.h"
 #include "store/SqlQuery.h"
 
-#include <QApplication>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -26,9 +22,7 @@ namespace {
 
 // Rows of the data sheet: Apfel 0, Baum 1-2, Haus 3, zapato 4.
 const QStringList Entries{u"Apfel|apple"_s, u"Baum|tree|wood"_s, u"Haus|house"_s, u"zapato|shoe"_s};
-enum Entry { New = -1, Apfel, Baum, Haus, Zapato, NotThere };
-
-const QString Inconsistency = u"xApplication Error: Inconsistency"_s;
+enum Entry { New = -1, Apfel, Baum, Haus, Zapato };
 
 // A message box in one line: icon (i, !, ? or x for critical), title, text and the buttons.
 QString described(const Message& box)
@@ -43,11 +37,10 @@ struct Submit {
     int edited = New;
     QString headword = u"Kuh"_s;
     QString typed = u"cow"_s;
-    QString obstacle = {}; // what obstruct() puts in the way once the form is open
-    MessageAnswer answer = MessageAnswer::Ok; // to the question, when one is asked
-    QStringList messages = {};                // the boxes shown, as described(), or how they begin
-    QString saved = {};                       // the entry written; empty when nothing is written
-    QString statistics = {}; // those of the entry written: last tested, tested, correct, last OK
+    QString obstacle = {};     // what obstruct() puts in the way once the form is open
+    QStringList messages = {}; // the boxes shown, as described(), or how they begin
+    QString saved = {};        // the entry written; empty when nothing is written
+    QString statistics = {};   // those of the entry written: last tested, tested, correct, last OK
 };
 
 // Leaving the form with Delete, with Close (Cancel when editing) or with its close box.
@@ -56,9 +49,6 @@ struct Leaving {
     QString shown = u"Haus"_s; // by the main window when the form opens
     bool deleting = false;
     bool closeBox = false;
-    bool escape = false; // Esc instead of the Close button
-    QString obstacle = {};
-    QStringList added = {};                    // before leaving
     QString typed = {};                        // over the headword, before leaving
     MessageAnswer answer = MessageAnswer::Yes; // to the question on discarding, when asked
     QStringList messages = {};
@@ -77,12 +67,9 @@ private slots:
     void submit();
     void leaving_data();
     void leaving();
-    void keys_data();
-    void keys();
-    void oneEditFormPerEntry();
 
 private:
-    EntryForm* openForm(int entry, qint16 bits = entryformbits::KeysMove);
+    EntryForm* openForm(int entry);
     void obstruct(const QString& obstacle, int entry);
     QLineEdit* head() const { return m_form->findChild<QLineEdit*>(u"txtHead"_s); }
     QPlainTextEdit* definition() const { return m_form->findChild<QPlainTextEdit*>(u"txtDef"_s); }
@@ -107,7 +94,6 @@ void TestEntryForm::init()
     m_fixture = std::make_unique<StoreFixture>();
     m_ids = m_fixture->addEntries(Entries);
     QCOMPARE(m_ids.size(), Entries.size());
-    m_ids.append(m_ids.constLast() + 100); // NotThere
     m_host = std::make_unique<TestVocabularyHost>(
         VocabInfo{m_fixture->path(), 50, 0, KeybCurrent, KeybCurrent, vocabflags::WarnDoubles});
     QVERIFY(m_host->isAttached());
@@ -122,10 +108,11 @@ void TestEntryForm::cleanup()
     QVERIFY(answered);
 }
 
-EntryForm* TestEntryForm::openForm(int entry, qint16 bits)
+EntryForm* TestEntryForm::openForm(int entry)
 {
     const auto id = entry == New ? std::nullopt : std::optional<qint64>(m_ids[entry]);
-    m_form = new EntryForm(*m_host, m_messages, m_keyboards, m_fixture->clock, bits, id);
+    m_form = new EntryForm(*m_host, m_messages, m_keyboards, m_fixture->clock,
+                           entryformbits::KeysMove, id);
     m_formWindow = m_form;
     m_form->setAttribute(Qt::WA_DeleteOnClose);
     m_form->show();
@@ -140,13 +127,6 @@ void TestEntryForm::obstruct(const QString& obstacle, int entry)
                                    "BEGIN SELECT RAISE(ABORT, 'crash'); END"_s));
     } else if (obstacle == u"read-only") {
         QVERIFY(SqlQuery(*m_host->sources().database(), u"PRAGMA query_only = ON"_s).exec());
-    } else if (obstacle == u"deleted") {
-        QVERIFY(
-            EntryWriter(*m_host->sources().database(), m_fixture->clock).deleteEntry(m_ids[entry]));
-    } else if (obstacle == u"removed" || obstacle == u"replaced") {
-        QVERIFY(QFile::remove(m_fixture->path()));
-        if (obstacle == u"replaced")
-            QVERIFY(QFile::copy(m_fixture->templatePath(), m_fixture->path()));
     } else if (obstacle == u"tested") { // an answer in a test
         QVERIFY(m_fixture->execRaw(u"UPDATE Headwords SET LastTestedOn = '2025-01-02', Tested = "
                                    "5, Correct = 3, LastOK = 0 WHERE ID = %1"_s.arg(m_ids[entry])));
@@ -170,8 +150,7 @@ bool TestEntryForm::shownOverTheForm() const
                                [this](const Message& box) { return box.window == m_formWindow; });
 }
 
-// The entries of the file as "headword|line|line", by ID, read through the form's own connection,
-// which still reaches a file removed meanwhile.
+// The entries of the file as "headword|line|line", by ID, read through the form's own connection.
 QStringList TestEntryForm::stored() const
 {
     const auto entries = SqlQuery::scalar(
@@ -186,43 +165,24 @@ void TestEntryForm::submit_data()
 {
     QTest::addColumn<Submit>("press");
 
-    const QString hundred(100, u'd');
-    const QString truncate =
-        u"?Definition Too Long: Truncate the definition to \"%1\" ? [Yes/No]"_s;
     const QString lines26 = QStringList(26, u"line"_s).join(u'\n');
-    const QString twice = u"?Headword \"%1\" already in the vocabulary: Create new entry? "
-                          "[OK/Cancel]"_s;
     QTest::newRow("lines trimmed, headword as typed") << Submit{.headword = u" Kuh "_s,
                                                                 .typed = u"cow\r\n\r\n  cattle  "_s,
                                                                 .saved = u" Kuh |cow|cattle"_s};
-    QTest::newRow("101 characters, truncated") << Submit{.typed = hundred + u'x',
-                                                         .answer = MessageAnswer::Yes,
-                                                         .messages = {truncate.arg(hundred)},
-                                                         .saved = u"Kuh|"_s + hundred};
     QTest::newRow("27 lines") << Submit{
         .typed = lines26 + u"\nmore"_s,
         .messages = {u"!Bad Entry: An entry can have at most 26 definition lines."_s}};
     QTest::newRow("headword of blanks") << Submit{
         .headword = u" \u00a0 "_s, .messages = {u"!Bad Entry: Please enter a headword!"_s}};
 
-    QTest::newRow("add case only, confirmed") << Submit{
-        .headword = u"ZAPATO"_s, .messages = {twice.arg(u"ZAPATO"_s)}, .saved = u"ZAPATO|cow"_s};
-
-    // The replacement takes the statistics the entry has when it is written, a new ID (so it
-    // is stored last), and fresh statistics when the entry has gone meanwhile.
+    // The replacement takes the statistics the entry has when it is written, and a new ID (so
+    // it is stored last).
     QTest::newRow("edit, tested while open") << Submit{.edited = Baum,
                                                        .headword = u"Baum"_s,
                                                        .typed = u"tree\nwood\ntimber"_s,
                                                        .obstacle = u"tested"_s,
                                                        .saved = u"Baum|tree|wood|timber"_s,
                                                        .statistics = u"2025-01-02 5 3 0"_s};
-    QTest::newRow("edit, entry deleted meanwhile") << Submit{.edited = Zapato,
-                                                             .headword = u"zapato"_s,
-                                                             .obstacle = u"deleted"_s,
-                                                             .messages = {Inconsistency},
-                                                             .saved = u"zapato|cow"_s,
-                                                             .statistics = u"2026-03-14 0 0 -1"_s};
-
     // A failed write leaves the old entry whole and the new one not there at all; the store's
     // description of the fault follows the form's first line.
     QTest::newRow("replace aborted between its halves")
@@ -233,15 +193,6 @@ void TestEntryForm::submit_data()
         << Submit{.obstacle = u"read-only"_s,
                   .messages = {u"!: The entry was not saved.\r\nThe vocabulary "
                                "file is read-only"_s}};
-    // The engine takes a file gone from under it for a read-only one; the form names the
-    // file and what became of it.
-    QTest::newRow("file deleted while the form is open")
-        << Submit{.obstacle = u"removed"_s,
-                  .messages = {u"!: The entry was not saved.\r\nThe vocabulary file /"_s}};
-    QTest::newRow("file replaced while the form is open")
-        << Submit{.edited = Baum,
-                  .obstacle = u"replaced"_s,
-                  .messages = {u"!: The changes were not saved.\r\nThe vocabulary file /"_s}};
 }
 
 void TestEntryForm::submit()
@@ -255,8 +206,6 @@ void TestEntryForm::submit()
     obstruct(press.obstacle, press.edited);
     head()->setText(press.headword);
     definition()->setPlainText(press.typed);
-    if (press.messages.value(0).startsWith(u'?'))
-        m_messages.expect(press.answer);
     button(u"cmdAdd"_s)->click();
 
     QCOMPARE(shown(press.messages), press.messages);
@@ -287,24 +236,8 @@ void TestEntryForm::leaving_data()
     const QString discard = u"?Cancel %1 Confirmation: Discard changes? [Yes/No]"_s;
     QTest::newRow("delete shown: the next follows")
         << Leaving{.entry = Baum, .shown = u"Baum"_s, .deleting = true};
-    QTest::newRow("delete shown last: the one before")
-        << Leaving{.entry = Zapato, .shown = u"zapato"_s, .deleting = true};
-    QTest::newRow("delete another: the shown stays")
-        << Leaving{.entry = Apfel, .shown = u"zapato"_s, .deleting = true, .current = u"zapato"_s};
-    QTest::newRow("delete, deleted meanwhile") << Leaving{.entry = Zapato,
-                                                          .shown = u"zapato"_s,
-                                                          .deleting = true,
-                                                          .obstacle = u"deleted"_s,
-                                                          .messages = {Inconsistency}};
-
-    // Close goes back to the entry shown at opening, unless entries were added.
+    // Close goes back to the entry shown at opening.
     QTest::newRow("close untouched") << Leaving{};
-    QTest::newRow("close typed, kept") << Leaving{.typed = u"Kuh"_s,
-                                                  .answer = MessageAnswer::No,
-                                                  .messages = {discard.arg(u"Add"_s)},
-                                                  .current = u"Apfel"_s};
-    QTest::newRow("close after two added")
-        << Leaving{.added = {u"Kuh|cow"_s, u"Esel|donkey"_s}, .current = u"Esel"_s};
     // The close box asks as Close does, and leaves the main window where it is.
     QTest::newRow("close box on an edit, kept") << Leaving{.entry = Baum,
                                                            .closeBox = true,
@@ -312,12 +245,6 @@ void TestEntryForm::leaving_data()
                                                            .answer = MessageAnswer::No,
                                                            .messages = {discard.arg(u"Edit"_s)},
                                                            .current = u"Apfel"_s};
-    // Esc is the Close button, question included.
-    QTest::newRow("Esc typed, discarded")
-        << Leaving{.escape = true, .typed = u"Kuh"_s, .messages = {discard.arg(u"Add"_s)}};
-    // Reported on opening; the form opens empty and closes.
-    QTest::newRow("cancel an entry not there")
-        << Leaving{.entry = NotThere, .messages = {Inconsistency}};
 }
 
 void TestEntryForm::leaving()
@@ -329,20 +256,12 @@ void TestEntryForm::leaving()
     QVERIFY(openForm(leave.entry));
     if (!leave.deleting) // the user moves on in the main window
         QVERIFY(vocabulary.setAbsolutePosition(0));
-    obstruct(leave.obstacle, leave.entry);
-    for (const QString& entry : std::as_const(leave.added)) {
-        head()->setText(entry.section(u'|', 0, 0));
-        definition()->setPlainText(entry.section(u'|', 1));
-        button(u"cmdAdd"_s)->click();
-    }
     if (!leave.typed.isEmpty())
         head()->setText(leave.typed);
     if (!leave.deleting && !leave.typed.isEmpty())
         m_messages.expect(leave.answer);
     if (leave.closeBox)
         m_form->close();
-    else if (leave.escape)
-        QTest::keyClick(head(), Qt::Key_Escape);
     else
         button(leave.deleting ? u"cmdDel"_s : u"cmdClose"_s)->click();
 
@@ -352,84 +271,11 @@ void TestEntryForm::leaving()
     if (m_form) // kept with what was typed
         QCOMPARE(head()->text(), leave.typed);
     QCOMPARE(m_host->currentHeadword(), leave.current);
-    QCOMPARE(m_host->contextUpdates(), int(leave.deleting ? 1 : leave.added.size()));
-    QStringList after = Entries + leave.added;
+    QCOMPARE(m_host->contextUpdates(), int(leave.deleting));
+    QStringList after = Entries;
     if (leave.deleting)
         after.removeAt(leave.entry);
     QCOMPARE(stored(), after);
-}
-
-void TestEntryForm::keys_data()
-{
-    QTest::addColumn<int>("bits");
-    QTest::addColumn<QString>("keys"); // the field, then keys and text typed in turn
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<bool>("submitted");
-
-    for (int bits = 0; bits <= 3; ++bits) {
-        const bool move = bits & entryformbits::KeysMove;
-        const bool twice = bits & entryformbits::DoubleEnterSubmits;
-        const auto row = [bits](const char* keys, const QString& focus, bool submitted = false) {
-            QTest::addRow("bits %d, %s", bits, keys)
-                << bits << QString::fromUtf8(keys) << focus << submitted;
-        };
-        row("headword: Enter", move ? u"txtDef"_s : u"txtHead"_s);
-        row("definition: one, Up", move ? u"txtHead"_s : u"txtDef"_s);
-        row("definition: one, Enter, two, Up", u"txtDef"_s);
-        row("definition: cow, Enter, Enter", twice ? u"txtHead"_s : u"txtDef"_s, twice);
-        row("definition: cow, Enter, s, Enter", u"txtDef"_s);
-        row("definition: cow, Enter, 牛 composed, Enter", u"txtDef"_s);
-    }
-}
-
-void TestEntryForm::keys()
-{
-    QFETCH(int, bits);
-    QFETCH(QString, keys);
-    QFETCH(QString, focus);
-    QFETCH(bool, submitted);
-
-    QVERIFY(openForm(New, qint16(bits)));
-    head()->setText(u"Kuh"_s);
-    if (keys.startsWith(u"definition"))
-        definition()->setFocus();
-    const QHash<QString, Qt::Key> named{
-        {u"Down"_s, Qt::Key_Down}, {u"Up"_s, Qt::Key_Up}, {u"Enter"_s, Qt::Key_Return}};
-    for (const QString& step : keys.section(u": "_s, 1).split(u", "_s)) {
-        QWidget* field = QApplication::focusWidget();
-        if (named.contains(step)) {
-            QTest::keyClick(field, named.value(step));
-        } else if (step.endsWith(u" composed")) { // by an input method
-            QInputMethodEvent composed;
-            composed.setCommitString(step.section(u' ', 0, 0));
-            QApplication::sendEvent(field, &composed);
-        } else {
-            QTest::keyClicks(field, step);
-        }
-    }
-    QTRY_COMPARE(QApplication::focusWidget()->objectName(), focus);
-    QCOMPARE(stored(), submitted ? Entries + QStringList{u"Kuh|cow"_s} : Entries);
-}
-
-void TestEntryForm::oneEditFormPerEntry()
-{
-    QWidget mainWindow;
-    EntryForms forms(*m_host, m_messages, m_keyboards, m_fixture->clock, entryformbits::KeysMove,
-                     &mainWindow);
-    for (const std::optional<qint64> id :
-         QList<std::optional<qint64>>{std::nullopt, std::nullopt, m_ids[Baum], m_ids[Baum]})
-        forms.show(id, EntryForms::Mode::FromMainWindow);
-    QCOMPARE(forms.openForms().size(), 3);
-    QTRY_COMPARE(QApplication::activeWindow(), forms.openForms().constLast());
-
-    // From a test, an entry open in a form is only reported.
-    forms.show(m_ids[Baum], EntryForms::Mode::FromTest);
-    QCOMPARE(forms.openForms().size(), 3);
-    const QStringList reported{u"i: The headword is being edited in another window.\r\nPlease "
-                               "make your changes after you've finished testing."_s};
-    QCOMPARE(shown(reported), reported);
-    forms.closeAll();
-    QVERIFY(forms.openForms().isEmpty());
 }
 
 QTEST_MAIN(TestEntryForm)
