@@ -10,17 +10,16 @@
 #include "entries/EntryForms.h"
 #include "keyboards/KeyboardSwitcher.h"
 #include "keyboards/widgets/KeyboardFocus.h"
+#include "store/SqlQuery.h"
 #include "testing/TestWindow.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace lexmint;
 using namespace lexmint::test;
@@ -33,9 +32,9 @@ constexpr qint32 German = 0x04070407;
 const QString Untouched = u"2026-03-14 0 0 -1"_s;
 const QStringList Modes{u"All"_s, u"Never Tested"_s, u"Last Answer Wrong"_s};
 
-/// Answers the modal windows that a test opens: OK in the mistake and result dialogs, Cancel
-/// in the entry form; records each as "mistake <headword>", "result <correct>/<tested>" or
-/// "edit <headword>".
+/// Answers the modal windows that a test opens: OK (or mistakeButton) in the mistake dialog, OK
+/// in the result dialog, Close in the entry form; records each as "mistake <headword>", "result
+/// <correct>/<tested>" or "edit <headword>".
 struct ModalAnswerer {
     QStringList seen;
     QString mistakeButton = u"cmdOK"_s;
@@ -59,7 +58,12 @@ struct ModalAnswerer {
         const QString button = name == u"frmAdd"_s ? u"cmdClose"_s
             : name == u"frmMistake"_s              ? mistakeButton
                                                    : u"cmdOK"_s;
-        modal->findChild<QPushButton*>(button)->click();
+        auto* push = modal->findChild<QPushButton*>(button);
+        // Edit runs the entry form's own modal loop, in which this watch must answer again.
+        if (button == u"cmdEdit"_s)
+            QTimer::singleShot(0, push, &QPushButton::click);
+        else
+            push->click();
     }
 };
 
@@ -75,7 +79,8 @@ private slots:
     void onlyAnswersChangeStatistics();
     void resultsOncePerRun_data();
     void resultsOncePerRun();
-    void keyboardAndInputMethods();
+    void unsavedAnswerIsReportedOverTheWindow();
+    void headwordLayoutWhileOpen();
 
 private:
     void makeVocabulary(const QStringList& entries, qint32 flags = 0);
@@ -176,10 +181,6 @@ void TestTestWindow::judging()
     makeVocabulary({headword + u"|a word"_s}, flags);
     QVERIFY(open());
     answer(typed);
-    // A right answer spelled otherwise than the headword is shown the headword's spelling.
-    if (right)
-        QCOMPARE(text(u"lblRightSign"_s),
-                 typed == headword ? u"\u2714 Correct"_s : u"\u2714 Correct: "_s + headword);
     // An empty or wrong answer counts as an answer like any other.
     const QStringList seen = right ? QStringList{u"result 1/1"_s}
                                    : QStringList{u"mistake "_s + headword, u"result 0/1"_s};
@@ -191,7 +192,6 @@ void TestTestWindow::onlyAnswersChangeStatistics()
 {
     makeVocabulary({u"Haus|house"_s, u"Apfel|apple|fruit"_s, u"Baum|tree"_s});
     QVERIFY(open(u"Never Tested"_s));
-    QCOMPARE(control<QPlainTextEdit>(u"txtDef"_s)->toPlainText(), u"apple\nfruit"_s);
     control<QLineEdit>(u"txtGuess"_s)->setText(u"apfel"_s);
     QTest::keyClick(control(u"txtGuess"_s), Qt::Key_Return);
     // The answer takes its entry out of the mode; the run keeps its count.
@@ -204,12 +204,6 @@ void TestTestWindow::onlyAnswersChangeStatistics()
     // The run has ended: nothing more can be answered.
     QCOMPARE(text(u"lblProgress"_s), u"No more entries"_s);
     QVERIFY(!control(u"txtGuess"_s)->isEnabled());
-
-    // The next run shows what the answer did.
-    control<QComboBox>(u"cmbMode"_s)->setCurrentIndex(0);
-    emit control<QComboBox>(u"cmbMode"_s)->activated(0);
-    QCOMPARE(text(u"lblProgress"_s), u"1 of 3"_s);
-    QCOMPARE(text(u"lblTested"_s), u"1 / 1"_s);
 }
 
 void TestTestWindow::resultsOncePerRun_data()
@@ -222,24 +216,19 @@ void TestTestWindow::resultsOncePerRun_data()
     QTest::newRow("Finish in the middle")
         << QStringList{u"x"_s, u"finish"_s} << QStringList{u"mistake Apfel"_s, u"result 0/1"_s}
         << u"2 of 2"_s;
-    QTest::newRow("Esc finishes in the middle")
-        << QStringList{u"x"_s, u"Esc"_s} << QStringList{u"mistake Apfel"_s, u"result 0/1"_s}
-        << u"2 of 2"_s;
     QTest::newRow("the close box closes without results")
         << QStringList{u"x"_s, u"close"_s} << QStringList{u"mistake Apfel"_s} << u"2 of 2"_s;
     QTest::newRow("a mistake counted as right")
         << QStringList{u"count as right"_s, u"x"_s, u"Baum"_s}
         << QStringList{u"mistake Apfel"_s, u"result 2/2"_s} << ended;
-    QTest::newRow("all skipped") << QStringList{u"skip"_s, u"skip"_s} << QStringList{} << ended;
-    QTest::newRow("double-click in the middle") << QStringList{u"Apfel"_s, u"double-click"_s}
-                                                << QStringList{u"result 1/1"_s} << u"1 of 2"_s;
+    QTest::newRow("a mistake's entry edited")
+        << QStringList{u"edit"_s, u"x"_s} << QStringList{u"mistake Apfel"_s, u"edit Apfel"_s}
+        << u"2 of 2"_s;
     QTest::newRow("Restart after the end") << QStringList{u"Apfel"_s, u"Baum"_s, u"restart"_s}
                                            << QStringList{u"result 2/2"_s} << u"1 of 2"_s;
     QTest::newRow("new mode counts from zero")
         << QStringList{u"x"_s, u"mode 2"_s, u"Apfel"_s}
         << QStringList{u"mistake Apfel"_s, u"result 0/1"_s, u"result 1/1"_s} << ended;
-    QTest::newRow("running mode chosen again")
-        << QStringList{u"Apfel"_s, u"mode 0"_s} << QStringList{} << u"2 of 2"_s;
 }
 
 void TestTestWindow::resultsOncePerRun()
@@ -251,18 +240,14 @@ void TestTestWindow::resultsOncePerRun()
     makeVocabulary({u"Apfel|apple"_s, u"Baum|tree"_s});
     QVERIFY(open());
     for (const QString& action : std::as_const(actions)) {
-        if (action == u"finish"_s || action == u"skip"_s || action == u"restart"_s) {
+        if (action == u"finish"_s || action == u"restart"_s) {
             auto* button = control<QPushButton>(u"cmd"_s + action.at(0).toUpper() + action.mid(1));
             QVERIFY(button->isVisible() && button->isEnabled());
             button->click();
-        } else if (action == u"Esc"_s) {
-            QTest::keyClick(control(u"txtGuess"_s), Qt::Key_Escape);
         } else if (action == u"close"_s) {
             m_window->close();
-        } else if (action == u"count as right"_s) {
-            m_modals->mistakeButton = u"cmdCountAsCorrect"_s;
-        } else if (action == u"double-click"_s) {
-            QTest::mouseDClick(control(u"lblProgress"_s), Qt::LeftButton);
+        } else if (action == u"count as right"_s || action == u"edit"_s) {
+            m_modals->mistakeButton = action == u"edit"_s ? u"cmdEdit"_s : u"cmdCountAsCorrect"_s;
         } else if (action.startsWith(u"mode "_s)) {
             const int index = action.mid(5).toInt();
             control<QComboBox>(u"cmbMode"_s)->setCurrentIndex(index);
@@ -273,34 +258,28 @@ void TestTestWindow::resultsOncePerRun()
     }
     QCOMPARE(m_modals->seen, seen);
     QCOMPARE(text(u"lblProgress"_s), progress);
-    const bool closed =
-        actions.contains(u"finish"_s) || actions.contains(u"Esc"_s) || actions.contains(u"close"_s);
+    const bool closed = actions.contains(u"finish"_s) || actions.contains(u"close"_s);
     QCOMPARE(m_window->isVisible(), !closed);
 }
 
-void TestTestWindow::keyboardAndInputMethods()
+void TestTestWindow::unsavedAnswerIsReportedOverTheWindow()
 {
     makeVocabulary({u"Apfel|apple"_s, u"Baum|tree"_s});
     QVERIFY(open());
-    auto* guess = control<QLineEdit>(u"txtGuess"_s);
-    QTRY_COMPARE(QApplication::focusWidget(), guess);
-    QCOMPARE(m_backend->activeLayout(), German);
-
-    // Enter that belongs to a composition does not answer; the next one does.
-    QInputMethodEvent composing(u"あぷ"_s, {});
-    QApplication::sendEvent(guess, &composing);
-    QTest::keyClick(guess, Qt::Key_Return);
-    QInputMethodEvent confirmed;
-    confirmed.setCommitString(u"Apfel"_s);
-    QApplication::sendEvent(guess, &confirmed);
-    QTest::keyClick(guess, Qt::Key_Return);
-    QCOMPARE(text(u"lblProgress"_s), u"1 of 2"_s);
-    QCOMPARE(guess->text(), u"Apfel"_s);
-    QCoreApplication::processEvents();
-    QTest::keyClick(guess, Qt::Key_Return);
+    QVERIFY(SqlQuery(*m_host->sources().database(), u"PRAGMA query_only = ON"_s).exec());
+    answer(u"Apfel"_s);
+    QCOMPARE(m_messages.shown().size(), 1);
+    QCOMPARE(m_messages.shown().constFirst().window, static_cast<QObject*>(m_window.data()));
+    // The run goes on with the answer counted; the file keeps what it held.
     QCOMPARE(text(u"lblProgress"_s), u"2 of 2"_s);
-    QCOMPARE(statistics(u"Apfel"_s), u"2026-04-01 1 1 1"_s);
+    QCOMPARE(statistics(u"Apfel"_s), Untouched);
+}
 
+void TestTestWindow::headwordLayoutWhileOpen()
+{
+    makeVocabulary({u"Apfel|apple"_s});
+    QVERIFY(open());
+    QTRY_COMPARE(m_backend->activeLayout(), German);
     m_window->close();
     QTRY_COMPARE(m_backend->activeLayout(), UsEnglish);
 }
