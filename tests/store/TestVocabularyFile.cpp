@@ -13,14 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-VocabInfo defaults()
-{
-    VocabInfo info;
-    info.flags = 3;
-    info.keybHead = 0x0405;
-    info.keybDef = 0x0409;
-    return info;
-}
+const VocabInfo Defaults{QString(), 0, 0, 0x0405, 0x0409, 3};
 
 QList<qint32> optionsOf(const VocabInfo& info)
 {
@@ -74,16 +67,16 @@ void TestVocabularyFile::init()
 void TestVocabularyFile::firstOpeningStoresTheDefaultsOnce()
 {
     m_fixture->addEntries({u"perro|dog"_s});
-    const auto layout = vocabularyfile::inspect(m_fixture->path(), m_info, defaults(), m_messages);
+    const auto layout = vocabularyfile::inspect(m_fixture->path(), m_info, Defaults, m_messages);
     QVERIFY(layout);
-    QCOMPARE(optionsOf(m_info), optionsOf(defaults()));
+    QCOMPARE(optionsOf(m_info), optionsOf(Defaults));
     QCOMPARE(layout->testModes.first(), u"Never Tested"_s);
 
     // The next opening finds the stored values, whatever the defaults are now, and only reads.
     const QByteArray before = fileBytes(m_fixture->path());
     VocabInfo again;
     QVERIFY(vocabularyfile::inspect(m_fixture->path(), again, VocabInfo{}, m_messages));
-    QCOMPARE(optionsOf(again), optionsOf(defaults()));
+    QCOMPARE(optionsOf(again), optionsOf(Defaults));
     QCOMPARE(fileBytes(m_fixture->path()), before);
     QVERIFY(m_messages.shown().isEmpty());
 }
@@ -93,7 +86,7 @@ void TestVocabularyFile::optionsAreWrittenTogether()
     m_info = VocabInfo{m_fixture->path(), 50, 0, 0x10405, KeybCurrent, 1};
     QVERIFY(vocabularyfile::writeVocabProperties(m_info, m_messages));
     VocabInfo read;
-    QVERIFY(vocabularyfile::inspect(m_fixture->path(), read, defaults(), m_messages));
+    QVERIFY(vocabularyfile::inspect(m_fixture->path(), read, Defaults, m_messages));
     const QList<qint32> written{1, 0x10405, KeybCurrent};
     QCOMPARE(optionsOf(read), written);
 
@@ -104,7 +97,7 @@ void TestVocabularyFile::optionsAreWrittenTogether()
     m_info.flags = 2;
     QVERIFY(!vocabularyfile::writeVocabProperties(m_info, m_messages));
     QCOMPARE(m_messages.shown().size(), 1);
-    QVERIFY(vocabularyfile::inspect(m_fixture->path(), read, defaults(), m_messages));
+    QVERIFY(vocabularyfile::inspect(m_fixture->path(), read, Defaults, m_messages));
     QCOMPARE(optionsOf(read), written);
 
     m_info.path = m_fixture->dir() + u"/gone.lxm"_s;
@@ -124,7 +117,7 @@ void TestVocabularyFile::olderFilesGetTheAnswerTables()
         "ALTER TABLE Headwords DROP COLUMN LearningState;"
         "ALTER TABLE Headwords DROP COLUMN LearningStep;"_s));
 
-    const auto layout = vocabularyfile::inspect(m_fixture->path(), m_info, defaults(), m_messages);
+    const auto layout = vocabularyfile::inspect(m_fixture->path(), m_info, Defaults, m_messages);
     QVERIFY(layout);
     QVERIFY(m_messages.shown().isEmpty());
     QCOMPARE(layout->testModes.last(), u"Due Today"_s);
