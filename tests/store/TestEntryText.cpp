@@ -9,27 +9,17 @@ class TestEntryText : public QObject {
     Q_OBJECT
 
 private slots:
-    void definitionLines_data();
-    void definitionLines();
+    void linesAreSplitAtEveryKindOfBreakAndTrimmed();
     void overlongLinesAreCutAtWholeCharacters();
 };
 
-void TestEntryText::definitionLines_data()
+void TestEntryText::linesAreSplitAtEveryKindOfBreakAndTrimmed()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("lines");
-
-    QTest::newRow("CR LF, empty line, blanks around and inside")
-        << u"first\r\n\r\n  to  go  "_s << QStringList{u"first"_s, u"to  go"_s};
-    QTest::newRow("lone CR") << u"one\rtwo"_s << QStringList{u"one"_s, u"two"_s};
-    QTest::newRow("line separator") << u"one\u2028two"_s << QStringList{u"one"_s, u"two"_s};
-}
-
-void TestEntryText::definitionLines()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, lines);
-    QCOMPARE(entrytext::definitionLines(text), lines);
+    const QStringList oneTwo{u"one"_s, u"two"_s};
+    QCOMPARE(entrytext::definitionLines(u"one\r\n\r\n  two  "_s), oneTwo);
+    QCOMPARE(entrytext::definitionLines(u"one\rtwo"_s), oneTwo);
+    QCOMPARE(entrytext::definitionLines(u"one\u2028two"_s), oneTwo);
+    QCOMPARE(entrytext::definitionLines(u" to  go\n\t"_s), QStringList{u"to  go"_s});
 }
 
 void TestEntryText::overlongLinesAreCutAtWholeCharacters()
