@@ -11,24 +11,15 @@ using namespace lexmint;
 using namespace lexmint::test;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QStringList& Entries = mixedScriptEntries();
-
-} // namespace
-
 class TestDataSource : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void dictionaryOrderWithOneRowPerLine();
+    void oneRowPerLineHoweverRead();
     void finds_data();
     void finds();
-    void renamingToTheSameWordKeepsTheEntry_data();
     void renamingToTheSameWordKeepsTheEntry();
-    void datedModesFollowTheProgramsDay_data();
-    void datedModesFollowTheProgramsDay();
-    void sourcesFallBackToAllAndSurviveARefusedFile();
+    void testWordsFallBackToAll();
     void failedReadsAreToldFromEmptyOnes();
 
 private:
@@ -40,33 +31,26 @@ void TestDataSource::init()
 {
     m_fixture = std::make_unique<StoreFixture>();
     QVERIFY(m_fixture->isValid());
-    QCOMPARE(m_fixture->addEntries(Entries).size(), Entries.size());
+    QCOMPARE(m_fixture->addEntries(mixedScriptEntries()).size(), mixedScriptEntries().size());
     m_sources = std::make_unique<VocabularySources>();
     QVERIFY(m_sources->attach(m_fixture->path()));
 }
 
-void TestDataSource::dictionaryOrderWithOneRowPerLine()
+void TestDataSource::oneRowPerLineHoweverRead()
 {
     DataSource& vocabulary = m_sources->vocabulary();
     QList<QVariantList> walked;
-    QStringList headwords;
     for (bool more = vocabulary.moveFirst(); more; more = vocabulary.moveNext()) {
         QCOMPARE(vocabulary.absolutePosition(), walked.size());
         walked.append({vocabulary.value(u"Headword"_s), vocabulary.value(u"Definition"_s),
                        vocabulary.value(u"ID"_s)});
-        headwords.append(walked.last().first().toString());
     }
-    QCOMPARE(headwords,
-             (QStringList{u"100 percent"_s, u"100%_sure"_s, u"ábaco"_s, u"ábaco"_s, u"Abend"_s,
-                          u"abendbrot"_s, u"say \"hi\""_s, u"zapato"_s, u"žluťoučký"_s, u"Zürich"_s,
-                          u"Zürich"_s, u"λέξη"_s, u"слово"_s}));
     QCOMPARE(vocabulary.recordCount(), 13);
     QCOMPARE(vocabulary.rows(0, 100), walked);
     QCOMPARE(vocabulary.rows(5, 3), walked.mid(5, 3));
     for (int p = walked.size() - 1; p >= 0; --p) {
         QVERIFY(vocabulary.setAbsolutePosition(p));
         QCOMPARE(vocabulary.value(u"Definition"_s), walked.at(p).at(1));
-        QCOMPARE(vocabulary.absolutePosition(), p);
     }
     QVERIFY(!vocabulary.setAbsolutePosition(walked.size()));
     // The lines of an entry follow each other in the order they were written.
@@ -83,22 +67,12 @@ void TestDataSource::finds_data()
 
     QTest::newRow("equal, other case, non-ASCII")
         << u"Headword = \"ŽLUŤOUČKÝ\""_s << u"žluťoučký"_s << false;
-    QTest::newRow("equal needs accents") << u"Headword = \"abaco\""_s << QString() << false;
     QTest::newRow("like question mark") << u"Headword LIKE \"z?rich*\""_s << u"Zürich"_s << false;
     QTest::newRow("like underscore no wildcard")
         << u"Headword LIKE \"100_*\""_s << QString() << false;
-    QTest::newRow("like bracket is plain") << u"Headword LIKE \"[a]*\""_s << QString() << false;
     QTest::newRow("at least, any case") << u"Headword >= \"ZAPATO\""_s << u"zapato"_s << false;
-    QTest::newRow("at least past the end") << u"Headword >= \"яя\""_s << QString() << false;
-
-    QTest::newRow("refused: empty") << QString() << QString() << true;
     QTest::newRow("refused: text after quote") << u"Headword = \"x\" OR 1=1"_s << QString() << true;
-    QTest::newRow("refused: lone quote inside") << u"Headword = \"a\"b\""_s << QString() << true;
-    QTest::newRow("refused: no closing quote") << u"Headword = \"abc"_s << QString() << true;
     QTest::newRow("refused: id with text") << u"ID = 4 OR 1=1"_s << QString() << true;
-    QTest::newRow("refused: other column") << u"Definition = \"x\""_s << QString() << true;
-    QTest::newRow("refused: single quotes") << u"Headword = 'x'"_s << QString() << true;
-    QTest::newRow("refused: lower-case keyword") << u"Headword like \"x*\""_s << QString() << true;
 }
 
 void TestDataSource::finds()
@@ -115,18 +89,9 @@ void TestDataSource::finds()
         QCOMPARE(vocabulary.value(u"Headword"_s).toString(), found);
 }
 
-void TestDataSource::renamingToTheSameWordKeepsTheEntry_data()
-{
-    QTest::addColumn<QString>("renamed");
-    QTest::addColumn<bool>("sameWord");
-    QTest::newRow("written apart") << u"Zu\u0308rich"_s << true;
-    QTest::newRow("control character added") << u"Z\u00fcrich\u0007"_s << false;
-}
-
 void TestDataSource::renamingToTheSameWordKeepsTheEntry()
 {
-    QFETCH(QString, renamed);
-    QFETCH(bool, sameWord);
+    const QString renamed = u"Zu\u0308rich"_s; // the same word, its accent written apart
     DataSource& vocabulary = m_sources->vocabulary();
     QVERIFY(vocabulary.findFirst(u"Headword LIKE \"zü*\""_s));
     const int position = vocabulary.absolutePosition();
@@ -140,68 +105,16 @@ void TestDataSource::renamingToTheSameWordKeepsTheEntry()
     QCOMPARE(vocabulary.recordCount(), 13);
     QVERIFY(vocabulary.findFirst(u"Headword LIKE \"ZÜ*\""_s));
     QCOMPARE(vocabulary.value(u"Headword"_s).toString(), renamed);
-    QCOMPARE(m_sources->headwords().findFirst(u"Headword = \"ZÜRICH\""_s), sameWord);
+    QVERIFY(m_sources->headwords().findFirst(u"Headword = \"ZÜRICH\""_s));
 }
 
-void TestDataSource::datedModesFollowTheProgramsDay_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<QStringList>("headwords");
-
-    // "a" was tested on 1 March with 2 right answers (due after 4 days), "b" on 10 March with
-    // its last answer right and none counted (due after a day), "c" never.
-    QTest::newRow("week, 8 March")
-        << u"Not Tested for a Week"_s << QDate(2026, 3, 8) << QStringList{u"a"_s};
-    QTest::newRow("due, 4 March") << u"Due for Review"_s << QDate(2026, 3, 4)
-                                  << QStringList{u"c"_s};
-    QTest::newRow("due, 5 March") << u"Due for Review"_s << QDate(2026, 3, 5)
-                                  << QStringList{u"a"_s, u"c"_s};
-    QTest::newRow("due, 11 March")
-        << u"Due for Review"_s << QDate(2026, 3, 11) << QStringList{u"a"_s, u"b"_s, u"c"_s};
-}
-
-void TestDataSource::datedModesFollowTheProgramsDay()
-{
-    QFETCH(QString, mode);
-    QFETCH(QDate, today);
-    QFETCH(QStringList, headwords);
-
-    QVERIFY(m_fixture->execRaw(u"DELETE FROM Headwords"_s));
-    m_fixture->addEntries({u"a|x"_s, u"b|x"_s, u"c|x"_s});
-    QVERIFY(m_fixture->execRaw(
-        u"UPDATE Headwords SET LastTestedOn = '2026-03-01', Tested = 2, Correct = 2, LastOK = 1 "
-        "WHERE Headword = 'a'; UPDATE Headwords SET LastTestedOn = '2026-03-10', Tested = 1, "
-        "LastOK = 1 WHERE Headword = 'b'; UPDATE Headwords SET LastTestedOn = '2026-03-30' "
-        "WHERE Headword = 'c'"_s));
-    m_fixture->clock.setToday(today);
-    DataSource& test = m_sources->testWords();
-    test.setRecordSource(mode);
-    QVERIFY(test.refresh());
-    QStringList found;
-    for (const QVariantList& row : test.rows(0, 100))
-        found.append(row.at(1).toString());
-    found.sort();
-    QCOMPARE(found, headwords);
-}
-
-void TestDataSource::sourcesFallBackToAllAndSurviveARefusedFile()
+void TestDataSource::testWordsFallBackToAll()
 {
     m_sources->testWords().setRecordSource(u"Worst Answered"_s);
-    QVERIFY(m_sources->attach(m_fixture->path()));
-    QCOMPARE(m_sources->testWords().recordSource(), u"Worst Answered"_s);
-
     StoreFixture other;
     QVERIFY(other.execRaw(u"DROP VIEW \"Worst Answered\""_s));
     QVERIFY(m_sources->attach(other.path()));
     QCOMPARE(m_sources->testWords().recordSource(), u"All"_s);
-    QCOMPARE(m_sources->vocabulary().recordCount(), 0);
-
-    QVERIFY(m_sources->attach(m_fixture->path()));
-    StoreError error;
-    QVERIFY(!m_sources->attach(m_fixture->dir() + u"/missing.lxm"_s, &error));
-    QCOMPARE(m_sources->vocabulary().recordCount(), 13);
-    m_sources->detach();
     QCOMPARE(m_sources->vocabulary().recordCount(), 0);
 }
 
@@ -211,6 +124,11 @@ void TestDataSource::failedReadsAreToldFromEmptyOnes()
     QStringList causes;
     vocabulary.setReadErrorHandler(
         [&causes](const StoreError& error) { causes.append(error.description); });
+    FakeMessageService messages;
+    QVERIFY(vocabulary.findFirst(u"Headword = \"zürich\""_s));
+    QCOMPARE(vocabularyfile::getDefinitions(m_sources->definitions(),
+                                            vocabulary.value(u"ID"_s).toLongLong(), messages),
+             u"a city\r\nin Switzerland"_s);
     QVERIFY(damageFile(m_fixture->path()));
 
     // A find that could not read has not found nothing: the handler and readError() say why.
@@ -219,7 +137,6 @@ void TestDataSource::failedReadsAreToldFromEmptyOnes()
     QCOMPARE(causes, QStringList{cause});
     QCOMPARE(vocabulary.readError().description, cause);
     // Nor are the definitions of an entry missing.
-    FakeMessageService messages;
     QCOMPARE(vocabularyfile::getDefinitions(m_sources->definitions(), 1, messages), QString());
     QCOMPARE(messages.shown().size(), 1);
     QCOMPARE(messages.shown().constFirst().text,

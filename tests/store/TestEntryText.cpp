@@ -9,62 +9,32 @@ class TestEntryText : public QObject {
     Q_OBJECT
 
 private slots:
-    void definitionLines_data();
-    void definitionLines();
-    void overlongLines_data();
-    void overlongLines();
+    void linesAreSplitAtEveryKindOfBreakAndTrimmed();
+    void overlongLinesAreCutAtWholeCharacters();
 };
 
-void TestEntryText::definitionLines_data()
+void TestEntryText::linesAreSplitAtEveryKindOfBreakAndTrimmed()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("lines");
-
-    QTest::newRow("CR LF, empty line, blanks around")
-        << u"first\r\n\r\n  second  "_s << QStringList{u"first"_s, u"second"_s};
-    QTest::newRow("LF as the text field gives it")
-        << u"first\n\n\tsecond \n"_s << QStringList{u"first"_s, u"second"_s};
-    QTest::newRow("lone CR") << u"one\rtwo"_s << QStringList{u"one"_s, u"two"_s};
-    QTest::newRow("line separator") << u"one\u2028two"_s << QStringList{u"one"_s, u"two"_s};
-    QTest::newRow("no-break spaces trimmed") << u"\u00a0Haus\u00a0"_s << QStringList{u"Haus"_s};
-    QTest::newRow("blanks inside kept, blank lines dropped")
-        << u" \r\n to  go\n\t\r\n"_s << QStringList{u"to  go"_s};
+    const QStringList oneTwo{u"one"_s, u"two"_s};
+    QCOMPARE(entrytext::definitionLines(u"one\r\n\r\n  two  "_s), oneTwo);
+    QCOMPARE(entrytext::definitionLines(u"one\rtwo"_s), oneTwo);
+    QCOMPARE(entrytext::definitionLines(u"one\u2028two"_s), oneTwo);
+    QCOMPARE(entrytext::definitionLines(u" to  go\n\t"_s), QStringList{u"to  go"_s});
 }
 
-void TestEntryText::definitionLines()
+void TestEntryText::overlongLinesAreCutAtWholeCharacters()
 {
-    QFETCH(QString, text);
-    QFETCH(QStringList, lines);
-    QCOMPARE(entrytext::definitionLines(text), lines);
-}
-
-void TestEntryText::overlongLines_data()
-{
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QList<qsizetype>>("overlong");
-    QTest::addColumn<QStringList>("truncated");
-
     const QString hundred(100, u'a');
     // A character of two UTF-16 units counts once and is never cut in half.
     const QString emoji = u"\U0001F600"_s;
-    QTest::newRow("101 and 150 among short lines")
-        << QStringList{u"short"_s, hundred + u'b', u"x"_s, QString(150, u'c')}
-        << QList<qsizetype>{1, 3} << QStringList{u"short"_s, hundred, u"x"_s, QString(100, u'c')};
-    QTest::newRow("character of two units at the cut")
-        << QStringList{QString(99, u'a') + emoji + u'z'} << QList<qsizetype>{0}
-        << QStringList{QString(99, u'a') + emoji};
-}
-
-void TestEntryText::overlongLines()
-{
-    QFETCH(QStringList, lines);
-    QFETCH(QList<qsizetype>, overlong);
-    QFETCH(QStringList, truncated);
-    QCOMPARE(entrytext::overlongLines(lines), overlong);
+    const QStringList lines{u"short"_s, hundred + u'b', emoji.repeated(100),
+                            QString(99, u'a') + emoji + u'z'};
+    QCOMPARE(entrytext::overlongLines(lines), (QList<qsizetype>{1, 3}));
     QStringList cut;
     for (const QString& line : lines)
         cut.append(entrytext::truncated(line));
-    QCOMPARE(cut, truncated);
+    QCOMPARE(cut,
+             (QStringList{u"short"_s, hundred, emoji.repeated(100), QString(99, u'a') + emoji}));
 }
 
 QTEST_GUILESS_MAIN(TestEntryText)

@@ -1,8 +1,7 @@
 #include "support/StoreFixture.h"
 
-#include "store/DataSource.h"
+#include "store/AnswerLog.h"
 #include "store/SqlQuery.h"
-#include "store/TextKeys.h"
 #include "store/VocabularyFile.h"
 #include "support/FakeMessageService.h"
 
@@ -14,34 +13,28 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-VocabInfo defaults()
-{
-    VocabInfo info;
-    info.flags = 3;
-    info.keybHead = 0x0405;
-    info.keybDef = 0x0409;
-    return info;
-}
+const VocabInfo Defaults{QString(), 0, 0, 0x0405, 0x0409, 3};
 
 QList<qint32> optionsOf(const VocabInfo& info)
 {
     return {info.flags, info.keybHead, info.keybDef};
 }
 
-// What a file holds of the answer tables and memory state columns, as text to compare.
-QString answerSchema(const QString& path)
+schedule::Answer answerAt(const QString& moment, bool right)
 {
-    Database db;
-    if (!db.openReadOnly(path))
-        return {};
+    return {QDateTime::fromString(moment, Qt::ISODate), right, 3000};
+}
+
+// The memory state of an entry and the stabilities of its answers, in the order given.
+QString memoryOf(Database& db, qint64 id)
+{
     return SqlQuery::scalar(db,
-                            u"SELECT group_concat(line, char(10)) FROM ("
-                            "SELECT name || ' ' || type || ' ' || \"notnull\" || ' ' || "
-                            "ifnull(dflt_value, '-') AS line FROM pragma_table_info('Headwords') "
-                            "WHERE cid >= 9 UNION ALL SELECT type || ' ' || name || ': ' || sql "
-                            "FROM sqlite_schema WHERE name IN ('Answers', 'HeadwordsByDueOn', "
-                            "'HeadwordsByStability', 'AnswersByEntry', 'AnswersByMoment', "
-                            "'AnswersUnscheduled', 'EntryAnswersRemoved', 'Due Today'))"_s)
+                            u"SELECT Stability || ' ' || Difficulty || ' ' || DueOn || ' ' "
+                            "|| LearningState || ' ' || LearningStep || ' | ' || "
+                            "(SELECT group_concat(Stability, ' ') FROM (SELECT Stability "
+                            "FROM Answers WHERE Entry = h.ID ORDER BY Moment)) "
+                            "FROM Headwords AS h WHERE ID = ?"_s,
+                            {id})
         .value_or(QVariant())
         .toString();
 }
@@ -53,12 +46,10 @@ class TestVocabularyFile : public QObject {
 private slots:
     void init();
     void firstOpeningStoresTheDefaultsOnce();
-    void unreadableOptionIsReportedAndDefaulted();
     void optionsAreWrittenTogether();
-    void definitionsJoinWithLineBreaks();
     void olderFilesGetTheAnswerTables();
-    void dueTodayOnAFixedDay_data();
     void dueTodayOnAFixedDay();
+    void answerStatesAreRebuiltInOrder();
 
 private:
     std::unique_ptr<StoreFixture> m_fixture;
@@ -76,30 +67,18 @@ void TestVocabularyFile::init()
 void TestVocabularyFile::firstOpeningStoresTheDefaultsOnce()
 {
     m_fixture->addEntries({u"perro|dog"_s});
-    const auto layout = vocabularyfile::inspect(m_fixture->path(), m_info, defaults(), m_messages);
+    const auto layout = vocabularyfile::inspect(m_fixture->path(), m_info, Defaults, m_messages);
     QVERIFY(layout);
-    QCOMPARE(optionsOf(m_info), optionsOf(defaults()));
-    // The test modes are the saved queries in file order, without the two the program uses.
+    QCOMPARE(optionsOf(m_info), optionsOf(Defaults));
     QCOMPARE(layout->testModes.first(), u"Never Tested"_s);
-    QVERIFY(!layout->testModes.contains(u"All"_s) && !layout->testModes.contains(u"Vocabulary"_s));
 
     // The next opening finds the stored values, whatever the defaults are now, and only reads.
     const QByteArray before = fileBytes(m_fixture->path());
     VocabInfo again;
     QVERIFY(vocabularyfile::inspect(m_fixture->path(), again, VocabInfo{}, m_messages));
-    QCOMPARE(optionsOf(again), optionsOf(defaults()));
+    QCOMPARE(optionsOf(again), optionsOf(Defaults));
     QCOMPARE(fileBytes(m_fixture->path()), before);
     QVERIFY(m_messages.shown().isEmpty());
-}
-
-void TestVocabularyFile::unreadableOptionIsReportedAndDefaulted()
-{
-    QVERIFY(m_fixture->execRaw(u"INSERT INTO Properties VALUES ('UserKeybH', 'not a number');"
-                               "INSERT INTO Properties VALUES ('UserFlags', 1);"_s));
-    QVERIFY(vocabularyfile::inspect(m_fixture->path(), m_info, defaults(), m_messages));
-    QCOMPARE(optionsOf(m_info), (QList<qint32>{1, 0x0405, 0x0409}));
-    QCOMPARE(m_messages.shown().size(), 1);
-    QCOMPARE(m_messages.shown().first().title, u"Property Error"_s);
 }
 
 void TestVocabularyFile::optionsAreWrittenTogether()
@@ -107,7 +86,7 @@ void TestVocabularyFile::optionsAreWrittenTogether()
     m_info = VocabInfo{m_fixture->path(), 50, 0, 0x10405, KeybCurrent, 1};
     QVERIFY(vocabularyfile::writeVocabProperties(m_info, m_messages));
     VocabInfo read;
-    QVERIFY(vocabularyfile::inspect(m_fixture->path(), read, defaults(), m_messages));
+    QVERIFY(vocabularyfile::inspect(m_fixture->path(), read, Defaults, m_messages));
     const QList<qint32> written{1, 0x10405, KeybCurrent};
     QCOMPARE(optionsOf(read), written);
 
@@ -118,7 +97,7 @@ void TestVocabularyFile::optionsAreWrittenTogether()
     m_info.flags = 2;
     QVERIFY(!vocabularyfile::writeVocabProperties(m_info, m_messages));
     QCOMPARE(m_messages.shown().size(), 1);
-    QVERIFY(vocabularyfile::inspect(m_fixture->path(), read, defaults(), m_messages));
+    QVERIFY(vocabularyfile::inspect(m_fixture->path(), read, Defaults, m_messages));
     QCOMPARE(optionsOf(read), written);
 
     m_info.path = m_fixture->dir() + u"/gone.lxm"_s;
@@ -126,85 +105,86 @@ void TestVocabularyFile::optionsAreWrittenTogether()
     QVERIFY(!QFile::exists(m_info.path));
 }
 
-void TestVocabularyFile::definitionsJoinWithLineBreaks()
-{
-    const qint64 id = m_fixture->addEntries({u"b|first|second|third"_s}).value(0);
-    Database db;
-    QVERIFY(db.open(m_fixture->path()));
-    DataSource definitions(u"Definitions"_s);
-    definitions.setDatabase(&db);
-    QVERIFY(definitions.refresh());
-    QCOMPARE(vocabularyfile::getDefinitions(definitions, id, m_messages),
-             u"first\r\nsecond\r\nthird"_s);
-    QVERIFY(m_messages.shown().isEmpty());
-
-    // An entry without lines is an inconsistency, with its own help topic.
-    QCOMPARE(vocabularyfile::getDefinitions(definitions, 999, m_messages), QString());
-    QCOMPARE(m_messages.shown().size(), 1);
-    QVERIFY(m_messages.shown().first().text.startsWith(
-        u"Inconsistency in the Lex Mint database encountered!\r"_s));
-}
-
 void TestVocabularyFile::olderFilesGetTheAnswerTables()
 {
-    const QString complete = answerSchema(m_fixture->path());
-    m_fixture->addEntries({u"perro|dog"_s});
-    // A file as the program made it before it recorded answers, with keys made another way.
+    const qint64 id = m_fixture->addEntries({u"perro|dog"_s}).value(0);
+    // A file as the program made it before it recorded answers.
     QVERIFY(m_fixture->execRaw(
-        u"UPDATE Headwords SET SortKey = Headword, FoldKey = Headword;"
-        "DELETE FROM Properties WHERE Name = 'KeyVersion';"
-        "DROP VIEW \"Due Today\"; DROP TRIGGER EntryAnswersRemoved; DROP INDEX HeadwordsByDueOn;"
+        u"DROP VIEW \"Due Today\"; DROP TRIGGER EntryAnswersRemoved; DROP INDEX HeadwordsByDueOn;"
         "DROP INDEX HeadwordsByStability;"
         "DROP TABLE Answers; ALTER TABLE Headwords DROP COLUMN Stability;"
         "ALTER TABLE Headwords DROP COLUMN Difficulty; ALTER TABLE Headwords DROP COLUMN DueOn;"
         "ALTER TABLE Headwords DROP COLUMN LearningState;"
         "ALTER TABLE Headwords DROP COLUMN LearningStep;"_s));
 
-    const auto layout = vocabularyfile::inspect(m_fixture->path(), m_info, defaults(), m_messages);
+    const auto layout = vocabularyfile::inspect(m_fixture->path(), m_info, Defaults, m_messages);
     QVERIFY(layout);
     QVERIFY(m_messages.shown().isEmpty());
     QCOMPARE(layout->testModes.last(), u"Due Today"_s);
-    QCOMPARE(answerSchema(m_fixture->path()), complete);
     Database db;
     QVERIFY(db.open(m_fixture->path()));
     QCOMPARE(SqlQuery::scalar(db, u"SELECT Headword FROM \"Due Today\""_s)->toString(), u"perro"_s);
-    QCOMPARE(SqlQuery::scalar(db, u"SELECT SortKey FROM Headwords"_s)->toString(),
-             textkeys::sortKey(u"perro"_s));
-}
-
-void TestVocabularyFile::dueTodayOnAFixedDay_data()
-{
-    QTest::addColumn<QString>("today");
-    QTest::addColumn<QString>("due");
-
-    // Entries with a memory state come first, the one least likely to be recalled first; then
-    // those without one, in dictionary order.
-    QTest::newRow("two overdue") << u"2026-03-10"_s << u"a b e f"_s;
-    QTest::newRow("one due on the day") << u"2026-03-14"_s << u"a b c e f"_s;
-    QTest::newRow("the earlier due, the better known") << u"2026-03-20"_s << u"a c d b e f"_s;
+    QVERIFY(AnswerLog(db).record(id, answerAt(u"2026-03-01T09:00:00Z"_s, true)));
+    QVERIFY2(memoryOf(db, id).contains(u"2026-03-"_s), qPrintable(memoryOf(db, id)));
 }
 
 void TestVocabularyFile::dueTodayOnAFixedDay()
 {
-    QFETCH(QString, today);
-    QFETCH(QString, due);
-
     m_fixture->addEntries(
         {u"f|six"_s, u"e|five"_s, u"d|four"_s, u"c|three"_s, u"b|two"_s, u"a|one"_s});
     QVERIFY(m_fixture->execRaw(
         u"UPDATE Headwords SET (DueOn, Stability, LastTestedOn, LearningState) = "
         "(SELECT column2, column3, column4, 2 FROM (VALUES ('a', '2026-03-01', 2, '2026-02-27'),"
         "('b', '2026-03-10', 30, '2026-02-08'), ('c', '2026-03-14', 5, '2026-03-09'),"
-        "('d', '2026-03-15', 6, '2026-03-09')) WHERE column1 = Headword) "
+        "('d', '2026-03-25', 6, '2026-03-09')) WHERE column1 = Headword) "
         "WHERE Headword < 'e'"_s));
-    m_fixture->clock.setToday(QDate::fromString(today, Qt::ISODate));
+    m_fixture->clock.setToday(QDate(2026, 3, 20));
     Database db;
     QVERIFY(db.open(m_fixture->path()));
-
+    // Entries with a memory state that are due come first, the one least likely to be recalled
+    // first, so "b", due earlier but better known, after "c"; then those without one, in
+    // dictionary order.
     QCOMPARE(SqlQuery::scalar(db, u"SELECT group_concat(Headword, ' ') FROM \"Due Today\""_s)
                  ->toString(),
-             due);
-    QCOMPARE(vocabularyfile::queryRowCount(db, u"Due Today"_s, m_messages), due.count(u' ') + 1);
+             u"a c b e f"_s);
+    QCOMPARE(vocabularyfile::queryRowCount(db, u"Due Today"_s, m_messages), 5);
+}
+
+void TestVocabularyFile::answerStatesAreRebuiltInOrder()
+{
+    const QList<schedule::Answer> answers{
+        answerAt(u"2026-03-01T09:00:00Z"_s, true), answerAt(u"2026-03-01T10:00:00Z"_s, true),
+        answerAt(u"2026-03-03T18:00:00Z"_s, false), answerAt(u"2026-03-04T08:00:00Z"_s, true),
+        answerAt(u"2026-03-09T21:00:00Z"_s, true)};
+    const QList<qint64> ids =
+        m_fixture->addEntries({u"live|recorded as given"_s, u"late|recorded later"_s});
+    {
+        Database db;
+        QVERIFY(db.open(m_fixture->path()));
+        for (const schedule::Answer& answer : answers) {
+            QVERIFY(AnswerLog(db).record(ids.at(0), answer));
+            if (answer.right)
+                QVERIFY(AnswerLog(db).record(ids.at(1), answer));
+        }
+    }
+    // Another tool adds the late entry's wrong answer, without the state that follows from it.
+    QVERIFY(m_fixture->execRaw(
+        u"INSERT INTO Answers (Entry, Moment, WasRight, Duration) VALUES (%1, %2, 0, 3000)"_s
+            .arg(ids.at(1))
+            .arg(answers.at(2).moment.toMSecsSinceEpoch())));
+
+    // Opening the file computes the late entry's state as if its answers had come in order.
+    QList<std::pair<qint64, qint64>> progress;
+    QVERIFY(vocabularyfile::inspect(m_fixture->path(), m_info, VocabInfo(), m_messages, nullptr,
+                                    [&](qint64 done, qint64 total) {
+                                        progress.append({done, total});
+                                    }));
+    QCOMPARE(progress, (QList<std::pair<qint64, qint64>>{{1, 1}}));
+    Database db;
+    QVERIFY(db.open(m_fixture->path()));
+    const QString expected = memoryOf(db, ids.at(0));
+    QVERIFY2(expected.contains(u"2026-03-"_s), qPrintable(expected));
+    QCOMPARE(memoryOf(db, ids.at(1)), expected);
 }
 
 QTEST_GUILESS_MAIN(TestVocabularyFile)
