@@ -101,7 +101,7 @@ private slots:
 void TestSwayKeyboardBackend::switchesTheCompositorsLayouts()
 {
     const std::unique_ptr<wl_display, void (*)(wl_display*)> display(wl_display_connect(nullptr),
-                                                                      wl_display_disconnect);
+                                                                     wl_display_disconnect);
     QVERIFY(display && addKeyboard(display.get()));
     SwayKeyboardBackend backend(qEnvironmentVariable("SWAYSOCK"));
     QTRY_COMPARE(backend.installedLayouts(), (QList<qint32>{Us, Czech, German}));
