@@ -11,7 +11,8 @@ namespace {
 
 QVariant answer(QWidget* field, Qt::InputMethodQuery query)
 {
-    QInputMethodQueryEvent event(query | Qt::ImEnabled | Qt::ImSurroundingText);
+    // As an input method asks: for several things at once.
+    QInputMethodQueryEvent event(Qt::ImPreferredLanguage | Qt::ImEnabled | Qt::ImSurroundingText);
     QCoreApplication::sendEvent(field, &event);
     return event.value(query);
 }
