@@ -14,10 +14,6 @@
 #include <QTest>
 
 #include <wayland-client.h>
-#include <xkbcommon/xkbcommon.h>
-
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <cstring>
 
@@ -30,49 +26,30 @@ const qint32 Us = xkbLayoutId(u"us", {});
 const qint32 Czech = xkbLayoutId(u"cz", {});
 const qint32 German = xkbLayoutId(u"de", {});
 
-struct Seat {
-    wl_seat* seat = nullptr;
-    zwp_virtual_keyboard_manager_v1* keyboards = nullptr;
-};
-
-void announced(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t)
-{
-    auto* seat = static_cast<Seat*>(data);
-    if (std::strcmp(interface, wl_seat_interface.name) == 0)
-        seat->seat = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
-    else if (std::strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0)
-        seat->keyboards = static_cast<zwp_virtual_keyboard_manager_v1*>(
-            wl_registry_bind(registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1));
-}
-
-void withdrawn(void*, wl_registry*, uint32_t) {}
-
-// Puts a keyboard with the layouts us, cz and de on the compositor's seat, as plugging one in
-// would: a headless sway has none. It stays while the connection `display` is open.
+// Puts a keyboard on the compositor's seat, as plugging one in would: a headless sway has none.
+// The keyboard takes the compositor's layouts, and stays while the connection `display` is open.
 bool addKeyboard(wl_display* display)
 {
-    Seat seat;
-    static constexpr wl_registry_listener Listener{&announced, &withdrawn};
-    wl_registry_add_listener(wl_display_get_registry(display), &Listener, &seat);
-    wl_display_roundtrip(display);
-    if (!seat.seat || !seat.keyboards)
+    struct Seat {
+        wl_seat* seat = nullptr;
+        zwp_virtual_keyboard_manager_v1* keyboards = nullptr;
+    } found;
+    static constexpr wl_registry_listener Listener{
+        [](void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t) {
+            auto* seat = static_cast<Seat*>(data);
+            if (std::strcmp(interface, wl_seat_interface.name) == 0)
+                seat->seat =
+                    static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
+            else if (std::strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0)
+                seat->keyboards = static_cast<zwp_virtual_keyboard_manager_v1*>(wl_registry_bind(
+                    registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1));
+        },
+        [](void*, wl_registry*, uint32_t) {}};
+    wl_registry_add_listener(wl_display_get_registry(display), &Listener, &found);
+    if (wl_display_roundtrip(display) < 0 || !found.seat || !found.keyboards)
         return false;
-    xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
-    const xkb_rule_names names{"evdev", "pc105", "us,cz,de", "", ""};
-    xkb_keymap* keymap = xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS);
-    char* text = xkb_keymap_get_as_string(keymap, XKB_KEYMAP_FORMAT_TEXT_V1);
-    // The compositor maps the file; the size counts the closing NUL.
-    const size_t size = std::strlen(text) + 1;
-    const int fd = memfd_create("keymap", MFD_CLOEXEC);
-    const bool written = write(fd, text, size) == ssize_t(size);
-    zwp_virtual_keyboard_v1_keymap(
-        zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(seat.keyboards, seat.seat),
-        WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd, uint32_t(size));
-    close(fd);
-    std::free(text);
-    xkb_keymap_unref(keymap);
-    xkb_context_unref(context);
-    return written && wl_display_roundtrip(display) >= 0;
+    zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(found.keyboards, found.seat);
+    return wl_display_roundtrip(display) >= 0;
 }
 
 QByteArray swaymsg(const QStringList& arguments)
