@@ -1,4 +1,5 @@
 #include "options/PropertiesDialog.h"
+#include "options/VocOptions.h"
 #include "store/Database.h"
 #include "store/VocabularyFile.h"
 #include "support/FakeHelpService.h"
@@ -6,14 +7,11 @@
 #include "support/FakeMessageService.h"
 #include "support/StoreFixture.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 using namespace lexmint;
@@ -109,23 +107,14 @@ void TestPropertiesDialog::closing()
     dialog->findChild<QCheckBox*>(u"chkCaseSensitive"_s)->click();
     dialog->findChild<QCheckBox*>(u"chkAccentsOptional"_s)->click();
 
-    // Chosen in the keyboard selection dialog: rows current, US English, Czech, Russian.
-    QTimer::singleShot(0, this, [] {
-        auto* keyboards = QApplication::activeModalWidget();
-        keyboards->findChild<QComboBox*>(u"cmbHeadKeyboard"_s)->setCurrentIndex(3);
-        keyboards->findChild<QComboBox*>(u"cmbDefKeyboard"_s)->setCurrentIndex(1);
-        keyboards->findChild<QPushButton*>(u"cmdOK"_s)->click();
-    });
-    dialog->findChild<QPushButton*>(u"cmdKeyboards"_s)->click();
+    // As the keyboard selection dialog would set them.
+    auto* panel = dialog->findChild<VocOptions*>(u"VocOpts"_s);
+    panel->setKeybHead(Russian);
+    panel->setKeybDef(UsEnglish);
 
     // The main window opens another vocabulary while the dialog stays open: that one's
     // options must not become those shown for the first.
-    const VocabInfo other{makeVocabulary(m_dir.path(), u"other.lxm"_s, {u"tres|three"_s}),
-                          0,
-                          0,
-                          KeybCurrent,
-                          KeybCurrent,
-                          vocabflags::CaseSensitive};
+    const VocabInfo other{makeVocabulary(m_dir.path(), u"other.lxm"_s, {u"tres|three"_s})};
     if (otherOpened)
         m_current = other;
     dialog->findChild<QPushButton*>(button)->click();
