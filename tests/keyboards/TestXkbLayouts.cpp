@@ -46,7 +46,6 @@ void TestXkbLayouts::registryNamesLayouts_data()
     QTest::addColumn<QString>("variant");
     QTest::addColumn<QString>("language");
 
-    QTest::newRow("plain") << u"Czech"_s << u"cz"_s << QString() << u"cs-CZ"_s;
     QTest::newRow("variant") << u"Czech (QWERTY)"_s << u"cz"_s << u"qwerty"_s << u"cs-CZ"_s;
     QTest::newRow("country tells English apart")
         << u"English (UK)"_s << u"gb"_s << QString() << u"en-GB"_s;

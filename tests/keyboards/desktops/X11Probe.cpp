@@ -12,7 +12,7 @@ namespace lexmint::test {
 using namespace Qt::StringLiterals;
 
 X11Probe::X11Probe()
-    : m_layoutsSet(QProcess::execute(u"setxkbmap"_s, {u"-layout"_s, u"us,cz,de,ru"_s}) == 0),
+    : m_layoutsSet(QProcess::execute(u"setxkbmap"_s, {u"-layout"_s, u"us,cz,de"_s}) == 0),
       m_display(XOpenDisplay(nullptr), XCloseDisplay)
 {
     int unused = 0;

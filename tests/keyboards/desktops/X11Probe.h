@@ -1,25 +1,31 @@
 #pragma once
 
-#include "DesktopProbe.h"
-
 #include <memory>
 
+class QWidget;
 typedef struct _XDisplay Display; // as Xlib declares it, without its macros
 
 namespace lexmint::test {
 
 /// An X server's keyboard through a connection of its own, as another program on the desktop
 /// has: the locked XKB group, and keys pressed through XTest. Gives the server the layouts
-/// us, cz, de and ru first (with setxkbmap), since an X server starts with one.
-class X11Probe final : public DesktopProbe {
+/// us, cz and de first (with setxkbmap), since an X server starts with one.
+class X11Probe final {
 public:
     X11Probe();
 
-    bool isReady() const override;
-    int activeLayout() const override;
-    bool switchLayout(int index) override;
-    void pressKeys(const char* keys) override;
-    bool hasFocus(const QWidget& window) const override;
+    /// Whether the layouts are set and keys can be pressed.
+    bool isReady() const;
+    /// The active layout's index; -1 when it cannot be read.
+    int activeLayout() const;
+    /// Switches to the layout at `index`, as a key binding of the user would.
+    bool switchLayout(int index);
+    /// Presses and releases, one after the other, the keys that type `keys` (ASCII) in the
+    /// first layout, whatever layout is active when they arrive.
+    void pressKeys(const char* keys);
+    /// Whether the server sends the keys pressed now to `window`. Qt may take a window for
+    /// active before the server gives it the input focus (a window manager still on its way).
+    bool hasFocus(const QWidget& window) const;
 
 private:
     bool m_layoutsSet = false;
