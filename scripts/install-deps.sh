@@ -16,7 +16,7 @@ packaging=(dpkg-dev file appstream desktop-file-utils)
 case "${1:-}" in
   --tests)
     packages+=(xvfb xauth x11-xkb-utils libxtst-dev openbox libbenchmark-dev clang-format
-      sway libwayland-dev libxkbcommon-dev
+      sway libwayland-dev
       dbus-daemon dbus-session-bus-common python3-dbus python3-gi kdeedu-kvtml-data)
     packages+=("${packaging[@]}")
     ;;
