@@ -16,6 +16,7 @@
 #include <wayland-client.h>
 
 #include <cstring>
+#include <vector>
 
 using namespace lexmint;
 using namespace Qt::StringLiterals;
@@ -26,29 +27,49 @@ const qint32 Us = xkbLayoutId(u"us", {});
 const qint32 Czech = xkbLayoutId(u"cz", {});
 const qint32 German = xkbLayoutId(u"de", {});
 
+// The client-side objects of the Wayland connection, freed before it closes.
+struct Proxies {
+    std::vector<wl_proxy*> all;
+    ~Proxies()
+    {
+        for (wl_proxy* proxy : all)
+            wl_proxy_destroy(proxy);
+    }
+    template <typename T>
+    T* keep(T* proxy)
+    {
+        if (proxy)
+            all.push_back(reinterpret_cast<wl_proxy*>(proxy));
+        return proxy;
+    }
+};
+
 // Puts a keyboard on the compositor's seat, as plugging one in would: a headless sway has none.
 // The keyboard takes the compositor's layouts, and stays while the connection `display` is open.
-bool addKeyboard(wl_display* display)
+bool addKeyboard(wl_display* display, Proxies& proxies)
 {
     struct Seat {
+        Proxies* proxies;
         wl_seat* seat = nullptr;
         zwp_virtual_keyboard_manager_v1* keyboards = nullptr;
-    } found;
+    } found{&proxies};
     static constexpr wl_registry_listener Listener{
         [](void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t) {
             auto* seat = static_cast<Seat*>(data);
             if (std::strcmp(interface, wl_seat_interface.name) == 0)
-                seat->seat =
-                    static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
+                seat->seat = seat->proxies->keep(
+                    static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1)));
             else if (std::strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0)
-                seat->keyboards = static_cast<zwp_virtual_keyboard_manager_v1*>(wl_registry_bind(
-                    registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1));
+                seat->keyboards = seat->proxies->keep(
+                    static_cast<zwp_virtual_keyboard_manager_v1*>(wl_registry_bind(
+                        registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1)));
         },
         [](void*, wl_registry*, uint32_t) {}};
-    wl_registry_add_listener(wl_display_get_registry(display), &Listener, &found);
+    wl_registry_add_listener(proxies.keep(wl_display_get_registry(display)), &Listener, &found);
     if (wl_display_roundtrip(display) < 0 || !found.seat || !found.keyboards)
         return false;
-    zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(found.keyboards, found.seat);
+    proxies.keep(
+        zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(found.keyboards, found.seat));
     return wl_display_roundtrip(display) >= 0;
 }
 
@@ -79,7 +100,8 @@ void TestSwayKeyboardBackend::switchesTheCompositorsLayouts()
 {
     const std::unique_ptr<wl_display, void (*)(wl_display*)> display(wl_display_connect(nullptr),
                                                                      wl_display_disconnect);
-    QVERIFY(display && addKeyboard(display.get()));
+    Proxies proxies;
+    QVERIFY(display && addKeyboard(display.get(), proxies));
     SwayKeyboardBackend backend(qEnvironmentVariable("SWAYSOCK"));
     QTRY_COMPARE(backend.installedLayouts(), (QList<qint32>{Us, Czech, German}));
 
