@@ -90,7 +90,7 @@ void TestAboutAndWelcome::browserFailureIsReported()
     AboutDialog about(browser, messages);
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    browser.expect(false);
+    browser.setStarts(false);
     QTest::mouseClick(about.findChild<QWidget*>(u"lblWebPage"_s), Qt::LeftButton);
     QCOMPARE(browser.opened().size(), 1);
     QCOMPARE(messages.shown().size(), 1);
