@@ -18,6 +18,7 @@ class TestTranslations : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { qDeleteAll(qApp->findChildren<QTranslator*>()); }
     void windowFollowsTheLocale_data();
     void windowFollowsTheLocale();
     void translationFilesAreComplete();
@@ -46,7 +47,6 @@ void TestTranslations::windowFollowsTheLocale()
     }
     // Qt's own buttons come in the same language.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel") != u"Cancel"_s, translated);
-    qDeleteAll(qApp->findChildren<QTranslator*>());
 }
 
 /// Every message of every language is finished and keeps the source's placeholders.
