@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 using namespace lexmint;

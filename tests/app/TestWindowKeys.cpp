@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
