@@ -8,14 +8,10 @@
 namespace lexmint::test {
 
 /// Answers file dialogs from a queue of scripted results (a path, or nothing for Cancel)
-/// and records every request. A dialog with no scripted result left is cancelled.
+/// and records every save request. A dialog with no scripted result left is cancelled.
 class FakeFileDialogService final : public FileDialogService {
 public:
-    std::optional<QString> openFile(const FileDialogRequest& request) override
-    {
-        m_openRequests.append(request);
-        return next();
-    }
+    std::optional<QString> openFile(const FileDialogRequest&) override { return next(); }
     std::optional<QString> saveFile(const FileDialogRequest& request) override
     {
         m_saveRequests.append(request);
@@ -24,7 +20,6 @@ public:
 
     void expect(std::optional<QString> result) { m_results.enqueue(std::move(result)); }
 
-    const QList<FileDialogRequest>& openRequests() const { return m_openRequests; }
     const QList<FileDialogRequest>& saveRequests() const { return m_saveRequests; }
     bool allResultsUsed() const { return m_results.isEmpty(); }
 
@@ -35,7 +30,6 @@ private:
     }
 
     QQueue<std::optional<QString>> m_results;
-    QList<FileDialogRequest> m_openRequests;
     QList<FileDialogRequest> m_saveRequests;
 };
 

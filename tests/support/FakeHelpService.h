@@ -17,11 +17,6 @@ public:
     int contentsCount() const { return m_contentsCount; }
     /// The contexts of the topics asked for, in order.
     const QList<int>& shownContexts() const { return m_shownContexts; }
-    void clear()
-    {
-        m_contentsCount = 0;
-        m_shownContexts.clear();
-    }
 
 private:
     int m_contentsCount = 0;

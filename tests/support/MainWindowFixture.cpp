@@ -23,8 +23,9 @@ MainWindowFixture::MainWindowFixture()
     m_programDir = m_dir.filePath(u"program/"_s);
     for (const QString& file : {u"vocab.mdn"_s, u"Spa-Eng.lxm"_s, u"English.lxm"_s})
         copyToDir(buildDataDir() + u'/' + file, m_programDir, file);
-    useSettings(u"settings.conf"_s).setNumber(SettingsKey::MainWinState, 0);
-    useKeyboards(backend);
+    m_settings = std::make_unique<SettingsStore>(m_dir.filePath(u"settings.conf"_s));
+    m_settings->setNumber(SettingsKey::MainWinState, 0);
+    m_keyboards = std::make_unique<KeyboardSwitcher>(backend, messages);
     setSqlClock(clock);
 }
 
@@ -36,14 +37,10 @@ MainWindowFixture::~MainWindowFixture()
 
 MainWindow& MainWindowFixture::start(const QStringList& arguments)
 {
-    return start(parseArguments(arguments));
-}
-
-MainWindow& MainWindowFixture::start(const CommandLineRequest& request)
-{
     m_services.reset(new AppServices{messages, files, help, browser, *m_keyboards, *m_settings,
-                                     sound, clock, m_programDir, userFolder()});
-    m_window = std::make_unique<MainWindow>(*m_services, request);
+                                     sound, clock, m_programDir,
+                                     m_dir.filePath(u"documents/Lex Mint"_s)});
+    m_window = std::make_unique<MainWindow>(*m_services, parseArguments(arguments));
     return *m_window;
 }
 
@@ -104,17 +101,6 @@ QAction* MainWindowFixture::action(const QString& name) const
 QString MainWindowFixture::vocabulary(const QString& name, const QStringList& entries) const
 {
     return makeVocabulary(m_dir.path(), name, entries);
-}
-
-void MainWindowFixture::useKeyboards(KeyboardBackend& desktop)
-{
-    m_keyboards = std::make_unique<KeyboardSwitcher>(desktop, messages);
-}
-
-SettingsStore& MainWindowFixture::useSettings(const QString& file)
-{
-    m_settings = std::make_unique<SettingsStore>(m_dir.filePath(file));
-    return *m_settings;
 }
 
 } // namespace lexmint::test

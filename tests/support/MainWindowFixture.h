@@ -34,7 +34,6 @@ public:
 
     /// Starts the main window with this command line.
     MainWindow& start(const QStringList& arguments = {});
-    MainWindow& start(const CommandLineRequest& request);
     /// Closes the main window, as the user would, and drops it.
     void stop();
     MainWindow* window() const { return m_window.get(); }
@@ -51,13 +50,6 @@ public:
     QString vocabulary(const QString& name, const QStringList& entries) const;
     QString path(const QString& name) const { return m_dir.filePath(name); }
     const QString& programDir() const { return m_programDir; }
-    /// The folder for the user's own vocabularies, inside the fixture's folder.
-    QString userFolder() const { return m_dir.filePath(QStringLiteral("documents/Lex Mint")); }
-    /// Points the settings at a file of this name in the fixture's folder.
-    SettingsStore& useSettings(const QString& file);
-    SettingsStore& settings() { return *m_settings; }
-    /// Switches the layouts of `desktop` instead of those of `backend`; before start().
-    void useKeyboards(KeyboardBackend& desktop);
 
     FakeMessageService messages;
     FakeFileDialogService files;

@@ -1,23 +1,10 @@
 #include "support/TestVocabularyHost.h"
 
-#include "keyboards/widgets/KeyboardFocus.h"
-
 namespace lexmint::test {
 
 TestVocabularyHost::TestVocabularyHost(const VocabInfo& vocab) : m_vocab(vocab)
 {
     m_sources.attach(m_vocab.path);
-}
-
-TestVocabularyHost::~TestVocabularyHost()
-{
-    QObject::disconnect(m_labelConnection);
-}
-
-void TestVocabularyHost::showKeyboardLabels(KeyboardFocus& keyboards)
-{
-    m_labelConnection = QObject::connect(&keyboards, &KeyboardFocus::labelChanged,
-                                         [this](const QString& name) { m_labels.append(name); });
 }
 
 void TestVocabularyHost::dataRefresh()
@@ -40,7 +27,6 @@ void TestVocabularyHost::clearRecords()
 {
     m_dataRefreshes = 0;
     m_contextUpdates = 0;
-    m_labels.clear();
     m_shown.clear();
 }
 

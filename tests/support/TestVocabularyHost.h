@@ -5,12 +5,7 @@
 #include "store/VocabularySources.h"
 
 #include <QList>
-#include <QMetaObject>
 #include <QStringList>
-
-namespace lexmint {
-class KeyboardFocus;
-}
 
 namespace lexmint::test {
 
@@ -22,9 +17,6 @@ public:
     /// Opens the vocabulary at the path of `vocab`, which also gives its options; isAttached()
     /// tells whether it could be opened.
     explicit TestVocabularyHost(const VocabInfo& vocab);
-    ~TestVocabularyHost() override;
-    TestVocabularyHost(const TestVocabularyHost&) = delete;
-    TestVocabularyHost& operator=(const TestVocabularyHost&) = delete;
 
     bool isAttached() const { return m_sources.isAttached(); }
     VocabInfo& vocabulary() { return m_vocab; }
@@ -37,11 +29,6 @@ public:
 
     int dataRefreshes() const { return m_dataRefreshes; }
     int contextUpdates() const { return m_contextUpdates; }
-    /// Shows the layout names of `keyboards` in the status bar, as the main window does.
-    void showKeyboardLabels(KeyboardFocus& keyboards);
-    /// Every text given to the status bar's keyboard panel, in order; empty texts clear it.
-    const QStringList& keyboardLabels() const { return m_labels; }
-    QString keyboardLabel() const { return m_labels.value(m_labels.size() - 1); }
     /// The headword of the "Vocabulary" source's current row at each showVocabularyCurrent().
     const QStringList& shownHeadwords() const { return m_shown; }
     /// The headword of the "Vocabulary" source's current row now; empty when there is none.
@@ -53,8 +40,6 @@ private:
     VocabularySources m_sources;
     int m_dataRefreshes = 0;
     int m_contextUpdates = 0;
-    QStringList m_labels;
-    QMetaObject::Connection m_labelConnection;
     QStringList m_shown;
 };
 
