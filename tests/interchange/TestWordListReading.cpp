@@ -1,5 +1,4 @@
 #include "interchange/ImportPlan.h"
-#include "interchange/TextDecoder.h"
 #include "interchange/WordListRows.h"
 
 #include <QStringEncoder>
@@ -29,45 +28,11 @@ QStringList described(const ImportPlan& plan)
 class TestWordListReading : public QObject {
     Q_OBJECT
 private slots:
-    void decoding_data();
-    void decoding();
     void plans_data();
     void plans();
     void hostileFilesAreRefusedWhole_data();
     void hostileFilesAreRefusedWhole();
 };
-
-void TestWordListReading::decoding_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("encoding");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("errorLine");
-
-    const QString words = u"Stra\u00DFe,street\n\u010Dasto,often"_s;
-    QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
-    QTest::newRow("UTF-16 with byte order mark")
-        << QByteArray(utf16(words)) << QString() << words << 0;
-    QTest::newRow("Windows-1252 chosen") << QByteArray("caf\xE9,coffee \x80") << u"windows-1252"_s
-                                         << u"caf\u00E9,coffee \u20AC"_s << 0;
-    QTest::newRow("odd UTF-16") << "\xFF\xFE"_ba + "a" + '\0' + 'b' << QString() << QString() << 1;
-    QTest::newRow("unknown encoding")
-        << QByteArray("a") << u"no-such-code-page"_s << QString() << 0;
-}
-
-void TestWordListReading::decoding()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, encoding);
-    QFETCH(QString, text);
-    QFETCH(int, errorLine);
-
-    const DecodedText decoded = textdecoder::decode(bytes, encoding);
-    QCOMPARE(decoded.errorLine, errorLine);
-    // An unknown encoding is reported, not guessed; bytes that do not decode are never replaced.
-    QCOMPARE(decoded.ok(), !text.isEmpty());
-    QCOMPARE(decoded.text, text);
-}
 
 void TestWordListReading::plans_data()
 {
@@ -89,6 +54,14 @@ void TestWordListReading::plans_data()
         << noHeader
         << QStringList{u"1: a;b | say \"hi\""_s, u"2: 5\" nail | Nagel"_s, u"4: c | 3,4"_s,
                        u"5: d | 4"_s};
+    QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    QTest::newRow("UTF-16 with byte order mark")
+        << QByteArray(utf16(u"Stra\u00DFe,street\n\u010Dasto,often"_s)) << u"list.csv"_s << noHeader
+        << QStringList{u"1: Stra\u00DFe | street"_s, u"2: \u010Dasto | often"_s};
+    ImportSettings legacy = noHeader;
+    legacy.encoding = u"windows-1252"_s;
+    QTest::newRow("Windows-1252 chosen") << "caf\xE9,coffee \x80"_ba << u"list.csv"_s << legacy
+                                         << QStringList{u"1: caf\u00E9 | coffee \u20AC"_s};
     QTest::newRow("entry rules: blanks, empty and long lines, too many lines, big headword")
         << (u"  blank  ,  trimmed  ,,\n   ,x\n"_s + u"long,"_s + QString(101, u'y') + u"\nmany,"_s
             + QStringList(27, u"l"_s).join(u',') + u"\n"_s + QString(51, u'h') + u",x\n"_s)
@@ -131,6 +104,7 @@ void TestWordListReading::hostileFilesAreRefusedWhole_data()
 
     QTest::newRow("only a header") << "Headword,Definition\r\n"_ba << u"list.csv"_s << 0;
     QTest::newRow("invalid UTF-8") << "ok,fine\nbad,\xC3\x28\n"_ba << u"list.csv"_s << 2;
+    QTest::newRow("odd UTF-16") << "\xFF\xFE"_ba + "a" + '\0' + 'b' << u"list.csv"_s << 1;
     QTest::newRow("NUL bytes") << QByteArray("a,b\0c\n", 6) << u"list.tsv"_s << 1;
     QTest::newRow("a vocabulary") << "SQLite format 3\0"_ba << u"words.lxm"_s << 0;
 }
