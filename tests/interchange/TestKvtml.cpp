@@ -34,7 +34,6 @@ class TestKvtml : public QObject {
 private slots:
     void entriesAsTheUsualMappingReadsThem_data();
     void entriesAsTheUsualMappingReadsThem();
-    void gradesBecomeStatistics();
     void hostileDocumentsAreRefused_data();
     void hostileDocumentsAreRefused();
 };
@@ -59,13 +58,6 @@ void TestKvtml::entriesAsTheUsualMappingReadsThem_data()
                     "<comment>hat Stacheln; rollt sich ein</comment></translation></entry>"
                     "<entry id=\"1\"><translation id=\"0\"><text>Uhu</text></translation></entry>")
         << QStringList{u"Igel | hat Stacheln; rollt sich ein"_s} << 1;
-    QTest::newRow("entries without translations, ids that are not numbers")
-        << document(TwoIdentifiers,
-                    "<entry id=\"0\"/><entry><inactive>false</inactive></entry>"
-                    "<entry id=\"x\"><translation id=\"0\"><text>Tag</text></translation>"
-                    "<translation id=\"one\"><text>day</text></translation>"
-                    "<translation id=\"1\"><text>day</text></translation></entry>")
-        << QStringList{u"Tag | day"_s} << 2;
 }
 
 void TestKvtml::entriesAsTheUsualMappingReadsThem()
@@ -78,25 +70,6 @@ void TestKvtml::entriesAsTheUsualMappingReadsThem()
     QVERIFY2(plan.ok(), qPrintable(plan.error));
     QCOMPARE(acceptedRows(plan), entries);
     QCOMPARE(plan.refusedRows().size(), refused);
-}
-
-void TestKvtml::gradesBecomeStatistics()
-{
-    const QByteArray bytes = document(
-        TwoIdentifiers,
-        "<entry id=\"0\"><translation "
-        "id=\"0\"><text>Haus</text><grade><currentgrade>3</currentgrade>"
-        "<count>5</count><errorcount>2</errorcount><date>2025-11-02T18:04:55</date></grade>"
-        "</translation><translation id=\"1\"><text>house</text></translation></entry>"
-        "<entry id=\"1\"><translation id=\"0\"><text>Baum</text></translation><translation "
-        "id=\"1\">"
-        "<text>tree</text><grade><currentgrade>0</currentgrade><count>4</count>"
-        "<errorcount>9</errorcount><date>1700000000</date></grade></translation></entry>");
-    const ImportPlan plan = planOf(bytes);
-    QCOMPARE(plan.entries.size(), 2);
-    QCOMPARE(plan.entries.at(0).statistics, (EntryStatistics{QDate(2025, 11, 2), 5, 3, 1}));
-    // An error count above the count is clamped; a date may be seconds since 1970.
-    QCOMPARE(plan.entries.at(1).statistics, (EntryStatistics{QDate(2023, 11, 14), 4, 0, 0}));
 }
 
 void TestKvtml::hostileDocumentsAreRefused_data()

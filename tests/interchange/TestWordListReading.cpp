@@ -42,11 +42,6 @@ void TestWordListReading::plans_data()
     QTest::addColumn<QStringList>("rows");
 
     const ImportSettings automatic;
-    QTest::newRow("spreadsheet CSV: BOM, semicolons, header, multi-line cell")
-        << "\xEF\xBB\xBF"_ba
-            + u"Word;Meaning;Notes\r\nHaus;\"house\r\nhome\";\r\nBaum;tree;plant\r\n"_s.toUtf8()
-        << u"list.csv"_s << automatic
-        << QStringList{u"2: Haus | house | home"_s, u"4: Baum | tree | plant"_s};
     ImportSettings noHeader;
     noHeader.header = Choice::No;
     QTest::newRow("quotes, mixed line ends and empty lines")
