@@ -65,11 +65,7 @@ ProgressReport TestProgressReport::read()
     Database db;
     if (!db.open(m_fixture->path()))
         return {};
-    StoreError error;
-    const std::optional<ProgressReport> report = readProgress(db, m_fixture->clock, &error);
-    if (!report)
-        qWarning() << error.description;
-    return report.value_or(ProgressReport());
+    return readProgress(db, m_fixture->clock).value_or(ProgressReport());
 }
 
 void TestProgressReport::answersCountOnLocalDays()
@@ -82,7 +78,6 @@ void TestProgressReport::answersCountOnLocalDays()
         + answer(u"c"_s, u"2025-12-15 00:00"_s, true, 1)    // 89 days before today: the first day
         + answer(u"d"_s, u"2025-12-14 23:59"_s, true, 1))); // the day before: not shown
     const ProgressReport report = read();
-    QVERIFY(report.hasAnswers);
     QCOMPARE(report.firstAnswerDay(), QDate(2025, 12, 15));
     QCOMPARE(report.answersPerDay.last().right, 1);
     QCOMPARE(report.answersPerDay.last().wrong, 1);

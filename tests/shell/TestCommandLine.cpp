@@ -1,6 +1,7 @@
 #include "shell/CommandLine.h"
 #include "shell/SettingsStore.h"
 #include "shell/StartupPlan.h"
+#include "support/TestFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,93 +41,59 @@ private slots:
 
 void TestCommandLine::parses_data()
 {
-    // A list stands for the arguments as the shell split them, a text for one command line.
-    QTest::addColumn<QVariant>("input");
+    QTest::addColumn<QByteArrayList>("arguments");
     QTest::addColumn<QString>("request");
 
     QTest::newRow("path starting like a switch")
-        << QVariant(QStringList{u"/tests/x.lxm"_s}) << u"[/tests/x.lxm]"_s;
-    QTest::newRow("add, any case")
-        << QVariant(QStringList{u"/ADD"_s, u"a.lxm"_s}) << u"add [a.lxm]"_s;
-    QTest::newRow("test, long form after file")
-        << QVariant(QStringList{u"a.lxm"_s, u"--Test"_s}) << u"test [a.lxm]"_s;
-    QTest::newRow("both switches") << QVariant(QStringList{u"/add"_s, u"/test"_s, u"x.lxm"_s})
-                                   << u"invalid add test [x.lxm]"_s;
-    QTest::newRow("two files") << QVariant(QStringList{u"a.lxm"_s, u"b.lxm"_s})
-                               << u"invalid [a.lxm]"_s;
+        << QByteArrayList{"/tests/x.lxm"} << u"[/tests/x.lxm]"_s;
+    QTest::newRow("add, any case") << QByteArrayList{"/ADD", "a.lxm"} << u"add [a.lxm]"_s;
+    QTest::newRow("both switches")
+        << QByteArrayList{"/add", "--Test", "x.lxm"} << u"invalid add test [x.lxm]"_s;
+    QTest::newRow("two files") << QByteArrayList{"a.lxm", "b.lxm"} << u"invalid [a.lxm]"_s;
     QTest::newRow("switch-like name after the end of switches")
-        << QVariant(QStringList{u"/test"_s, u"--"_s, u"--add"_s}) << u"test [--add]"_s;
+        << QByteArrayList{"/test", "--", "--add"} << u"test [--add]"_s;
     // Bytes that are not UTF-8 name a file that cannot be opened under the text they read as.
     QTest::newRow("name not valid UTF-8")
-        << QVariant::fromValue(QByteArrayList{"--add", "w\xf6rter.lxm"})
-        << u"add [w\ufffdrter.lxm] unreadable"_s;
-    QTest::newRow("line: switch glued to name") << QVariant(u"/addx.lxm"_s) << u"add [x.lxm]"_s;
-    QTest::newRow("line: quoted name with blanks")
-        << QVariant(u"\"C:\\My Words\\a b.lxm\" /add"_s) << u"add [C:\\My Words\\a b.lxm]"_s;
-    QTest::newRow("line: unclosed quote") << QVariant(u"\"a b.lxm"_s) << u"invalid []"_s;
+        << QByteArrayList{"--add", "w\xf6rter.lxm"} << u"add [w\ufffdrter.lxm] unreadable"_s;
 }
 
 void TestCommandLine::parses()
 {
-    QFETCH(QVariant, input);
+    QFETCH(QByteArrayList, arguments);
     QFETCH(QString, request);
-    const CommandLineRequest parsed = input.typeId() == QMetaType::QStringList
-        ? parseArguments(input.toStringList())
-        : input.typeId() == QMetaType::QByteArrayList
-        ? parseArguments(input.value<QByteArrayList>())
-        : parseCommandLine(input.toString());
-    QCOMPARE(described(parsed), request);
+    QCOMPARE(described(parseArguments(arguments)), request);
 }
 
 void TestCommandLine::startupPlan_data()
 {
-    // A null text stands for a key that is not in the store.
-    QTest::addColumn<QString>("startUpOpen");
-    QTest::addColumn<QString>("startupDb");
-    QTest::addColumn<QString>("storedForm");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("openMode");
-    QTest::addColumn<int>("form");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("usage");
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QByteArrayList>("arguments");
+    QTest::addColumn<QString>("plan");
 
-    const QString a = u"/v/a.lxm"_s;
-    QTest::newRow("fresh user") << QString() << QString() << QString() << QStringList{} << 1 << 0
-                                << QString() << false;
     QTest::newRow("fixed but unset acts as last open")
-        << u"2"_s << QString() << QString() << QStringList{} << 1 << 0 << QString() << false;
+        << "[Settings]\nStartUpOpen=2\n"_ba << QByteArrayList{} << u"open 1, form 0, "_s;
     QTest::newRow("command line file and add")
-        << u"2"_s << a << u"0"_s << QStringList{u"--add"_s, u"/v/b.lxm"_s} << 2 << 1
-        << u"/v/b.lxm"_s << false;
+        << "[Settings]\nStartUpOpen=2\nStartupDB=/v/a.lxm\nStartupForm=0\n"_ba
+        << QByteArrayList{"--add", "/v/b.lxm"} << u"open 2, form 1, /v/b.lxm"_s;
     QTest::newRow("bad command line changes nothing")
-        << u"1"_s << a << u"2"_s << QStringList{u"/add"_s, u"/test"_s, u"x.lxm"_s} << 1 << 2 << a
-        << true;
+        << "[Settings]\nStartUpOpen=1\nStartupDB=/v/a.lxm\nStartupForm=2\n"_ba
+        << QByteArrayList{"/add", "/test", "x.lxm"} << u"open 1, form 2, /v/a.lxm, usage"_s;
 }
 
 void TestCommandLine::startupPlan()
 {
-    QFETCH(QString, startUpOpen);
-    QFETCH(QString, startupDb);
-    QFETCH(QString, storedForm);
-    QFETCH(QStringList, arguments);
-    QFETCH(int, openMode);
-    QFETCH(int, form);
-    QFETCH(QString, path);
-    QFETCH(bool, usage);
+    QFETCH(QByteArray, settings);
+    QFETCH(QByteArrayList, arguments);
+    QFETCH(QString, plan);
 
     QTemporaryDir dir;
-    SettingsStore settings(dir.filePath(u"settings.conf"_s));
-    if (!startUpOpen.isNull())
-        settings.setText(SettingsKey::StartUpOpen, startUpOpen);
-    if (!startupDb.isNull())
-        settings.setText(SettingsKey::StartupDB, startupDb);
-    if (!storedForm.isNull())
-        settings.setText(SettingsKey::StartupForm, storedForm);
-    const StartupPlan plan = StartupPlan::make(settings, parseArguments(arguments));
-    QCOMPARE(int(plan.openMode), openMode);
-    QCOMPARE(int(plan.startForm), form);
-    QCOMPARE(plan.path, path);
-    QCOMPARE(plan.showUsage, usage);
+    const SettingsStore store(test::writeFile(dir.path(), u"s.conf"_s, settings));
+    const StartupPlan made = StartupPlan::make(store, parseArguments(arguments));
+    QString described =
+        u"open %1, form %2, %3"_s.arg(made.openMode).arg(made.startForm).arg(made.path);
+    if (made.showUsage)
+        described += u", usage"_s;
+    QCOMPARE(described, plan);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
