@@ -17,7 +17,7 @@ case "${1:-}" in
   --tests)
     packages+=(xvfb xauth x11-xkb-utils libxtst-dev openbox libbenchmark-dev clang-format
       sway libwayland-dev
-      dbus-daemon dbus-session-bus-common python3-dbus python3-gi kdeedu-kvtml-data)
+      dbus-daemon dbus-session-bus-common python3-dbus python3-gi)
     packages+=("${packaging[@]}")
     ;;
   --package) packages+=("${packaging[@]}") ;;

@@ -25,20 +25,4 @@ private:
     bool m_mounted = false;
 };
 
-/// Makes the test's own thread subject to file permissions while it lives, even when it runs
-/// as root: a folder without write permission is then read-only for it, as for any user.
-class ObeyFilePermissions {
-public:
-    ObeyFilePermissions();
-    ~ObeyFilePermissions();
-    ObeyFilePermissions(const ObeyFilePermissions&) = delete;
-    ObeyFilePermissions& operator=(const ObeyFilePermissions&) = delete;
-
-    bool isValid() const { return m_valid; }
-
-private:
-    bool m_valid = false;
-    bool m_dropped = false;
-};
-
 } // namespace lexmint::test

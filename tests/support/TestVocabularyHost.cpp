@@ -23,11 +23,4 @@ QString TestVocabularyHost::currentHeadword()
     return m_sources.vocabulary().value(QStringLiteral("Headword")).toString();
 }
 
-void TestVocabularyHost::clearRecords()
-{
-    m_dataRefreshes = 0;
-    m_contextUpdates = 0;
-    m_shown.clear();
-}
-
 } // namespace lexmint::test

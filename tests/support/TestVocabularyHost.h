@@ -33,7 +33,6 @@ public:
     const QStringList& shownHeadwords() const { return m_shown; }
     /// The headword of the "Vocabulary" source's current row now; empty when there is none.
     QString currentHeadword();
-    void clearRecords();
 
 private:
     VocabInfo m_vocab;
