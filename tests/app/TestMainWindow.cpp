@@ -46,7 +46,6 @@ private slots:
     void commandStates_data();
     void commandStates();
     void keyboardFollowsTheFocus();
-    void exitGivesBackTheLayoutOfASheetWithoutFocus();
     void formsGoWithTheirVocabulary_data();
     void formsGoWithTheirVocabulary();
     void keyboardComesBackToTheFormAfterABox_data();
@@ -54,7 +53,6 @@ private slots:
     void failedNewKeepsTheOpenVocabulary();
     void unreadableVocabularyIsReported();
     void slowTestModeIsLeftOut();
-    void hugeHeadwordIsShownCut();
     void damagedVocabularyOffersToSaveWhatCanBeRead();
 
 private:
@@ -68,7 +66,6 @@ private:
     // A vocabulary in the test's folder with one-line entries "uno", "dos"... as given.
     QString vocabulary(const QString& name, int entries = 1) const;
     MainWindow* m_window() const { return m_fx->window(); }
-    QString vocabularyWithKeyboards(qint32 head, qint32 definition);
     void openWithKeyboards(qint32 head, qint32 definition);
     /// Waits for this layout to be active and named in the status bar.
     void expectKeyboard(qint32 active, const QString& name) const;
@@ -139,20 +136,13 @@ void TestMainWindow::commandStates()
     QCOMPARE(m_window()->findChild<QMenu*>(u"mnuTest"_s)->menuAction()->isVisible(), entries > 0);
 }
 
-QString TestMainWindow::vocabularyWithKeyboards(qint32 head, qint32 definition)
+void TestMainWindow::openWithKeyboards(qint32 head, qint32 definition)
 {
     const QString path = vocabulary(u"mine.lxm"_s, 2);
     Database db;
-    if (!db.open(path) || !db.createProperty(u"UserKeybH"_s, head)
-        || !db.createProperty(u"UserKeybD"_s, definition))
-        return QString();
-    return path;
-}
-
-void TestMainWindow::openWithKeyboards(qint32 head, qint32 definition)
-{
-    const QString path = vocabularyWithKeyboards(head, definition);
-    QVERIFY(!path.isEmpty());
+    QVERIFY(db.open(path));
+    QVERIFY(db.createProperty(u"UserKeybH"_s, head)
+            && db.createProperty(u"UserKeybD"_s, definition));
     start({path}).show();
     QVERIFY(QTest::qWaitForWindowActive(m_window()));
 }
@@ -197,22 +187,6 @@ void TestMainWindow::keyboardFollowsTheFocus()
     });
     action(u"mnuEntryFind"_s)->trigger();
     QVERIFY(exited);
-}
-
-void TestMainWindow::exitGivesBackTheLayoutOfASheetWithoutFocus()
-{
-    // Opened from the menu while no widget has the focus, the sheet switches to its layout at
-    // once; Exit gives the user's own back although the sheet never had the focus.
-    start().show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window()));
-    if (QWidget* startPage = QApplication::focusWidget())
-        startPage->clearFocus();
-    m_fx->files.expect(vocabularyWithKeyboards(Czech, German));
-    action(u"mnuVocOpen"_s)->trigger();
-    QCOMPARE(m_fx->backend.activeLayout(), Czech);
-    QVERIFY(!m_window()->grid().hasFocus());
-    m_window()->close();
-    QCOMPARE(m_fx->backend.activeLayout(), UsEnglish);
 }
 
 void TestMainWindow::formsGoWithTheirVocabulary_data()
@@ -371,20 +345,6 @@ void TestMainWindow::slowTestModeIsLeftOut()
     // Reading the entries again, as after every change, does not report it again.
     m_window()->contextUpdate();
     QCOMPARE(m_fx->messages.shown().size(), 1);
-}
-
-void TestMainWindow::hugeHeadwordIsShownCut()
-{
-    const QString path = vocabulary(u"mine.lxm"_s, 1);
-    QVERIFY(execRaw(path,
-                    u"INSERT INTO Headwords (Headword) "
-                    "VALUES ('a' || hex(zeroblob(5000000)));"
-                    "INSERT INTO Definitions VALUES (last_insert_rowid(), 'huge');"_s));
-    start({path}).show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window()));
-    const QModelIndex huge = m_window()->grid().model()->index(0, 0);
-    QCOMPARE(huge.data(Qt::DisplayRole).toString(), u'a' + QString(49, u'0') + QChar(0x2026));
-    QCOMPARE(huge.data(Qt::EditRole).toString().size(), 10'000'001);
 }
 
 void TestMainWindow::damagedVocabularyOffersToSaveWhatCanBeRead()
