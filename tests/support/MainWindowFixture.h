@@ -10,23 +10,20 @@
 #include "support/FakeKeyboardBackend.h"
 #include "support/FakeMessageService.h"
 #include "support/FakeSoundService.h"
-#include "support/TestClock.h"
+#include "support/StoreFixture.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <functional>
 #include <memory>
 
-class QAction;
 class QWidget;
 
 namespace lexmint::test {
 
-/// The real main window on test doubles of every service: a temporary folder with a program
-/// folder (template and samples copied, since opening a vocabulary may store its options in
-/// them), a settings file that is not a first run, and a keyboard backend with US English (active),
-/// Czech and German installed.
+/// The real main window on test doubles of every service, with a program folder of its own (a
+/// vocabulary may store its options there), not on a first run, with US English (active), Czech
+/// and German installed.
 class MainWindowFixture {
 public:
     MainWindowFixture();
@@ -38,16 +35,14 @@ public:
     void stop();
     MainWindow* window() const { return m_window.get(); }
 
-    /// Opens quick find and then a test from the running main window and calls `visit` for
-    /// each modal window while it runs, again and again, before answering it once: Esc in quick
-    /// find, a wrong answer and then Finish in the test, OK in the mistake and result dialogs.
-    void walkModalWindows(const std::function<void(QWidget* modal)>& visit);
     /// The visible top-level window of this object name; null when there is none.
     static QWidget* shownWindow(const QString& name);
-    /// The main window's action of this name; fails the test program when there is none.
-    QAction* action(const QString& name) const;
+    QAction* action(const QString& name) const { return m_window->findChild<QAction*>(name); }
     /// A vocabulary in the fixture's folder with the entries given as "headword|line|line".
-    QString vocabulary(const QString& name, const QStringList& entries) const;
+    QString vocabulary(const QString& name, const QStringList& entries) const
+    {
+        return makeVocabulary(m_dir.path(), name, entries);
+    }
     QString path(const QString& name) const { return m_dir.filePath(name); }
     const QString& programDir() const { return m_programDir; }
 
@@ -63,7 +58,7 @@ private:
     QTemporaryDir m_dir;
     QString m_programDir;
     std::unique_ptr<SettingsStore> m_settings;
-    std::unique_ptr<KeyboardSwitcher> m_keyboards;
+    KeyboardSwitcher m_keyboards{backend, messages};
     std::unique_ptr<AppServices> m_services;
     std::unique_ptr<MainWindow> m_window;
 };
