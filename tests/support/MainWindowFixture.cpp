@@ -14,11 +14,9 @@ namespace lexmint::test {
 MainWindowFixture::MainWindowFixture()
 {
     QDir(m_dir.path()).mkdir(u"program"_s);
-    m_programDir = m_dir.filePath(u"program/"_s);
     for (const QString& file : {u"vocab.mdn"_s, u"Spa-Eng.lxm"_s, u"English.lxm"_s})
-        copyToDir(buildDataDir() + u'/' + file, m_programDir, file);
-    m_settings = std::make_unique<SettingsStore>(m_dir.filePath(u"settings.conf"_s));
-    m_settings->setNumber(SettingsKey::MainWinState, 0);
+        copyToDir(buildDataDir() + u'/' + file, programDir(), file);
+    m_settings.setNumber(SettingsKey::MainWinState, 0);
     setSqlClock(clock);
 }
 
@@ -30,9 +28,8 @@ MainWindowFixture::~MainWindowFixture()
 
 MainWindow& MainWindowFixture::start(const QStringList& arguments)
 {
-    m_services.reset(new AppServices{messages, files, help, browser, m_keyboards, *m_settings,
-                                     sound, clock, m_programDir,
-                                     m_dir.filePath(u"documents/Lex Mint"_s)});
+    m_services.reset(new AppServices{messages, files, help, browser, m_keyboards, m_settings, sound,
+                                     clock, programDir(), m_dir.filePath(u"documents/Lex Mint"_s)});
     m_window = std::make_unique<MainWindow>(*m_services, parseArguments(arguments));
     return *m_window;
 }

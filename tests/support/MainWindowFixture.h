@@ -44,7 +44,7 @@ public:
         return makeVocabulary(m_dir.path(), name, entries);
     }
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    const QString& programDir() const { return m_programDir; }
+    QString programDir() const { return m_dir.filePath(QStringLiteral("program/")); }
 
     FakeMessageService messages;
     FakeFileDialogService files;
@@ -56,8 +56,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QString m_programDir;
-    std::unique_ptr<SettingsStore> m_settings;
+    SettingsStore m_settings{m_dir.filePath(QStringLiteral("settings.conf"))};
     KeyboardSwitcher m_keyboards{backend, messages};
     std::unique_ptr<AppServices> m_services;
     std::unique_ptr<MainWindow> m_window;
