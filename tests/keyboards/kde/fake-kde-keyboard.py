@@ -2,10 +2,7 @@
 # Debian's own Python: the D-Bus bindings come as its packages.
 """Plasma's keyboard layout service, as far as the program uses it, on the session bus.
 
-Offers the layouts us, cz(qwerty) and de, German active. Beside the service's own interface it
-has one for the test: setKeymapSize(n) makes the desktop's keymap smaller than its layout list,
-as while Plasma applies a new configuration, so that switching to an index past the keymap
-fails as it does in Plasma.
+Offers the layouts us, cz(qwerty) and de, German active.
 """
 import dbus
 import dbus.service
@@ -20,7 +17,6 @@ class Layouts(dbus.service.Object):
     def __init__(self, bus):
         super().__init__(bus, "/Layouts")
         self.active = 2
-        self.keymap_size = len(LAYOUTS)
 
     @dbus.service.method(INTERFACE, out_signature="a(sss)")
     def getLayoutsList(self):
@@ -32,8 +28,6 @@ class Layouts(dbus.service.Object):
 
     @dbus.service.method(INTERFACE, in_signature="u", out_signature="b")
     def setLayout(self, index):
-        if index >= self.keymap_size:
-            return False
         self.active = int(index)
         self.layoutChanged(index)
         return True
@@ -41,10 +35,6 @@ class Layouts(dbus.service.Object):
     @dbus.service.signal(INTERFACE, signature="u")
     def layoutChanged(self, index):
         pass
-
-    @dbus.service.method("org.lexmint.FakeKeyboard", in_signature="u")
-    def setKeymapSize(self, size):
-        self.keymap_size = int(size)
 
 
 DBusGMainLoop(set_as_default=True)
