@@ -18,10 +18,6 @@ bool isSwitch(const QString& argument, QLatin1String name)
         || argument.compare(QLatin1String("--") + name, Qt::CaseInsensitive) == 0;
 }
 
-} // namespace
-
-namespace {
-
 // `unreadable` holds the positions of the arguments that were not valid text.
 CommandLineRequest parse(const QStringList& arguments, const QList<qsizetype>& unreadable)
 {
@@ -63,45 +59,6 @@ CommandLineRequest parseArguments(const QByteArrayList& arguments)
         decoded.append(std::move(text));
     }
     return parse(decoded, unreadable);
-}
-
-CommandLineRequest parseCommandLine(const QString& commandLine)
-{
-    CommandLineRequest request;
-    QStringView rest = QStringView(commandLine).trimmed();
-    const auto skip = [&rest](qsizetype count) { rest = rest.mid(count).trimmed(); };
-    while (!rest.isEmpty()) {
-        if (rest.startsWith(u"/add", Qt::CaseInsensitive)) {
-            request.add = true;
-            skip(4);
-            continue;
-        }
-        if (rest.startsWith(u"/test", Qt::CaseInsensitive)) {
-            request.test = true;
-            skip(5);
-            continue;
-        }
-        if (request.file) {
-            request.file = QString();
-            break;
-        }
-        if (rest.startsWith(u'"')) {
-            const qsizetype close = rest.indexOf(u'"', 1);
-            if (close < 0) {
-                request.file = QString();
-                break;
-            }
-            request.file = rest.mid(1, close - 1).toString();
-            skip(close + 1);
-        } else {
-            qsizetype end = rest.indexOf(u' ');
-            if (end < 0)
-                end = rest.size();
-            request.file = rest.left(end).toString();
-            skip(end);
-        }
-    }
-    return validated(request);
 }
 
 } // namespace lexmint

@@ -33,9 +33,4 @@ CommandLineRequest parseArguments(const QStringList& arguments);
 /// valid UTF-8 is marked, since no file can be opened under the text it reads as.
 CommandLineRequest parseArguments(const QByteArrayList& arguments);
 
-/// Reads a command line given as one string, where blanks separate the words and a file name
-/// with blanks is written in double quotes. Switches are recognised by their first characters,
-/// so "/addx.lxm" is the add switch followed by the file name "x.lxm".
-CommandLineRequest parseCommandLine(const QString& commandLine);
-
 } // namespace lexmint
