@@ -234,8 +234,9 @@ void TestVocabGrid::keyboardFollowsTheColumn()
     QTRY_VERIFY(m_other->hasFocus());
     QVERIFY(!m_grid->isEditing());
     expect(UsEnglish, QString());
-    // A layout that is not installed is reported once.
-    QTRY_COMPARE(m_messages.shown().size(), head == Russian ? 1 : 0);
+    // A layout that is not installed is reported, after the focus change that met it.
+    QCoreApplication::processEvents();
+    QCOMPARE(m_messages.shown().size(), head == Russian ? 1 : 0);
 }
 
 void TestVocabGrid::largeVocabularyReadsOnlyWhatItShows()

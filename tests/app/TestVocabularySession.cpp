@@ -81,12 +81,11 @@ void TestVocabularySession::refusedFilesChangeNothing()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     const QString good = makeVocabulary(m_dir->path(), u"good.lxm"_s, {u"uno|meaning"_s});
-    QVERIFY(m_session->openVocabulary(good));
-    m_session->current().path = good;
+    QVERIFY(m_session->openFile(good));
     const QStringList modes = m_session->testModes();
 
     const QString bad = writeFile(m_dir->path(), u"bad.lxm"_s, bytes);
-    QVERIFY(!m_session->openVocabulary(bad));
+    QVERIFY(!m_session->openFile(bad));
     QCOMPARE(m_messages->shown().size(), 1);
     const Message& shown = m_messages->shown().first();
     QCOMPARE(shown.text, text.contains(u"%1"_s) ? text.arg(bad) : text);
@@ -215,8 +214,7 @@ void TestVocabularySession::newVocabularyComesFromTheTemplate()
     // Choosing the open vocabulary's own file replaces it with a fresh copy.
     const QString path =
         makeVocabulary(m_dir->path(), u"mine.lxm"_s, {u"uno|meaning"_s, u"dos|meaning"_s});
-    QVERIFY(m_session->openVocabulary(path));
-    m_session->current().path = path;
+    QVERIFY(m_session->openFile(path));
     m_files->expect(path);
     QVERIFY(m_session->newVocabulary());
     QCOMPARE(m_session->current().path, path);

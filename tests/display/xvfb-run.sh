@@ -1,18 +1,11 @@
 #!/usr/bin/env bash
 # Runs a command on a private X server (Xvfb) of its own, for tests that need a real display.
 # The server picks a free display number itself, so that tests can run side by side.
-# With --window-manager, openbox manages the server's windows first, as on a desktop, where
-# focus and activation go through the window manager.
+# Openbox manages the server's windows, as on a desktop, where focus and activation go through
+# the window manager.
 set -euo pipefail
-window_manager=no
-if [[ "${1:-}" == "--window-manager" ]]; then
-  window_manager=yes
-  shift
-fi
 command -v Xvfb >/dev/null || { echo "xvfb-run.sh: Xvfb is not installed" >&2; exit 1; }
-if [[ $window_manager == yes ]]; then
-  command -v openbox >/dev/null || { echo "xvfb-run.sh: openbox is not installed" >&2; exit 1; }
-fi
+command -v openbox >/dev/null || { echo "xvfb-run.sh: openbox is not installed" >&2; exit 1; }
 
 # Waits up to five seconds for a file that a background process writes once it is ready.
 wait_for() {
@@ -34,14 +27,12 @@ trap 'kill $manager "$server" 2>/dev/null || true; wait $manager "$server" 2>/de
 wait_for "$work/display" "$server" "$work/Xvfb.log"
 export DISPLAY=":$(head -n1 "$work/display")"
 
-if [[ $window_manager == yes ]]; then
-  # Openbox runs the startup command once it manages the screen. Its configuration and cache
-  # are the defaults, kept apart from the user's.
-  XDG_CONFIG_HOME="$work" XDG_CACHE_HOME="$work" \
-    openbox --sm-disable --startup "sh -c 'echo ready >$work/openbox-ready'" >"$work/openbox.log" 2>&1 &
-  manager=$!
-  wait_for "$work/openbox-ready" "$manager" "$work/openbox.log"
-fi
+# Openbox runs the startup command once it manages the screen. Its configuration and cache are
+# the defaults, kept apart from the user's.
+XDG_CONFIG_HOME="$work" XDG_CACHE_HOME="$work" \
+  openbox --sm-disable --startup "sh -c 'echo ready >$work/openbox-ready'" >"$work/openbox.log" 2>&1 &
+manager=$!
+wait_for "$work/openbox-ready" "$manager" "$work/openbox.log"
 
 # No D-Bus session either: without an address libdbus would autolaunch a bus daemon for the
 # private display, which outlives the test (or, where it cannot start, leaks).

@@ -49,7 +49,7 @@ void TestAnswerJudge::judges_data()
     QTest::newRow("accent left out where it may be")
         << u"Café"_s << u"CAFE"_s << ignored << optional << english << true;
     QTest::newRow("accent left out where it is required")
-        << u"café"_s << u"cafe"_s << ignored << required << english << false;
+        << u"Café"_s << u"CAFE"_s << ignored << required << english << false;
     QTest::newRow("é typed for è")
         << u"crème"_s << u"créme"_s << ignored << optional << english << false;
     QTest::newRow("accent added") << u"cafe"_s << u"café"_s << ignored << optional << english

@@ -1,6 +1,5 @@
 #include "entries/CharacterLimit.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -10,11 +9,11 @@ using namespace Qt::StringLiterals;
 class TestCharacterLimit : public QObject {
     Q_OBJECT
 private slots:
-    void typingAndPastingStopAtTheLimit_data();
-    void typingAndPastingStopAtTheLimit();
+    void pastingStopsAtTheLimit_data();
+    void pastingStopsAtTheLimit();
 };
 
-void TestCharacterLimit::typingAndPastingStopAtTheLimit_data()
+void TestCharacterLimit::pastingStopsAtTheLimit_data()
 {
     // Texts with '|' at the cursor; the limit is five characters. E takes two UTF-16 units.
     QTest::addColumn<QString>("before");
@@ -24,7 +23,7 @@ void TestCharacterLimit::typingAndPastingStopAtTheLimit_data()
     QTest::newRow("over a selection") << u"[abc]|de"_s << u"EEEE"_s << u"EEE|de"_s;
 }
 
-void TestCharacterLimit::typingAndPastingStopAtTheLimit()
+void TestCharacterLimit::pastingStopsAtTheLimit()
 {
     QFETCH(QString, before);
     QFETCH(QString, inserted);

@@ -76,8 +76,6 @@ private:
     QPushButton* button(const QString& name) const { return m_form->findChild<QPushButton*>(name); }
     QStringList shown(const QStringList& expected) const;
     bool shownOverTheForm() const;
-    QStringList stored() const;
-
     std::unique_ptr<StoreFixture> m_fixture;
     QList<qint64> m_ids;
     std::unique_ptr<TestVocabularyHost> m_host;
@@ -151,16 +149,6 @@ bool TestEntryForm::shownOverTheForm() const
 }
 
 // The entries of the file as "headword|line|line", by ID, read through the form's own connection.
-QStringList TestEntryForm::stored() const
-{
-    const auto entries = SqlQuery::scalar(
-        *m_host->sources().database(),
-        u"SELECT group_concat(e, char(10)) FROM (SELECT h.Headword || (SELECT group_concat('|' || "
-        "Definition, '') FROM (SELECT Definition FROM Definitions d WHERE d.ID = h.ID ORDER BY "
-        "d.rowid)) AS e FROM Headwords h ORDER BY h.ID)"_s);
-    return entries.value_or(QVariant()).toString().split(u'\n');
-}
-
 void TestEntryForm::submit_data()
 {
     QTest::addColumn<Submit>("press");
@@ -206,6 +194,7 @@ void TestEntryForm::submit()
     obstruct(press.obstacle, press.edited);
     head()->setText(press.headword);
     definition()->setPlainText(press.typed);
+    definition()->setFocus();
     button(u"cmdAdd"_s)->click();
 
     QCOMPARE(shown(press.messages), press.messages);
@@ -214,7 +203,8 @@ void TestEntryForm::submit()
     QStringList after = Entries;
     if (saved && press.edited != New)
         after.removeAt(press.edited);
-    QCOMPARE(stored(), saved ? after + QStringList{press.saved} : Entries);
+    QCOMPARE(storedEntries(*m_host->sources().database()),
+             saved ? after + QStringList{press.saved} : Entries);
     if (!press.statistics.isEmpty())
         QCOMPARE(entryStatistics(*m_host->sources().database(), press.saved.section(u'|', 0, 0)),
                  press.statistics);
@@ -223,6 +213,7 @@ void TestEntryForm::submit()
     QCOMPARE(m_host->shownHeadwords().isEmpty(), !saved);
     QTRY_COMPARE(m_form.isNull(), saved && press.edited != New);
     if (m_form) { // a refused entry keeps what was typed
+        QVERIFY(m_form->isVisible());
         QCOMPARE(head()->text(), saved ? QString() : press.headword);
         QCOMPARE(definition()->toPlainText(), saved ? QString() : press.typed);
         QTRY_VERIFY(head()->hasFocus());
@@ -268,14 +259,16 @@ void TestEntryForm::leaving()
     QCOMPARE(shown(leave.messages), leave.messages);
     QVERIFY(shownOverTheForm());
     QTRY_COMPARE(m_form.isNull(), leave.answer == MessageAnswer::Yes);
-    if (m_form) // kept with what was typed
+    if (m_form) { // kept with what was typed
+        QVERIFY(m_form->isVisible());
         QCOMPARE(head()->text(), leave.typed);
+    }
     QCOMPARE(m_host->currentHeadword(), leave.current);
     QCOMPARE(m_host->contextUpdates(), int(leave.deleting));
     QStringList after = Entries;
     if (leave.deleting)
         after.removeAt(leave.entry);
-    QCOMPARE(stored(), after);
+    QCOMPARE(storedEntries(*m_host->sources().database()), after);
 }
 
 QTEST_MAIN(TestEntryForm)

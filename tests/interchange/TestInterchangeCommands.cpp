@@ -5,6 +5,7 @@
 #include "store/Database.h"
 #include "support/FakeFileDialogService.h"
 #include "support/FakeMessageService.h"
+#include "support/ModalWindow.h"
 #include "support/StoreFixture.h"
 #include "support/TestVocabularyHost.h"
 
@@ -13,30 +14,10 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 using namespace lexmint;
 using namespace lexmint::test;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Presses a button of the next modal dialog once it shows, after `look` has seen it.
-template <typename Look>
-void whenModal(QObject* context, const QString& button, Look look, bool* handled)
-{
-    QTimer::singleShot(0, context, [=] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        look(modal);
-        if (auto* push = modal->findChild<QPushButton*>(button))
-            push->click();
-        *handled = true;
-    });
-}
-
-} // namespace
 
 class TestInterchangeCommands : public QObject {
     Q_OBJECT
@@ -87,20 +68,16 @@ void TestInterchangeCommands::importShowsStoresAndReports()
     m_files.expect(path);
     m_files.expect(reportPath);
     QSignalSpy done(m_commands.get(), &InterchangeCommands::done);
-    bool imported = false;
-    bool reported = false;
-    whenModal(
-        this, u"cmdImport"_s,
-        [&](QWidget*) {
-            // The report of the refused row follows the import dialog.
-            whenModal(
-                this, u"cmdClose"_s,
-                [](QWidget* report) { report->findChild<QPushButton*>(u"cmdSave"_s)->click(); },
-                &reported);
-        },
-        &imported);
+    // The report of the refused row follows the import dialog; it is saved, then closed.
+    const ModalWatch watch([](QWidget* modal) {
+        if (auto* import = modal->findChild<QPushButton*>(u"cmdImport"_s)) {
+            import->click();
+            return;
+        }
+        modal->findChild<QPushButton*>(u"cmdSave"_s)->click();
+        modal->findChild<QPushButton*>(u"cmdClose"_s)->click();
+    });
     m_commands->importWordList();
-    QTRY_VERIFY(imported && reported);
 
     const auto stored = vocabularyreader::read(*m_host->sources().database(), u"All"_s);
     QCOMPARE(entryRows(stored.value_or(QList<VocabularyEntry>())),
@@ -114,16 +91,12 @@ void TestInterchangeCommands::exportWritesTheChosenKindAndMode()
 {
     const QString path = m_fixture->dir() + u"/wrong.kvtml"_s;
     m_files.expect(path);
-    bool handled = false;
-    whenModal(
-        this, u"cmdExport"_s,
-        [&](QWidget* modal) {
-            auto* mode = modal->findChild<QComboBox*>(u"cmbMode"_s);
-            mode->setCurrentIndex(mode->findData(u"Last Answer Wrong"_s));
-        },
-        &handled);
+    const ModalWatch watch([](QWidget* modal) {
+        auto* mode = modal->findChild<QComboBox*>(u"cmbMode"_s);
+        mode->setCurrentIndex(mode->findData(u"Last Answer Wrong"_s));
+        modal->findChild<QPushButton*>(u"cmdExport"_s)->click();
+    });
     m_commands->exportWordList();
-    QTRY_VERIFY(handled);
 
     const ImportPlan plan = planImport(fileBytes(path), path, ImportSettings(), 50);
     QCOMPARE(acceptedRows(plan), QStringList{u"mal | bad"_s});

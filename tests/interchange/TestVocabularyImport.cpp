@@ -12,19 +12,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Every entry as "headword|line|line" in ID order.
-QStringList contents(Database& db)
-{
-    SqlQuery query(db,
-                   u"SELECT h.Headword, group_concat(d.Definition, '|') FROM Headwords AS h "
-                   "JOIN (SELECT ID, Definition FROM Definitions ORDER BY rowid) AS d "
-                   "ON d.ID = h.ID GROUP BY h.ID ORDER BY h.ID"_s);
-    QStringList entries;
-    if (query.exec())
-        while (query.next())
-            entries.append(query.value(0).toString() + u'|' + query.value(1).toString());
-    return entries;
-}
-
 ImportPlan csvPlan(const QString& text)
 {
     return planImport(text.toUtf8(), u"words.csv"_s, ImportSettings(), 50);
@@ -93,7 +80,7 @@ void TestVocabularyImport::duplicateRules()
         u"essen,to eat\nEssen,food,meal\ncaf\u00E9,coffee house,bar\nEssen,dish\nviel,a,b\n"_s);
     QCOMPARE(VocabularyImporter(*m_db, m_fixture->clock).run(plan, rule, done),
              VocabularyImporter::Outcome::Done);
-    QCOMPARE(contents(*m_db), entries);
+    QCOMPARE(storedEntries(*m_db), entries);
     QCOMPARE(done.summary(), report);
 }
 
@@ -145,7 +132,7 @@ void TestVocabularyImport::interruptedImportLeavesTheFileAsItWas()
                  .run(csvPlan(text), DuplicateRule::Merge, report, goOn, &error),
              cancel ? VocabularyImporter::Outcome::Cancelled : VocabularyImporter::Outcome::Failed);
     QCOMPARE(error.description.contains(u"disk full"_s), !cancel);
-    QCOMPARE(contents(*m_db), QStringList{u"eins|one"_s});
+    QCOMPARE(storedEntries(*m_db), QStringList{u"eins|one"_s});
     m_db->close();
     QCOMPARE(fileBytes(m_fixture->path()), before);
 }

@@ -1,7 +1,6 @@
 #include "support/StoreFixture.h"
 
 #include "progress/ProgressReport.h"
-#include "store/SqlQuery.h"
 
 #include <QTest>
 

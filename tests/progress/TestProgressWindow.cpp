@@ -47,17 +47,15 @@ void TestProgressWindow::savesAChartOrSaysWhyNot()
     QTemporaryDir dir;
     const QString path = dir.path() + folder + u"/chart.png"_s;
     files.expect(path);
-    if (!saved)
-        messages.expect(MessageAnswer::Ok);
     window.findChild<QPushButton*>(u"cmdSave_chartAnswers"_s)->click();
 
     QCOMPARE(QImage(path).isNull(), !saved);
+    QCOMPARE(messages.shown().size(), saved ? 0 : 1);
     if (!saved) {
         QCOMPARE(messages.shown().first().icon, MessageIcon::Exclamation);
         QCOMPARE(messages.shown().first().window, static_cast<QObject*>(&window));
     }
     QVERIFY(files.allResultsUsed());
-    QVERIFY(messages.allAnswersUsed());
 }
 
 QTEST_MAIN(TestProgressWindow)

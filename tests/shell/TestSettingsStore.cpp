@@ -65,6 +65,7 @@ void TestSettingsStore::valuesPersistAcrossInstances()
     QCOMPARE(storedText(u"Settings/MainWinState"_s), u"2"_s);
 
     const SettingsStore store(storePath());
+    QVERIFY(store.contains(SettingsKey::MainWinState));
     QVERIFY(!store.isYes(SettingsKey::Toolbar));
     QCOMPARE(store.number16(SettingsKey::MainWinState), 2);
     QCOMPARE(store.recent(1), path);

@@ -12,11 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-int count(Database& db, const QString& sql)
-{
-    return SqlQuery::scalar(db, sql).value_or(-1).toInt();
-}
-
 // The entry's answers and its memory state, as text.
 QString answersOf(Database& db, qint64 id)
 {
@@ -96,8 +91,8 @@ void TestEntryWriter::entryRules()
     QCOMPARE(id.has_value(), accepted);
     if (!accepted) {
         QCOMPARE(error.kind, StoreError::Kind::InvalidValue);
-        QCOMPARE(count(*m_db, u"SELECT count(*) FROM Headwords"_s), 0);
-        QCOMPARE(count(*m_db, u"SELECT count(*) FROM Definitions"_s), 0);
+        QCOMPARE(queryNumber(*m_db, u"SELECT count(*) FROM Headwords"_s), 0);
+        QCOMPARE(queryNumber(*m_db, u"SELECT count(*) FROM Definitions"_s), 0);
         return;
     }
     QCOMPARE(SqlQuery::scalar(*m_db, u"SELECT Headword FROM Headwords"_s)->toString(), headword);
@@ -114,9 +109,9 @@ void TestEntryWriter::failureHalfwayLeavesTheEntriesAsTheyWere()
     StoreError error;
     QVERIFY(!m_writer->addEntry(u"h"_s, {u"first"_s, u"second"_s, u"third"_s}, &error));
     QCOMPARE(error.kind, StoreError::Kind::Engine);
-    QCOMPARE(count(*m_db, u"SELECT count(*) FROM Headwords"_s), 1);
-    QCOMPARE(count(*m_db, u"SELECT count(*) FROM Definitions"_s), 2);
-    QCOMPARE(count(*m_db, u"SELECT Lines FROM Headwords"_s), 2);
+    QCOMPARE(queryNumber(*m_db, u"SELECT count(*) FROM Headwords"_s), 1);
+    QCOMPARE(queryNumber(*m_db, u"SELECT count(*) FROM Definitions"_s), 2);
+    QCOMPARE(queryNumber(*m_db, u"SELECT Lines FROM Headwords"_s), 2);
 }
 
 void TestEntryWriter::replacementKeepsStatisticsUnderANewId()
@@ -136,7 +131,7 @@ void TestEntryWriter::replacementKeepsStatisticsUnderANewId()
     // The answers and the memory state that follows from them go to the new entry.
     QVERIFY(answers.contains(u":0 | "_s));
     QCOMPARE(answersOf(*m_db, replaced->newId), answers);
-    QCOMPARE(count(*m_db, u"SELECT count(*) FROM Answers"_s), 3);
+    QCOMPARE(queryNumber(*m_db, u"SELECT count(*) FROM Answers"_s), 3);
     QCOMPARE(linesOf(*m_db, replaced->newId), (QStringList{u"dog"_s, u"hound"_s}));
     QVERIFY(linesOf(*m_db, oldId).isEmpty());
 }
@@ -148,9 +143,9 @@ void TestEntryWriter::deletingTakesTheLinesAlong()
     for (const qint64 id : {keep, drop})
         answer(*m_db, id, u"2026-02-01T10:00:00Z"_s, true);
     QVERIFY(m_writer->deleteEntry(drop));
-    QCOMPARE(count(*m_db, u"SELECT count(*) FROM Definitions"_s), 1);
+    QCOMPARE(queryNumber(*m_db, u"SELECT count(*) FROM Definitions"_s), 1);
     QCOMPARE(linesOf(*m_db, keep), QStringList{u"one"_s});
-    QCOMPARE(count(*m_db, u"SELECT group_concat(Entry) FROM Answers"_s), keep);
+    QCOMPARE(queryNumber(*m_db, u"SELECT group_concat(Entry) FROM Answers"_s), keep);
 }
 
 QTEST_GUILESS_MAIN(TestEntryWriter)

@@ -22,11 +22,6 @@ namespace {
 // Three entries with six definition lines.
 const QStringList Entries{u"alpha|one|two"_s, u"beta|three"_s, u"gamma|four|five|six"_s};
 
-qint64 count(const Database& db, const QString& sql)
-{
-    return SqlQuery::scalar(db, sql).value_or(-1).toLongLong();
-}
-
 // Loses the file's last 1000 bytes, or breaks the pages of the tables of entries and lines
 // while the file keeps its length and schema.
 bool damageAsADiskWould(const QString& path, bool cutShort)
@@ -156,7 +151,7 @@ void TestHostileFiles::unsafeFilesAreOpenedUnwritten()
     VocabularySources sources;
     QVERIFY(sources.attach(m_fixture->path(), nullptr, layout->refusal.reason()));
     if (damage.isEmpty())
-        QCOMPARE(count(*sources.database(), u"SELECT count(*) FROM Definitions"_s), 6);
+        QCOMPARE(queryNumber(*sources.database(), u"SELECT count(*) FROM Definitions"_s), 6);
     StoreError error;
     QVERIFY(!EntryWriter(*sources.database(), m_fixture->clock)
                  .addEntry(u"new"_s, {u"line"_s}, &error));
@@ -188,9 +183,9 @@ void TestHostileFiles::salvageKeepsWhatCanBeRead()
     Database copy;
     QVERIFY(copy.open(target));
     QCOMPARE(entryStatistics(copy, u"alpha"_s), u"2026-03-14 5 4 1"_s);
-    QCOMPARE(count(copy,
-                   u"SELECT count(*) FROM Definitions WHERE ID = (SELECT ID FROM "
-                   "Headwords WHERE Headword = 'gamma')"_s),
+    QCOMPARE(queryNumber(copy,
+                         u"SELECT count(*) FROM Definitions WHERE ID = (SELECT ID FROM "
+                         "Headwords WHERE Headword = 'gamma')"_s),
              3);
 }
 

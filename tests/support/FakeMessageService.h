@@ -10,8 +10,9 @@
 namespace lexmint::test {
 
 /// Records every message box and answers it from a queue of scripted answers.
-/// A box shown with no scripted answer left is answered with its first button and counted
-/// as unexpected; allAnswersUsed() tells whether the script was played out exactly.
+/// A box shown with no scripted answer left is answered with its first button and, unless OK
+/// is all it offers, counted as unexpected; allAnswersUsed() tells whether the script was
+/// played out exactly.
 class FakeMessageService final : public MessageService {
 public:
     MessageAnswer show(const Message& message) override

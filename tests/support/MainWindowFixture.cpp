@@ -4,6 +4,7 @@
 #include "store/SqlClock.h"
 #include "support/TestFiles.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 
@@ -39,6 +40,14 @@ void MainWindowFixture::stop()
     if (m_window)
         m_window->close();
     m_window.reset();
+}
+
+QAction* MainWindowFixture::action(const QString& name) const
+{
+    auto* action = m_window->findChild<QAction*>(name);
+    if (!action)
+        qFatal("The main window has no action %s", qPrintable(name));
+    return action;
 }
 
 QWidget* MainWindowFixture::shownWindow(const QString& name)

@@ -37,7 +37,8 @@ public:
 
     /// The visible top-level window of this object name; null when there is none.
     static QWidget* shownWindow(const QString& name);
-    QAction* action(const QString& name) const { return m_window->findChild<QAction*>(name); }
+    /// The main window's action of this object name; a misspelt name stops the test.
+    QAction* action(const QString& name) const;
     /// A vocabulary in the fixture's folder with the entries given as "headword|line|line".
     QString vocabulary(const QString& name, const QStringList& entries) const
     {

@@ -74,6 +74,25 @@ QString entryStatistics(Database& db, const QString& headword)
         .toString();
 }
 
+QStringList storedEntries(const Database& db)
+{
+    SqlQuery query(db,
+                   QStringLiteral("SELECT h.Headword || coalesce((SELECT group_concat('|' || "
+                                  "Definition, '') FROM (SELECT Definition FROM Definitions d "
+                                  "WHERE d.ID = h.ID ORDER BY d.rowid)), '') "
+                                  "FROM Headwords h ORDER BY h.ID"));
+    QStringList entries;
+    if (query.exec())
+        while (query.next())
+            entries.append(query.value(0).toString());
+    return entries;
+}
+
+qint64 queryNumber(const Database& db, const QString& sql)
+{
+    return SqlQuery::scalar(db, sql).value_or(-1).toLongLong();
+}
+
 QString makeVocabulary(const QString& dir, const QString& name, const QStringList& entries)
 {
     const QString path = copyToDir(buildDataDir() + QStringLiteral("/vocab.mdn"), dir, name);

@@ -17,6 +17,14 @@ const QStringList& mixedScriptEntries();
 /// The statistics of the entry with this headword as "last tested, tested, correct, last OK",
 /// e.g. "2026-03-14 0 0 -1"; empty when there is no such entry.
 QString entryStatistics(Database& db, const QString& headword);
+/// entryStatistics() of an entry added on the test clock's first day and never tested.
+inline const QString UntestedStatistics = QStringLiteral("2026-03-14 0 0 -1");
+
+/// Every entry as "headword|line|line...", in the order they were added.
+QStringList storedEntries(const Database& db);
+
+/// The number in the first column of the query's first row; -1 when the query fails.
+qint64 queryNumber(const Database& db, const QString& sql);
 
 /// Runs raw SQL on a file as another program would, without the store's bookkeeping.
 bool execRaw(const QString& path, const QString& sql);

@@ -22,7 +22,6 @@ public:
     }
 
     bool isAttached() const { return m_sources.isAttached(); }
-    VocabInfo& vocabulary() { return m_vocab; }
 
     VocabularySources& sources() override { return m_sources; }
     const VocabInfo& currentVocabulary() const override { return m_vocab; }

@@ -36,10 +36,6 @@ if [[ $(id -u) -eq 0 ]]; then
   if ! "${as_user[@]}" test -x "$1"; then
     cp "$1" "$work/test" && chown nobody: "$work/test"
     set -- "$work/test" "${@:2}"
-    if [[ -n "${LEXMINT_BUILD_DATA:-}" ]]; then
-      cp -r "$LEXMINT_BUILD_DATA" "$work/data" && chown -R nobody: "$work/data"
-      export LEXMINT_BUILD_DATA="$work/data"
-    fi
   fi
 fi
 chmod 700 "$work"

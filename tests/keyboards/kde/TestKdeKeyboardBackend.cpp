@@ -3,7 +3,6 @@
 
 #include "keyboards/kde/KdeKeyboardBackend.h"
 #include "keyboards/xkb/XkbLayoutIds.h"
-#include "platform/KeyboardLayoutId.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
